@@ -1,0 +1,19 @@
+#pragma once
+// The effect sections that end a layout file: the ModeList, the 32 program
+// groups, the ClusterTable, the ClusterGroupTable and the LayerTable.
+
+#include "base/byte_reader.h"
+#include "base/byte_writer.h"
+#include "base/result.h"
+#include "effects/effect_data.h"
+
+namespace vx {
+
+void writeEffectSections(ByteWriter& out, const EffectData& effects);
+
+// Reads the sections into `effects`, which should be freshly made. The layer
+// table read from the file replaces the one in `effects` and is padded to 50.
+// On error `effects` holds whatever was read so far and should be discarded.
+Status readEffectSections(ByteReader& in, EffectData& effects);
+
+}  // namespace vx

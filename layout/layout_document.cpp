@@ -1,0 +1,58 @@
+#include "layout/layout_document.h"
+
+#include <algorithm>
+
+#include "layout/layout_file.h"
+#include "layout/save_name.h"
+#include "platform/file_io.h"
+
+namespace vx {
+
+Result<std::unique_ptr<LayoutDocument>> LayoutDocument::open(const std::filesystem::path& path) {
+    auto bytes = readFileBytes(path);
+    if (!bytes) return bytes.error();
+    auto layout = decodeLayout(*bytes);
+    if (!layout) return layout.error();
+    auto doc = std::make_unique<LayoutDocument>(std::move(layout.value()));
+    doc->path_ = path;
+    doc->openedFromFile_ = true;
+    doc->lampsShown_ = true;
+    return doc;
+}
+
+void LayoutDocument::changed(LayoutChange change) {
+    modified_ = true;
+    // Copy: an observer may detach itself while being told.
+    const auto observers = observers_;
+    for (auto* o : observers) o->layoutChanged(change);
+}
+
+void LayoutDocument::addObserver(LayoutObserver* observer) {
+    if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end()) {
+        observers_.push_back(observer);
+    }
+}
+
+void LayoutDocument::removeObserver(LayoutObserver* observer) {
+    std::erase(observers_, observer);
+}
+
+Result<SaveOutcome> LayoutDocument::save() {
+    if (layout_.lamps.size() < 2) return SaveOutcome::TooFewLamps;
+    return writeTo(path_);
+}
+
+Result<SaveOutcome> LayoutDocument::saveAs(const std::filesystem::path& chosen) {
+    if (layout_.lamps.size() < 2) return SaveOutcome::TooFewLamps;
+    return writeTo(layoutSaveName(chosen));
+}
+
+Result<SaveOutcome> LayoutDocument::writeTo(const std::filesystem::path& path) {
+    if (path.empty()) return Error{"ERR_FILE_SAVE", "the layout has no file name yet"};
+    if (auto s = writeFileAtomically(path, encodeLayout(layout_)); !s) return s.error();
+    path_ = path;
+    modified_ = false;
+    return SaveOutcome::Saved;
+}
+
+}  // namespace vx

@@ -1,0 +1,71 @@
+#pragma once
+// A layout document: one LampLayout with its file path, its modified mark and
+// the observers (views) that show it. Several views may show one document;
+// every change goes through the document so that all of them hear of it.
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "base/result.h"
+#include "layout/lamp_layout.h"
+
+namespace vx {
+
+enum class LayoutChange { Lamps, Ports, Settings, Effects, Everything };
+
+class LayoutObserver {
+public:
+    virtual ~LayoutObserver() = default;
+    virtual void layoutChanged(LayoutChange change) = 0;
+};
+
+enum class SaveOutcome {
+    Saved,
+    TooFewLamps,  // fewer than 2 lamps: nothing written, nothing reported
+};
+
+class LayoutDocument {
+public:
+    LayoutDocument() = default;
+    explicit LayoutDocument(LampLayout layout) : layout_(std::move(layout)) {}
+
+    // Loads a layout file. On any error no document is made.
+    static Result<std::unique_ptr<LayoutDocument>> open(const std::filesystem::path& path);
+
+    const LampLayout& layout() const { return layout_; }
+    // Direct access for edits. Call changed() afterwards so the views follow.
+    LampLayout& mutableLayout() { return layout_; }
+
+    // Marks the document modified and tells every observer.
+    void changed(LayoutChange change);
+    void addObserver(LayoutObserver* observer);
+    void removeObserver(LayoutObserver* observer);
+
+    const std::filesystem::path& path() const { return path_; }
+    bool hasPath() const { return !path_.empty(); }
+    bool isModified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    bool openedFromFile() const { return openedFromFile_; }
+    bool lampsShown() const { return lampsShown_; }
+    void setLampsShown(bool shown) { lampsShown_ = shown; }
+
+    // Writes the layout to its current path. Refuses silently (TooFewLamps)
+    // below two lamps; on a write error the file on disk and the document
+    // stay as they were.
+    Result<SaveOutcome> save();
+    // Writes under layoutSaveName(chosen) and takes that as the path.
+    Result<SaveOutcome> saveAs(const std::filesystem::path& chosen);
+
+private:
+    Result<SaveOutcome> writeTo(const std::filesystem::path& path);
+
+    LampLayout layout_;
+    std::filesystem::path path_;
+    bool modified_ = false;
+    bool openedFromFile_ = false;
+    bool lampsShown_ = false;
+    std::vector<LayoutObserver*> observers_;
+};
+
+}  // namespace vx

@@ -1,0 +1,42 @@
+#include "effects/mode_kind.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace vx {
+namespace {
+
+TEST(ModeKinds, SeventyDistinctOfferedKindsAndSixtyOneInsideACircle) {
+    const auto offered = kinds::offeredKinds();
+    EXPECT_EQ(offered.size(), 70u);
+    EXPECT_EQ(std::set<std::string_view>(offered.begin(), offered.end()).size(), 70u);
+    const auto inner = kinds::circleInnerKinds();
+    ASSERT_EQ(inner.size(), 61u);
+    EXPECT_EQ(inner.front(), "CM_LEFTTORIGHT_GC");
+    EXPECT_EQ(inner[48], "CM_BRIGHTTODARK");
+    EXPECT_EQ(inner.back(), "CM_ASIDEFRAME_SCROLL");
+    for (auto k : inner) {
+        EXPECT_FALSE(kinds::isAnyWordKind(k) || kinds::isControlKind(k) ||
+                     kinds::isCustomKind(k) || kinds::isCircleKind(k))
+            << k;
+    }
+}
+
+TEST(ModeKinds, KindClasses) {
+    EXPECT_TRUE(kinds::isWordKind("CM_DOWNTOUP_WORD"));
+    EXPECT_FALSE(kinds::isWordKind("CM_LEFTUP_WORD"));
+    EXPECT_TRUE(kinds::isAnyWordKind("CM_LEFTUP_WORD"));
+    EXPECT_FALSE(kinds::isOfferedKind("CM_RIGHTDOWN_WORD"));
+    EXPECT_TRUE(kinds::isCircleKind("CM_CIRCULAR_AREA"));
+    EXPECT_TRUE(kinds::isCustomKind("CM_CUSTOMMODE"));
+    for (std::int32_t code = -1; code <= 11; ++code) {
+        const bool lamp = code == 0 || code == 5 || code == 6 || code == 9 || code == 10;
+        const bool group = (code >= 1 && code <= 4) || code == 7 || code == 8;
+        EXPECT_EQ(kinds::customUsesLampList(code), lamp) << code;
+        EXPECT_EQ(kinds::customUsesGroupList(code), group) << code;
+    }
+}
+
+}  // namespace
+}  // namespace vx

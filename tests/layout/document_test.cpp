@@ -1,0 +1,109 @@
+#include "layout/layout_document.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "layout/layout_file.h"
+#include "platform/file_io.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+public:
+    TempDir() : path_(fs::temp_directory_path() / ("vx-doc-" + std::to_string(::getpid()))) {
+        fs::create_directories(path_);
+    }
+    ~TempDir() { fs::remove_all(path_); }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+struct CountingObserver : LayoutObserver {
+    int calls = 0;
+    LayoutChange last = LayoutChange::Everything;
+    void layoutChanged(LayoutChange change) override {
+        ++calls;
+        last = change;
+    }
+};
+
+TEST(LayoutDocument, SaveAsNeedsTwoLampsAndUpperCasesTheName) {
+    TempDir dir;
+    LayoutDocument doc;
+    doc.mutableLayout().lamps.push_back(Lamp::made(0, 0, 0, 8));
+    auto refused = doc.saveAs(dir.path() / "show");
+    ASSERT_TRUE(refused.ok());
+    EXPECT_EQ(*refused, SaveOutcome::TooFewLamps);
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+
+    doc.mutableLayout().lamps.push_back(Lamp::made(0, 1, 1, 8));
+    doc.changed(LayoutChange::Lamps);
+    EXPECT_TRUE(doc.isModified());
+    auto saved = doc.saveAs(dir.path() / "show");
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(*saved, SaveOutcome::Saved);
+    EXPECT_EQ(doc.path(), dir.path() / "SHOW.LED");
+    EXPECT_FALSE(doc.isModified());
+
+    auto reopened = LayoutDocument::open(doc.path());
+    ASSERT_TRUE(reopened.ok());
+    EXPECT_EQ((*reopened)->layout(), doc.layout());
+    EXPECT_TRUE((*reopened)->openedFromFile());
+}
+
+TEST(LayoutDocument, FailedSaveKeepsOldFileAndModifiedMark) {
+    TempDir dir;
+    LayoutDocument doc;
+    for (int i = 0; i < 3; ++i) doc.mutableLayout().lamps.push_back(Lamp::made(i, 0, i, 8));
+    ASSERT_TRUE(doc.saveAs(dir.path() / "A.LED").ok());
+    const auto before = readFileBytes(doc.path());
+    ASSERT_TRUE(before.ok());
+
+    doc.mutableLayout().lamps.pop_back();
+    doc.changed(LayoutChange::Lamps);
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    auto result = doc.save();
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    if (::geteuid() != 0) {  // root may write anyway
+        ASSERT_FALSE(result.ok());
+        EXPECT_TRUE(doc.isModified());
+        EXPECT_EQ(*readFileBytes(doc.path()), *before);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(LayoutDocument, DamagedFileMakesNoDocument) {
+    TempDir dir;
+    const auto file = dir.path() / "BAD.LED";
+    ASSERT_TRUE(writeFileAtomically(file, std::string_view("short")).ok());
+    auto doc = LayoutDocument::open(file);
+    ASSERT_FALSE(doc.ok());
+    EXPECT_EQ(doc.error().key, "ERR_FILE_TRUNCATED");
+    EXPECT_FALSE(LayoutDocument::open(dir.path() / "missing.led").ok());
+    EXPECT_FALSE(LayoutDocument::open(dir.path()).ok());
+}
+
+TEST(LayoutDocument, ObserversHearEveryChangeUntilRemoved) {
+    LayoutDocument doc;
+    CountingObserver a;
+    CountingObserver b;
+    doc.addObserver(&a);
+    doc.addObserver(&b);
+    doc.addObserver(&a);
+    doc.changed(LayoutChange::Ports);
+    doc.removeObserver(&b);
+    doc.changed(LayoutChange::Effects);
+    EXPECT_EQ(a.calls, 2);
+    EXPECT_EQ(a.last, LayoutChange::Effects);
+    EXPECT_EQ(b.calls, 1);
+}
+
+}  // namespace
+}  // namespace vx
