@@ -1,1 +1,9 @@
-int main() { return 0; }
+#include "cli/command.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"vexolume-cli: inspect, convert, compile and build Vexolume layouts"};
+    app.require_subcommand(1);
+    int status = 0;
+    CLI11_PARSE(app, argc, argv);
+    return status;
+}

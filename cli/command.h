@@ -1,0 +1,10 @@
+#pragma once
+// Each vexolume-cli command adds its subcommand to the app. When the
+// subcommand runs, its callback stores the process exit status in `status`
+// (0 on success) and writes any error to stderr.
+
+#include <CLI/CLI.hpp>
+
+namespace vx::cli {
+
+}  // namespace vx::cli
