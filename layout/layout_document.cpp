@@ -22,6 +22,45 @@ Result<std::unique_ptr<LayoutDocument>> LayoutDocument::open(const std::filesyst
 
 void LayoutDocument::changed(LayoutChange change) {
     modified_ = true;
+    history_.loseClean();
+    notify(change);
+}
+
+void LayoutDocument::apply(std::unique_ptr<Edit> edit) {
+    if (!edit) return;
+    edit->redo(layout_);
+    const auto change = edit->change();
+    history_.push(std::move(edit));
+    modified_ = !history_.isClean();
+    notify(change);
+}
+
+bool LayoutDocument::undo() {
+    const Edit* edit = history_.undo(layout_);
+    if (edit == nullptr) return false;
+    modified_ = !history_.isClean();
+    notify(edit->change());
+    return true;
+}
+
+bool LayoutDocument::redo() {
+    const Edit* edit = history_.redo(layout_);
+    if (edit == nullptr) return false;
+    modified_ = !history_.isClean();
+    notify(edit->change());
+    return true;
+}
+
+void LayoutDocument::setModified(bool modified) {
+    modified_ = modified;
+    if (modified) {
+        history_.loseClean();
+    } else {
+        history_.setClean();
+    }
+}
+
+void LayoutDocument::notify(LayoutChange change) {
     // Copy: an observer may detach itself while being told.
     const auto observers = observers_;
     for (auto* o : observers) o->layoutChanged(change);
@@ -51,7 +90,7 @@ Result<SaveOutcome> LayoutDocument::writeTo(const std::filesystem::path& path) {
     if (path.empty()) return Error{"ERR_FILE_SAVE", "the layout has no file name yet"};
     if (auto s = writeFileAtomically(path, encodeLayout(layout_)); !s) return s.error();
     path_ = path;
-    modified_ = false;
+    setModified(false);
     return SaveOutcome::Saved;
 }
 

@@ -8,17 +8,11 @@
 #include <vector>
 
 #include "base/result.h"
+#include "layout/history/undo_history.h"
 #include "layout/lamp_layout.h"
+#include "layout/layout_change.h"
 
 namespace vx {
-
-enum class LayoutChange { Lamps, Ports, Settings, Effects, Everything };
-
-class LayoutObserver {
-public:
-    virtual ~LayoutObserver() = default;
-    virtual void layoutChanged(LayoutChange change) = 0;
-};
 
 enum class SaveOutcome {
     Saved,
@@ -37,15 +31,25 @@ public:
     // Direct access for edits. Call changed() afterwards so the views follow.
     LampLayout& mutableLayout() { return layout_; }
 
-    // Marks the document modified and tells every observer.
+    // Marks the document modified and tells every observer. A change made
+    // this way is not undoable, so no earlier step counts as saved any more.
     void changed(LayoutChange change);
+
+    // Applies an edit, records it as a step (or merges it into the last one)
+    // and tells the observers. The modified mark follows the history.
+    void apply(std::unique_ptr<Edit> edit);
+    bool undo();
+    bool redo();
+    // Ends the current step, so the next edit does not merge into it.
+    void closeStep() { history_.closeStep(); }
+    const UndoHistory& history() const { return history_; }
     void addObserver(LayoutObserver* observer);
     void removeObserver(LayoutObserver* observer);
 
     const std::filesystem::path& path() const { return path_; }
     bool hasPath() const { return !path_.empty(); }
     bool isModified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
+    void setModified(bool modified);
     bool openedFromFile() const { return openedFromFile_; }
     bool lampsShown() const { return lampsShown_; }
     void setLampsShown(bool shown) { lampsShown_ = shown; }
@@ -59,6 +63,7 @@ public:
 
 private:
     Result<SaveOutcome> writeTo(const std::filesystem::path& path);
+    void notify(LayoutChange change);
 
     LampLayout layout_;
     std::filesystem::path path_;
@@ -66,6 +71,7 @@ private:
     bool openedFromFile_ = false;
     bool lampsShown_ = false;
     std::vector<LayoutObserver*> observers_;
+    UndoHistory history_;
 };
 
 }  // namespace vx

@@ -1,0 +1,48 @@
+#pragma once
+// The list of steps of one document. Steps before index() are done, those
+// from index() on are undone and can be redone until a new step is pushed.
+// The clean index marks the state last saved; the document is modified
+// whenever the index differs from it.
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "layout/history/edit.h"
+
+namespace vx {
+
+class UndoHistory {
+public:
+    // Takes an edit that has already been applied. Drops the undone steps and
+    // merges into the last step when that step accepts it and merging is open.
+    void push(std::unique_ptr<Edit> edit);
+
+    bool canUndo() const { return index_ > 0; }
+    bool canRedo() const { return index_ < edits_.size(); }
+    // Undo or redo one step on `layout`; the step taken, or null when none.
+    const Edit* undo(LampLayout& layout);
+    const Edit* redo(LampLayout& layout);
+
+    // Ends merging: the next push starts a step of its own (end of a drag).
+    void closeStep() { mergeOpen_ = false; }
+
+    void setClean();
+    // Something changed outside the history: no index is the saved state.
+    void loseClean() { clean_.reset(); }
+    bool isClean() const { return clean_ == index_; }
+
+    std::size_t index() const { return index_; }
+    std::size_t count() const { return edits_.size(); }
+    const Edit* nextUndo() const { return canUndo() ? edits_[index_ - 1].get() : nullptr; }
+    const Edit* nextRedo() const { return canRedo() ? edits_[index_].get() : nullptr; }
+
+private:
+    std::vector<std::unique_ptr<Edit>> edits_;
+    std::size_t index_ = 0;
+    std::optional<std::size_t> clean_ = 0;
+    bool mergeOpen_ = false;
+};
+
+}  // namespace vx
