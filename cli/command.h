@@ -7,4 +7,6 @@
 
 namespace vx::cli {
 
+void addInfoCommand(CLI::App& app, int& status);
+void addConvertCommand(CLI::App& app, int& status);
 }  // namespace vx::cli

@@ -4,6 +4,8 @@ int main(int argc, char** argv) {
     CLI::App app{"vexolume-cli: inspect, convert, compile and build Vexolume layouts"};
     app.require_subcommand(1);
     int status = 0;
+    vx::cli::addInfoCommand(app, status);
+    vx::cli::addConvertCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }
