@@ -1,0 +1,124 @@
+#include "engine/play/frame_routines.h"
+
+#include "engine/play_kind.h"
+
+namespace vx {
+
+std::uint64_t lampStepWait(std::uint32_t stepDelay, std::size_t lampCount) {
+    const std::uint64_t full = 10ull * stepDelay;
+    const std::uint64_t painting = lampCount == 0 ? 0 : (lampCount - 1) / 10;
+    return painting >= full ? 0 : full - painting;
+}
+
+std::uint64_t groupStepWait(std::uint32_t stepDelay, std::size_t paintedLamps) {
+    const std::uint64_t painting = paintedLamps / 20;
+    const std::uint64_t least = 5ull * stepDelay;
+    return painting < least ? 10ull * stepDelay - painting : least;
+}
+
+namespace {
+
+std::size_t paintGroup(const PlayTables& tables, std::uint32_t group, ColourWord colour,
+                       DrawSurface& surface) {
+    const auto lamps = tables.lampList(group);
+    for (const std::uint32_t lamp : lamps) surface.paint(lamp, colour);
+    return lamps.size();
+}
+
+}  // namespace
+
+// PlayKinds 1 to 4. Every step paints all groups, last group first; the kinds
+// differ in which way the pattern moves and from which end the colours come.
+Routine playGroupChange(Mode mode, const PlayTables& tables, DrawSurface& surface) {
+    const std::int32_t kind = mode.kindCode;
+    const auto groups = tables.groupList(mode.groupListIndex);
+    const ColourList colours = tables.colours(mode.colorIndex);
+    const std::size_t g_count = groups.size();
+    const std::size_t n = colours.count();
+    for (std::int64_t j = 0; j < mode.stepCount; ++j) {
+        const auto step = static_cast<std::size_t>(j);
+        std::size_t painted = 0;
+        if (colours.usable()) {
+            for (std::size_t g = g_count; g-- > 0;) {
+                const std::size_t forward = (step + g_count - 1 - g) % n;
+                const std::size_t backward = (g + step) % n;
+                ColourWord c = 0;
+                switch (kind) {
+                    case 1: c = colours.at(backward); break;
+                    case 2: c = colours.at(forward); break;
+                    case 3: c = colours.fromEnd(forward); break;
+                    default: c = colours.fromEnd(backward); break;
+                }
+                painted += paintGroup(tables, groups[g], c, surface);
+            }
+        }
+        co_await surface.wait(groupStepWait(mode.stepDelay, painted));
+    }
+}
+
+// PlayKinds 5 and 6: the whole lamp list every step, the pattern moving one
+// lamp per step toward earlier lamps (5) or later lamps (6).
+Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface) {
+    const auto lamps = tables.lampList(mode.lampListIndex);
+    const ColourList colours = tables.colours(mode.colorIndex);
+    const std::size_t m = lamps.size();
+    const std::size_t n = colours.count();
+    const std::uint64_t wait = lampStepWait(mode.stepDelay, m);
+    for (std::int64_t j = 0; j < mode.stepCount; ++j) {
+        const auto step = static_cast<std::size_t>(j);
+        if (colours.usable()) {
+            if (mode.kindCode == 5) {
+                for (std::size_t k = 0; k < m; ++k) surface.paint(lamps[k], colours.at((k + step) % n));
+            } else {
+                for (std::size_t k = m; k-- > 0;) {
+                    surface.paint(lamps[k], colours.fromEnd((step + m - 1 - k) % n));
+                }
+            }
+        }
+        co_await surface.wait(wait);
+    }
+}
+
+// PlayKinds 7 and 8: one more group lit per step, in list order (7) or from
+// the last group (8); lit groups stay lit.
+Routine playGroupFill(Mode mode, const PlayTables& tables, DrawSurface& surface) {
+    const ColourList colours = tables.colours(mode.colorIndex);
+    if (!colours.usable()) co_return;
+    const auto groups = tables.groupList(mode.groupListIndex);
+    const std::size_t count = groups.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t g = mode.kindCode == 7 ? i : count - 1 - i;
+        paintGroup(tables, groups[g], colours.at(i % colours.count()), surface);
+        co_await surface.wait(9ull * mode.stepDelay);
+    }
+}
+
+// PlayKinds 9 and 10: one more lamp per step, from the first (9) or the last
+// lamp (10) of the list.
+Routine playLampFill(Mode mode, const PlayTables& tables, DrawSurface& surface) {
+    const ColourList colours = tables.colours(mode.colorIndex);
+    if (!colours.usable()) co_return;
+    const auto lamps = tables.lampList(mode.lampListIndex);
+    const std::size_t m = lamps.size();
+    for (std::size_t i = 0; i < m; ++i) {
+        const std::size_t k = mode.kindCode == 9 ? i : m - 1 - i;
+        surface.paint(lamps[k], colours.at(i % colours.count()));
+        co_await surface.wait(10ull * mode.stepDelay);
+    }
+}
+
+Routine playFrames(Mode mode, const PlayTables& tables, DrawSurface& surface, PlayControl* control) {
+    switch (mode.kindCode) {
+        case playkind::kFade: return playFade(std::move(mode), tables, surface);
+        case 1: case 2: case 3: case 4: return playGroupChange(std::move(mode), tables, surface);
+        case 5: case 6: return playLampChange(std::move(mode), tables, surface);
+        case 7: case 8: return playGroupFill(std::move(mode), tables, surface);
+        case 9: case 10: return playLampFill(std::move(mode), tables, surface);
+        case playkind::kRegroup:
+        case playkind::kEmpty:
+        case playkind::kRegress: return playControl(std::move(mode), tables, surface, control);
+        default: return Routine{};
+    }
+}
+
+}  // namespace vx

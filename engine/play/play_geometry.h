@@ -1,0 +1,44 @@
+#pragma once
+// Where the demo surface draws each lamp: the cell size and the offsets that
+// centre the layout, computed from the lamps' lattice cells.
+
+#include <cstdint>
+#include <span>
+
+#include "layout/lamp.h"
+
+namespace vx {
+
+inline constexpr std::int32_t kMaxCellSize = 20;
+
+struct LampExtent {
+    std::int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
+};
+
+// Smallest and largest lamp x and y; all zero for no lamps.
+LampExtent lampExtent(std::span<const Lamp> lamps);
+
+// W / x-spread when the lamps spread further in x than in y, else H /
+// y-spread, limited to 20. A layout without extent (one cell) gets 20, and
+// the size never drops below 1.
+std::int32_t fitCellSize(const LampExtent& extent, std::int32_t width, std::int32_t height);
+
+struct CellBox {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
+};
+
+struct PlayGeometry {
+    std::int32_t cellSize = 1;
+    std::int32_t offX = 0;
+    std::int32_t offY = 0;
+
+    PlayGeometry(const LampExtent& extent, std::int32_t cell, std::int32_t width, std::int32_t height);
+
+    // The cell of a lamp at lattice (x, y): centred at x * cellSize + offX,
+    // y * cellSize + offY, from centre - cellSize/2 to centre + cellSize/2.
+    CellBox cell(std::int32_t x, std::int32_t y) const;
+    // Corner width and height of a rounded cell: floor(0.9 x cellSize).
+    std::int32_t cornerSize() const { return cellSize * 9 / 10; }
+};
+
+}  // namespace vx

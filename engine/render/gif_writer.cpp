@@ -1,0 +1,182 @@
+#include "engine/render/gif_writer.h"
+
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <array>
+#include <unordered_map>
+#include <vector>
+
+namespace vx {
+
+struct GifWriter::State {
+    GifFileType* file = nullptr;
+    std::string path;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    RgbImage pending;
+    std::int32_t pendingDelay = 0;
+    bool hasPending = false;
+
+    State() = default;
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+    ~State() {
+        int code = 0;
+        if (file != nullptr) EGifCloseFile(file, &code);
+    }
+};
+
+namespace {
+
+Error gifError(const std::string& what, const std::string& path, int code) {
+    return Error{"ERR_GIF_WRITE", what + " " + path + ": " + GifErrorString(code), std::nullopt};
+}
+
+std::uint32_t rgbAt(const RgbImage& image, std::size_t pixel) {
+    const std::uint8_t* p = &image.pixels[pixel * 3];
+    return std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
+}
+
+// Colour table and indices of one frame.
+struct Indexed {
+    std::vector<GifColorType> colours;
+    std::vector<GifPixelType> indices;
+};
+
+Indexed indexFrame(const RgbImage& image) {
+    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
+    Indexed out;
+    out.indices.resize(count);
+    std::unordered_map<std::uint32_t, GifPixelType> seen;
+    bool exact = true;
+    for (std::size_t i = 0; i < count && exact; ++i) {
+        const std::uint32_t rgb = rgbAt(image, i);
+        auto it = seen.find(rgb);
+        if (it == seen.end()) {
+            if (seen.size() == 256) {
+                exact = false;
+                break;
+            }
+            it = seen.emplace(rgb, static_cast<GifPixelType>(seen.size())).first;
+            out.colours.push_back(GifColorType{static_cast<GifByteType>(rgb >> 16),
+                                               static_cast<GifByteType>(rgb >> 8),
+                                               static_cast<GifByteType>(rgb)});
+        }
+        out.indices[i] = it->second;
+    }
+    if (exact) return out;
+    out.colours.clear();
+    for (unsigned i = 0; i < 256; ++i) {
+        out.colours.push_back(GifColorType{static_cast<GifByteType>((i >> 5) * 255 / 7),
+                                           static_cast<GifByteType>(((i >> 2) & 7) * 255 / 7),
+                                           static_cast<GifByteType>((i & 3) * 255 / 3)});
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t rgb = rgbAt(image, i);
+        const unsigned r = ((rgb >> 16) & 0xFF) * 7 / 255;
+        const unsigned g = ((rgb >> 8) & 0xFF) * 7 / 255;
+        const unsigned b = (rgb & 0xFF) * 3 / 255;
+        out.indices[i] = static_cast<GifPixelType>(r << 5 | g << 2 | b);
+    }
+    return out;
+}
+
+int tableSize(std::size_t colours) {
+    int size = 2;
+    while (static_cast<std::size_t>(size) < colours) size *= 2;
+    return size;
+}
+
+}  // namespace
+
+GifWriter::GifWriter(std::unique_ptr<State> state) : state_(std::move(state)) {}
+GifWriter::GifWriter(GifWriter&&) noexcept = default;
+GifWriter& GifWriter::operator=(GifWriter&&) noexcept = default;
+
+GifWriter::~GifWriter() = default;
+
+Result<GifWriter> GifWriter::open(const std::string& path, std::int32_t width, std::int32_t height) {
+    if (width <= 0 || height <= 0 || width > 65535 || height > 65535) {
+        return Error{"ERR_GIF_WRITE", "picture size out of range for " + path, std::nullopt};
+    }
+    int code = 0;
+    auto state = std::make_unique<State>();
+    state->path = path;
+    state->width = width;
+    state->height = height;
+    state->file = EGifOpenFileName(path.c_str(), false, &code);
+    if (state->file == nullptr) return gifError("cannot create", path, code);
+    EGifSetGifVersion(state->file, true);
+    GifFileType* f = state->file;
+    if (EGifPutScreenDesc(f, width, height, 8, 0, nullptr) == GIF_ERROR) {
+        return gifError("cannot write", path, f->Error);
+    }
+    // Loop forever.
+    static constexpr std::array<GifByteType, 11> kApp = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
+    static constexpr std::array<GifByteType, 3> kLoop = {1, 0, 0};
+    if (EGifPutExtensionLeader(f, APPLICATION_EXT_FUNC_CODE) == GIF_ERROR ||
+        EGifPutExtensionBlock(f, kApp.size(), kApp.data()) == GIF_ERROR ||
+        EGifPutExtensionBlock(f, kLoop.size(), kLoop.data()) == GIF_ERROR ||
+        EGifPutExtensionTrailer(f) == GIF_ERROR) {
+        return gifError("cannot write", path, f->Error);
+    }
+    return GifWriter{std::move(state)};
+}
+
+Status GifWriter::addFrame(const RgbImage& image, std::int32_t delayCs) {
+    if (!state_ || state_->file == nullptr) return Error{"ERR_GIF_WRITE", "writer is closed", std::nullopt};
+    if (image.width != state_->width || image.height != state_->height) {
+        return Error{"ERR_GIF_WRITE", "frame size differs from the picture size", std::nullopt};
+    }
+    if (state_->hasPending && state_->pending == image) {
+        state_->pendingDelay += delayCs;
+        return {};
+    }
+    if (Status s = flush(); !s) return s;
+    state_->pending = image;
+    state_->pendingDelay = delayCs;
+    state_->hasPending = true;
+    return {};
+}
+
+Status GifWriter::flush() {
+    if (!state_->hasPending) return {};
+    state_->hasPending = false;
+    GifFileType* f = state_->file;
+    const Indexed frame = indexFrame(state_->pending);
+    GraphicsControlBlock gcb{};
+    gcb.DisposalMode = DISPOSE_DO_NOT;
+    gcb.DelayTime = std::clamp(state_->pendingDelay, 0, 65535);
+    gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+    std::array<GifByteType, 4> ext{};
+    const std::size_t extLength = EGifGCBToExtension(&gcb, ext.data());
+    std::vector<GifColorType> colours = frame.colours;
+    colours.resize(static_cast<std::size_t>(tableSize(colours.size())), GifColorType{0, 0, 0});
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
+    if (map == nullptr) return Error{"ERR_GIF_WRITE", "out of memory", std::nullopt};
+    bool ok = EGifPutExtension(f, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extLength), ext.data()) != GIF_ERROR &&
+              EGifPutImageDesc(f, 0, 0, state_->width, state_->height, false, map) != GIF_ERROR;
+    GifFreeMapObject(map);
+    std::vector<GifPixelType> row(static_cast<std::size_t>(state_->width));
+    for (std::int32_t y = 0; ok && y < state_->height; ++y) {
+        const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(state_->width);
+        std::copy_n(frame.indices.begin() + static_cast<std::ptrdiff_t>(at), row.size(), row.begin());
+        ok = EGifPutLine(f, row.data(), state_->width) != GIF_ERROR;
+    }
+    if (!ok) return gifError("cannot write", state_->path, f->Error);
+    return {};
+}
+
+Status GifWriter::close() {
+    if (!state_ || state_->file == nullptr) return {};
+    Status flushed = flush();
+    int code = 0;
+    const int closed = EGifCloseFile(state_->file, &code);
+    state_->file = nullptr;
+    if (!flushed) return flushed;
+    if (closed == GIF_ERROR) return gifError("cannot close", state_->path, code);
+    return {};
+}
+
+}  // namespace vx

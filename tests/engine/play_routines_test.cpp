@@ -1,0 +1,224 @@
+// Frame routines, played one at a time from t = 0 (sequential play).
+
+#include <gtest/gtest.h>
+
+#include "engine/play/frame_routines.h"
+#include "play_test_support.h"
+
+namespace vx::test {
+namespace {
+
+const ColourWord C0 = rgb(255, 0, 0);
+const ColourWord C1 = rgb(0, 255, 0);
+const ColourWord C2 = rgb(0, 0, 255);
+
+CompiledEffects fiveLamps(Mode mode) {
+    CompiledEffects e;
+    e.modes = {std::move(mode)};
+    e.cstGroup = {{0, 1}, {2}, {3, 4}, {0, 1, 2, 3, 4}, {}};
+    e.cstGroupGroup = {{0, 1, 2}};
+    e.colorGroup = {{255, 0, 0, 0, 255, 0, 0, 0, 255}};
+    return e;
+}
+
+Recorder playOne(const Mode& mode, std::int64_t until = 1'000'000) {
+    return play(fiveLamps(mode), 5, sequential(), until);
+}
+
+std::vector<ColourWord> colours(const std::vector<Event>& paints) {
+    std::vector<ColourWord> out;
+    for (const Event& e : paints) out.push_back(e.colour);
+    return out;
+}
+
+std::vector<std::uint64_t> lamps(const std::vector<Event>& paints) {
+    std::vector<std::uint64_t> out;
+    for (const Event& e : paints) out.push_back(e.a);
+    return out;
+}
+
+// Paints at time t, in paint order.
+std::vector<Event> paintsAt(const Recorder& r, std::int64_t t) {
+    std::vector<Event> out;
+    for (const Event& e : r.only('p')) {
+        if (e.t == t) out.push_back(e);
+    }
+    return out;
+}
+
+Mode fade(std::vector<std::uint32_t> colors, std::uint32_t delay, std::int32_t steps, std::int32_t duration) {
+    Mode m = compiledMode(0, delay, steps, duration);
+    m.colors = std::move(colors);
+    m.lampListIndex = 1;  // one lamp
+    return m;
+}
+
+std::vector<std::uint32_t> reds(const Recorder& r) {
+    std::vector<std::uint32_t> out;
+    for (const Event& e : r.only('p')) out.push_back(e.colour & 0xFF);
+    return out;
+}
+
+TEST(PlayFade, FadesInStepsThenHoldsTheEndColour) {
+    const Recorder r = playOne(fade({255, 0, 0, 0, 0, 0}, 10, 5, 10));
+    EXPECT_EQ(reds(r), (std::vector<std::uint32_t>{255, 204, 153, 102, 51, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(r.times('p'), (std::vector<std::int64_t>{0, 100, 200, 300, 400, 500, 600, 700, 800, 900}));
+    EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{1000});
+
+    const Recorder once = playOne(fade({255, 0, 0, 0, 0, 0}, 10, 0, 3));
+    EXPECT_EQ(reds(once), (std::vector<std::uint32_t>{255, 0, 0}));
+}
+
+TEST(PlayFade, StepDelayZeroActsAsOneAndDurationZeroPlaysNothing) {
+    const Recorder fast = playOne(fade({255, 0, 0, 0, 0, 0}, 0, 5, 1));
+    EXPECT_EQ(fast.times('p'), (std::vector<std::int64_t>{0, 10, 20, 30, 40, 50, 60, 70, 80, 90}));
+
+    const Recorder none = playOne(fade({255, 0, 0, 0, 0, 0}, 10, 5, 0));
+    EXPECT_TRUE(none.only('p').empty());
+    EXPECT_EQ(none.times('e'), std::vector<std::int64_t>{0});
+}
+
+TEST(PlayFade, MovesEveryChannelByTheLargestStepWithoutOvershoot) {
+    const Recorder r = playOne(fade({10, 200, 30, 20, 100, 30}, 10, 2, 3));
+    EXPECT_EQ(colours(r.only('p')),
+              (std::vector<ColourWord>{rgb(10, 200, 30), rgb(20, 150, 30), rgb(20, 100, 30)}));
+    // Without colours the fade goes from black to black.
+    const Recorder dark = playOne(fade({}, 10, 2, 1));
+    EXPECT_EQ(colours(dark.only('p')), std::vector<ColourWord>{0});
+}
+
+TEST(PlayFade, WaitIsShortenedByTheLampCount) {
+    CompiledEffects e = fiveLamps(fade({255, 0, 0, 0, 0, 0}, 10, 5, 2));
+    e.cstGroup[1] = UintList(25);
+    for (std::uint32_t i = 0; i < 25; ++i) e.cstGroup[1][i] = i;
+    const Recorder r = play(e, 25, sequential(), 10'000);
+    EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{196});  // 2 x (100 - 2)
+}
+
+TEST(PlayStepWaits, LampAndGroupKindsSubtractThePaintingEstimate) {
+    EXPECT_EQ(lampStepWait(10, 0), 100u);  // an empty list counts as no lamps
+    EXPECT_EQ(lampStepWait(10, 1), 100u);
+    EXPECT_EQ(lampStepWait(10, 11), 99u);
+    EXPECT_EQ(lampStepWait(10, 1000), 1u);
+    EXPECT_EQ(lampStepWait(10, 1001), 0u);
+    EXPECT_EQ(lampStepWait(10, 10'000), 0u);
+    EXPECT_EQ(groupStepWait(10, 19), 100u);
+    EXPECT_EQ(groupStepWait(10, 100), 95u);
+    EXPECT_EQ(groupStepWait(10, 980), 51u);
+    EXPECT_EQ(groupStepWait(10, 1000), 50u);  // never below 5 x stepDelay
+    EXPECT_EQ(groupStepWait(0, 0), 0u);
+}
+
+TEST(PlayLampChange, PatternMovesBackwardForFiveAndForwardForSix) {
+    Mode five = compiledMode(5, 5, 2);
+    five.lampListIndex = 3;
+    const Recorder r5 = playOne(five);
+    EXPECT_EQ(lamps(paintsAt(r5, 0)), (std::vector<std::uint64_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(colours(paintsAt(r5, 0)), (std::vector<ColourWord>{C0, C1, C2, C0, C1}));
+    EXPECT_EQ(colours(paintsAt(r5, 50)), (std::vector<ColourWord>{C1, C2, C0, C1, C2}));
+    EXPECT_EQ(r5.times('e'), std::vector<std::int64_t>{100});
+
+    Mode six = five;
+    six.kindCode = 6;
+    const Recorder r6 = playOne(six);
+    // Painted from the last lamp; by lamp, step 0 reads C1 C2 C0 C1 C2.
+    EXPECT_EQ(lamps(paintsAt(r6, 0)), (std::vector<std::uint64_t>{4, 3, 2, 1, 0}));
+    EXPECT_EQ(colours(paintsAt(r6, 0)), (std::vector<ColourWord>{C2, C1, C0, C2, C1}));
+    EXPECT_EQ(colours(paintsAt(r6, 50)), (std::vector<ColourWord>{C1, C0, C2, C1, C0}));
+}
+
+TEST(PlayGroupChange, FourKindsDifferInDirectionAndColourEnd) {
+    // Groups {0,1}, {2}, {3,4}, painted last group first.
+    const std::vector<std::uint64_t> order{3, 4, 2, 0, 1};
+    struct Case {
+        std::int32_t kind;
+        std::vector<ColourWord> step0, step1;
+    };
+    const std::vector<Case> cases = {
+        {1, {C2, C2, C1, C0, C0}, {C0, C0, C2, C1, C1}},
+        {2, {C0, C0, C1, C2, C2}, {C1, C1, C2, C0, C0}},
+        {3, {C2, C2, C1, C0, C0}, {C1, C1, C0, C2, C2}},
+        {4, {C0, C0, C1, C2, C2}, {C2, C2, C0, C1, C1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        const Recorder r = playOne(compiledMode(c.kind, 10, 2));
+        EXPECT_EQ(lamps(paintsAt(r, 0)), order);
+        EXPECT_EQ(colours(paintsAt(r, 0)), c.step0);
+        EXPECT_EQ(colours(paintsAt(r, 100)), c.step1);
+        EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{200});
+    }
+}
+
+TEST(PlayFills, LightOneMorePerStepAndKeepThem) {
+    const Recorder r7 = playOne(compiledMode(7, 10, 0));
+    EXPECT_EQ(lamps(r7.only('p')), (std::vector<std::uint64_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(colours(r7.only('p')), (std::vector<ColourWord>{C0, C0, C1, C2, C2}));
+    EXPECT_EQ(r7.times('p'), (std::vector<std::int64_t>{0, 0, 90, 180, 180}));
+    EXPECT_EQ(r7.times('e'), std::vector<std::int64_t>{270});
+
+    const Recorder r8 = playOne(compiledMode(8, 10, 0));
+    EXPECT_EQ(lamps(r8.only('p')), (std::vector<std::uint64_t>{3, 4, 2, 0, 1}));
+    EXPECT_EQ(colours(r8.only('p')), (std::vector<ColourWord>{C0, C0, C1, C2, C2}));
+
+    Mode nine = compiledMode(9, 10, 0);
+    nine.lampListIndex = 3;
+    const Recorder r9 = playOne(nine);
+    EXPECT_EQ(lamps(r9.only('p')), (std::vector<std::uint64_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(colours(r9.only('p')), (std::vector<ColourWord>{C0, C1, C2, C0, C1}));
+    EXPECT_EQ(r9.times('p'), (std::vector<std::int64_t>{0, 100, 200, 300, 400}));
+
+    Mode ten = nine;
+    ten.kindCode = 10;
+    const Recorder r10 = playOne(ten);
+    EXPECT_EQ(lamps(r10.only('p')), (std::vector<std::uint64_t>{4, 3, 2, 1, 0}));
+    EXPECT_EQ(colours(r10.only('p')), (std::vector<ColourWord>{C0, C1, C2, C0, C1}));
+}
+
+TEST(PlayGuards, ShortColourListsEmptyListsAndMissingEntries) {
+    // Fewer than 3 components: fills end at once, colour changes only wait.
+    for (const std::int32_t kind : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}) {
+        SCOPED_TRACE(kind);
+        CompiledEffects e = fiveLamps(compiledMode(kind, 10, 3));
+        e.modes[0].lampListIndex = 3;
+        e.colorGroup[0] = {255, 0};
+        const Recorder r = play(e, 5, sequential(), 10'000);
+        EXPECT_TRUE(r.only('p').empty());
+        EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{kind <= 6 ? 300 : 0});
+    }
+    // An empty lamp list waits 10 x stepDelay per step; so does an index
+    // beyond the table, which plays as an empty list.
+    for (const std::int32_t index : {4, 99, -1}) {
+        Mode five = compiledMode(5, 10, 2);
+        five.lampListIndex = index;
+        const Recorder r = playOne(five);
+        EXPECT_TRUE(r.only('p').empty());
+        EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{200});
+    }
+    // No steps, no groups, no lamps: the routine ends as soon as it starts.
+    Mode noSteps = compiledMode(2, 10, 0);
+    EXPECT_EQ(playOne(noSteps).times('e'), std::vector<std::int64_t>{0});
+    Mode noGroups = compiledMode(7, 10, 0);
+    noGroups.groupListIndex = 5;
+    EXPECT_EQ(playOne(noGroups).times('e'), std::vector<std::int64_t>{0});
+    // A group index beyond CstGroup is an empty group, still a step.
+    CompiledEffects e = fiveLamps(compiledMode(7, 10, 0));
+    e.cstGroupGroup[0] = {0, 77, 2};
+    const Recorder r = play(e, 5, sequential(), 10'000);
+    EXPECT_EQ(lamps(r.only('p')), (std::vector<std::uint64_t>{0, 1, 3, 4}));
+    EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{270});
+    // A PlayKind without a routine plays nothing.
+    EXPECT_EQ(playOne(compiledMode(42, 10, 3)).times('e'), std::vector<std::int64_t>{0});
+}
+
+TEST(PlayGuards, PaintsOfLampsOutsideTheLayoutAreDropped) {
+    Mode nine = compiledMode(9, 1, 0);
+    nine.lampListIndex = 3;
+    CompiledEffects e = fiveLamps(nine);
+    Playback playback(e, 3, sequential());
+    playback.runUntil(1000);
+    EXPECT_EQ(playback.lampColours(), (std::vector<ColourWord>{C0, C1, C2}));
+}
+
+}  // namespace
+}  // namespace vx::test
