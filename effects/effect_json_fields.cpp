@@ -252,7 +252,12 @@ std::uint32_t Reader::u32(const Json& v, const std::string& path) {
     if (v.is_number_unsigned()) {
         const auto u = v.get<std::uint64_t>();
         if (u <= std::numeric_limits<std::uint32_t>::max()) return static_cast<std::uint32_t>(u);
-    } else if (!v.is_number_integer()) {
+    } else if (v.is_number_integer()) {
+        const auto s = v.get<std::int64_t>();
+        if (s >= 0 && s <= std::numeric_limits<std::uint32_t>::max()) {
+            return static_cast<std::uint32_t>(s);
+        }
+    } else {
         fail("ERR_JSON_TYPE", path, "expected an integer, found " + typeName(v));
         return 0;
     }

@@ -93,12 +93,8 @@ ModeList sampleModes() {
     circle.circleKind = "CM_RIGHTDOWN_CF";
     modes.push_back(circle);
 
-    // A control mode: only its hold time matters.
-    Mode pause = createMode("CM_EMPTYMODE");
-    pause.label = "Pause";
-    pause.duration = 10;
-    pause.area = kWholeMatrix;
-    modes.push_back(pause);
+    // A control mode: it plays no colours, only its hold time of 1 s matters.
+    modes.push_back(sampleMode("CM_EMPTYMODE", "Pause", {}, 10, 10));
 
     Mode word = sampleMode("CM_LEFTTORIGHT_WORD", "Word sweep", {kWhiteRgb, kRedRgb, kBlueRgb},
                            15, 16);
