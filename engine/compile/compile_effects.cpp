@@ -1,0 +1,22 @@
+#include "engine/compile/compile_effects.h"
+
+#include "engine/compile/compile_modes.h"
+#include "engine/compile/layout_bounds.h"
+#include "engine/compile/program_groups.h"
+#include "engine/compile/word_modes.h"
+
+namespace vx {
+
+CompiledEffects compileEffects(const LampLayout& layout) {
+    const EffectData& effects = layout.effects;
+    const LayoutBounds bounds = computeLayoutBounds(layout.lamps);
+    const ExpandedModes expanded =
+        expandWordModes(effects.modes, effects.clusters, layout.lamps, bounds);
+    CompiledEffects out;
+    const std::vector<std::size_t> sources =
+        compileModes(expanded, effects, layout.lamps, bounds, out);
+    out.programGroups = expandProgramGroups(effects.programGroups, sources, effects.modes.size());
+    return out;
+}
+
+}  // namespace vx

@@ -1,0 +1,79 @@
+#include "engine/compile/compile_modes.h"
+
+#include "effects/mode_kind.h"
+#include "engine/compile/intern_table.h"
+#include "engine/compile/mode_grid.h"
+#include "engine/compile/mode_lists.h"
+#include "engine/play_kind.h"
+
+namespace vx {
+
+namespace {
+
+// A custom mode without the list its PlayKind needs cannot play.
+bool dropsCustom(const Mode& m) {
+    if (!kinds::isCustomKind(m.kind)) return false;
+    if (kinds::customUsesLampList(m.kindCode)) return m.lampListIndex == -1;
+    if (kinds::customUsesGroupList(m.kindCode)) return m.groupListIndex == -1;
+    return false;
+}
+
+std::int32_t controlCode(std::string_view kind) {
+    if (kind == kinds::kEmpty) return playkind::kEmpty;
+    if (kind == kinds::kRegroup) return playkind::kRegroup;
+    return playkind::kRegress;
+}
+
+}  // namespace
+
+std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const EffectData& effects,
+                                      std::span<const Lamp> lamps, const LayoutBounds& bounds,
+                                      CompiledEffects& out) {
+    out.modes.clear();
+    out.cstGroup = effects.clusters;
+    out.cstGroupGroup = effects.clusterGroups;
+    out.colorGroup.clear();
+    InternTable lampLists(out.cstGroup);
+    InternTable groupLists(out.cstGroupGroup);
+    InternTable colourLists(out.colorGroup);
+    ModeGridBuilder grids(lamps, effects.layers);
+    std::vector<std::size_t> sources;
+
+    for (std::size_t k = 0; k < expanded.modes.size(); ++k) {
+        Mode m = expanded.modes[k];
+        if (dropsCustom(m)) continue;
+        const auto position = static_cast<std::int32_t>(out.modes.size());
+        if (kinds::isControlKind(m.kind)) {
+            m.stepCount = position;
+            m.kindCode = controlCode(m.kind);
+        }
+        const bool circle = kinds::isCircleKind(m.kind);
+        const std::string_view orderKind = circle ? m.circleKind : m.kind;
+        // The grid depends on the layer in the kindCode the designer set.
+        const std::int32_t layerCode = m.kindCode;
+        if (const auto pk = playKindOf(orderKind)) m.kindCode = *pk;
+
+        if (m.kindCode <= 10) {
+            if (m.kindCode != 0) m.colorIndex = colourLists.intern(m.colors);
+            const bool lampList = isLampListPlayKind(m.kindCode);
+            const bool groupList = isGroupListPlayKind(m.kindCode);
+            if (!kinds::isCustomKind(m.kind) && (lampList || groupList)) {
+                const ScanInput in{m, grids.build(m, layerCode), bounds};
+                if (lampList) {
+                    m.lampListIndex = lampLists.intern(buildLampOrder(in, orderKind));
+                } else {
+                    UintList groups;
+                    for (UintList& band : buildGroupOrder(in, orderKind)) {
+                        groups.push_back(static_cast<std::uint32_t>(lampLists.intern(std::move(band))));
+                    }
+                    m.groupListIndex = groupLists.intern(std::move(groups));
+                }
+            }
+        }
+        out.modes.push_back(std::move(m));
+        sources.push_back(expanded.sources[k]);
+    }
+    return sources;
+}
+
+}  // namespace vx

@@ -1,0 +1,25 @@
+#pragma once
+// LayoutBounds: the smallest and largest lamp column and row over all lamps
+// of a layout. The orderings scan inside it; a mode's area only decides
+// which lamps are taken.
+
+#include <cstdint>
+#include <span>
+
+#include "layout/lamp.h"
+
+namespace vx {
+
+struct LayoutBounds {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = -1;  // right < left: no lamps
+    std::int32_t bottom = -1;
+    bool operator==(const LayoutBounds&) const = default;
+};
+
+// Lamps off the 500 x 500 grid have no cell, cannot be played and do not
+// count. (0, 0, -1, -1) when no lamp is on the grid.
+LayoutBounds computeLayoutBounds(std::span<const Lamp> lamps);
+
+}  // namespace vx

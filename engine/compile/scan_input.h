@@ -1,0 +1,72 @@
+#pragma once
+// What every ordering reads: the mode, the mode's lamp grid and the
+// LayoutBounds; plus the two small tools the orderings share: the inclusion
+// rule and a lamp list that keeps each lamp once.
+//
+// Coordinates are handled as 64-bit values: starts, areas and widths come
+// from files unchecked, and the formulas must neither overflow nor walk
+// millions of empty cells. Cells outside the grid hold no lamp.
+
+#include <cstdint>
+#include <unordered_set>
+#include <vector>
+
+#include "effects/mode.h"
+#include "engine/compile/layout_bounds.h"
+#include "layout/lamp_grid.h"
+
+namespace vx {
+
+struct ScanInput {
+    const Mode& mode;
+    const LampGrid& grid;
+    LayoutBounds bounds;
+};
+
+// Inclusive cell rectangle in 64-bit coordinates; empty when x0 > x1 or y0 > y1.
+struct CellBox {
+    std::int64_t x0 = 0;
+    std::int64_t y0 = 0;
+    std::int64_t x1 = -1;
+    std::int64_t y1 = -1;
+};
+
+// The part of the bounds that lies on the grid: the only cells that can
+// hold a lamp of the mode's grid.
+CellBox lampBox(const LayoutBounds& bounds);
+// The part of a rectangle that lies on the grid.
+CellBox gridPart(const CellRect& rect);
+
+// Lamp number at (x, y), or -1 for an empty cell or a cell off the grid.
+// Negative numbers in the grid count as empty: no list can refer to them.
+std::int32_t lampAt(const LampGrid& grid, std::int64_t x, std::int64_t y);
+
+// A visited cell's lamp is taken when the cell lies inside the mode's area
+// (inclusive) or the lamp is one of the mode's extraLamps.
+class Inclusion {
+public:
+    explicit Inclusion(const Mode& mode);
+    bool takes(std::int64_t x, std::int64_t y, std::int32_t lamp) const;
+
+private:
+    CellRect area_;
+    std::vector<std::uint32_t> extra_;  // sorted
+};
+
+// An ordered lamp list without repeats.
+class LampCollector {
+public:
+    void add(std::int32_t lamp);
+    bool empty() const { return list_.empty(); }
+    std::size_t size() const { return list_.size(); }
+    const UintList& list() const { return list_; }
+    UintList take() { return std::move(list_); }
+
+private:
+    static constexpr std::uint32_t kDenseLimit = 1u << 20;
+    UintList list_;
+    std::vector<bool> seen_;               // lamp numbers below kDenseLimit
+    std::unordered_set<std::uint32_t> far_;  // the others
+};
+
+}  // namespace vx

@@ -1,0 +1,162 @@
+#include "engine/compile/word_modes.h"
+
+#include <algorithm>
+#include <array>
+#include <deque>
+#include <string_view>
+
+#include "effects/mode_kind.h"
+#include "layout/lamp_grid.h"
+
+namespace vx {
+
+namespace {
+
+using Colour = std::array<std::uint32_t, 3>;
+
+Colour colourAt(const UintList& components, std::size_t i) {
+    if (components.size() < 3 * i + 3) return {0, 0, 0};
+    return {components[3 * i], components[3 * i + 1], components[3 * i + 2]};
+}
+
+struct WordShape {
+    bool vertical = false;
+    bool reversed = false;  // DOWNTOUP / RIGHTTOLEFT
+};
+
+WordShape shapeOf(std::string_view kind) {
+    if (kind == "CM_UPTODOWN_WORD") return {true, false};
+    if (kind == "CM_DOWNTOUP_WORD") return {true, true};
+    if (kind == "CM_LEFTTORIGHT_WORD") return {false, false};
+    return {false, true};  // CM_RIGHTTOLEFT_WORD
+}
+
+const char* lineKind(const WordShape& s, bool fill) {
+    if (s.vertical) {
+        if (s.reversed) return fill ? "CM_DOWNTOUP_CF" : "CM_DOWNTOUP_CC";
+        return fill ? "CM_UPTODOWN_CF" : "CM_UPTODOWN_CC";
+    }
+    if (s.reversed) return fill ? "CM_RIGHTTOLEFT_CF" : "CM_RIGHTTOLEFT_CC";
+    return fill ? "CM_LEFTTORIGHT_CF" : "CM_LEFTTORIGHT_CC";
+}
+
+class WordExpander {
+public:
+    WordExpander(const ClusterTable& clusters, std::span<const Lamp> lamps,
+                 const LayoutBounds& bounds)
+        : clusters_(clusters), grid_(lamps), bounds_(bounds) {
+        // The colour walk runs from the first to the last lamp in number order.
+        if (!lamps.empty()) {
+            const auto [lo, hi] = std::minmax_element(
+                lamps.begin(), lamps.end(),
+                [](const Lamp& a, const Lamp& b) { return a.number < b.number; });
+            first_ = *lo;
+            last_ = *hi;
+            haveLamps_ = true;
+        }
+    }
+
+    // Appends the line modes of one straight word; returns how many.
+    std::uint32_t expand(const Mode& word, ModeList& out) const {
+        const WordShape shape = shapeOf(word.kind);
+        const bool fill = word.wordColorMode == 1;
+        const std::int32_t from = shape.vertical ? bounds_.left : bounds_.top;
+        const std::int32_t to = shape.vertical ? bounds_.right : bounds_.bottom;
+        const std::vector<std::uint32_t> text = textLamps(word);
+        const Colour textColour = colourAt(word.colors, 0);
+        const Colour background = colourAt(word.colors, 1);
+        std::uint32_t count = 0;
+        for (std::int32_t line = from; line <= to; ++line) {
+            Mode m = word;
+            m.kind = lineKind(shape, fill);
+            m.area = lineArea(shape.vertical, line);
+            std::deque<std::uint32_t> colours;
+            walkLine(shape.vertical, line, [&](std::int32_t lamp) {
+                const bool isText =
+                    std::binary_search(text.begin(), text.end(), static_cast<std::uint32_t>(lamp));
+                const Colour& c = isText ? textColour : background;
+                if (shape.reversed && fill) {
+                    colours.insert(colours.begin(), c.begin(), c.end());
+                } else {
+                    colours.insert(colours.end(), c.begin(), c.end());
+                }
+            });
+            if (word.wordColorMode == 0 && word.wordStep > 0) {
+                const std::int32_t gap = std::min(word.wordStep, kMaxWordGap);
+                for (std::int32_t i = 0; i < gap; ++i) {
+                    colours.insert(colours.end(), background.begin(), background.end());
+                }
+            }
+            m.colors.assign(colours.begin(), colours.end());
+            m.duration = line == to ? word.duration : 0;
+            out.push_back(std::move(m));
+            ++count;
+        }
+        return count;
+    }
+
+private:
+    std::vector<std::uint32_t> textLamps(const Mode& word) const {
+        if (word.lampListIndex < 0 ||
+            static_cast<std::size_t>(word.lampListIndex) >= clusters_.size()) {
+            return {};
+        }
+        std::vector<std::uint32_t> text = clusters_[static_cast<std::size_t>(word.lampListIndex)];
+        std::sort(text.begin(), text.end());
+        return text;
+    }
+
+    // (x, first row with a lamp, x, last such row) for a column, and the
+    // like for a row; -1 for both ends of a line without lamps.
+    CellRect lineArea(bool vertical, std::int32_t line) const {
+        std::int32_t lo = -1;
+        std::int32_t hi = -1;
+        for (std::int32_t i = 0; i < LampGrid::kSize; ++i) {
+            const std::int32_t v = vertical ? grid_.at(line, i) : grid_.at(i, line);
+            if (v == LampGrid::kEmpty) continue;
+            if (lo < 0) lo = i;
+            hi = i;
+        }
+        return vertical ? CellRect{line, lo, line, hi} : CellRect{lo, line, hi, line};
+    }
+
+    template <class F>
+    void walkLine(bool vertical, std::int32_t line, F f) const {
+        if (!haveLamps_) return;
+        const std::int32_t from = vertical ? first_.y : first_.x;
+        const std::int32_t to = vertical ? last_.y : last_.x;
+        for (std::int32_t i = std::max(from, 0); i <= std::min(to, LampGrid::kSize - 1); ++i) {
+            const std::int32_t v = vertical ? grid_.at(line, i) : grid_.at(i, line);
+            if (v != LampGrid::kEmpty) f(v);
+        }
+    }
+
+    const ClusterTable& clusters_;
+    LampGrid grid_;
+    LayoutBounds bounds_;
+    Lamp first_;
+    Lamp last_;
+    bool haveLamps_ = false;
+};
+
+}  // namespace
+
+ExpandedModes expandWordModes(const ModeList& modes, const ClusterTable& clusters,
+                              std::span<const Lamp> lamps, const LayoutBounds& bounds) {
+    const WordExpander expander(clusters, lamps, bounds);
+    ExpandedModes out;
+    for (std::size_t i = 0; i < modes.size(); ++i) {
+        const Mode& m = modes[i];
+        if (kinds::isWordKind(m.kind)) {
+            const std::uint32_t n = expander.expand(m, out.modes);
+            out.sources.insert(out.sources.end(), n, i);
+            out.words.push_back(WordRecord{static_cast<std::uint32_t>(i), n});
+        } else if (!kinds::isAnyWordKind(m.kind)) {
+            out.modes.push_back(m);
+            out.sources.push_back(i);
+        }
+    }
+    return out;
+}
+
+}  // namespace vx
