@@ -1,0 +1,179 @@
+// Runs vexolume-cli as a user would and checks its output, exit status and files.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSample = VEXOLUME_SOURCE_DIR "/examples/sample.led";
+const std::string kSampleJson = VEXOLUME_TEST_DATA "/layout/sample.json";
+const std::string kTwoLamps = VEXOLUME_TEST_DATA "/layout/two_lamps.led";
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               ("vexolume-cli-test-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path file(const std::string& name) const { return dir_ / name; }
+
+    Outcome run(std::initializer_list<std::string> args) const {
+        std::string command = quoted(VEXOLUME_CLI);
+        for (const auto& a : args) command += " " + quoted(a);
+        command += " >" + quoted(file("stdout").string()) + " 2>" + quoted(file("stderr").string());
+        Outcome r;
+        const int raw = std::system(command.c_str());
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readText(file("stdout"));
+        r.err = readText(file("stderr"));
+        return r;
+    }
+
+private:
+    fs::path dir_;
+};
+
+TEST_F(CliTest, InfoSummarisesTheSample) {
+    const auto r = run({"info", kSample});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    for (const char* line : {"Lamps: 160 (effect lamps 160, spare lamps 0)\n",
+                             "Extent: x 0..15, y 0..9\n", "  port 1: 80 lamps, chain length 80\n",
+                             "  port 2: 80 lamps, chain length 80\n", "  no port: 0 lamps\n",
+                             "Modes: 9\n", "  CM_CIRCULAR_AREA: 1\n",
+                             "Program groups: 4 of 32 in use\n",
+                             "    0. \"Word sweep\" CM_LEFTTORIGHT_WORD (mode 7)\n",
+                             "Clusters: 1\n", "Cluster groups: 0\n", "Layers: 1 of 50 in use\n"}) {
+        EXPECT_NE(r.out.find(line), std::string::npos) << line;
+    }
+}
+
+TEST_F(CliTest, InfoJsonIsMachineReadable) {
+    const auto r = run({"info", kSample, "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["lamps"], 160);
+    EXPECT_EQ(j["extent"], (nlohmann::json{{"maxX", 15}, {"maxY", 9}, {"minX", 0}, {"minY", 0}}));
+    ASSERT_EQ(j["ports"].size(), 2u);
+    EXPECT_EQ(j["ports"][1]["port"], 2);
+    EXPECT_EQ(j["ports"][1]["lamps"], 80);
+    EXPECT_EQ(j["ports"][1]["chainLength"], 80);
+    EXPECT_EQ(j["ports"][1]["continuous"], true);
+    EXPECT_EQ(j["modes"]["count"], 9);
+    ASSERT_EQ(j["programGroups"].size(), 32u);
+    EXPECT_EQ(j["programGroups"][2]["entries"][2],
+              (nlohmann::json{{"kind", "CM_CUSTOMMODE"}, {"label", "Middle rows"}, {"source", 8}}));
+    EXPECT_TRUE(j["programGroups"][4]["entries"].empty());
+    EXPECT_EQ(j["clusters"]["count"], 1);
+    EXPECT_EQ(j["layers"]["nonEmpty"], 1);
+}
+
+TEST_F(CliTest, ConvertRoundTripsByteForByte) {
+    for (const auto& source : {kSample, kTwoLamps}) {
+        SCOPED_TRACE(source);
+        const auto json = file("layout.json").string();
+        const auto back = file("back.led").string();
+        ASSERT_EQ(run({"convert", source, json}).status, 0);
+        ASSERT_EQ(run({"convert", json, back}).status, 0);
+        EXPECT_EQ(readText(back), readText(source));
+    }
+    // The JSON of the sample is the committed golden file.
+    ASSERT_EQ(run({"convert", kSample, file("sample.json").string()}).status, 0);
+    EXPECT_EQ(readText(file("sample.json")), readText(kSampleJson));
+}
+
+TEST_F(CliTest, ConvertPicksFormsByNameAndContent) {
+    // No telling extension: binary in gives JSON out, JSON in gives binary out.
+    const auto noExt = file("copy").string();
+    const auto noExt2 = file("copy2").string();
+    fs::copy_file(kSample, noExt);
+    ASSERT_EQ(run({"convert", noExt, noExt2}).status, 0);
+    EXPECT_EQ(readText(noExt2), readText(kSampleJson));
+    const auto binary = file("again.bin").string();
+    ASSERT_EQ(run({"convert", noExt2, binary}).status, 0);
+    EXPECT_EQ(readText(binary), readText(kSample));
+    // The info command reads the JSON form as well.
+    const auto r = run({"info", kSampleJson});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Lamps: 160"), std::string::npos);
+}
+
+TEST_F(CliTest, DamagedFileFailsWithTheOffsetAndWritesNothing) {
+    const auto damaged = file("damaged.led");
+    writeText(damaged, readText(kSample).substr(0, 1000));
+    const auto r = run({"info", damaged.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find("damaged.led: the file ends in the middle of"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("(at byte "), std::string::npos) << r.err;
+
+    const auto out = file("out.json");
+    const auto c = run({"convert", damaged.string(), out.string()});
+    EXPECT_EQ(c.status, 1);
+    EXPECT_NE(c.err.find("(at byte "), std::string::npos) << c.err;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(CliTest, BadJsonNamesThePathAndLeavesTheOutputAlone) {
+    auto j = nlohmann::ordered_json::parse(readText(kSampleJson));
+    j["modes"][3]["colors"][1] = "red";
+    const auto bad = file("bad.json");
+    writeText(bad, j.dump(2));
+    const auto out = file("out.led");
+    writeText(out, "old contents");
+    const auto r = run({"convert", bad.string(), out.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("modes[3].colors[1]: expected an integer, found string"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(readText(out), "old contents");
+    for (const auto& entry : fs::directory_iterator(out.parent_path())) {
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+            << "left behind: " << entry.path();
+    }
+}
+
+TEST_F(CliTest, MissingFileFails) {
+    const auto r = run({"info", file("nothing.led").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("nothing.led"), std::string::npos);
+}
+
+}  // namespace
