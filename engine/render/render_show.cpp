@@ -1,0 +1,59 @@
+#include "engine/render/render_show.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/render/gif_writer.h"
+
+namespace vx {
+
+namespace {
+constexpr std::int32_t kDefaultCell = 12;
+constexpr std::int32_t kMaxSide = 4096;
+}  // namespace
+
+RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& settings) {
+    const LampExtent extent = lampExtent(lamps);
+    RenderFrame frame;
+    if (settings.width > 0 && settings.height > 0) {
+        frame.width = settings.width;
+        frame.height = settings.height;
+        frame.cellSize = settings.cellSize > 0 ? std::min(settings.cellSize, kMaxCellSize)
+                                               : fitCellSize(extent, frame.width, frame.height);
+        return frame;
+    }
+    frame.cellSize = settings.cellSize > 0 ? std::min(settings.cellSize, kMaxCellSize) : kDefaultCell;
+    const std::int64_t w = (std::int64_t{extent.maxX} - extent.minX + 2) * frame.cellSize;
+    const std::int64_t h = (std::int64_t{extent.maxY} - extent.minY + 2) * frame.cellSize;
+    frame.width = static_cast<std::int32_t>(std::clamp<std::int64_t>(w, 1, kMaxSide));
+    frame.height = static_cast<std::int32_t>(std::clamp<std::int64_t>(h, 1, kMaxSide));
+    return frame;
+}
+
+Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
+                 const RenderSettings& settings, const std::string& path) {
+    if (settings.fps < 1 || settings.fps > 50 || !(settings.seconds > 0) || settings.seconds > 3600) {
+        return Error{"ERR_RENDER_SETTINGS", "fps must be 1 to 50 and seconds above 0 and at most 3600",
+                     std::nullopt};
+    }
+    const RenderFrame frame = renderFrame(lamps, settings);
+    const PlayGeometry geometry(lampExtent(lamps), frame.cellSize, frame.width, frame.height);
+    auto writer = GifWriter::open(path, frame.width, frame.height);
+    if (!writer) return writer.error();
+
+    PlayRequest played = request;
+    played.surfaceWidth = frame.width;
+    Playback playback(effects, lamps.size(), played);
+    RgbImage image(frame.width, frame.height);
+    const auto frames = static_cast<std::int64_t>(std::ceil(settings.seconds * settings.fps));
+    for (std::int64_t k = 0; k < frames; ++k) {
+        playback.runUntil(k * 1000 / settings.fps);
+        drawLamps(image, lamps, playback.lampColours(), geometry, settings.shape);
+        // Delays in hundredths, spread so that they add up exactly.
+        const auto delay = static_cast<std::int32_t>((k + 1) * 100 / settings.fps - k * 100 / settings.fps);
+        if (Status s = writer->addFrame(image, delay); !s) return s;
+    }
+    return writer->close();
+}
+
+}  // namespace vx

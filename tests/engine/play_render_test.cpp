@@ -1,0 +1,170 @@
+// Playback geometry, lamp pictures and the animated GIF.
+
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <numeric>
+
+#include "engine/play/play_geometry.h"
+#include "engine/render/gif_writer.h"
+#include "engine/render/lamp_picture.h"
+#include "engine/render/render_show.h"
+#include "play_test_support.h"
+
+namespace vx::test {
+namespace {
+
+std::vector<Lamp> grid(std::int32_t columns, std::int32_t rows) {
+    std::vector<Lamp> lamps;
+    for (std::int32_t x = 0; x < columns; ++x) {
+        for (std::int32_t y = 0; y < rows; ++y) {
+            lamps.push_back(Lamp::made(x, y, static_cast<std::int32_t>(lamps.size()), 8));
+        }
+    }
+    return lamps;
+}
+
+TEST(PlayGeometry, CellSizeFollowsTheLongerSpreadAndIsLimitedTo20) {
+    EXPECT_EQ(fitCellSize(lampExtent(grid(100, 40)), 800, 600), 8);
+    EXPECT_EQ(fitCellSize(lampExtent(grid(10, 5)), 800, 600), 20);
+    EXPECT_EQ(fitCellSize(lampExtent(grid(40, 100)), 800, 600), 6);
+    EXPECT_EQ(fitCellSize(lampExtent(grid(1, 1)), 800, 600), 20);   // no extent
+    EXPECT_EQ(fitCellSize(lampExtent(grid(1, 400)), 800, 300), 1);   // never 0
+}
+
+TEST(PlayGeometry, CellsAreCentredOnTheSurface) {
+    const PlayGeometry g(lampExtent(grid(10, 5)), 20, 800, 600);
+    EXPECT_EQ(g.offX, 310);
+    EXPECT_EQ(g.offY, 260);
+    const CellBox first = g.cell(0, 0);
+    EXPECT_EQ(first.left, 300);
+    EXPECT_EQ(first.top, 250);
+    EXPECT_EQ(first.right, 320);
+    EXPECT_EQ(first.bottom, 270);
+    const CellBox last = g.cell(9, 4);
+    EXPECT_EQ(800 - last.right, first.left);  // symmetric about the centre
+    EXPECT_EQ(g.cornerSize(), 18);
+}
+
+std::size_t litPixels(const RgbImage& image) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < image.pixels.size(); i += 3) {
+        if (image.pixels[i] != 0 || image.pixels[i + 1] != 0 || image.pixels[i + 2] != 0) ++n;
+    }
+    return n;
+}
+
+TEST(LampPicture, DrawsEachLampInItsColourSquareOrRounded) {
+    const auto lamps = grid(2, 1);
+    const PlayGeometry g(lampExtent(lamps), 10, 40, 20);
+    RgbImage image(40, 20);
+    const std::vector<ColourWord> colours{rgb(10, 20, 30), 0};
+    drawLamps(image, lamps, colours, g, CellShape::Square);
+    EXPECT_EQ(litPixels(image), 100u);  // the black lamp is black on black
+    const CellBox box = g.cell(0, 0);
+    const auto at = [&](std::int32_t x, std::int32_t y) {
+        return static_cast<std::size_t>(y * 40 + x) * 3;
+    };
+    EXPECT_EQ(image.pixels[at(box.left, box.top)], 10);
+    EXPECT_EQ(image.pixels[at(box.left, box.top) + 1], 20);
+    EXPECT_EQ(image.pixels[at(box.left, box.top) + 2], 30);
+
+    drawLamps(image, lamps, colours, g, CellShape::Rounded);
+    EXPECT_LT(litPixels(image), 100u);
+    EXPECT_GT(litPixels(image), 60u);
+    EXPECT_EQ(image.pixels[at(box.left, box.top)], 0);  // corner cut off
+    EXPECT_EQ(image.pixels[at(box.left + 5, box.top + 5)], 10);
+}
+
+struct Gif {
+    GifFileType* file = nullptr;
+    explicit Gif(const std::string& path) {
+        int error = 0;
+        file = DGifOpenFileName(path.c_str(), &error);
+        if (file != nullptr && DGifSlurp(file) != GIF_OK) {
+            DGifCloseFile(file, &error);
+            file = nullptr;
+        }
+    }
+    ~Gif() {
+        int error = 0;
+        if (file != nullptr) DGifCloseFile(file, &error);
+    }
+    Gif(const Gif&) = delete;
+    Gif& operator=(const Gif&) = delete;
+
+    int delay(int image) const {
+        GraphicsControlBlock gcb{};
+        DGifSavedExtensionToGCB(file, image, &gcb);
+        return gcb.DelayTime;
+    }
+    GifColorType pixel(int image, int x, int y) const {
+        const SavedImage& saved = file->SavedImages[image];
+        const ColorMapObject* map = saved.ImageDesc.ColorMap != nullptr ? saved.ImageDesc.ColorMap : file->SColorMap;
+        return map->Colors[saved.RasterBits[y * saved.ImageDesc.Width + x]];
+    }
+};
+
+TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
+    CompiledEffects e;
+    Mode fill = compiledMode(9, 50, 0);  // one lamp every 500 ms
+    e.modes = {fill};
+    e.cstGroup = {{0, 1, 2}};
+    e.colorGroup = {{250, 0, 0, 0, 0, 250}};
+    const auto lamps = grid(3, 1);
+    const std::string path = (std::filesystem::temp_directory_path() / "vexolume_play_render_test.gif").string();
+    RenderSettings settings;
+    settings.seconds = 4;
+    settings.fps = 4;
+    settings.cellSize = 10;
+    settings.shape = CellShape::Square;
+    ASSERT_TRUE(renderGif(lamps, e, parallel(), settings, path).ok());
+
+    const RenderFrame frame = renderFrame(lamps, settings);
+    EXPECT_EQ(frame.width, 40);
+    EXPECT_EQ(frame.height, 20);
+    Gif gif(path);
+    ASSERT_NE(gif.file, nullptr);
+    EXPECT_EQ(gif.file->SWidth, 40);
+    EXPECT_EQ(gif.file->SHeight, 20);
+    // Frames at 0 .. 3750 ms; nothing before 2000, then a lamp every 500 ms.
+    // Equal frames are merged into one longer frame.
+    ASSERT_EQ(gif.file->ImageCount, 4);
+    std::vector<int> delays;
+    for (int i = 0; i < gif.file->ImageCount; ++i) delays.push_back(gif.delay(i));
+    EXPECT_EQ(delays, (std::vector<int>{200, 50, 50, 100}));
+    const PlayGeometry g(lampExtent(lamps), 10, 40, 20);
+    const CellBox lamp0 = g.cell(0, 0);
+    const CellBox lamp1 = g.cell(1, 0);
+    EXPECT_EQ(gif.pixel(0, lamp0.left + 2, lamp0.top + 2).Red, 0);
+    EXPECT_EQ(gif.pixel(1, lamp0.left + 2, lamp0.top + 2).Red, 250);
+    EXPECT_EQ(gif.pixel(1, lamp1.left + 2, lamp1.top + 2).Blue, 0);
+    EXPECT_EQ(gif.pixel(2, lamp1.left + 2, lamp1.top + 2).Blue, 250);
+    std::filesystem::remove(path);
+}
+
+TEST(RenderGif, ManyColoursFallBackToAFixedPalette) {
+    const std::string path = (std::filesystem::temp_directory_path() / "vexolume_play_palette_test.gif").string();
+    auto writer = GifWriter::open(path, 32, 32);
+    ASSERT_TRUE(writer.ok());
+    RgbImage image(32, 32);
+    for (std::size_t i = 0; i < image.pixels.size() / 3; ++i) {
+        image.pixels[i * 3] = static_cast<std::uint8_t>(i & 0xFF);
+        image.pixels[i * 3 + 1] = static_cast<std::uint8_t>(i >> 2);
+        image.pixels[i * 3 + 2] = 255;
+    }
+    ASSERT_TRUE(writer->addFrame(image, 10).ok());
+    ASSERT_TRUE(writer->close().ok());
+    Gif gif(path);
+    ASSERT_NE(gif.file, nullptr);
+    ASSERT_EQ(gif.file->ImageCount, 1);
+    EXPECT_EQ(gif.pixel(0, 31, 31).Blue, 255);
+    EXPECT_NEAR(gif.pixel(0, 31, 31).Red, 255, 40);
+    std::filesystem::remove(path);
+
+    EXPECT_FALSE(GifWriter::open("/nonexistent-folder/x.gif", 4, 4).ok());
+}
+
+}  // namespace
+}  // namespace vx::test
