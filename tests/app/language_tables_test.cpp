@@ -1,0 +1,132 @@
+// Checks the language tables shipped in share/vexolume/Mullanguage against the
+// key registry, and the registry against the error keys the code returns.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/language/key_registry.h"
+#include "app/language/language_table.h"
+#include "app/language/languages.h"
+#include "temp_folder.h"
+
+namespace vx {
+namespace {
+
+const std::filesystem::path kSourceDir = VEXOLUME_SOURCE_DIR;
+const std::filesystem::path kTableFolder = kSourceDir / "share" / "vexolume" / "Mullanguage";
+
+std::vector<LanguageInfo> shippedLanguages() {
+    std::vector<LanguageInfo> found;
+    for (const LanguageInfo& info : languages()) {
+        if (std::filesystem::exists(kTableFolder / info.fileName)) found.push_back(info);
+    }
+    return found;
+}
+
+bool isValidUtf8(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const std::size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2 : (byte >> 4) == 0xE ? 3
+                                                  : (byte >> 3) == 0x1E ? 4 : 0;
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0U) != 0x80U) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+// The shortcut after the tab of a menu text, "" when there is none.
+std::string shortcutOf(const std::string& text) {
+    const auto tab = text.find("\\t");
+    return tab == std::string::npos ? std::string() : text.substr(tab + 2);
+}
+
+TEST(LanguageTables, EnglishAndBothChineseTablesAreShipped) {
+    for (const char* name : {"English.ini"}) {
+        EXPECT_TRUE(std::filesystem::exists(kTableFolder / name)) << name;
+    }
+}
+
+TEST(LanguageTables, EveryTableHoldsExactlyTheRegisteredKeys) {
+    const std::vector<std::string>& registered = languageKeys();
+    for (const LanguageInfo& info : shippedLanguages()) {
+        SCOPED_TRACE(std::string(info.fileName));
+        auto table = LanguageTable::load(kTableFolder / info.fileName);
+        ASSERT_TRUE(table.ok());
+        std::vector<std::string> keys = table->keys();
+        std::sort(keys.begin(), keys.end());
+        const auto repeated = std::adjacent_find(keys.begin(), keys.end());
+        EXPECT_EQ(repeated, keys.end()) << "key given twice: " << *repeated;
+        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+
+        std::vector<std::string> missing;
+        std::set_difference(registered.begin(), registered.end(), keys.begin(), keys.end(),
+                            std::back_inserter(missing));
+        for (const auto& key : missing) ADD_FAILURE() << "missing key " << key;
+        std::vector<std::string> unused;
+        std::set_difference(keys.begin(), keys.end(), registered.begin(), registered.end(),
+                            std::back_inserter(unused));
+        for (const auto& key : unused) ADD_FAILURE() << "key nothing uses: " << key;
+
+        for (const auto& key : registered) {
+            EXPECT_FALSE(table->DialogText(key).empty()) << "empty text for " << key;
+        }
+    }
+}
+
+TEST(LanguageTables, TablesAreUtf8AndKeepTheEnglishShortcuts) {
+    auto english = LanguageTable::load(kTableFolder / "English.ini");
+    ASSERT_TRUE(english.ok());
+    for (const LanguageInfo& info : shippedLanguages()) {
+        SCOPED_TRACE(std::string(info.fileName));
+        EXPECT_TRUE(isValidUtf8(test::readText(kTableFolder / info.fileName)));
+        auto table = LanguageTable::load(kTableFolder / info.fileName);
+        ASSERT_TRUE(table.ok());
+        for (const auto& key : languageKeys()) {
+            EXPECT_EQ(shortcutOf(table->DialogText(key)), shortcutOf(english->DialogText(key)))
+                << "shortcut of " << key;
+        }
+        // Paths name files, which are the same whatever the language.
+        EXPECT_EQ(table->DialogText("STC_PATH"), english->DialogText("STC_PATH"));
+    }
+}
+
+TEST(LanguageTables, RegistryHoldsEveryErrorKeyTheCodeReturns) {
+    const std::regex errorKey(R"re("(ERR_[A-Z0-9_]+)")re");
+    std::set<std::string> unregistered;
+    // The command-line tool prints the English detail and needs no table.
+    for (const char* top : {"base", "platform", "effects", "layout", "engine", "output",
+                            "programming", "app"}) {
+        const auto folder = kSourceDir / top;
+        if (!std::filesystem::is_directory(folder)) continue;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            const auto ext = entry.path().extension();
+            if (ext != ".cpp" && ext != ".h") continue;
+            std::ifstream in(entry.path());
+            for (std::string line; std::getline(in, line);) {
+                line = line.substr(0, line.find("//"));  // keys named in comments do not count
+                for (std::sregex_iterator it(line.begin(), line.end(), errorKey), end; it != end;
+                     ++it) {
+                    const std::string key = (*it)[1];
+                    if (!isLanguageKey(key)) {
+                        unregistered.insert(key + " (" + entry.path().string() + ")");
+                    }
+                }
+            }
+        }
+    }
+    for (const auto& key : unregistered) ADD_FAILURE() << "error key not in the registry: " << key;
+}
+
+}  // namespace
+}  // namespace vx
