@@ -1,0 +1,36 @@
+code unsigned int CPort1[] = {
+2 , 1 , 0 , 0xFFFF
+ };
+code unsigned int CPort2[] = {
+0xFFFF
+ };
+code unsigned int CPort3[] = {
+4 , 3 , 0xFFFF
+ };
+code unsigned int CPort4[] = {
+0xFFFF
+ };
+code unsigned int CPort5[] = {
+0xFFFF
+ };
+code unsigned int CPort6[] = {
+0xFFFF
+ };
+code unsigned int CPort7[] = {
+0xFFFF
+ };
+code unsigned int CPort8[] = {
+0xFFFF
+ };
+code unsigned int CPort9[] = {
+0xFFFF
+ };
+code unsigned int CPort10[] = {
+0xFFFF
+ };
+code unsigned int CPort11[] = {
+0xFFFF
+ };
+code unsigned int CPort12[] = {
+0xFFFF
+ };

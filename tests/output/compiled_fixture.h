@@ -1,0 +1,41 @@
+#pragma once
+// Hand-built compiled effects for the table tests.
+
+#include <string>
+
+#include "engine/compiled_effects.h"
+
+namespace vx::test {
+
+struct ModeSpec {
+    std::string kind;
+    std::int32_t code = 0;
+    std::int32_t lampList = -1;
+    std::int32_t groupList = -1;
+    std::int32_t colour = 0;
+    std::uint32_t stepDelay = 0;
+    std::int32_t stepCount = 0;
+    std::int32_t duration = 0;
+    UintList colours = {};
+};
+
+inline Mode compiledMode(const ModeSpec& s) {
+    Mode m = createMode(s.kind);
+    m.kindCode = s.code;
+    m.lampListIndex = s.lampList;
+    m.groupListIndex = s.groupList;
+    m.colorIndex = s.colour;
+    m.stepDelay = s.stepDelay;
+    m.stepCount = s.stepCount;
+    m.duration = s.duration;
+    m.colors = s.colours;
+    return m;
+}
+
+// Adds a mode to the compiled list and returns its position.
+inline std::size_t addMode(CompiledEffects& compiled, const ModeSpec& spec) {
+    compiled.modes.push_back(compiledMode(spec));
+    return compiled.modes.size() - 1;
+}
+
+}  // namespace vx::test
