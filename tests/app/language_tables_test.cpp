@@ -52,7 +52,7 @@ std::string shortcutOf(const std::string& text) {
 }
 
 TEST(LanguageTables, EnglishAndBothChineseTablesAreShipped) {
-    for (const char* name : {"English.ini"}) {
+    for (const char* name : {"English.ini", "Chinese.ini", "CTChinese.ini"}) {
         EXPECT_TRUE(std::filesystem::exists(kTableFolder / name)) << name;
     }
 }
