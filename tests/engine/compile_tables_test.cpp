@@ -1,0 +1,142 @@
+// The shared tables, PlayKinds and per-mode indices that compilation leaves.
+
+#include <gtest/gtest.h>
+
+#include "tests/engine/compile_test_support.h"
+
+namespace vx {
+namespace {
+
+using test::blockLayout;
+using test::compileWith;
+using test::modeOver;
+
+// 2 x 2 block at (0..1, 0..1): column 0 holds 0, 1; column 1 holds 2, 3.
+constexpr CellRect kAll{0, 0, 1, 1};
+
+TEST(CompileTables, EqualListsShareOneEntryAndDesignerListsComeFirst) {
+    LampLayout layout = blockLayout(0, 0, 2, 2);
+    layout.effects.clusters = {{0, 1}, {2, 3}, {0, 1}};
+    layout.effects.clusterGroups = {{0, 1}};
+    layout.effects.layers[1] = {3, 1};  // Layer 2: list positions 3 and 1
+    const UintList a{255, 0, 0, 0, 0, 255};
+    const UintList b{1, 2, 3};
+
+    Mode column = modeOver("CM_LEFTTORIGHT_CC", {0, 0, 0, 1});
+    column.colors = a;
+    Mode bands = modeOver("CM_LEFTTORIGHT_GC", kAll);
+    bands.colors = a;
+    Mode nowhere = modeOver("CM_UPTODOWN_CC", {100, 100, 101, 101});
+    nowhere.colors = b;
+    Mode elsewhere = modeOver("CM_DOWNTOUP_CF", {50, 50, 60, 60});
+    elsewhere.colors = b;
+    Mode layer = modeOver("CM_LEFTTORIGHT_CC", kAll);
+    layer.kindCode = 2;
+    layer.colors = a;
+    Mode fade = modeOver("CM_BRIGHTTODARK", kAll);
+    fade.colorIndex = -7;
+    Mode everything = modeOver("CM_RIGHTTOLEFT_CC", kAll);
+    everything.kindCode = 51;  // above 50: all lamps
+    everything.colors = a;
+
+    const auto c = compileWith(layout, {column, bands, nowhere, elsewhere, layer, fade, everything});
+    ASSERT_EQ(c.modes.size(), 7u);
+    EXPECT_EQ(c.cstGroup, (std::vector<UintList>{{0, 1}, {2, 3}, {0, 1}, {}, {1, 3}, {0, 1, 2, 3}}));
+    EXPECT_EQ(c.cstGroupGroup, (std::vector<UintList>{{0, 1}}));
+    EXPECT_EQ(c.colorGroup, (std::vector<UintList>{a, b}));
+
+    EXPECT_EQ(c.modes[0].lampListIndex, 0);   // the designer's first equal cluster
+    EXPECT_EQ(c.modes[1].groupListIndex, 0);  // bands {0,1},{2,3} = cluster group 0
+    EXPECT_EQ(c.modes[2].lampListIndex, 3);   // empty list, interned once
+    EXPECT_EQ(c.modes[3].lampListIndex, 3);
+    EXPECT_EQ(c.modes[4].lampListIndex, 4);   // only the layer's lamps
+    EXPECT_EQ(c.modes[5].lampListIndex, 5);
+    EXPECT_EQ(c.modes[6].lampListIndex, 5);
+    EXPECT_EQ(c.modes[0].colorIndex, 0);
+    EXPECT_EQ(c.modes[2].colorIndex, 1);
+    EXPECT_EQ(c.modes[3].colorIndex, 1);
+    EXPECT_EQ(c.modes[5].colorIndex, -7);  // the fade reads its colours itself
+    EXPECT_EQ(c.modes[5].kindCode, 0);
+    EXPECT_EQ(c.modes[4].kindCode, 6);
+    EXPECT_EQ(c.modes[6].kindCode, 5);
+    // The saved records are untouched.
+    EXPECT_EQ(layout.effects.clusters.size(), 3u);
+}
+
+TEST(CompileTables, DroppedCustomModesShiftControlPositions) {
+    LampLayout layout = blockLayout(0, 0, 2, 2);
+    layout.effects.clusters = {{0, 1}};
+    layout.effects.clusterGroups = {{0}};
+    Mode noGroups = modeOver("CM_CUSTOMMODE", kAll);
+    noGroups.kindCode = 7;
+    noGroups.groupListIndex = -1;
+    noGroups.lampListIndex = 0;  // not the list its PlayKind needs
+    Mode farList = modeOver("CM_CUSTOMMODE", kAll);
+    farList.kindCode = 5;
+    farList.lampListIndex = 9;  // beyond the table: kept, plays as an empty list
+    Mode groups = modeOver("CM_CUSTOMMODE", kAll);
+    groups.kindCode = 2;
+    groups.groupListIndex = 0;
+    groups.lampListIndex = -1;
+    Mode noLamps = modeOver("CM_CUSTOMMODE", kAll);
+    noLamps.kindCode = 0;
+    noLamps.lampListIndex = -1;
+
+    const auto c = compileWith(
+        layout, {noGroups, modeOver("CM_LEFTTORIGHT_CC", kAll), modeOver("CM_REGROUP", kAll),
+                 farList, modeOver("CM_EMPTYMODE", kAll), groups, noLamps,
+                 modeOver("CM_REGRESS", kAll)});
+    ASSERT_EQ(c.modes.size(), 6u);
+    EXPECT_EQ(c.modes[0].kind, "CM_LEFTTORIGHT_CC");
+    EXPECT_EQ(c.modes[1].kindCode, 253);
+    EXPECT_EQ(c.modes[1].stepCount, 1);
+    EXPECT_EQ(c.modes[2].kindCode, 5);
+    EXPECT_EQ(c.modes[2].lampListIndex, 9);
+    EXPECT_EQ(c.modes[2].colorIndex, 0);
+    EXPECT_EQ(c.modes[3].kindCode, 254);
+    EXPECT_EQ(c.modes[3].stepCount, 3);
+    EXPECT_EQ(c.modes[4].kindCode, 2);
+    EXPECT_EQ(c.modes[4].groupListIndex, 0);
+    EXPECT_EQ(c.modes[5].kindCode, 255);
+    EXPECT_EQ(c.modes[5].stepCount, 5);
+    // Custom modes add no lists of their own.
+    EXPECT_EQ(c.cstGroup.size(), 2u);
+    EXPECT_EQ(c.cstGroupGroup.size(), 1u);
+}
+
+TEST(CompileTables, KindsOutsideThePlayKindTableKeepTheirCode) {
+    Mode groupCode = modeOver("CM_NOTAKIND", kAll);
+    groupCode.kindCode = 7;
+    Mode highCode = modeOver("CM_NOTAKIND", kAll);
+    highCode.kindCode = 30;
+    highCode.colorIndex = -3;
+    const auto c = compileWith(blockLayout(0, 0, 2, 2), {groupCode, highCode});
+    ASSERT_EQ(c.modes.size(), 2u);
+    EXPECT_EQ(c.modes[0].kindCode, 7);
+    EXPECT_EQ(c.cstGroupGroup.at(static_cast<std::size_t>(c.modes[0].groupListIndex)), UintList{});
+    EXPECT_EQ(c.modes[0].colorIndex, 0);
+    EXPECT_EQ(c.modes[1].kindCode, 30);
+    EXPECT_EQ(c.modes[1].colorIndex, -3);
+    EXPECT_EQ(c.modes[1].lampListIndex, -1);
+}
+
+TEST(CompileTables, RightUpKindsTakeTheirCrossedPlayKinds) {
+    const auto c = compileWith(blockLayout(0, 0, 2, 2),
+                               {modeOver("CM_RIGHTUP_GC", kAll), modeOver("CM_RIGHTUP_GOBC", kAll),
+                                modeOver("CM_RIGHTUP_SCROLL", kAll)});
+    EXPECT_EQ(c.modes[0].kindCode, 4);
+    EXPECT_EQ(c.modes[1].kindCode, 1);
+    EXPECT_EQ(c.modes[2].kindCode, 4);
+}
+
+TEST(CompileTables, LayoutWithoutLampsCompilesToEmptyLists) {
+    const auto c = compileWith(LampLayout{}, {modeOver("CM_LEFTTORIGHT_GC", kAll),
+                                              modeOver("CM_SIDEFRAME_CC", kAll),
+                                              modeOver("CM_UPTODOWN_WORD", kAll)});
+    ASSERT_EQ(c.modes.size(), 2u);
+    EXPECT_EQ(c.cstGroupGroup, (std::vector<UintList>{{}}));
+    EXPECT_EQ(c.cstGroup, (std::vector<UintList>{{}}));
+}
+
+}  // namespace
+}  // namespace vx
