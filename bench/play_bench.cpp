@@ -1,0 +1,76 @@
+// Playback on the virtual clock: a 60-second parallel program of 50 modes
+// over 100 x 100 lamps, every mode a group or lamp colour change over all
+// lamps (stepDelay 10, stepCount 100, duration 10), lamp colours sampled at
+// 40 frames per second. Reports the time per show and the peak memory.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdint>
+#include <numeric>
+
+#include "engine/compiled_effects.h"
+#include "engine/play/playback.h"
+
+namespace {
+
+constexpr std::uint32_t kSide = 100;
+constexpr std::size_t kModes = 50;
+constexpr std::int64_t kShowMs = 60'000;
+constexpr std::int64_t kFps = 40;
+
+vx::CompiledEffects makeShow() {
+    vx::CompiledEffects e;
+    vx::UintList all(kSide * kSide);
+    std::iota(all.begin(), all.end(), 0u);
+    e.cstGroup.push_back(all);
+    vx::UintList columns;
+    for (std::uint32_t x = 0; x < kSide; ++x) {
+        vx::UintList column(kSide);
+        std::iota(column.begin(), column.end(), x * kSide);
+        e.cstGroup.push_back(column);
+        columns.push_back(x + 1);
+    }
+    e.cstGroupGroup.push_back(columns);
+    e.colorGroup.push_back({255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255, 128, 0, 255, 0, 0, 0});
+    for (std::size_t i = 0; i < kModes; ++i) {
+        vx::Mode m;
+        m.kind = "CM_BENCH";
+        m.kindCode = static_cast<std::int32_t>(i % 6) + 1;  // PlayKinds 1 to 6
+        m.stepDelay = 10;
+        m.stepCount = 100;
+        m.duration = 10;
+        m.colorIndex = 0;
+        m.lampListIndex = 0;
+        m.groupListIndex = 0;
+        e.modes.push_back(m);
+        e.programGroups[0].push_back(i);
+    }
+    return e;
+}
+
+}  // namespace
+
+void BM_PlayParallelShow(benchmark::State& state) {
+    const vx::CompiledEffects show = makeShow();
+    vx::PlayRequest request;
+    request.order = vx::PlayOrder::Parallel;
+    request.programGroup = 0;
+    std::uint64_t checksum = 0;
+    std::int64_t frames = 0;
+    for (auto _ : state) {
+        vx::Playback playback(show, kSide * kSide, request);
+        frames = 0;
+        for (std::int64_t t = 0; t <= kShowMs; t = ++frames * 1000 / kFps) {
+            playback.runUntil(t);
+            for (const vx::ColourWord c : playback.lampColours()) checksum += c;
+        }
+    }
+    benchmark::DoNotOptimize(checksum);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["frames"] = static_cast<double>(frames);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+// Target: under 0.6 s per show and under 200 MB peak.
+BENCHMARK(BM_PlayParallelShow)->Unit(benchmark::kMillisecond)->Iterations(3);
