@@ -1,0 +1,44 @@
+#include "app/ui/dialog_texts.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+namespace vx {
+namespace {
+
+void setCaption(QWidget* widget, const QString& text) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        box->setTitle(text);
+    } else {
+        widget->setProperty("text", text);
+    }
+}
+
+}  // namespace
+
+void setControlId(QWidget* widget, int controlId) {
+    widget->setProperty(kControlIdProperty, controlId);
+}
+
+void ApplyDialogTexts(QWidget* dialog, int dialogNumber, const LanguageTable& table) {
+    const std::string title = table.DialogTitle(dialogNumber);
+    if (!title.empty()) dialog->setWindowTitle(QString::fromStdString(title));
+    const auto children = dialog->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        bool isId = false;
+        const int id = child->property(kControlIdProperty).toInt(&isId);
+        if (!isId) continue;
+        const std::string text = table.DialogControlText(dialogNumber, id);
+        if (!text.empty()) setCaption(child, QString::fromStdString(text));
+    }
+}
+
+}  // namespace vx
