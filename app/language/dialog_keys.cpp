@@ -69,7 +69,7 @@ constexpr DialogControl kScanSettings[] = {
 };
 
 constexpr DialogControl kZoom[] = {
-    {1000, " Scale :"}, {1001, "Value(2-20)"}, {kOk, "OK"}, {kCancel, "Cancel"}};
+    {1131, " Scale :"}, {1001, "Value(2-20)"}, {kOk, "OK"}, {kCancel, "Cancel"}};
 
 constexpr DialogControl kInsertColorGroup[] = {
     {1000, "Color &Start"},   {1001, "Color &End"},     {1002, "select step "},

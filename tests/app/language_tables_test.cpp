@@ -101,6 +101,32 @@ TEST(LanguageTables, TablesAreUtf8AndKeepTheEnglishShortcuts) {
     }
 }
 
+// The placeholders a text is filled in with ("%1", "%d"), in order.
+std::vector<std::string> placeholdersOf(const std::string& text) {
+    static const std::regex placeholder("%[0-9dsu]");
+    std::vector<std::string> found;
+    for (std::sregex_iterator it(text.begin(), text.end(), placeholder), end; it != end; ++it) {
+        found.push_back(it->str());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+TEST(LanguageTables, TranslationsKeepThePlaceholders) {
+    auto english = LanguageTable::load(kTableFolder / "English.ini");
+    ASSERT_TRUE(english.ok());
+    for (const LanguageInfo& info : shippedLanguages()) {
+        SCOPED_TRACE(std::string(info.fileName));
+        auto table = LanguageTable::load(kTableFolder / info.fileName);
+        ASSERT_TRUE(table.ok());
+        for (const auto& key : languageKeys()) {
+            EXPECT_EQ(placeholdersOf(table->DialogText(key)),
+                      placeholdersOf(english->DialogText(key)))
+                << "placeholders of " << key;
+        }
+    }
+}
+
 TEST(LanguageTables, RegistryHoldsEveryErrorKeyTheCodeReturns) {
     const std::regex errorKey(R"re("(ERR_[A-Z0-9_]+)")re");
     std::set<std::string> unregistered;
