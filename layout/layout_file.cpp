@@ -89,14 +89,15 @@ Status readLampObjects(ByteReader& in, std::vector<Lamp>& lamps) {
     std::uint32_t nextIndex = 1;
     for (std::uint64_t i = 0; i < count; ++i) {
         const auto tagOffset = in.offset();
-        const std::string which = "lamp " + std::to_string(i);
+        // Named only when an error needs it: this loop runs once per lamp.
+        const auto which = [i] { return "lamp " + std::to_string(i); };
         const auto tag = in.u16();
-        if (in.failed()) return truncatedError(in, "the tag of " + which);
+        if (in.failed()) return truncatedError(in, "the tag of " + which());
         if (tag == kNewClassTag) {
             in.u16();  // schema: any version reads the same record
             const auto nameLength = in.u16();
             const auto name = in.bytes(nameLength);
-            if (in.failed()) return truncatedError(in, "the class entry of " + which);
+            if (in.failed()) return truncatedError(in, "the class entry of " + which());
             if (name != kLampClass) {
                 return badValueError(tagOffset, "ERR_FILE_BAD_CLASS",
                                      "the lamp list names the class \"" + name +
@@ -108,7 +109,7 @@ Status readLampObjects(ByteReader& in, std::vector<Lamp>& lamps) {
             bool isClassRef = (tag & kClassTagBit) != 0;
             if (tag == kBigObjectTag) {
                 const auto big = in.u32();
-                if (in.failed()) return truncatedError(in, "the tag of " + which);
+                if (in.failed()) return truncatedError(in, "the tag of " + which());
                 isClassRef = (big & kBigClassTagBit) != 0;
                 ref = big & ~kBigClassTagBit;
             } else {
@@ -116,18 +117,18 @@ Status readLampObjects(ByteReader& in, std::vector<Lamp>& lamps) {
             }
             if (!isClassRef) {
                 return badValueError(tagOffset, "ERR_FILE_OBJECT_REF",
-                                     which + " refers back to an earlier object (" +
+                                     which() + " refers back to an earlier object (" +
                                          std::to_string(ref) + ") instead of holding a lamp");
             }
             if (!classIndices.contains(ref)) {
                 return badValueError(tagOffset, "ERR_FILE_BAD_CLASS_REF",
-                                     which + " refers to class index " + std::to_string(ref) +
+                                     which() + " refers to class index " + std::to_string(ref) +
                                          ", which the file has not defined");
             }
         }
         lamps.push_back(readLampRecord(in));
         ++nextIndex;
-        if (in.failed()) return truncatedError(in, "the record of " + which);
+        if (in.failed()) return truncatedError(in, "the record of " + which());
     }
     return {};
 }
