@@ -1,0 +1,112 @@
+#pragma once
+// The main window: an MDI frame whose menu bar follows the active window,
+// and the command routing of the program. Every menu entry, tool button and
+// shortcut is a QAction carrying its command id; runCommand() is the one
+// place that acts on an id.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/ui/app_state.h"
+#include "app/ui/document_window.h"
+#include "app/ui/menu_tables.h"
+#include "app/ui/recent_files.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace vx {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppState state);
+    ~MainWindow() override;
+
+    // Looks a text up in the language table in use.
+    QString text(std::string_view key) const;
+    // The same for menu entries: a backslash-t becomes the shortcut column.
+    QString menuText(std::string_view key) const;
+    const AppState& state() const { return state_; }
+    AppState& state() { return state_; }
+
+    // Carries out a command as if its menu entry had been chosen. Returns
+    // false when the command is not available in the current state.
+    bool runCommand(int command);
+    QAction* action(int command) const;
+
+    // Opens a layout file in a new layout window; on a damaged or missing
+    // file shows the loader's message and opens nothing.
+    DocumentWindow* openFile(const std::filesystem::path& path);
+    DocumentWindow* newLayout();
+
+    // Re-reads the menu bar for the active window and applies the texts.
+    void applyMenuTexts();
+    MenuKind menuKind() const { return menuKind_; }
+    DocumentWindow* activeDocumentWindow() const;
+    QList<DocumentWindow*> documentWindows() const;
+    QMdiArea* mdiArea() const { return mdi_; }
+    const RecentFiles& recentFiles() const { return recent_; }
+
+    // Replaceable for tests: the standard dialogs and the shell's "open".
+    std::function<QString(const QString& filter)> askOpenName;
+    std::function<QString(const QString& filter)> askSaveName;
+    // Yes = save, No = discard, Cancel = keep the window open.
+    std::function<int(const QString& question)> askSaveChanges;
+    std::function<void(const QString& message)> showMessage;
+    std::function<bool(const QString& target)> openInShell;
+
+Q_SIGNALS:
+    // After a language switch; panels with texts of their own re-apply them.
+    void languageSwitched();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createActions();
+    void createToolBar();
+    void buildMenu(QMenu* menu, std::span<const MenuEntry> entries);
+    void updateActions();
+    void onSubWindowActivated();
+
+    DocumentWindow* addWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document,
+                              const QString& title);
+    QList<DocumentWindow*> windowsOf(const LayoutDocument* document) const;
+    bool mayClose(DocumentWindow& window);
+    bool settleDocument(const std::shared_ptr<LayoutDocument>& document);
+    bool closeDocument(const std::shared_ptr<LayoutDocument>& document);
+
+    // Commands
+    bool saveDocument(LayoutDocument& document, bool askName);
+    void writePortTableFor(const LayoutDocument& document);
+    bool transferData();
+    bool switchLanguage(Language language);
+    void openHelp(int command);
+    void openRecent(std::size_t index);
+    void newWindowOfActive();
+    void chooseEffectCellSize();
+
+    AppState state_;
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    std::map<int, QAction*> actions_;
+    std::vector<QAction*> recentActions_;
+    std::vector<QAction*> languageActions_;
+    MenuKind menuKind_ = MenuKind::Main;
+    RecentFiles recent_;
+    QPointer<DocumentWindow> lastEffectWindow_;  // opened by the last Transfer Data
+    int untitledCount_ = 0;
+    int demoCount_ = 0;
+};
+
+}  // namespace vx

@@ -1,0 +1,180 @@
+// Documents of the main window: new, open, save, close, Transfer Data, the
+// language switch and the windows over one document.
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMessageBox>
+
+#include <filesystem>
+
+#include "app/ui/command_ids.h"
+#include "app/ui/main_window.h"
+#include "engine/ui/effect_view.h"
+#include "layout/history/transfer_data_edit.h"
+#include "layout/port_table.h"
+#include "layout/ui/layout_view.h"
+
+namespace vx {
+namespace {
+
+QString fileTitle(const std::filesystem::path& path) {
+    return QString::fromStdString(path.filename().string());
+}
+
+}  // namespace
+
+DocumentWindow* MainWindow::addWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document,
+                                      const QString& title) {
+    auto* window = new DocumentWindow(kind, std::move(document), title);
+    window->mayClose = [this](DocumentWindow& w) { return mayClose(w); };
+    mdi_->addSubWindow(window);
+    if (auto* view = window->layoutView()) {
+        connect(view, &LayoutView::userMessage, this,
+                [this](const QString& key) { showMessage(text(key.toStdString())); });
+        connect(view, &LayoutView::zoomChanged, this, [this] { updateActions(); });
+    }
+    // The undo entries follow the history of the active document.
+    connect(window, &DocumentWindow::documentChanged, this, [this] { updateActions(); });
+    window->showMaximized();
+    mdi_->setActiveSubWindow(window);
+    applyMenuTexts();
+    return window;
+}
+
+QList<DocumentWindow*> MainWindow::windowsOf(const LayoutDocument* document) const {
+    QList<DocumentWindow*> out;
+    for (DocumentWindow* w : documentWindows()) {
+        if (w->document().get() == document) out.push_back(w);
+    }
+    return out;
+}
+
+DocumentWindow* MainWindow::newLayout() {
+    // A new layout closes the document of the last effect window, after the
+    // usual question.
+    if (lastEffectWindow_ && lastEffectWindow_->document()) {
+        if (!closeDocument(lastEffectWindow_->document())) return nullptr;
+    }
+    auto document = std::make_shared<LayoutDocument>();
+    return addWindow(DocumentKind::Layout, std::move(document),
+                     QStringLiteral("Edit%1").arg(++untitledCount_));
+}
+
+DocumentWindow* MainWindow::openFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto wanted = std::filesystem::weakly_canonical(path, ec);
+    for (DocumentWindow* w : documentWindows()) {
+        if (w->document() && w->document()->hasPath() &&
+            std::filesystem::weakly_canonical(w->document()->path(), ec) == wanted) {
+            mdi_->setActiveSubWindow(w);
+            return w;
+        }
+    }
+    auto opened = LayoutDocument::open(path);
+    if (!opened) {
+        showMessage(QStringLiteral("%1\n%2").arg(QString::fromStdString(path.string()),
+                                                 QString::fromStdString(opened.error().describe())));
+        return nullptr;
+    }
+    std::shared_ptr<LayoutDocument> document = std::move(opened.value());
+    recent_.add(path);
+    // Every file opens as a layout: the effect type is not offered to Open.
+    return addWindow(DocumentKind::Layout, std::move(document), fileTitle(path));
+}
+
+void MainWindow::openRecent(std::size_t index) {
+    if (index >= recent_.files().size()) return;
+    const auto path = recent_.files()[index];
+    if (openFile(path) == nullptr) {
+        recent_.remove(path);
+        applyMenuTexts();
+    }
+}
+
+bool MainWindow::saveDocument(LayoutDocument& document, bool askName) {
+    // Below two lamps Save and Save As do nothing, and say nothing.
+    if (document.layout().lamps.size() < 2) return false;
+    Result<SaveOutcome> saved = SaveOutcome::TooFewLamps;
+    if (askName) {
+        const QString name = askSaveName(QStringLiteral("Lamp Files (*.led);;All Files (*.*)"));
+        if (name.isEmpty()) return false;
+        saved = document.saveAs(name.toStdString());
+    } else {
+        saved = document.save();
+    }
+    if (!saved) {
+        showMessage(QString::fromStdString(saved.error().describe()));
+        return false;
+    }
+    if (*saved != SaveOutcome::Saved) return false;
+    recent_.add(document.path());
+    for (DocumentWindow* w : windowsOf(&document)) w->setDocumentTitle(fileTitle(document.path()));
+    writePortTableFor(document);
+    applyMenuTexts();
+    return true;
+}
+
+void MainWindow::writePortTableFor(const LayoutDocument& document) {
+    const auto written = writePortTable(document.layout().lamps, std::filesystem::current_path());
+    if (!written) showMessage(text(written.error().key));
+}
+
+bool MainWindow::transferData() {
+    DocumentWindow* active = activeDocumentWindow();
+    if (active == nullptr || !active->document()) return false;
+    const std::shared_ptr<LayoutDocument> document = active->document();
+    if (document->layout().lamps.size() < 2) return false;
+    document->closeStep();
+    document->apply(std::make_unique<TransferDataEdit>(document->layout()));
+    lastEffectWindow_ = addWindow(DocumentKind::Effect, document, active->documentTitle());
+    writePortTableFor(*document);
+    state_.transferredLampCount = document->layout().lamps.size();
+    applyMenuTexts();
+    return true;
+}
+
+void MainWindow::newWindowOfActive() {
+    DocumentWindow* active = activeDocumentWindow();
+    if (active == nullptr) return;
+    addWindow(active->kind(), active->document(), active->documentTitle());
+}
+
+bool MainWindow::mayClose(DocumentWindow& window) {
+    if (!window.document()) return true;
+    // Only the last window of a document asks.
+    if (windowsOf(window.document().get()).size() > 1) return true;
+    return settleDocument(window.document());
+}
+
+bool MainWindow::settleDocument(const std::shared_ptr<LayoutDocument>& document) {
+    if (!document->isModified()) return true;
+    const QList<DocumentWindow*> windows = windowsOf(document.get());
+    const QString title = windows.isEmpty() ? QString() : windows.front()->documentTitle();
+    const int answer = askSaveChanges(text("ID_MSG_MAINFRM_SAVECHANGES").arg(title));
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Yes) {
+        // A layout that Save refuses (below two lamps) is let go unsaved.
+        if (document->layout().lamps.size() < 2) return true;
+        return saveDocument(*document, !document->hasPath()) || !document->isModified();
+    }
+    return true;
+}
+
+bool MainWindow::closeDocument(const std::shared_ptr<LayoutDocument>& document) {
+    if (!settleDocument(document)) return false;
+    for (DocumentWindow* w : windowsOf(document.get())) w->closeWithoutAsking();
+    applyMenuTexts();
+    return true;
+}
+
+bool MainWindow::switchLanguage(Language language) {
+    if (!state_.language.isEnabled(language)) return false;
+    if (QMdiSubWindow* active = mdi_->activeSubWindow()) active->showMaximized();
+    const Status switched = state_.language.switchTo(language);
+    applyMenuTexts();
+    Q_EMIT languageSwitched();
+    if (!switched && switched.error().key == "ERR_LANGUAGE_FILE_MISSING") return false;
+    return true;
+}
+
+}  // namespace vx

@@ -1,0 +1,30 @@
+#pragma once
+// Drawing of the effect view, apart from the widget so that it can paint
+// into an image as well as on screen.
+
+#include <QPainter>
+#include <QSize>
+
+#include <vector>
+
+#include "layout/lamp.h"
+
+namespace vx {
+
+inline constexpr int kMaxCellSize = 20;
+
+// The cell size that fits the lamps into the client area: the client height
+// over the lamps' y extent when they spread at least as far in y as in x,
+// else the width over the x extent; at most 20. Lamps without extent get 20.
+int fittedCellSize(const std::vector<Lamp>& lamps, QSize client);
+
+// The cell of one lamp: centred at (x * cell + offX, y * cell + offY), with
+// the offsets that centre all lamps in the client area.
+QRect lampCell(const Lamp& lamp, QPoint offset, int cellSize);
+QPoint cellOffset(const std::vector<Lamp>& lamps, QSize client, int cellSize);
+
+// Every lamp as a rounded cell in steel blue, outlined in white.
+void paintEffectLamps(QPainter& painter, const std::vector<Lamp>& lamps, QSize client,
+                      int cellSize);
+
+}  // namespace vx

@@ -1,0 +1,104 @@
+#include "layout/ui/layout_painter.h"
+
+#include <QFont>
+#include <QPen>
+
+#include <algorithm>
+
+#include "layout/ui/colour_word.h"
+
+namespace vx {
+namespace {
+
+struct Extent {
+    std::int32_t minX, maxX, minY, maxY;
+};
+
+Extent extentOf(const std::vector<Lamp>& lamps) {
+    Extent e{lamps.front().x, lamps.front().x, lamps.front().y, lamps.front().y};
+    for (const auto& l : lamps) {
+        e.minX = std::min(e.minX, l.x);
+        e.maxX = std::max(e.maxX, l.x);
+        e.minY = std::min(e.minY, l.y);
+        e.maxY = std::max(e.maxY, l.y);
+    }
+    return e;
+}
+
+void paintGrid(QPainter& painter, QSize client, const LayoutPaintState& state) {
+    const QPen minor(QColor(0x40, 0x40, 0x40));
+    const QPen major(QColor(0x60, 0x60, 0x60));
+    const int z = std::max(1, state.zoom);
+    // Cell boundaries in lattice coordinates, shifted by the scroll offsets.
+    for (int i = state.scrollX / z; i * z - state.scrollX <= client.width(); ++i) {
+        painter.setPen(i % 5 == 0 ? major : minor);
+        const int x = i * z - state.scrollX;
+        painter.drawLine(x, 0, x, client.height());
+    }
+    for (int j = state.scrollY / z; j * z - state.scrollY <= client.height(); ++j) {
+        painter.setPen(j % 5 == 0 ? major : minor);
+        const int y = j * z - state.scrollY;
+        painter.drawLine(0, y, client.width(), y);
+    }
+}
+
+}  // namespace
+
+int fittedZoom(const std::vector<Lamp>& lamps, QSize client, int current) {
+    if (lamps.empty()) return std::min(current, kMaxFittedZoom);
+    const auto e = extentOf(lamps);
+    const int w = e.maxX - e.minX;
+    const int h = e.maxY - e.minY;
+    int zoom = current;
+    if (w > h) {
+        zoom = client.width() / w;
+    } else if (h > 0) {
+        zoom = client.height() / h;
+    }
+    return std::clamp(zoom, 1, kMaxFittedZoom);
+}
+
+QPoint displayOffset(const std::vector<Lamp>& lamps, QSize client, int zoom) {
+    if (lamps.empty()) return {};
+    const auto e = extentOf(lamps);
+    return {(client.width() - (e.minX + e.maxX) * zoom) / 2,
+            (client.height() - (e.minY + e.maxY) * zoom) / 2};
+}
+
+QPoint lampSquareOrigin(const Lamp& lamp, QPoint offset, const LayoutPaintState& state) {
+    const int z = state.zoom;
+    if (state.cellAligned) return {lamp.x * z - state.scrollX, lamp.y * z - state.scrollY};
+    return {lamp.x * z + offset.x() - z / 2 - state.scrollX,
+            lamp.y * z + offset.y() - z / 2 - state.scrollY};
+}
+
+void paintLayout(QPainter& painter, const LampLayout& layout, QSize client,
+                 const LayoutPaintState& state) {
+    if (state.showGrid) paintGrid(painter, client, state);
+    const auto& lamps = layout.lamps;
+    if (lamps.empty()) return;
+
+    const int z = state.zoom;
+    const QPoint offset = displayOffset(lamps, client, z);
+    const int corner = z * 9 / 10;
+    QFont font(QStringLiteral("Century Gothic"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, z * 2 / 3));
+    painter.setFont(font);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const auto& lamp : lamps) {
+        const QRect square(lampSquareOrigin(lamp, offset, state), QSize(z, z));
+        const QColor fill = toQColor(lamp.colour);
+        painter.setPen(fill);
+        painter.setBrush(fill);
+        // Corner size is the ellipse's full width and height, as in the
+        // rounded rectangles of the Windows drawing calls.
+        painter.drawRoundedRect(square, corner / 2.0, corner / 2.0);
+        if (lamp.port > 0) {
+            painter.setPen(Qt::white);
+            painter.drawText(square, Qt::AlignCenter, QString::number(lamp.portOrder));
+        }
+    }
+}
+
+}  // namespace vx

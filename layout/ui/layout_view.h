@@ -1,0 +1,65 @@
+#pragma once
+// The layout view: the lamps of one layout document on their lattice, with
+// zoom, grid and the insert and delete modes. It observes the document, so
+// an edit made in any window of the document shows here at once.
+
+#include <QAbstractScrollArea>
+
+#include <cstdint>
+#include <memory>
+
+#include "layout/layout_document.h"
+#include "layout/ui/layout_painter.h"
+
+namespace vx {
+
+class LayoutView : public QAbstractScrollArea, private LayoutObserver {
+    Q_OBJECT
+public:
+    explicit LayoutView(std::shared_ptr<LayoutDocument> document, QWidget* parent = nullptr);
+    ~LayoutView() override;
+
+    LayoutDocument& document() { return *document_; }
+    const std::shared_ptr<LayoutDocument>& sharedDocument() const { return document_; }
+
+    int zoom() const { return state_.zoom; }
+    void setZoom(int zoom);
+    bool gridShown() const { return state_.showGrid; }
+    void setGridShown(bool shown);
+    bool insertMode() const { return insertMode_; }
+    bool deleteMode() const { return deleteMode_; }
+    void setInsertMode();
+    void setDeleteMode();
+    void endModes();
+
+    // The view as drawn at its current size, for tests and screenshots.
+    QImage render();
+
+Q_SIGNALS:
+    // A message for the user, by language key (shown by the main window).
+    void userMessage(const QString& key);
+    void zoomChanged(int zoom);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void layoutChanged(LayoutChange change) override;
+    void paintOn(QPainter& painter, QSize client);
+    void editAt(QPoint pos, bool dragging);
+
+    std::shared_ptr<LayoutDocument> document_;
+    LayoutPaintState state_;
+    bool zoomFitted_ = false;
+    bool insertMode_ = false;
+    bool deleteMode_ = false;
+    bool dragging_ = false;
+    std::uint64_t stroke_ = 0;
+};
+
+}  // namespace vx
