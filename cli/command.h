@@ -9,4 +9,5 @@ namespace vx::cli {
 
 void addInfoCommand(CLI::App& app, int& status);
 void addConvertCommand(CLI::App& app, int& status);
+void addCompileCommand(CLI::App& app, int& status);
 }  // namespace vx::cli

@@ -6,6 +6,7 @@ int main(int argc, char** argv) {
     int status = 0;
     vx::cli::addInfoCommand(app, status);
     vx::cli::addConvertCommand(app, status);
+    vx::cli::addCompileCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }
