@@ -127,6 +127,18 @@ TEST(LanguageTables, TranslationsKeepThePlaceholders) {
     }
 }
 
+TEST(LanguageTables, HelpPagesNamedByEveryTableExist) {
+    for (const LanguageInfo& info : shippedLanguages()) {
+        SCOPED_TRACE(std::string(info.fileName));
+        auto table = LanguageTable::load(kTableFolder / info.fileName);
+        ASSERT_TRUE(table.ok());
+        for (const char* key : {"HELP_PATH", "WHATNEW_PATH"}) {
+            const auto page = kSourceDir / "share" / "vexolume" / table->DialogText(key);
+            EXPECT_TRUE(std::filesystem::is_regular_file(page)) << key << ": " << page;
+        }
+    }
+}
+
 TEST(LanguageTables, RegistryHoldsEveryErrorKeyTheCodeReturns) {
     const std::regex errorKey(R"re("(ERR_[A-Z0-9_]+)")re");
     std::set<std::string> unregistered;
