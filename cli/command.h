@@ -10,4 +10,6 @@ namespace vx::cli {
 void addInfoCommand(CLI::App& app, int& status);
 void addConvertCommand(CLI::App& app, int& status);
 void addCompileCommand(CLI::App& app, int& status);
+void addPortsCommand(CLI::App& app, int& status);
+void addExportCommand(CLI::App& app, int& status);
 }  // namespace vx::cli

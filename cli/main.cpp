@@ -7,6 +7,8 @@ int main(int argc, char** argv) {
     vx::cli::addInfoCommand(app, status);
     vx::cli::addConvertCommand(app, status);
     vx::cli::addCompileCommand(app, status);
+    vx::cli::addPortsCommand(app, status);
+    vx::cli::addExportCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }

@@ -1,0 +1,41 @@
+#pragma once
+// Everything the controller build takes from one layout, made in memory:
+// "cport.h", DSPPTN.H, CSTGRP.h, GETPTN.c and CData.h. CData.h is read back
+// from the other texts exactly as the firmware build reads the files.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/result.h"
+#include "engine/compiled_effects.h"
+#include "layout/lamp_layout.h"
+#include "output/tables/table_texts.h"
+
+namespace vx {
+
+struct ControllerFile {
+    std::string name;
+    std::string text;
+};
+
+struct ControllerFiles {
+    std::vector<ControllerFile> files;  // cport.h, DSPPTN.H, CSTGRP.h, GETPTN.c, CData.h
+    TableTexts texts;
+    // Table families refused for their size (their lists are empty).
+    std::vector<Error> refused;
+};
+
+// Fails only when CData.h cannot be made from the texts.
+Result<ControllerFiles> buildControllerFiles(const LampLayout& layout,
+                                             const CompiledEffects& compiled,
+                                             const std::string& format = "1");
+
+// Writes the files into `folder` as a whole: every file goes to a temporary
+// name first and only when all are written are they renamed into place. On
+// failure no file of the set is left changed or half-written (but for a
+// failing rename of the last step, which leaves the earlier files renamed).
+Status writeControllerFiles(const std::vector<ControllerFile>& files,
+                            const std::filesystem::path& folder);
+
+}  // namespace vx
