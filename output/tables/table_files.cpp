@@ -45,4 +45,9 @@ std::vector<Error> writeTableFiles(const TableBuild& build, const std::filesyste
     return messages;
 }
 
+Status writeTableFile(const TableTexts& texts, OutputMode mode, const std::filesystem::path& path) {
+    if (mode == OutputMode::Normal) return {};
+    return writeFileAtomically(path, outputText(texts, mode));
+}
+
 }  // namespace vx

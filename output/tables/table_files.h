@@ -28,4 +28,8 @@ TableBuild buildTableTexts(const CompiledEffects& compiled);
 // attempted in any case; its failure is not reported.
 std::vector<Error> writeTableFiles(const TableBuild& build, const std::filesystem::path& folder);
 
+// Writes the lists of one output mode to a file the user chose (the "Output
+// CSTGRP.h" and "Output GETPTN.c" commands). Mode Normal writes nothing.
+Status writeTableFile(const TableTexts& texts, OutputMode mode, const std::filesystem::path& path);
+
 }  // namespace vx

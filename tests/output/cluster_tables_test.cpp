@@ -87,6 +87,11 @@ TEST(TableFiles, WritesBothFilesAndReportsAnUnwritableFolder) {
     EXPECT_EQ(test::fileText(dir.path() / "CSTGRP.h"), golden("cstgrp_small.h"));
     EXPECT_EQ(test::fileText(dir.path() / "DSPPTN.H"), golden("dsp_empty.h"));
 
+    ASSERT_TRUE(writeTableFile(build.texts, OutputMode::Accessors, dir.path() / "mine.c"));
+    EXPECT_EQ(test::fileText(dir.path() / "mine.c"), outputText(build.texts, OutputMode::Accessors));
+    ASSERT_TRUE(writeTableFile(build.texts, OutputMode::Normal, dir.path() / "none.c"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "none.c"));
+
     const auto messages = writeTableFiles(build, dir.path() / "absent");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].key, "MODETESTDOC_ONOUTTEXT_FTCD");
