@@ -1,0 +1,194 @@
+#include "output/firmware/controller_sim.h"
+
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "platform/file_io.h"
+#include "platform/process.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double kClockHz = 16e6;
+constexpr const char* kImageName = "image.hex";
+constexpr const char* kScriptName = "sim.cmd";
+constexpr const char* kCaptureName = "capture.bin";
+
+// The hex records of an image file, without the lamp-count tag or anything
+// else that is not a record. ucsim only loads files named .hex or .ihx.
+Result<std::string> hexRecords(const fs::path& image) {
+    auto bytes = readFileBytes(image);
+    if (!bytes) return bytes.error();
+    std::string text(bytes->begin(), bytes->end());
+    std::istringstream in(text);
+    std::string line;
+    std::string records;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        records += line.substr(colon) + "\n";
+    }
+    if (records.empty()) return Error{"SIM_IMAGE", image.string() + " holds no hex records"};
+    return records;
+}
+
+// Code memory from hex records (data records only).
+std::vector<std::uint8_t> codeMemory(const std::string& records) {
+    std::vector<std::uint8_t> memory(65536, 0xFF);
+    std::istringstream in(records);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.size() < 11 || line[0] != ':') continue;
+        auto byteAt = [&](std::size_t i) {
+            return static_cast<unsigned>(std::stoul(line.substr(1 + 2 * i, 2), nullptr, 16));
+        };
+        const unsigned count = byteAt(0);
+        const unsigned address = (byteAt(1) << 8) | byteAt(2);
+        if (byteAt(3) != 0 || line.size() < 11 + 2 * count) continue;
+        for (unsigned i = 0; i < count && address + i < memory.size(); ++i) {
+            memory[address + i] = static_cast<std::uint8_t>(byteAt(4 + i));
+        }
+    }
+    return memory;
+}
+
+Result<ProcessOutcome> runS51(const fs::path& scratch, const std::string& script,
+                              std::chrono::milliseconds limit) {
+    if (!writeFileAtomically(scratch / kScriptName, script)) {
+        return Error{"SIM_START", "cannot write the simulator script in " + scratch.string()};
+    }
+    std::error_code ec;
+    fs::remove(scratch / kCaptureName, ec);
+    ProcessRun run{{"s51", "-t", "52", "-X", "16M", "-b", "-C", kScriptName, "-S",
+                    std::string("out=") + kCaptureName},
+                   scratch, limit, std::nullopt};
+    auto outcome = runProcess(run);
+    if (!outcome) return Error{"SIM_START", outcome.error().detail};
+    if (outcome->timedOut) {
+        return Error{"SIM_TIMEOUT", "the simulator did not finish within the time limit"};
+    }
+    return outcome;
+}
+
+std::string stepLine(double seconds) {
+    const auto micros = static_cast<long long>(seconds * 1e6);
+    return micros > 0 ? "step " + std::to_string(micros) + "us\n" : std::string();
+}
+
+std::optional<double> lastTotalSeconds(const std::string& output) {
+    static const std::regex total(R"(Total time since last reset= *([0-9.eE+-]+) sec)");
+    std::optional<double> seconds;
+    for (std::sregex_iterator it(output.begin(), output.end(), total), end; it != end; ++it) {
+        seconds = std::stod((*it)[1].str());
+    }
+    return seconds;
+}
+
+std::string hexAddress(std::size_t address) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%04zx", address);
+    return text;
+}
+
+std::optional<std::size_t> find(const std::vector<std::uint8_t>& memory,
+                                std::initializer_list<int> pattern, std::size_t from = 0) {
+    for (std::size_t at = from; at + pattern.size() <= memory.size(); ++at) {
+        std::size_t i = 0;
+        for (int byte : pattern) {
+            if (byte >= 0 && memory[at + i] != byte) break;
+            ++i;
+        }
+        if (i == pattern.size()) return at;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Result<SimulationResult> simulateController(const SimulationRequest& request) {
+    auto records = hexRecords(request.image);
+    if (!records) return records.error();
+    if (!writeFileAtomically(request.scratch / kImageName, *records)) {
+        return Error{"SIM_START", "cannot write into " + request.scratch.string()};
+    }
+    std::string script = std::string("file \"") + kImageName + "\"\n";
+    double at = 0;
+    for (double press : request.programKeyAt) {
+        if (press < at || press >= request.seconds) continue;
+        script += stepLine(press - at);
+        script += "set hw port[3] 0xfb\n";  // INT0 (P3.2) low
+        script += stepLine(0.005);
+        script += "set hw port[3] 0xff\n";
+        at = press + 0.005;
+    }
+    script += stepLine(request.seconds - at);
+    script += "state\nquit\n";
+
+    auto outcome = runS51(request.scratch, script, request.timeLimit);
+    if (!outcome) return outcome.error();
+    SimulationResult result;
+    result.simulatedSeconds = lastTotalSeconds(outcome->output).value_or(0);
+    auto capture = readFileBytes(request.scratch / kCaptureName);
+    if (capture) result.capture = splitDmxFrames(*capture, request.lamps);
+    return result;
+}
+
+Result<DmxTiming> measureDmxTiming(const fs::path& image, const fs::path& scratch,
+                                   std::chrono::milliseconds timeLimit) {
+    auto records = hexRecords(image);
+    if (!records) return records.error();
+    const auto memory = codeMemory(*records);
+    // clr TXD (C2 B1) followed closely by setb TXD (D2 B1); then the first
+    // write of the accumulator or a register into SBUF.
+    std::optional<std::size_t> low;
+    std::optional<std::size_t> high;
+    for (std::size_t from = 0; !high; from = *low + 1) {
+        low = find(memory, {0xC2, 0xB1}, from);
+        if (!low) break;
+        high = find(memory, {0xD2, 0xB1}, *low + 2);
+        if (high && *high - *low > 32) high.reset();
+    }
+    auto sbuf = find(memory, {0xF5, 0x99});
+    if (!sbuf) sbuf = find(memory, {0x85, -1, 0x99});
+    if (!low || !high || !sbuf) {
+        return Error{"SIM_IMAGE", "the image has no recognisable DMX output routine"};
+    }
+    if (!writeFileAtomically(scratch / kImageName, *records)) {
+        return Error{"SIM_START", "cannot write into " + scratch.string()};
+    }
+    std::string script = std::string("file \"") + kImageName + "\"\n";
+    std::size_t previous = 0;
+    bool first = true;
+    for (std::size_t address : {*low, *high, *sbuf}) {
+        if (!first) script += "clear " + hexAddress(previous) + "\n";
+        script += "break " + hexAddress(address) + "\nrun\n";
+        previous = address;
+        first = false;
+    }
+    script += "quit\n";
+    auto outcome = runS51(scratch, script, timeLimit);
+    if (!outcome) return outcome.error();
+    static const std::regex simulated(R"(Simulated ([0-9]+) ticks)");
+    std::vector<double> ticks;
+    for (std::sregex_iterator it(outcome->output.begin(), outcome->output.end(), simulated), end;
+         it != end; ++it) {
+        ticks.push_back(std::stod((*it)[1].str()));
+    }
+    if (ticks.size() != 3) {
+        return Error{"SIM_IMAGE", "the simulator did not reach the DMX output routine"};
+    }
+    DmxTiming timing;
+    timing.firstFrameMillis = ticks[0] / kClockHz * 1e3;
+    timing.breakMicros = ticks[1] / kClockHz * 1e6;
+    timing.markAfterBreakMicros = ticks[2] / kClockHz * 1e6;
+    return timing;
+}
+
+}  // namespace vx

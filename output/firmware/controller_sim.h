@@ -1,0 +1,54 @@
+#pragma once
+// Running a controller image in the ucsim 8051 simulator (s51): an 8052 at
+// 16 MHz whose serial output is captured to a file. The simulator is always
+// run under a time limit, in a scratch folder that holds its script, a copy of
+// the image and the capture.
+//
+// ucsim shifts serial mode 2 out at fosc/32, twice the controller's real
+// 250 kbit/s, so wall times of the capture say nothing; timings are taken
+// from the simulated clock at the firmware's own instructions instead.
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "base/result.h"
+#include "output/firmware/dmx_frames.h"
+
+namespace vx {
+
+struct SimulationRequest {
+    std::filesystem::path image;  // Intel hex image; a lamp-count tag at its end is ignored
+    std::size_t lamps = 0;        // lamps in each frame
+    double seconds = 1.0;         // simulated time to run
+    // Simulated times (s, ascending) at which the program key is pressed:
+    // INT0 held low for 5 ms with no other key line low.
+    std::vector<double> programKeyAt;
+    std::filesystem::path scratch;  // an existing folder the run may write into
+    std::chrono::milliseconds timeLimit{60000};
+};
+
+struct SimulationResult {
+    DmxCapture capture;
+    double simulatedSeconds = 0;  // as the simulator counted it
+};
+
+// Fails with "SIM_START" when s51 cannot be run, "SIM_IMAGE" for an image
+// without hex records, "SIM_TIMEOUT" when the time limit ends the run.
+Result<SimulationResult> simulateController(const SimulationRequest& request);
+
+struct DmxTiming {
+    double breakMicros = 0;           // TXD low: from clearing it to setting it again
+    double markAfterBreakMicros = 0;  // from setting TXD to the start code's write to SBUF
+    double firstFrameMillis = 0;      // reset to the first break
+};
+
+// Measures the first frame's break and mark after break on the simulated clock,
+// at the firmware's own TXD and SBUF instructions, found in the image.
+Result<DmxTiming> measureDmxTiming(const std::filesystem::path& image,
+                                   const std::filesystem::path& scratch,
+                                   std::chrono::milliseconds timeLimit);
+
+}  // namespace vx

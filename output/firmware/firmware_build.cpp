@@ -1,0 +1,183 @@
+#include "output/firmware/firmware_build.h"
+
+#include <thread>
+
+#include "engine/compile/compile_effects.h"
+#include "layout/port_table.h"
+#include "output/cdata/cdata.h"
+#include "output/firmware/image_tag.h"
+#include "output/firmware/sdcc_toolchain.h"
+#include "output/firmware/template_writer.h"
+#include "output/tables/table_files.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kToolOutputs = {".OMF", ".OBJ", ".M51", ".LST", ".HEX", ".BIN"};
+
+void removeQuietly(const fs::path& path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
+bool fileExists(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+bool copyOver(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
+std::size_t programGroupsUsed(const CompiledEffects& compiled) {
+    std::size_t used = 0;
+    for (const auto& group : compiled.programGroups) if (!group.empty()) ++used;
+    return used;
+}
+
+class Build {
+public:
+    Build(const LampLayout& layout, const FirmwareBuildOptions& options)
+        : layout_(layout), o_(options), tools_(options.toolFolder), work_(options.workFolder) {}
+
+    FirmwareBuildResult run() {
+        writeFirmwareTemplate(tools_);
+        progress(0);
+        const CompiledEffects compiled = compileEffects(layout_);
+
+        removeQuietly(tools_ / kClusterTablesFileName);
+        removeQuietly(tools_ / kPortTableFileName);
+        removeQuietly(tools_ / kShowPatternFileName);
+        for (const auto& ext : kToolOutputs) removeQuietly(tools_ / ("DSP" + o_.format + ext));
+
+        const TableBuild tables = buildTableTexts(compiled);
+        for (auto& message : writeTableFiles(tables, work_)) result_.messages.push_back(message);
+
+        // "cport.h" is written with every save; the build writes it afresh so
+        // the image always matches the wiring in memory.
+        if (!writePortTable(layout_.lamps, work_) ||
+            !copyOver(work_ / kPortTableFileName, tools_ / kPortTableFileName)) {
+            return stop("CRTBINDLG_ONBINGO_PC", "cannot copy cport.h into the tool folder");
+        }
+
+        const bool haveLinker = fileExists(tools_ / "L51.EXE");
+        const bool keepFiles = fileExists(tools_ / kKeepFilesMarker);
+
+        CDataInput input;
+        input.format = o_.format;
+        input.lampCount = layout_.lamps.size();
+        input.clusterCount = tables.texts.clusterCount;
+        input.clusterGroupCount = tables.texts.clusterGroupCount;
+        input.colorGroupCount = tables.texts.colorGroupCount;
+        if (auto written = writeCDataFile(work_, input); !written) {
+            return stop(kCDataFailedKey, written.error().detail);
+        }
+        for (const auto& [name, key] : {std::pair{kShowPatternFileName, "CRTBINDLG_ONBINGO_FDCF"},
+                                        std::pair{kClusterTablesFileName, "CRTBINDLG_ONBINGO_FCCF"},
+                                        std::pair{kCDataFileName, kCDataFailedKey}}) {
+            if (!copyOver(work_ / name, tools_ / name)) {
+                return stop(key, std::string("cannot bring ") + name + " into the tool folder");
+            }
+            if (!keepFiles) removeQuietly(work_ / name);
+        }
+
+        auto toolchain = runSdccToolchain(tools_, o_.format, o_.toolLimit);
+        if (!toolchain) {
+            deleteFirmwareTemplate(tools_);
+            return stop(toolchain.error().key, toolchain.error().detail);
+        }
+        result_.toolLog = toolchain->log;
+        message("ID_MSG_CBINDLG_CREATE", "building the firmware image");
+
+        const std::string base = "sing" + o_.format;
+        if (!waitForBinary(tools_ / (base + ".BIN"), compilerDetail(*toolchain))) return result_;
+
+        std::error_code ec;
+        result_.imageSize = fs::file_size(tools_ / (base + ".BIN"), ec);
+        if (ec) result_.imageSize = 0;
+        CapacityInput capacity{o_.format, programGroupsUsed(compiled), input.clusterCount,
+                               input.clusterGroupCount, input.colorGroupCount, result_.imageSize};
+        result_.figures = capacityFigures(capacity);
+        result_.report = capacityReport(capacity, [this](const std::string& key) { return text(key); });
+
+        result_.image = work_ / imageFileName(o_.documentName, o_.format);
+        const bool copied = copyOver(tools_ / (base + ".HEX"), result_.image);
+        if (!(haveLinker && keepFiles)) cleanToolFolder(base);
+        if (!copied) {
+            result_.image.clear();
+            return stop("CRTBINDLG_ONBINGO_FDBCF", "cannot copy the hex image into the working folder");
+        }
+        if (result_.imageSize == 0) {
+            return stop(kEmptyImageMessage, "the binary image is empty");
+        }
+        if (auto tagged = appendLampCountTag(result_.image, layout_.lamps.size()); !tagged) {
+            removeQuietly(result_.image);
+            result_.image.clear();
+            return stop(tagged.error().key, tagged.error().detail);
+        }
+        progress(100);
+        result_.completed = true;
+        return result_;
+    }
+
+private:
+    std::string text(const std::string& key) const { return o_.text ? o_.text(key) : key; }
+
+    void progress(int value) const {
+        if (o_.progress) o_.progress(value);
+    }
+
+    void message(const std::string& key, std::string detail) {
+        result_.messages.push_back(Error{key, std::move(detail)});
+    }
+
+    FirmwareBuildResult stop(const std::string& key, std::string detail) {
+        message(key, std::move(detail));
+        return result_;
+    }
+
+    static std::string compilerDetail(const ToolchainOutcome& outcome) {
+        if (outcome.succeeded) return "the binary image did not appear in the tool folder";
+        return "the toolchain failed:\n" + outcome.log;
+    }
+
+    bool waitForBinary(const fs::path& binary, const std::string& detail) {
+        while (true) {
+            for (int i = 0; i < o_.pollCount; ++i) {
+                if (fileExists(binary)) return true;
+                progress(std::min(100, i + 1));
+                std::this_thread::sleep_for(o_.pollInterval);
+            }
+            if (fileExists(binary)) return true;
+            const Error asked{"CRTBINDLG_ONBINGO_CBFF", detail};
+            result_.messages.push_back(asked);
+            if (!o_.retry || !o_.retry(asked)) return false;
+        }
+    }
+
+    void cleanToolFolder(const std::string& base) {
+        for (const char* name : {kClusterTablesFileName, kShowPatternFileName, kCDataFileName}) {
+            removeQuietly(tools_ / name);
+        }
+        deleteFirmwareTemplate(tools_);
+        for (const auto& ext : kToolOutputs) removeQuietly(tools_ / (base + ext));
+        for (const auto& name : toolchainScratchFiles(o_.format)) removeQuietly(tools_ / name);
+    }
+
+    const LampLayout& layout_;
+    const FirmwareBuildOptions& o_;
+    fs::path tools_;
+    fs::path work_;
+    FirmwareBuildResult result_;
+};
+
+}  // namespace
+
+FirmwareBuildResult buildFirmware(const LampLayout& layout, const FirmwareBuildOptions& options) {
+    return Build(layout, options).run();
+}
+
+}  // namespace vx

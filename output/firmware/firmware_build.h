@@ -1,0 +1,59 @@
+#pragma once
+// Create BIN File: from a layout to a tagged controller firmware image.
+//
+// The build writes the firmware template into the tool folder, compiles the
+// layout's effects, writes DSPPTN.H, CSTGRP.h, "cport.h" and CData.h into the
+// working folder and brings them into the tool folder, runs the 8051
+// toolchain there, copies the hex image into the working folder as
+// "<name><format>.hex", reports the capacity used and appends the lamp-count
+// tag. Nothing is written outside the two folders.
+//
+// Generated files are moved into the tool folder (copied when the keep-files
+// marker "TARVIK_2011_TEST.KEEPFILE" is there), and the tool folder is cleaned
+// after the run unless both that marker and L51.EXE are there.
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/result.h"
+#include "layout/lamp_layout.h"
+#include "output/firmware/capacity_report.h"
+
+namespace vx {
+
+inline constexpr const char* kKeepFilesMarker = "TARVIK_2011_TEST.KEEPFILE";
+inline constexpr const char* kEmptyImageMessage =
+    "HEX file is empty, some error occurs!\nPlease check the colorlist.";
+
+struct FirmwareBuildOptions {
+    std::string format = "1";  // "1", "2" or "3"
+    std::filesystem::path workFolder;
+    std::filesystem::path toolFolder;
+    std::string documentName;  // the layout document's name, e.g. "sample.led"
+    std::chrono::milliseconds toolLimit{180000};  // per toolchain step
+    int pollCount = 100;
+    std::chrono::milliseconds pollInterval{20};
+    std::function<void(int)> progress;  // 0 to 100
+    // Asked when the binary has not appeared; true polls again.
+    std::function<bool(const Error&)> retry;
+    // The language text of a message key; the key itself when not given.
+    std::function<std::string(const std::string&)> text;
+};
+
+struct FirmwareBuildResult {
+    bool completed = false;       // an image was written and tagged
+    std::vector<Error> messages;  // every message shown, in order
+    std::string report;           // capacity report (empty when the build stopped before it)
+    std::filesystem::path image;  // the tagged image in the working folder
+    std::uintmax_t imageSize = 0;  // bytes of the binary image
+    CapacityFigures figures;
+    std::string toolLog;          // the toolchain's command lines and output
+};
+
+FirmwareBuildResult buildFirmware(const LampLayout& layout, const FirmwareBuildOptions& options);
+
+}  // namespace vx

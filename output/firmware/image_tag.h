@@ -1,0 +1,24 @@
+#pragma once
+// The firmware image file in the working folder and its lamp-count tag.
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+#include "base/result.h"
+
+namespace vx {
+
+// "[LampNum]" and the lamp count left-padded with "0" to five digits: 14 bytes
+// for counts below 100000 (7 lamps: "[LampNum]00007").
+std::string lampCountTag(std::size_t lampCount);
+
+// The image file name: the document name up to its first ".", then the format
+// and ".hex" ("sample.led", "1" -> "sample1.hex").
+std::string imageFileName(const std::string& documentName, const std::string& format);
+
+// Appends the tag to the end of the file. Fails (key "ID_MSG_CBINDLG_SEO")
+// when the file cannot be opened for writing.
+Status appendLampCountTag(const std::filesystem::path& image, std::size_t lampCount);
+
+}  // namespace vx

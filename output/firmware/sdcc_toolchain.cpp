@@ -1,0 +1,113 @@
+#include "output/firmware/sdcc_toolchain.h"
+
+#include <array>
+
+#include "platform/file_io.h"
+#include "platform/process.h"
+
+namespace vx {
+namespace {
+
+constexpr const char* kBatchStartKey = "CRTBINDLG_ONBINGO_FTCB";
+
+// Template C files and the name each is compiled under (SDCC goes by the
+// ".c" extension).
+struct Unit {
+    std::string source;
+    std::string compiled;
+};
+
+std::vector<Unit> units(const std::string& format) {
+    return {{"VIIC_C51.C", "VIIC_C51.c"}, {"ZLG7290.C", "ZLG7290.c"}, {"sing1.mov", "sing" + format + ".c"}};
+}
+
+std::string stem(const std::string& name) { return name.substr(0, name.rfind('.')); }
+
+const std::vector<std::string>& sdccFlags() {
+    static const std::vector<std::string> flags = {
+        "-mmcs51", "--model-large", "--xram-size", "32768", "--code-size", "65536",
+        "-I.", "-Wp,-include,SDCC51.H"};
+    return flags;
+}
+
+std::string commandLine(const std::vector<std::string>& argv) {
+    std::string line = "$";
+    for (const auto& arg : argv) line += " " + arg;
+    return line + "\n";
+}
+
+}  // namespace
+
+std::vector<std::string> toolchainScratchFiles(const std::string& format) {
+    std::vector<std::string> names;
+    for (const auto& unit : units(format)) {
+        names.push_back(unit.compiled);
+        for (const char* ext : {".rel", ".asm", ".lst", ".rst", ".sym", ".adb"}) {
+            names.push_back(stem(unit.compiled) + ext);
+        }
+    }
+    const std::string main = "sing" + format;
+    for (const char* ext : {".ihx", ".lk", ".map", ".mem", ".cdb", ".omf"}) {
+        names.push_back(main + ext);
+    }
+    return names;
+}
+
+Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolder,
+                                          const std::string& format,
+                                          std::chrono::milliseconds stepLimit) {
+    for (const char* tool : {"sdcc", "packihx", "makebin"}) {
+        if (!findProgram(tool)) {
+            return Error{kBatchStartKey, std::string("the 8051 toolchain cannot be started: ") +
+                                             tool + " was not found on PATH"};
+        }
+    }
+    ToolchainOutcome outcome;
+    auto step = [&](std::vector<std::string> argv,
+                    std::optional<std::filesystem::path> out = std::nullopt) -> Result<bool> {
+        outcome.log += commandLine(argv);
+        ProcessRun run{std::move(argv), toolFolder, stepLimit, std::move(out)};
+        auto result = runProcess(run);
+        if (!result) return Error{kBatchStartKey, result.error().detail};
+        outcome.log += result->output;
+        if (result->timedOut) outcome.log += "(stopped after the time limit)\n";
+        return result->exitCode == 0;
+    };
+
+    const std::string main = "sing" + format;
+    std::vector<std::string> objects;
+    for (const auto& unit : units(format)) {
+        // Compile a copy named .c: the template names stay as the Keil tools expect.
+        auto bytes = readFileBytes(toolFolder / unit.source);
+        if (!bytes || !writeFileAtomically(toolFolder / unit.compiled, *bytes)) {
+            outcome.log += "cannot read " + unit.source + " in the tool folder\n";
+            return outcome;
+        }
+        std::vector<std::string> argv = {"sdcc"};
+        argv.insert(argv.end(), sdccFlags().begin(), sdccFlags().end());
+        argv.insert(argv.end(), {"-c", unit.compiled});
+        auto ok = step(std::move(argv));
+        if (!ok) return ok.error();
+        if (!*ok) return outcome;
+        objects.push_back(stem(unit.compiled) + ".rel");
+    }
+    // The main program's object goes first: it holds the reset vector.
+    std::vector<std::string> link = {"sdcc"};
+    link.insert(link.end(), sdccFlags().begin(), sdccFlags().end());
+    link.insert(link.end(), {"-o", main + ".ihx", objects.back()});
+    link.insert(link.end(), objects.begin(), objects.end() - 1);
+    for (auto& argv : std::array<std::pair<std::vector<std::string>, std::string>, 3>{{
+             {link, ""},
+             {{"packihx", main + ".ihx"}, main + ".HEX"},
+             {{"makebin", "-p", main + ".ihx", main + ".BIN"}, ""}}}) {
+        std::optional<std::filesystem::path> out;
+        if (!argv.second.empty()) out = toolFolder / argv.second;
+        auto ok = step(argv.first, out);
+        if (!ok) return ok.error();
+        if (!*ok) return outcome;
+    }
+    outcome.succeeded = true;
+    return outcome;
+}
+
+}  // namespace vx

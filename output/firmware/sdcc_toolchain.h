@@ -1,0 +1,34 @@
+#pragma once
+// The toolchain run with SDCC, in the tool folder: the template's C files
+// (sing1.mov, VIIC_C51.C, ZLG7290.C) are compiled for the 8052 with the Keil
+// keyword header forced in, linked, and turned into "sing<format>.HEX"
+// (packihx) and "sing<format>.BIN" (makebin). Each tool is its own process
+// with an argument vector. The Keil batch files d.bat / cr.BAT are written
+// with the template for people who build with that toolchain instead.
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/result.h"
+
+namespace vx {
+
+struct ToolchainOutcome {
+    bool succeeded = false;  // every step ran and ended with status 0
+    std::string log;         // each command line and the tools' own output
+};
+
+// Names of the files the run creates in the tool folder besides the HEX and
+// BIN images (intermediate sources, objects, listings, maps).
+std::vector<std::string> toolchainScratchFiles(const std::string& format);
+
+// Runs the toolchain. Fails (key "CRTBINDLG_ONBINGO_FTCB") only when sdcc,
+// packihx or makebin cannot be started at all; a compile error is a finished
+// run with `succeeded` false and the compiler's messages in `log`.
+Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolder,
+                                          const std::string& format,
+                                          std::chrono::milliseconds stepLimit);
+
+}  // namespace vx
