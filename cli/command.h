@@ -12,4 +12,5 @@ void addConvertCommand(CLI::App& app, int& status);
 void addCompileCommand(CLI::App& app, int& status);
 void addPortsCommand(CLI::App& app, int& status);
 void addExportCommand(CLI::App& app, int& status);
+void addFirmwareCommand(CLI::App& app, int& status);
 }  // namespace vx::cli

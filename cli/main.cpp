@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     vx::cli::addCompileCommand(app, status);
     vx::cli::addPortsCommand(app, status);
     vx::cli::addExportCommand(app, status);
+    vx::cli::addFirmwareCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }

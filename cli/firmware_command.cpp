@@ -1,0 +1,78 @@
+// vexolume-cli firmware FILE --format 1|2|3 [-o DIR]: Create BIN File without
+// a window. Builds the controller image of a layout with the 8051 toolchain
+// in the tool folder and leaves "<name><format>.hex" in DIR.
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "cli/command.h"
+#include "layout/layout_file.h"
+#include "layout/layout_json.h"
+#include "output/firmware/firmware_build.h"
+#include "platform/file_io.h"
+#include "platform/tool_folder.h"
+
+namespace vx::cli {
+namespace {
+
+struct FirmwareOptions {
+    std::string input;
+    std::string folder = ".";
+    std::string format = "1";
+};
+
+int fail(const Error& error) {
+    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe() << '\n';
+    return 1;
+}
+
+int runFirmware(const FirmwareOptions& options) {
+    auto bytes = readFileBytes(options.input);
+    if (!bytes) return fail(bytes.error());
+    auto layout = isJsonForm(options.input, *bytes)
+                      ? layoutFromJson(std::string_view(
+                            reinterpret_cast<const char*>(bytes->data()), bytes->size()))
+                      : decodeLayout(*bytes);
+    if (!layout) return fail(layout.error());
+    auto tools = ensureToolFolder();
+    if (!tools) return fail(tools.error());
+
+    FirmwareBuildOptions build;
+    build.format = options.format;
+    build.workFolder = std::filesystem::absolute(options.folder);
+    build.toolFolder = *tools;
+    build.documentName = std::filesystem::path(options.input).filename().string();
+    int shown = -1;
+    build.progress = [&shown](int percent) {
+        if (percent / 10 == shown / 10 && percent != 100) return;
+        shown = percent;
+        std::cerr << "\rbuilding firmware: " << percent << "%" << std::flush;
+    };
+    const FirmwareBuildResult result = buildFirmware(*layout, build);
+    std::cerr << '\n';
+    for (const Error& message : result.messages) {
+        if (message.key == "ID_MSG_CBINDLG_CREATE") continue;
+        std::cerr << "vexolume-cli: " << message.key << ": " << message.detail << '\n';
+    }
+    std::cout << result.report;
+    if (!result.completed) return 1;
+    std::cout << "image: " << result.image.string() << '\n';
+    return 0;
+}
+
+}  // namespace
+
+void addFirmwareCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<FirmwareOptions>();
+    auto* cmd = app.add_subcommand(
+        "firmware", "Build the controller firmware image of a layout (Create BIN File)");
+    cmd->add_option("file", options->input, "the layout file (.led, .lam or .json)")->required();
+    cmd->add_option("--format", options->format, "1 (256 Clusters), 2 (512) or 3 (VELD 1000)")
+        ->check(CLI::IsMember({"1", "2", "3"}));
+    cmd->add_option("-o,--output", options->folder, "the working folder for the image");
+    cmd->callback([options, &status] { status = runFirmware(*options); });
+}
+
+}  // namespace vx::cli
