@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     vx::cli::addPortsCommand(app, status);
     vx::cli::addExportCommand(app, status);
     vx::cli::addFirmwareCommand(app, status);
+    vx::cli::addTimelineCommand(app, status);
+    vx::cli::addRenderCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }

@@ -1,0 +1,48 @@
+// vexolume-cli render FILE (--program N | --parallel | --sequential |
+// --partial A B) --seconds S --fps F -o OUT.gif: the playback as an animated
+// GIF, lamps drawn on black as the demo view draws them.
+
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "cli/command.h"
+#include "cli/play_source.h"
+#include "engine/render/render_show.h"
+
+namespace vx::cli {
+
+void addRenderCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<PlayOptions>();
+    auto settings = std::make_shared<RenderSettings>();
+    auto out = std::make_shared<std::string>();
+    CLI::App* cmd = app.add_subcommand("render", "write a playback as an animated GIF");
+    addPlayOptions(*cmd, *options);
+    cmd->add_option("--seconds", settings->seconds, "length of the animation")->required();
+    cmd->add_option("--fps", settings->fps, "frames per second (1-50)")->required()->check(CLI::Range(1, 50));
+    cmd->add_option("-o,--output", *out, "GIF file to write")->required();
+    cmd->add_option("--width", settings->width, "surface width in pixels (with --height)");
+    cmd->add_option("--height", settings->height, "surface height in pixels (with --width)");
+    cmd->add_option("--cell", settings->cellSize, "lamp cell size in pixels (1-20)")->check(CLI::Range(1, 20));
+    const std::map<std::string, CellShape> shapes{{"round", CellShape::Rounded}, {"square", CellShape::Square}};
+    cmd->add_option("--shape", settings->shape, "lamp shape: round or square")
+        ->transform(CLI::CheckedTransformer(shapes, CLI::ignore_case));
+    cmd->callback([options, settings, out, &status] {
+        auto source = loadPlaySource(*options);
+        if (!source) {
+            std::cerr << "vexolume-cli render: " << source.error().describe() << '\n';
+            status = 1;
+            return;
+        }
+        const Status written = renderGif(source->layout.lamps, source->effects, source->request, *settings, *out);
+        if (!written) {
+            std::cerr << "vexolume-cli render: " << written.error().describe() << '\n';
+            status = 1;
+            return;
+        }
+        status = 0;
+    });
+}
+
+}  // namespace vx::cli
