@@ -107,6 +107,55 @@ std::optional<PortEdit> removeLampFromPort(const std::vector<Lamp>& lamps, std::
     return edit;
 }
 
+PortEditState choosePort(PortEditState state, std::int32_t port) {
+    state.currentPort = port;
+    state.highestOrder = 0;
+    return state;
+}
+
+PortEditState chooseOperation(PortEditState state, PortOperation operation) {
+    state.operation = operation;
+    state.highestOrder = 0;
+    return state;
+}
+
+PortEditState chooseInsertPosition(PortEditState state, std::int32_t position) {
+    state.operation = PortOperation::Insert;
+    state.insertAfter = position - 1;
+    state.highestOrder = 0;
+    return state;
+}
+
+std::int32_t proposedDialogPort(const PortEditState& state) {
+    return state.currentPort == 0 ? 1 : state.currentPort + 1;
+}
+
+PortEditState acceptPortDialog(PortEditState state, PortOperation operation, std::int32_t port,
+                               std::int32_t insertAfter) {
+    state.operation = operation;
+    if (operation == PortOperation::Add || operation == PortOperation::Insert) {
+        state.currentPort = port;
+    }
+    if (operation == PortOperation::Insert) state.insertAfter = insertAfter;
+    state.highestOrder = 0;
+    return state;
+}
+
+std::optional<PortEdit> portClick(const std::vector<Lamp>& lamps, std::size_t index,
+                                  const PortEditState& state) {
+    switch (state.operation) {
+        case PortOperation::Add:
+            return addLampToPort(lamps, index, state);
+        case PortOperation::Insert:
+            return insertLampIntoPort(lamps, index, state);
+        case PortOperation::Remove:
+            return removeLampFromPort(lamps, index, state);
+        case PortOperation::None:
+            break;
+    }
+    return std::nullopt;
+}
+
 void applyLampChanges(std::vector<Lamp>& lamps, const std::vector<LampChange>& changes) {
     for (const LampChange& change : changes) {
         if (change.index < lamps.size()) lamps[change.index] = change.lamp;

@@ -21,13 +21,30 @@ ColourWord portColour(std::int32_t port);
 // The largest portOrder among lamps on `port` (0 when the port is empty).
 std::int32_t highestPortOrder(const std::vector<Lamp>& lamps, std::int32_t port);
 
+enum class PortOperation : std::int32_t { None = 0, Add = 1, Insert = 2, Remove = 3 };
+
 // Port-editing state of a layout view; not saved with the layout.
 struct PortEditState {
     std::int32_t currentPort = 0;   // 1..12; 0 = none chosen
     std::int32_t insertAfter = 0;   // the next inserted lamp takes insertAfter + 1
     std::int32_t highestOrder = 0;  // highest order seen on currentPort
+    PortOperation operation = PortOperation::None;
     bool operator==(const PortEditState&) const = default;
 };
+
+// The port tools panel. Every choice forgets the highest order seen.
+PortEditState choosePort(PortEditState state, std::int32_t port);
+PortEditState chooseOperation(PortEditState state, PortOperation operation);
+// INSERT followed by the Insert Position dialog: the lamp clicked next takes
+// order `position`.
+PortEditState chooseInsertPosition(PortEditState state, std::int32_t position);
+
+// The Port Edit dialog: the port it proposes (currentPort + 1, or 1 before a
+// port was chosen) and the state after OK. Add takes the port, insert the
+// port and `insertAfter` as entered, remove neither.
+std::int32_t proposedDialogPort(const PortEditState& state);
+PortEditState acceptPortDialog(PortEditState state, PortOperation operation, std::int32_t port,
+                               std::int32_t insertAfter);
 
 struct LampChange {
     std::size_t index = 0;  // position in the lamp list
@@ -63,6 +80,10 @@ std::optional<PortEdit> insertLampIntoPort(const std::vector<Lamp>& lamps, std::
 // is out of range.
 std::optional<PortEdit> removeLampFromPort(const std::vector<Lamp>& lamps, std::size_t index,
                                            const PortEditState& state);
+
+// A click on lamp `index` under the state's operation; nothing for None.
+std::optional<PortEdit> portClick(const std::vector<Lamp>& lamps, std::size_t index,
+                                  const PortEditState& state);
 
 // Writes the changed lamps into the list.
 void applyLampChanges(std::vector<Lamp>& lamps, const std::vector<LampChange>& changes);

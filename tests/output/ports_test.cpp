@@ -104,6 +104,42 @@ TEST(PortRemove, ClosesTheGapOnThatPortOnly) {
     EXPECT_FALSE(removeLampFromPort(lamps, 6, {}));
 }
 
+TEST(PortEditing, PanelDialogAndDragAlongAChain) {
+    PortEditState state = choosePort({0, 0, 5}, 4);
+    EXPECT_EQ(state.currentPort, 4);
+    EXPECT_EQ(state.highestOrder, 0);
+    EXPECT_EQ(proposedDialogPort({}), 1);
+    EXPECT_EQ(proposedDialogPort(state), 5);
+
+    state = chooseInsertPosition(state, 3);
+    EXPECT_EQ(state.operation, PortOperation::Insert);
+    EXPECT_EQ(state.insertAfter, 2);
+
+    // Remove keeps the port and position; add takes the port only.
+    PortEditState removing = acceptPortDialog(state, PortOperation::Remove, 9, 7);
+    EXPECT_EQ(removing.currentPort, 4);
+    EXPECT_EQ(removing.insertAfter, 2);
+    PortEditState adding = acceptPortDialog(state, PortOperation::Add, 9, 7);
+    EXPECT_EQ(adding.currentPort, 9);
+    EXPECT_EQ(adding.insertAfter, 2);
+    PortEditState inserting = acceptPortDialog(state, PortOperation::Insert, 9, 7);
+    EXPECT_EQ(inserting.insertAfter, 7);
+
+    // Dragging over free lamps wires them one after another.
+    std::vector<Lamp> lamps = {lampOn(0, 0, 0), lampOn(1, 0, 0), lampOn(2, 0, 0)};
+    PortEditState drag = chooseOperation(choosePort({}, 2), PortOperation::Add);
+    for (std::size_t i = 0; i < lamps.size(); ++i) {
+        const auto edit = portClick(lamps, i, drag);
+        ASSERT_TRUE(edit);
+        applyLampChanges(lamps, edit->changes);
+        drag = edit->state;
+    }
+    EXPECT_EQ(orders(lamps), (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_FALSE(portClick(lamps, 0, drag));  // already wired
+    EXPECT_FALSE(portClick(lamps, 0, chooseOperation(drag, PortOperation::None)));
+    EXPECT_TRUE(portClick(lamps, 0, chooseOperation(drag, PortOperation::Remove)));
+}
+
 TEST(PortLookup, FirstLampOnCellAndHighestOrder) {
     std::vector<Lamp> lamps = {lampOn(0, 1, 4), lampOn(1, 1, 9), lampOn(2, 2, 1)};
     lamps[2].x = 0;  // shares the cell of lamp 0
