@@ -1,12 +1,13 @@
 #include "output/firmware/capacity_report.h"
 
-#include <cmath>
 
 namespace vx {
 namespace {
 
-std::int64_t tenths(std::size_t count, double perEntry) {
-    return static_cast<std::int64_t>(std::floor(static_cast<double>(count) * perEntry));
+// count x (1000 / capacity), fractions dropped; in integers so that a full
+// table is exactly 100.0 %.
+std::int64_t tenths(std::size_t count, std::size_t capacity) {
+    return static_cast<std::int64_t>(count * 1000 / capacity);
 }
 
 }  // namespace
@@ -19,10 +20,10 @@ CapacityFigures capacityFigures(const CapacityInput& input) {
     CapacityFigures f;
     const bool wide = input.format == "2";
     f.clusterCapacity = wide ? 512 : 254;
-    f.programGroups = tenths(input.programGroupsUsed, 31.25);
-    f.clusters = tenths(input.clusterCount, wide ? 1.953125 : 3.937007874015748);
-    f.clusterGroups = tenths(input.clusterGroupCount, 16.39344262295082);
-    f.colorGroups = tenths(input.colorGroupCount, 9.900990099009901);
+    f.programGroups = tenths(input.programGroupsUsed, 32);
+    f.clusters = tenths(input.clusterCount, wide ? 512 : 254);
+    f.clusterGroups = tenths(input.clusterGroupCount, 61);
+    f.colorGroups = tenths(input.colorGroupCount, 101);
     f.imageSize = static_cast<std::int64_t>(input.imageSize / 640);
     return f;
 }

@@ -1,0 +1,124 @@
+// Capacity report, image name and tag, and the embedded firmware template.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "output/firmware/capacity_report.h"
+#include "output/firmware/image_tag.h"
+#include "output/firmware/template_files.h"
+#include "output/firmware/template_writer.h"
+#include "test_files.h"
+
+namespace vx {
+namespace {
+
+std::string keyOnly(const std::string& key) { return "<" + key + ">"; }
+
+TEST(CapacityReport, FiguresAreTruncatedTenthsOfEachCapacity) {
+    CapacityInput input;
+    input.programGroupsUsed = 3;   // 93.75 tenths
+    input.clusterCount = 3;        // 11.81 tenths of 254
+    input.clusterGroupCount = 2;   // 32.78 tenths of 61
+    input.colorGroupCount = 101;   // exactly 1000 tenths: full, not over
+    input.imageSize = 12017;       // 18.77 tenths of 64K
+    const CapacityFigures f = capacityFigures(input);
+    EXPECT_EQ(f.programGroups, 93);
+    EXPECT_EQ(f.clusters, 11);
+    EXPECT_EQ(f.clusterGroups, 32);
+    EXPECT_EQ(f.colorGroups, 1000);
+    EXPECT_EQ(f.imageSize, 18);
+    EXPECT_EQ(f.clusterCapacity, 254);
+    EXPECT_FALSE(f.overCapacity());
+
+    input.format = "2";
+    EXPECT_EQ(capacityFigures(input).clusters, 5);  // 3 x 1.953125
+    EXPECT_EQ(capacityFigures(input).clusterCapacity, 512);
+    input.format = "3";
+    EXPECT_EQ(capacityFigures(input).clusterCapacity, 254);
+}
+
+TEST(CapacityReport, ListsEveryFigureAndWarnsAboveFullCapacity) {
+    CapacityInput input;
+    input.format = "2";
+    input.programGroupsUsed = 32;
+    input.clusterCount = 256;
+    input.clusterGroupCount = 61;
+    input.colorGroupCount = 10;
+    input.imageSize = 6400;
+    EXPECT_EQ(capacityReport(input, keyOnly),
+              "<ID_MSG_CBINDLG_COGRP> 9.9% of 101\r\n"
+              "<ID_MSG_CBINDLG_GRPCLUGRP> 100.0% of 61\r\n"
+              "<ID_MSG_CBINDLG_CLUGRP> 50.0% of 512\r\n"
+              "<ID_MSG_CBINDLG_PRGGRP> 100.0% of 32\r\n"
+              "<ID_MSG_CBINDLG_SIZE> 6400(Byte)  1.0% of 64K\r\n");
+
+    input.format = "1";  // the same 256 Clusters overflow the 254 of this format
+    const std::string report = capacityReport(input, keyOnly);
+    EXPECT_NE(report.find("<ID_MSG_CBINDLG_CLUGRP> 100.7% of 254\r\n"), std::string::npos);
+    EXPECT_TRUE(report.ends_with("<ID_MSG_CBINDLG_RRBSB>\r\n"));
+}
+
+TEST(ImageFile, NameComesFromTheDocumentAndTheTagCountsLamps) {
+    EXPECT_EQ(imageFileName("sample.led", "1"), "sample1.hex");
+    EXPECT_EQ(imageFileName("hall.v2.led", "3"), "hall3.hex");
+    EXPECT_EQ(imageFileName("noext", "2"), "noext2.hex");
+
+    EXPECT_EQ(lampCountTag(7), "[LampNum]00007");
+    EXPECT_EQ(lampCountTag(7).size(), 14u);
+    EXPECT_EQ(lampCountTag(0), "[LampNum]00000");
+    EXPECT_EQ(lampCountTag(12345), "[LampNum]12345");
+
+    test::ScratchDir dir("tag");
+    const auto image = dir.path() / "a1.hex";
+    ASSERT_TRUE(writeFileAtomically(image, std::string(":00000001FF\n")));
+    ASSERT_TRUE(appendLampCountTag(image, 7));
+    EXPECT_EQ(test::fileText(image), ":00000001FF\n[LampNum]00007");
+
+    const Status missing = appendLampCountTag(dir.path() / "none.hex", 7);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().key, "ID_MSG_CBINDLG_SEO");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "none.hex"));
+}
+
+TEST(FirmwareTemplate, HoldsTheControllerSourcesAndBatchFiles) {
+    std::set<std::string> names;
+    for (const auto& file : firmwareTemplateFiles()) {
+        names.insert(std::string(file.name));
+        EXPECT_FALSE(file.bytes.empty()) << file.name;
+        EXPECT_EQ(file.bytes.find('\r'), std::string_view::npos) << file.name << " has CR";
+    }
+    for (const char* name : {"sing1.mov", "DataType.h", "DatTyp1.h", "DatTyp2.h", "d.bat", "cr.BAT",
+                             "INTRINS.H", "ZLG7290.H", "ZLG7290.C", "VIIC_C51.H", "STDLIB.H",
+                             "VIIC_C51.C", "REG51.H", "REG52.H"}) {
+        EXPECT_TRUE(names.contains(name)) << name;
+    }
+    const auto bytesOf = [](std::string_view name) {
+        for (const auto& file : firmwareTemplateFiles()) {
+            if (file.name == name) return std::string(file.bytes);
+        }
+        return std::string();
+    };
+    EXPECT_EQ(bytesOf("d.bat"), "cr sing1\n");
+    EXPECT_EQ(bytesOf("cr.BAT"),
+              "C51 %1.mov\nL51 %1.OBJ TO %1.OMF\nOH51 %1.OMF HEXFILE(%1.HEX)\n"
+              "HEX2BIN %1.HEX %1.BIN I\n");
+    const std::string main = bytesOf("sing1.mov");
+    for (const char* needle : {"MOD_CSTG", "MOD_FILL", "MOD_FADE", "MOD_CSTC", "MOD_CSTF",
+                               "MOD_RST", "MOD_IDLE", "transdmx", "setmodenum", "Port5[1]",
+                               "Port5[3]", "SCON = 0x88", "case 31: Show(ShowPtn32, PTNCNT32)"}) {
+        EXPECT_NE(main.find(needle), std::string::npos) << needle;
+    }
+
+    test::ScratchDir dir("template");
+    const auto written = writeFirmwareTemplate(dir.path());
+    EXPECT_EQ(written.size(), firmwareTemplateFiles().size());
+    EXPECT_EQ(test::fileText(dir.path() / "d.bat"), "cr sing1\n");
+    deleteFirmwareTemplate(dir.path());
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace vx
