@@ -2,6 +2,7 @@
 // The six languages the program can show, their table files, the values the
 // settings file stores for them and the View > Language commands.
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
