@@ -33,32 +33,31 @@ void forStarts(std::int64_t from, std::int64_t w, std::int64_t end, std::int64_t
 class BandCollector {
 public:
     explicit BandCollector(const ScanInput& in)
-        : in_(in), inc_(in.mode), box_(lampBox(in.bounds)) {}
+        : in_(in), inc_(in.mode), box_(inc_.reach(lampBox(in.bounds))) {}
 
     const CellBox& box() const { return box_; }
     Bands take() { return std::move(bands_); }
 
     // Cells whose column lies in [c0, c1].
     void columns(std::int64_t c0, std::int64_t c1) {
-        collect([&](std::int64_t x) {
-            return (x >= c0 && x <= c1) ? Span{box_.y0, box_.y1} : Span{1, 0};
-        });
+        collect(c0, c1, [&](std::int64_t) { return Span{box_.y0, box_.y1}; });
     }
     // Cells whose row lies in [r0, r1].
     void rows(std::int64_t r0, std::int64_t r1) {
-        collect([&](std::int64_t) { return Span{std::max(r0, box_.y0), std::min(r1, box_.y1)}; });
+        collect(box_.x0, box_.x1,
+                [&](std::int64_t) { return Span{std::max(r0, box_.y0), std::min(r1, box_.y1)}; });
     }
     // Cells with x + y in the range.
     void antiDiagonals(LineRange lines) {
         if (lines.empty()) return;
-        collect([&](std::int64_t x) {
+        collect(lines.first - box_.y1, lines.last - box_.y0, [&](std::int64_t x) {
             return Span{std::max(box_.y0, lines.first - x), std::min(box_.y1, lines.last - x)};
         });
     }
     // Cells with x - y in the range.
     void diagonals(LineRange lines) {
         if (lines.empty()) return;
-        collect([&](std::int64_t x) {
+        collect(lines.first + box_.y0, lines.last + box_.y1, [&](std::int64_t x) {
             return Span{std::max(box_.y0, x - lines.last), std::min(box_.y1, x - lines.first)};
         });
     }
@@ -69,10 +68,11 @@ private:
         std::int64_t y1;
     };
 
+    // Columns x0..x1 (within the box), and in each the rows rowsOf(x) gives.
     template <class RowsOf>
-    void collect(RowsOf rowsOf) {
+    void collect(std::int64_t x0, std::int64_t x1, RowsOf rowsOf) {
         LampCollector out;
-        for (std::int64_t x = box_.x0; x <= box_.x1; ++x) {
+        for (std::int64_t x = std::max(x0, box_.x0); x <= std::min(x1, box_.x1); ++x) {
             const Span s = rowsOf(x);
             for (std::int64_t y = s.y0; y <= s.y1; ++y) {
                 const std::int32_t v = lampAt(in_.grid, x, y);

@@ -47,6 +47,10 @@ class Inclusion {
 public:
     explicit Inclusion(const Mode& mode);
     bool takes(std::int64_t x, std::int64_t y, std::int32_t lamp) const;
+    // The part of box where a lamp can be taken: all of it when there are
+    // extra lamps, otherwise only its overlap with the area. Visiting only
+    // these cells, in the same order, gives the same list.
+    CellBox reach(const CellBox& box) const;
 
 private:
     CellRect area_;

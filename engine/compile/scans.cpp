@@ -56,7 +56,7 @@ std::int64_t moveCount(const Anchor& a, std::int64_t count) {
 
 UintList scanColumns(const ScanInput& in, std::int64_t start) {
     const Inclusion inc(in.mode);
-    const CellBox box = lampBox(in.bounds);
+    const CellBox box = inc.reach(lampBox(in.bounds));
     LampCollector out;
     auto columns = [&](std::int64_t from, std::int64_t to) {
         for (std::int64_t x = std::max(from, box.x0); x <= std::min(to, box.x1); ++x) {
@@ -74,7 +74,7 @@ UintList scanColumns(const ScanInput& in, std::int64_t start) {
 
 UintList scanRows(const ScanInput& in, std::int64_t start) {
     const Inclusion inc(in.mode);
-    const CellBox box = lampBox(in.bounds);
+    const CellBox box = inc.reach(lampBox(in.bounds));
     LampCollector out;
     auto rows = [&](std::int64_t from, std::int64_t to) {
         for (std::int64_t y = std::max(from, box.y0); y <= std::min(to, box.y1); ++y) {
@@ -93,7 +93,7 @@ UintList scanRows(const ScanInput& in, std::int64_t start) {
 UintList scanAntiDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy,
                            std::int64_t count) {
     const Inclusion inc(in.mode);
-    const CellBox box = lampBox(in.bounds);
+    const CellBox box = inc.reach(lampBox(in.bounds));
     LampCollector out;
     const Anchor a = antiAnchor(in.bounds, sx, sy);
     const std::int64_t s0 = a.x0 + a.y0;
@@ -123,7 +123,7 @@ UintList scanAntiDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy
 UintList scanDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy,
                        std::int64_t count) {
     const Inclusion inc(in.mode);
-    const CellBox box = lampBox(in.bounds);
+    const CellBox box = inc.reach(lampBox(in.bounds));
     LampCollector out;
     const Anchor a = diagAnchor(in.bounds, sx, sy);
     const std::int64_t d0 = a.x0 - a.y0;
