@@ -170,6 +170,20 @@ const DialogResource* findDialogResource(int dialog) {
     return it == std::end(kDialogs) ? nullptr : it;
 }
 
+std::string_view resourceTitle(int dialog) {
+    const DialogResource* resource = findDialogResource(dialog);
+    return resource == nullptr ? std::string_view() : resource->title;
+}
+
+std::string_view resourceCaption(int dialog, int control) {
+    const DialogResource* resource = findDialogResource(dialog);
+    if (resource == nullptr) return {};
+    for (const DialogControl& c : resource->controls) {
+        if (c.control == control) return c.caption;
+    }
+    return {};
+}
+
 std::string dialogTitleKey(int dialog) { return "IDD" + std::to_string(dialog) + "_Title"; }
 
 std::string dialogControlKey(int dialog, int control) {

@@ -31,6 +31,10 @@ struct DialogResource {
 std::span<const DialogResource> dialogResources();
 const DialogResource* findDialogResource(int dialog);
 
+// The caption a dialog or control is built with; empty when not listed.
+std::string_view resourceTitle(int dialog);
+std::string_view resourceCaption(int dialog, int control);
+
 std::string dialogTitleKey(int dialog);                 // "IDD176_Title"
 std::string dialogControlKey(int dialog, int control);  // "IDD176_1100"
 

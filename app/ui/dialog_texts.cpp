@@ -7,8 +7,14 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "app/language/dialog_keys.h"
+
 namespace vx {
 namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 void setCaption(QWidget* widget, const QString& text) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -26,6 +32,12 @@ void setCaption(QWidget* widget, const QString& text) {
 
 void setControlId(QWidget* widget, int controlId) {
     widget->setProperty(kControlIdProperty, controlId);
+}
+
+QString resourceTitleText(int dialogNumber) { return fromView(resourceTitle(dialogNumber)); }
+
+QString resourceCaptionText(int dialogNumber, int controlId) {
+    return fromView(resourceCaption(dialogNumber, controlId));
 }
 
 void ApplyDialogTexts(QWidget* dialog, int dialogNumber, const LanguageTable& table) {

@@ -12,6 +12,7 @@
 
 #include "app/language/language_table.h"
 
+class QString;
 class QWidget;
 
 namespace vx {
@@ -19,6 +20,11 @@ namespace vx {
 inline constexpr char kControlIdProperty[] = "controlId";
 
 void setControlId(QWidget* widget, int controlId);
+
+// Captions to build a dialog with (from app/language/dialog_keys.h), so that
+// a control keeps a sensible text when the table has none for it.
+QString resourceTitleText(int dialogNumber);
+QString resourceCaptionText(int dialogNumber, int controlId);
 
 // 1. A non-empty "IDD<n>_Title" becomes the window title.
 // 2. Every child widget with a control id, in creation order, gets a

@@ -34,6 +34,10 @@ TEST(DialogResources, EveryDialogThatAppliesTextsIsListedOnceWithDistinctControl
     ASSERT_NE(findDialogResource(176), nullptr);
     EXPECT_EQ(findDialogResource(176)->title, "Port Edit");
     EXPECT_EQ(findDialogResource(99), nullptr);
+    EXPECT_EQ(resourceTitle(1010), "Create BIN File");
+    EXPECT_EQ(resourceCaption(176, 1312), "delete");
+    EXPECT_EQ(resourceCaption(176, 9999), "");
+    EXPECT_EQ(resourceTitle(99), "");
 }
 
 TEST(KeyRegistry, HoldsTheNumberedFamiliesWhole) {
