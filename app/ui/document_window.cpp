@@ -54,6 +54,7 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    closed_ = true;
     QMdiSubWindow::closeEvent(event);
 }
 

@@ -38,6 +38,8 @@ public:
     std::function<bool(DocumentWindow&)> mayClose;
     // Set once the close question has been settled for this window.
     void closeWithoutAsking();
+    // The window has accepted its close and only waits to be deleted.
+    bool isClosed() const { return closed_; }
 
 Q_SIGNALS:
     void documentChanged();
@@ -53,6 +55,7 @@ private:
     std::shared_ptr<LayoutDocument> document_;
     QString title_;
     bool settled_ = false;
+    bool closed_ = false;
 };
 
 }  // namespace vx

@@ -99,7 +99,12 @@ MainWindow::MainWindow(AppState state)
     applyMenuTexts();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Closing the children below must not rebuild menus of a window in
+    // destruction.
+    mdi_->disconnect(this);
+    for (DocumentWindow* w : documentWindows()) w->disconnect(this);
+}
 
 QString MainWindow::text(std::string_view key) const { return qs(state_.language.LookUpText(key)); }
 
@@ -288,13 +293,15 @@ void MainWindow::updateActions() {
 }
 
 DocumentWindow* MainWindow::activeDocumentWindow() const {
-    return qobject_cast<DocumentWindow*>(mdi_->activeSubWindow());
+    auto* d = qobject_cast<DocumentWindow*>(mdi_->activeSubWindow());
+    return d != nullptr && !d->isClosed() ? d : nullptr;
 }
 
 QList<DocumentWindow*> MainWindow::documentWindows() const {
     QList<DocumentWindow*> out;
     for (QMdiSubWindow* w : mdi_->subWindowList()) {
-        if (auto* d = qobject_cast<DocumentWindow*>(w)) out.push_back(d);
+        auto* d = qobject_cast<DocumentWindow*>(w);
+        if (d != nullptr && !d->isClosed()) out.push_back(d);
     }
     return out;
 }

@@ -123,7 +123,8 @@ void collect(std::span<const MenuEntry> entries, std::span<const MenuEntry>& fou
 }
 
 constexpr std::array kAllCommands{
-    cmd::FileNew, cmd::NewLed, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs,
+    cmd::FileNew, cmd::NewLed, cmd::NewDemo, cmd::FileMru1, cmd::HelpFile, cmd::FileOpen,
+    cmd::FileClose, cmd::FileSave, cmd::FileSaveAs,
     cmd::FilePrintSetup, cmd::FilePrint, cmd::FilePrintPreview, cmd::AppExit, cmd::AppAbout,
     cmd::EditUndo, cmd::EditRedo, cmd::OpenEdit, cmd::OpenEditL, cmd::FileWizard, cmd::OpenImage,
     cmd::ScanBack, cmd::ScanScope, cmd::ScanSetOther, cmd::EditScan, cmd::Zoom4, cmd::Zoom8,

@@ -55,7 +55,7 @@ void paintEffectLamps(QPainter& painter, const std::vector<Lamp>& lamps, QSize c
     if (lamps.empty()) return;
     const QPoint offset = cellOffset(lamps, client, cellSize);
     const double corner = (cellSize * 9 / 10) / 2.0;
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, false);  // exact cells, as read back
     painter.setPen(Qt::white);
     painter.setBrush(QColor(58, 110, 165));
     for (const auto& lamp : lamps) {

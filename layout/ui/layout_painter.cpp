@@ -85,7 +85,7 @@ void paintLayout(QPainter& painter, const LampLayout& layout, QSize client,
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(std::max(1, z * 2 / 3));
     painter.setFont(font);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::Antialiasing, false);  // exact cells, as read back
     for (const auto& lamp : lamps) {
         const QRect square(lampSquareOrigin(lamp, offset, state), QSize(z, z));
         const QColor fill = toQColor(lamp.colour);

@@ -1,0 +1,230 @@
+// Documents of the desktop program: open, Transfer Data, save, undo, close.
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QTest>
+
+#include "app/ui/command_ids.h"
+#include "desktop_fixture.h"
+#include "engine/ui/effect_view.h"
+#include "layout/layout_file.h"
+#include "layout/ui/layout_view.h"
+#include "platform/file_io.h"
+
+namespace vx::test {
+namespace {
+
+class Documents : public Desktop {
+protected:
+    MainWindow* startWithSample() {
+        copyTable("English.ini");
+        MainWindow* w = start(kSample.string());
+        if (w != nullptr) w->resize(1000, 700);
+        return w;
+    }
+
+    static int count(MainWindow& w, DocumentKind kind) {
+        int n = 0;
+        for (DocumentWindow* d : w.documentWindows()) n += d->kind() == kind ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_F(Documents, OpeningTheSampleGivesOneLayoutWindowAndARecentFile) {
+    MainWindow* w = startWithSample();
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->documentWindows().size(), 1);
+    DocumentWindow* layout = w->documentWindows().front();
+    EXPECT_EQ(layout->kind(), DocumentKind::Layout);
+    EXPECT_EQ(layout->documentTitle(), "sample.led");
+    EXPECT_FALSE(layout->document()->isModified());
+    ASSERT_EQ(w->recentFiles().files().size(), 1u);
+    EXPECT_EQ(w->recentFiles().files().front(), kSample);
+
+    // Opening it again shows the window it already has.
+    EXPECT_EQ(w->openFile(kSample), layout);
+    EXPECT_EQ(w->documentWindows().size(), 1);
+}
+
+TEST_F(Documents, TransferDataTwiceOpensTwoEffectWindowsOverTheSameDocument) {
+    MainWindow* w = startWithSample();
+    ASSERT_NE(w, nullptr);
+    DocumentWindow* layout = w->documentWindows().front();
+    auto document = layout->document();
+    document->mutableLayout().effectLamps.clear();
+
+    ASSERT_TRUE(w->runCommand(cmd::TransferData));
+    EXPECT_EQ(w->menuKind(), MenuKind::Effect);
+    EXPECT_EQ(w->activeDocumentWindow()->kind(), DocumentKind::Effect);
+    EXPECT_EQ(document->layout().effectLamps, document->layout().lamps);
+    EXPECT_EQ(w->state().transferredLampCount, document->layout().lamps.size());
+    EXPECT_TRUE(std::filesystem::exists(folder_.path() / "cport.h"));
+
+    // The command works from the effect window as well.
+    ASSERT_TRUE(w->runCommand(cmd::TransferData));
+    EXPECT_EQ(count(*w, DocumentKind::Effect), 2);
+    for (DocumentWindow* d : w->documentWindows()) EXPECT_EQ(d->document(), document);
+
+    // The two transfers are steps of the document's history.
+    EXPECT_EQ(document->history().count(), 2u);
+    ASSERT_TRUE(w->runCommand(cmd::EditUndo));
+    ASSERT_TRUE(w->runCommand(cmd::EditUndo));
+    EXPECT_TRUE(document->layout().effectLamps.empty());
+    EXPECT_FALSE(w->action(cmd::EditUndo)->isEnabled());
+    EXPECT_TRUE(w->action(cmd::EditRedo)->isEnabled());
+}
+
+TEST_F(Documents, TransferDataDoesNothingBelowTwoLamps) {
+    copyTable("English.ini");
+    MainWindow* w = start();
+    ASSERT_NE(w, nullptr);
+    auto document = w->documentWindows().front()->document();
+    document->mutableLayout().lamps.push_back(Lamp::made(1, 1, 0, 8));
+    EXPECT_FALSE(w->runCommand(cmd::TransferData));
+    EXPECT_EQ(w->documentWindows().size(), 1);
+    EXPECT_TRUE(document->layout().effectLamps.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "cport.h"));
+    EXPECT_EQ(w->state().transferredLampCount, 0u);
+}
+
+TEST_F(Documents, SaveAsUpperCasesTheNameAppendsLedAndWritesThePortTable) {
+    MainWindow* w = startWithSample();
+    ASSERT_NE(w, nullptr);
+    auto document = w->documentWindows().front()->document();
+    QStringList filters;
+    w->askSaveName = [&](const QString& filter) {
+        filters << filter;
+        return QString::fromStdString((folder_.path() / "copy").string());
+    };
+    ASSERT_TRUE(w->runCommand(cmd::FileSaveAs));
+    EXPECT_EQ(filters, QStringList{"Lamp Files (*.led);;All Files (*.*)"});
+    const auto saved = folder_.path() / "COPY.LED";
+    EXPECT_EQ(document->path(), saved);
+    EXPECT_EQ(w->documentWindows().front()->documentTitle(), "COPY.LED");
+    EXPECT_EQ(readFileBytes(saved).value(), readFileBytes(kSample).value());
+    EXPECT_TRUE(std::filesystem::exists(folder_.path() / "cport.h"));
+    EXPECT_EQ(w->recentFiles().files().front(), saved);
+
+    // Save with a name writes there without asking.
+    filters.clear();
+    document->mutableLayout().lamps.pop_back();
+    document->changed(LayoutChange::Lamps);
+    ASSERT_TRUE(w->runCommand(cmd::FileSave));
+    EXPECT_TRUE(filters.isEmpty());
+    EXPECT_EQ(decodeLayout(readFileBytes(saved).value()).value().lamps.size(),
+              document->layout().lamps.size());
+}
+
+TEST_F(Documents, SaveDoesNothingBelowTwoLamps) {
+    copyTable("English.ini");
+    MainWindow* w = start();
+    ASSERT_NE(w, nullptr);
+    auto document = w->documentWindows().front()->document();
+    document->mutableLayout().lamps.push_back(Lamp::made(1, 1, 0, 8));
+    document->changed(LayoutChange::Lamps);
+    bool asked = false;
+    w->askSaveName = [&](const QString&) {
+        asked = true;
+        return QString("x");
+    };
+    EXPECT_FALSE(w->runCommand(cmd::FileSave));
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_TRUE(document->isModified());
+}
+
+TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
+    MainWindow* w = startWithSample();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->runCommand(cmd::TransferData));
+    DocumentWindow* layoutWindow = w->documentWindows().front();
+    w->mdiArea()->setActiveSubWindow(layoutWindow);
+    ASSERT_TRUE(w->runCommand(cmd::Zoom20));
+    ASSERT_TRUE(w->runCommand(cmd::EditInsert));
+    LayoutView* view = layoutWindow->layoutView();
+    ASSERT_TRUE(view->insertMode());
+    auto document = layoutWindow->document();
+    document->setModified(false);  // as after a save
+    const auto before = document->layout().lamps;
+
+    // From cell (20, 0) right along row 0: cells 20, 21, 22 are empty.
+    QWidget* port = view->viewport();
+    QTest::mousePress(port, Qt::LeftButton, {}, QPoint(405, 5));
+    QTest::mouseMove(port, QPoint(425, 5));
+    QTest::mouseMove(port, QPoint(445, 5));
+    QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(445, 5));
+    EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
+    EXPECT_TRUE(document->isModified());
+    EXPECT_TRUE(layoutWindow->isWindowModified());
+    EXPECT_EQ(document->history().count(), 2u);  // the transfer and the stroke
+
+    ASSERT_TRUE(w->runCommand(cmd::EditUndo));
+    EXPECT_EQ(document->layout().lamps, before);
+    EXPECT_FALSE(document->isModified());
+    EXPECT_FALSE(layoutWindow->isWindowModified());
+    ASSERT_TRUE(w->runCommand(cmd::EditRedo));
+    EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
+
+    // A click on an occupied cell changes nothing and adds no step.
+    QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(document->history().count(), 2u);
+
+    // The delete mode takes lamps away as one step as well.
+    ASSERT_TRUE(w->runCommand(cmd::EditDelete));
+    QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(405, 5));
+    EXPECT_EQ(document->layout().lamps.size(), before.size() + 2);
+    ASSERT_TRUE(w->runCommand(cmd::EditUndo));
+    EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
+}
+
+TEST_F(Documents, ADamagedFileShowsTheLoaderMessageAndOpensNothing) {
+    MainWindow* w = startWithSample();
+    ASSERT_NE(w, nullptr);
+    auto bytes = readFileBytes(kSample).value();
+    bytes.resize(bytes.size() / 2);
+    const auto damaged = folder_.path() / "HALF.LED";
+    ASSERT_TRUE(writeFileAtomically(damaged, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())).ok());
+    const auto error = LayoutDocument::open(damaged).error();
+
+    EXPECT_EQ(w->openFile(damaged), nullptr);
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.front().contains(QString::fromStdString(error.describe())));
+    EXPECT_EQ(w->documentWindows().size(), 1);
+    EXPECT_EQ(w->recentFiles().files().size(), 1u);
+
+    // Named on the command line, it ends start-up after the message.
+    window_.reset();
+    messages_.clear();
+    EXPECT_EQ(start(damaged.string()), nullptr);
+    EXPECT_EQ(messages_.size(), 1);
+}
+
+TEST_F(Documents, ClosingTheLastWindowOfAModifiedDocumentAsks) {
+    MainWindow* w = startWithSample();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->runCommand(cmd::TransferData));
+    auto document = w->documentWindows().front()->document();
+    ASSERT_TRUE(document->isModified());
+
+    // Another window of the document remains: no question.
+    w->activeDocumentWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(questions_.isEmpty());
+    ASSERT_EQ(w->documentWindows().size(), 1);
+
+    answer_ = QMessageBox::Cancel;
+    w->documentWindows().front()->close();
+    EXPECT_EQ(questions_, QStringList{"Save changes to sample.led?"});
+    EXPECT_EQ(w->documentWindows().size(), 1);
+
+    answer_ = QMessageBox::No;
+    ASSERT_TRUE(w->runCommand(cmd::FileClose));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w->documentWindows().isEmpty());
+    EXPECT_EQ(w->menuKind(), MenuKind::Main);
+    EXPECT_EQ(questions_.size(), 2);
+}
+
+}  // namespace
+}  // namespace vx::test

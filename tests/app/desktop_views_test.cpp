@@ -1,0 +1,127 @@
+// What the layout and effect views draw, read back from the images they paint.
+
+#include <QImage>
+
+#include "app/ui/command_ids.h"
+#include "desktop_fixture.h"
+#include "engine/ui/effect_painter.h"
+#include "engine/ui/effect_view.h"
+#include "layout/ports.h"
+#include "layout/ui/colour_word.h"
+#include "layout/ui/layout_painter.h"
+#include "layout/ui/layout_view.h"
+
+namespace vx::test {
+namespace {
+
+std::shared_ptr<LayoutDocument> twoLampDocument() {
+    LampLayout layout;
+    layout.lamps.push_back(Lamp::made(1, 1, 0, 8));
+    Lamp wired = Lamp::made(5, 3, 1, 8);
+    wired.port = 2;
+    wired.portOrder = 7;
+    wired.colour = portColour(2);
+    layout.lamps.push_back(wired);
+    layout.effectLamps = layout.lamps;
+    auto document = std::make_shared<LayoutDocument>(layout);
+    document->setLampsShown(true);
+    return document;
+}
+
+TEST(LayoutPainting, FittedZoomFollowsTheWiderExtentAndStopsAt20) {
+    std::vector<Lamp> lamps{Lamp::made(0, 0, 0, 8), Lamp::made(99, 39, 1, 8)};
+    EXPECT_EQ(fittedZoom(lamps, QSize(800, 600), 16), 8);
+    lamps[1] = Lamp::made(9, 4, 1, 8);
+    EXPECT_EQ(fittedZoom(lamps, QSize(800, 600), 16), 20);
+    lamps[1] = Lamp::made(0, 30, 1, 8);
+    EXPECT_EQ(fittedZoom(lamps, QSize(800, 600), 16), 20);
+    EXPECT_EQ(fittedZoom(lamps, QSize(800, 300), 16), 10);
+    // No extent at all: the zoom stays, limited to 20.
+    lamps[1] = lamps[0];
+    EXPECT_EQ(fittedZoom(lamps, QSize(800, 600), 16), 16);
+    EXPECT_EQ(fittedZoom(lamps, QSize(800, 600), 28), 20);
+}
+
+TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColourWithTheChainNumber) {
+    application();
+    auto document = twoLampDocument();
+    LayoutView view(document);
+    view.resize(400, 300);
+    view.setZoom(20);
+    const QImage image = view.render();
+    const QSize client = view.viewport()->size();
+    const QPoint offset = displayOffset(document->layout().lamps, client, 20);
+
+    // Centre of the green lamp at (1, 1); its corner stays background.
+    const QPoint green(20 + offset.x(), 20 + offset.y());
+    EXPECT_EQ(image.pixelColor(green), toQColor(kGreen));
+    EXPECT_EQ(image.pixelColor(green - QPoint(10, 10)), QColor(Qt::white));
+    // The wired lamp shows its port colour round its white chain number.
+    const QPoint wired(100 + offset.x(), 60 + offset.y());
+    EXPECT_EQ(image.pixelColor(wired + QPoint(8, 0)), toQColor(portColour(2)));
+    bool whiteInside = false;
+    for (int dx = -5; dx <= 5; ++dx) {
+        for (int dy = -6; dy <= 6; ++dy) {
+            whiteInside = whiteInside || image.pixelColor(wired + QPoint(dx, dy)) == Qt::white;
+        }
+    }
+    EXPECT_TRUE(whiteInside);
+
+    // In insert mode each lamp fills its own cell from (x * zoom, y * zoom).
+    view.setInsertMode();
+    const QImage aligned = view.render();
+    EXPECT_EQ(aligned.pixelColor(30, 30), toQColor(kGreen));
+    EXPECT_EQ(aligned.pixelColor(102, 70), toQColor(portColour(2)));
+}
+
+TEST(LayoutPainting, TheGridMarksEveryFifthLineDarker) {
+    application();
+    auto document = twoLampDocument();
+    LayoutView view(document);
+    view.resize(400, 300);
+    view.setZoom(10);
+    view.setGridShown(true);
+    const QImage image = view.render();
+    EXPECT_EQ(image.pixelColor(50, 5), QColor(0x60, 0x60, 0x60));
+    EXPECT_EQ(image.pixelColor(30, 5), QColor(0x40, 0x40, 0x40));
+    EXPECT_EQ(image.pixelColor(35, 5), QColor(Qt::white));
+}
+
+TEST(EffectPainting, CellSizeFitsTheLampsAndRefusesValuesOutside2To20) {
+    std::vector<Lamp> lamps{Lamp::made(0, 0, 0, 8), Lamp::made(99, 39, 1, 8)};
+    EXPECT_EQ(fittedCellSize(lamps, QSize(800, 600)), 8);
+    lamps[1] = Lamp::made(9, 4, 1, 8);
+    EXPECT_EQ(fittedCellSize(lamps, QSize(800, 600)), 20);
+    lamps[1] = lamps[0];
+    EXPECT_EQ(fittedCellSize(lamps, QSize(800, 600)), 20);
+
+    application();
+    auto document = twoLampDocument();
+    EffectView view(document);
+    EXPECT_FALSE(view.setCellSize(1));
+    EXPECT_FALSE(view.setCellSize(21));
+    EXPECT_TRUE(view.setCellSize(2));
+    EXPECT_EQ(view.cellSize(), 2);
+}
+
+TEST(EffectPainting, LampsAreBlueCellsWithAWhiteOutlineAndFollowTheDocument) {
+    application();
+    auto document = twoLampDocument();
+    EffectView view(document);
+    view.resize(400, 300);
+    ASSERT_TRUE(view.setCellSize(20));
+    const QImage image = view.render();
+    const QPoint offset = cellOffset(document->layout().effectLamps, image.size(), 20);
+    const QRect cell = lampCell(document->layout().effectLamps[0], offset, 20);
+    EXPECT_EQ(image.pixelColor(cell.center()), QColor(58, 110, 165));
+    EXPECT_EQ(image.pixelColor(cell.center().x(), cell.top()), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(cell.topLeft()), QColor(Qt::black));  // rounded corner
+
+    // The view draws the handed-over lamps: an emptied list clears it.
+    document->mutableLayout().effectLamps.clear();
+    document->changed(LayoutChange::Effects);
+    EXPECT_EQ(view.render().pixelColor(cell.center()), QColor(Qt::black));
+}
+
+}  // namespace
+}  // namespace vx::test
