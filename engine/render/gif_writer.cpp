@@ -1,6 +1,8 @@
 #include "engine/render/gif_writer.h"
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -17,6 +19,8 @@ struct GifWriter::State {
     RgbImage pending;
     std::int32_t pendingDelay = 0;
     bool hasPending = false;
+    RgbImage written;  // what the file shows after its last frame
+    bool hasWritten = false;
 
     State() = default;
     State(const State&) = delete;
@@ -33,9 +37,31 @@ Error gifError(const std::string& what, const std::string& path, int code) {
     return Error{"ERR_GIF_WRITE", what + " " + path + ": " + GifErrorString(code), std::nullopt};
 }
 
-std::uint32_t rgbAt(const RgbImage& image, std::size_t pixel) {
-    const std::uint8_t* p = &image.pixels[pixel * 3];
+struct Region {
+    std::int32_t left = 0, top = 0, width = 0, height = 0;
+};
+
+std::uint32_t rgbAt(const RgbImage& image, std::int32_t x, std::int32_t y) {
+    const auto at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) + static_cast<std::size_t>(x)) * 3;
+    const std::uint8_t* p = &image.pixels[at];
     return std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
+}
+
+// The smallest rectangle holding every pixel that differs between the two
+// images; empty when they are equal.
+Region changedRegion(const RgbImage& before, const RgbImage& after) {
+    std::int32_t left = after.width, top = after.height, right = -1, bottom = -1;
+    for (std::int32_t y = 0; y < after.height; ++y) {
+        for (std::int32_t x = 0; x < after.width; ++x) {
+            if (rgbAt(before, x, y) == rgbAt(after, x, y)) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) return {};
+    return {left, top, right - left + 1, bottom - top + 1};
 }
 
 // Colour table and indices of one frame.
@@ -44,14 +70,19 @@ struct Indexed {
     std::vector<GifPixelType> indices;
 };
 
-Indexed indexFrame(const RgbImage& image) {
-    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
+// Indices of the region's pixels, row by row.
+Indexed indexFrame(const RgbImage& image, const Region& region) {
+    const std::size_t count = static_cast<std::size_t>(region.width) * static_cast<std::size_t>(region.height);
+    const auto pixel = [&](std::size_t i) {
+        const auto w = static_cast<std::size_t>(region.width);
+        return rgbAt(image, region.left + static_cast<std::int32_t>(i % w), region.top + static_cast<std::int32_t>(i / w));
+    };
     Indexed out;
     out.indices.resize(count);
     std::unordered_map<std::uint32_t, GifPixelType> seen;
     bool exact = true;
     for (std::size_t i = 0; i < count && exact; ++i) {
-        const std::uint32_t rgb = rgbAt(image, i);
+        const std::uint32_t rgb = pixel(i);
         auto it = seen.find(rgb);
         if (it == seen.end()) {
             if (seen.size() == 256) {
@@ -73,7 +104,7 @@ Indexed indexFrame(const RgbImage& image) {
                                            static_cast<GifByteType>((i & 3) * 255 / 3)});
     }
     for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t rgb = rgbAt(image, i);
+        const std::uint32_t rgb = pixel(i);
         const unsigned r = ((rgb >> 16) & 0xFF) * 7 / 255;
         const unsigned g = ((rgb >> 8) & 0xFF) * 7 / 255;
         const unsigned b = (rgb & 0xFF) * 3 / 255;
@@ -105,8 +136,15 @@ Result<GifWriter> GifWriter::open(const std::string& path, std::int32_t width, s
     state->path = path;
     state->width = width;
     state->height = height;
-    state->file = EGifOpenFileName(path.c_str(), false, &code);
-    if (state->file == nullptr) return gifError("cannot create", path, code);
+    // Opened here rather than by giflib, which would create the file
+    // readable by its owner only.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return Error{"ERR_GIF_WRITE", "cannot create " + path, std::nullopt};
+    state->file = EGifOpenFileHandle(fd, &code);
+    if (state->file == nullptr) {
+        ::close(fd);
+        return gifError("cannot create", path, code);
+    }
     EGifSetGifVersion(state->file, true);
     GifFileType* f = state->file;
     if (EGifPutScreenDesc(f, width, height, 8, 0, nullptr) == GIF_ERROR) {
@@ -144,7 +182,14 @@ Status GifWriter::flush() {
     if (!state_->hasPending) return {};
     state_->hasPending = false;
     GifFileType* f = state_->file;
-    const Indexed frame = indexFrame(state_->pending);
+    // Only the part that changed since the last frame is stored; the rest of
+    // the picture stays from before.
+    Region region{0, 0, state_->width, state_->height};
+    if (state_->hasWritten) {
+        region = changedRegion(state_->written, state_->pending);
+        if (region.width == 0) region = Region{0, 0, 1, 1};
+    }
+    const Indexed frame = indexFrame(state_->pending, region);
     GraphicsControlBlock gcb{};
     gcb.DisposalMode = DISPOSE_DO_NOT;
     gcb.DelayTime = std::clamp(state_->pendingDelay, 0, 65535);
@@ -156,15 +201,17 @@ Status GifWriter::flush() {
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
     if (map == nullptr) return Error{"ERR_GIF_WRITE", "out of memory", std::nullopt};
     bool ok = EGifPutExtension(f, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extLength), ext.data()) != GIF_ERROR &&
-              EGifPutImageDesc(f, 0, 0, state_->width, state_->height, false, map) != GIF_ERROR;
+              EGifPutImageDesc(f, region.left, region.top, region.width, region.height, false, map) != GIF_ERROR;
     GifFreeMapObject(map);
-    std::vector<GifPixelType> row(static_cast<std::size_t>(state_->width));
-    for (std::int32_t y = 0; ok && y < state_->height; ++y) {
-        const auto at = static_cast<std::size_t>(y) * static_cast<std::size_t>(state_->width);
+    std::vector<GifPixelType> row(static_cast<std::size_t>(region.width));
+    for (std::int32_t y = 0; ok && y < region.height; ++y) {
+        const auto at = static_cast<std::size_t>(y) * row.size();
         std::copy_n(frame.indices.begin() + static_cast<std::ptrdiff_t>(at), row.size(), row.begin());
-        ok = EGifPutLine(f, row.data(), state_->width) != GIF_ERROR;
+        ok = EGifPutLine(f, row.data(), region.width) != GIF_ERROR;
     }
     if (!ok) return gifError("cannot write", state_->path, f->Error);
+    std::swap(state_->written, state_->pending);
+    state_->hasWritten = true;
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Writes an animated GIF that loops forever. Each frame gets its own colour
-// table: exact when the frame has at most 256 colours, else a fixed 3-3-2
+// Writes an animated GIF that loops forever. Each frame stores only the
+// rectangle that changed since the frame before, with its own colour table:
+// exact when the rectangle has at most 256 colours, else a fixed 3-3-2
 // palette. A frame equal to the one before only lengthens that one's delay.
 
 #include <cstdint>

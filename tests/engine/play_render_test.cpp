@@ -99,11 +99,19 @@ struct Gif {
         DGifSavedExtensionToGCB(file, image, &gcb);
         return gcb.DelayTime;
     }
+    // The colour shown at (x, y) after frame `image`: frames store only the
+    // rectangle that changed, so look back to the last frame covering it.
     GifColorType pixel(int image, int x, int y) const {
-        const SavedImage& saved = file->SavedImages[image];
-        const ColorMapObject* map = saved.ImageDesc.ColorMap != nullptr ? saved.ImageDesc.ColorMap : file->SColorMap;
-        return map->Colors[saved.RasterBits[y * saved.ImageDesc.Width + x]];
+        for (int i = image; i >= 0; --i) {
+            const SavedImage& saved = file->SavedImages[i];
+            const GifImageDesc& d = saved.ImageDesc;
+            if (x < d.Left || y < d.Top || x >= d.Left + d.Width || y >= d.Top + d.Height) continue;
+            const ColorMapObject* map = d.ColorMap != nullptr ? d.ColorMap : file->SColorMap;
+            return map->Colors[saved.RasterBits[(y - d.Top) * d.Width + (x - d.Left)]];
+        }
+        return GifColorType{1, 2, 3};
     }
+    GifImageDesc region(int image) const { return file->SavedImages[image].ImageDesc; }
 };
 
 TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
@@ -141,6 +149,12 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
     EXPECT_EQ(gif.pixel(1, lamp0.left + 2, lamp0.top + 2).Red, 250);
     EXPECT_EQ(gif.pixel(1, lamp1.left + 2, lamp1.top + 2).Blue, 0);
     EXPECT_EQ(gif.pixel(2, lamp1.left + 2, lamp1.top + 2).Blue, 250);
+    EXPECT_EQ(gif.pixel(3, lamp0.left + 2, lamp0.top + 2).Red, 250);
+    // The first frame is whole; later ones hold only the cell that changed.
+    EXPECT_EQ(gif.region(0).Width, 40);
+    const CellBox lamp2 = g.cell(2, 0);
+    EXPECT_EQ(gif.region(3).Left, lamp2.left);
+    EXPECT_EQ(gif.region(3).Width, lamp2.right - lamp2.left);
     std::filesystem::remove(path);
 }
 
