@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include "app/ui/about_dialog.h"
+#include "app/ui/app_icon.h"
 #include "app/ui/command_ids.h"
 #include "engine/ui/effect_view.h"
 #include "layout/ui/layout_view.h"
@@ -72,6 +73,7 @@ MainWindow::MainWindow(AppState state)
     setCentralWidget(mdi_);
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Vexolume"));
+    QApplication::setWindowIcon(appIcon());
     statusBar();
 
     askOpenName = [this](const QString& filter) {

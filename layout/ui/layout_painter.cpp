@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "layout/ports.h"
 #include "layout/ui/colour_word.h"
 
 namespace vx {
@@ -88,7 +89,8 @@ void paintLayout(QPainter& painter, const LampLayout& layout, QSize client,
     painter.setRenderHint(QPainter::Antialiasing, false);  // exact cells, as read back
     for (const auto& lamp : lamps) {
         const QRect square(lampSquareOrigin(lamp, offset, state), QSize(z, z));
-        const QColor fill = toQColor(lamp.colour);
+        // A wired lamp shows its port's colour even when a file stored another.
+        const QColor fill = toQColor(lamp.port > 0 ? portColour(lamp.port) : lamp.colour);
         painter.setPen(fill);
         painter.setBrush(fill);
         // Corner size is the ellipse's full width and height, as in the
