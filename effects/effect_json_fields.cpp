@@ -1,6 +1,7 @@
 #include "effects/effect_json_fields.h"
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -154,7 +155,21 @@ Json fromBytes(const std::string& bytes) {
 }
 
 Json fromF32(float v) {
-    if (std::isfinite(v)) return Json(static_cast<double>(v));
+    if (std::isfinite(v)) {
+        // The shortest decimal for the float ("0.1" rather than the double
+        // 0.10000000149011612), when it reads back through a double to the
+        // same float; else the exact value as a double.
+        char buf[32];
+        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+        double shortest = 0.0;
+        if (ec == std::errc{} && std::from_chars(buf, end, shortest).ec == std::errc{}) {
+            if (std::bit_cast<std::uint32_t>(static_cast<float>(shortest)) ==
+                std::bit_cast<std::uint32_t>(v)) {
+                return Json(shortest);
+            }
+        }
+        return Json(static_cast<double>(v));
+    }
     return Json{{"bits", toHex(std::bit_cast<std::uint32_t>(v), 8)}};
 }
 
@@ -305,7 +320,10 @@ float Reader::f32(const Json& v, const std::string& path) {
         return 0.0f;
     }
     const auto d = v.get<double>();
-    if (!(std::fabs(d) <= static_cast<double>(std::numeric_limits<float>::max()))) {
+    // Halfway between the largest float and 2^128: anything below rounds to a
+    // finite float (the shortest decimal of the largest float lies above it).
+    const double limit = std::ldexp(1.0, 128) - std::ldexp(1.0, 103);
+    if (!(std::fabs(d) < limit)) {
         fail("ERR_JSON_RANGE", path, v.dump() + " does not fit a 32-bit float");
         return 0.0f;
     }

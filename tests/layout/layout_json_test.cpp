@@ -90,6 +90,21 @@ TEST(LayoutJson, OddFloatsKeepTheirBitPatterns) {
     EXPECT_TRUE(std::isinf(back->lampPitch) && back->lampPitch < 0);
 }
 
+TEST(LayoutJson, FloatsAreWrittenInTheirShortestForm) {
+    LampLayout layout;
+    layout.objectSize = 0.1f;
+    layout.lampSize = 3.4028235e38f;
+    layout.lampPitch = 0.1;
+    const auto head = layoutToJsonValue(layout)["head"];
+    EXPECT_EQ(head["objectSize"].dump(), "0.1");
+    EXPECT_EQ(head["lampPitch"].dump(), "0.1");
+    const auto back = layoutFromJson(layoutToJson(layout));
+    ASSERT_TRUE(back.ok()) << back.error().describe();
+    EXPECT_EQ(back->objectSize, 0.1f);
+    EXPECT_EQ(back->lampSize, 3.4028235e38f);
+    EXPECT_EQ(back->lampPitch, 0.1);
+}
+
 TEST(LayoutJson, StringsAreTextWhenUtf8AndHexOtherwise) {
     const auto j = layoutToJsonValue(everyFieldLayout());
     const auto& modes = j["modes"];
