@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -19,6 +18,7 @@
 #include "app/ui/about_dialog.h"
 #include "app/ui/app_icon.h"
 #include "app/ui/command_ids.h"
+#include "app/ui/zoom_dialog.h"
 #include "engine/ui/effect_view.h"
 #include "layout/ui/layout_view.h"
 
@@ -426,10 +426,8 @@ void MainWindow::chooseEffectCellSize() {
     DocumentWindow* active = activeDocumentWindow();
     EffectView* view = active != nullptr ? active->effectView() : nullptr;
     if (view == nullptr) return;
-    bool ok = false;
-    const int value = QInputDialog::getInt(this, text("IDD173_Title"), text("IDD173_1131"),
-                                           view->cellSize(), -1000, 1000, 1, &ok);
-    if (ok && !view->setCellSize(value)) showMessage(text("MODETESTVIEW_ONLARGEN3_PIAN"));
+    const auto value = askCellSize(this, view->cellSize(), state_.language.table());
+    if (value && !view->setCellSize(*value)) showMessage(text("MODETESTVIEW_ONLARGEN3_PIAN"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
