@@ -42,10 +42,19 @@
 //   A word mode whose lampListIndex names no Cluster has no text lamps: every
 //   lamp of its lines takes the background colour. Its lines are generated
 //   all the same, so program-group positions never depend on the colours.
-// - A layout without lamps has LayoutBounds (0, 0, -1, -1): scans visit
-//   nothing and word modes produce no lines.
-// - A bandWidth below 1 counts as 1 for the band builders and rings (0 is
-//   the documented case; negative widths would never end).
+// - A word mode plays its lines as fills (CF) only for wordColorMode 1; any
+//   other value gives colour changes (CC), and only 0 appends the wordStep
+//   background colours (at most kMaxWordGap of them). The colour walk of a
+//   line runs from the row (column) of the lowest-numbered lamp to that of
+//   the highest-numbered one.
+// - LayoutBounds covers the lamps on the 500 x 500 grid; lamps off the grid
+//   have no cell and play nowhere. A layout without such lamps has bounds
+//   (0, 0, -1, -1): scans visit nothing and word modes produce no lines.
+// - Cells outside the grid hold no lamp; bands, rings and outlines that
+//   reach past its edge simply find nothing there.
+// - A bandWidth below 1 counts as 1 for the band builders and rings, as 0
+//   does (a negative width would never reach the far side). The diagonal
+//   lamp lists take bandWidth lines, so 0 or less gives an empty list.
 
 #include <cstddef>
 #include <cstdint>
