@@ -41,7 +41,7 @@ int runFirmware(const FirmwareOptions& options) {
 
     FirmwareBuildOptions build;
     build.format = options.format;
-    build.workFolder = std::filesystem::absolute(options.folder);
+    build.workFolder = std::filesystem::absolute(options.folder).lexically_normal();
     build.toolFolder = *tools;
     build.documentName = std::filesystem::path(options.input).filename().string();
     int shown = -1;

@@ -25,7 +25,7 @@ std::string stem(const std::string& name) { return name.substr(0, name.rfind('.'
 
 const std::vector<std::string>& sdccFlags() {
     static const std::vector<std::string> flags = {
-        "-mmcs51", "--model-large", "--xram-size", "32768", "--code-size", "65536",
+        "-mmcs51", "--model-large", "--stack-auto", "--xram-size", "32768", "--code-size", "65536",
         "-I.", "-Wp,-include,SDCC51.H"};
     return flags;
 }

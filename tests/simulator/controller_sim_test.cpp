@@ -1,0 +1,217 @@
+// The bundled sample, built with SDCC, running in the ucsim 8052 simulator:
+// what goes out on the DMX line compared with the compiled tables and with
+// the preview.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "engine/compile/compile_effects.h"
+#include "engine/play/playback.h"
+#include "layout/layout_file.h"
+#include "output/firmware/controller_sim.h"
+#include "output/firmware/firmware_build.h"
+#include "platform/file_io.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using Rgb = std::array<std::uint8_t, 3>;
+using LampState = std::vector<Rgb>;  // by lamp number
+
+class Scratch {
+public:
+    explicit Scratch(const std::string& tag)
+        : path_(fs::temp_directory_path() / ("vx-sim-" + tag + "-" + std::to_string(::getpid()))) {
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~Scratch() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    fs::path path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+Rgb rgbOf(ColourWord c) {
+    return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),
+            static_cast<std::uint8_t>((c >> 16) & 0xFF)};
+}
+
+class SampleOnController : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
+        ASSERT_TRUE(bytes.ok());
+        auto decoded = decodeLayout(*bytes);
+        ASSERT_TRUE(decoded.ok());
+        layout_ = *decoded;
+        compiled_ = compileEffects(layout_);
+        fs::create_directories(scratch_.path() / "work");
+        fs::create_directories(scratch_.path() / "tools");
+        fs::create_directories(scratch_.path() / "sim");
+        FirmwareBuildOptions options;
+        options.workFolder = scratch_.path() / "work";
+        options.toolFolder = scratch_.path() / "tools";
+        options.documentName = "sample.led";
+        const auto built = buildFirmware(layout_, options);
+        ASSERT_TRUE(built.completed) << built.toolLog;
+        image_ = built.image;
+
+        // Line order: port 1 from the start of its chain, then port 2 ...
+        std::vector<const Lamp*> wired;
+        for (const auto& lamp : layout_.lamps) {
+            if (lamp.port > 0) wired.push_back(&lamp);
+        }
+        std::ranges::stable_sort(wired, [](const Lamp* a, const Lamp* b) {
+            return std::pair(a->port, a->portOrder) < std::pair(b->port, b->portOrder);
+        });
+        for (const Lamp* lamp : wired) chain_.push_back(static_cast<std::size_t>(lamp->number));
+    }
+
+    SimulationResult simulate(double seconds, std::vector<double> keys = {}) {
+        SimulationRequest request;
+        request.image = image_;
+        request.lamps = chain_.size();
+        request.seconds = seconds;
+        request.programKeyAt = std::move(keys);
+        request.scratch = scratch_.path() / "sim";
+        auto result = simulateController(request);
+        EXPECT_TRUE(result.ok()) << (result.ok() ? "" : result.error().detail);
+        return result.ok() ? *result : SimulationResult{};
+    }
+
+    // A frame as lamp colours by lamp number, through the line order.
+    LampState lampsOf(const DmxFrame& frame) const {
+        LampState state(layout_.lamps.size(), Rgb{0, 0, 0});
+        for (std::size_t i = 0; i < chain_.size(); ++i) {
+            state[chain_[i]] = {frame[1 + 3 * i], frame[2 + 3 * i], frame[3 + 3 * i]};
+        }
+        return state;
+    }
+
+    std::vector<LampState> distinctStates(const std::vector<DmxFrame>& frames) const {
+        std::vector<LampState> states;
+        for (const auto& frame : distinctFrames(frames)) states.push_back(lampsOf(frame));
+        return states;
+    }
+
+    // Distinct lamp states of the preview playing program group `group`, up
+    // to `ms`, the black start left out.
+    std::vector<LampState> previewStates(std::size_t group, std::int64_t ms) const {
+        PlayRequest request;
+        request.order = PlayOrder::Sequential;
+        request.programGroup = group;
+        Playback playback(compiled_, layout_.lamps.size(), request);
+        std::vector<LampState> states;
+        const LampState black(layout_.lamps.size(), Rgb{0, 0, 0});
+        for (std::int64_t t = 0; t <= ms; ++t) {
+            playback.runUntil(t);
+            LampState state;
+            for (ColourWord c : playback.lampColours()) state.push_back(rgbOf(c));
+            if (state != black && (states.empty() || states.back() != state)) states.push_back(state);
+        }
+        return states;
+    }
+
+    Scratch scratch_{"sample"};
+    LampLayout layout_;
+    CompiledEffects compiled_;
+    fs::path image_;
+    std::vector<std::size_t> chain_;
+};
+
+TEST_F(SampleOnController, SendsEveryWiredLampInLineOrderAndSweepsAsThePreview) {
+    const SimulationResult run = simulate(1.2);
+    ASSERT_EQ(chain_.size(), 160u);
+    ASSERT_GE(run.capture.frames.size(), 8u);
+    EXPECT_LT(run.capture.skippedBytes, 1 + 3 * chain_.size());  // at most an unfinished frame
+    for (const auto& frame : run.capture.frames) {
+        ASSERT_EQ(frame.size(), 1 + 3 * chain_.size());
+        EXPECT_EQ(frame[0], 0);
+    }
+
+    // The first program starts with the colour sweep (MOD_CSTG) over 16
+    // column groups: every step moves the red, green, blue pattern by one
+    // column, exactly as the preview paints it.
+    const auto controller = distinctStates(run.capture.frames);
+    const auto preview = previewStates(0, 1500);
+    ASSERT_GE(preview.size(), 16u);
+    const std::size_t steps = std::min<std::size_t>(controller.size(), 16);
+    ASSERT_GE(steps, 8u);
+    for (std::size_t j = 0; j < steps; ++j) {
+        EXPECT_EQ(controller[j], preview[j]) << "step " << j;
+    }
+    // Step 0 by hand: columns 0 and 15 red, column 1 blue.
+    EXPECT_EQ(controller[0][0], (Rgb{255, 0, 0}));
+    EXPECT_EQ(controller[0][159], (Rgb{255, 0, 0}));
+    EXPECT_EQ(controller[0][10], (Rgb{0, 0, 255}));
+}
+
+TEST_F(SampleOnController, FadeEndsExactlyOnItsSecondColour) {
+    // Program 1 is sweep (16 steps of 100 ms), chase (10 steps of 200 ms),
+    // then the fade of the left half from white to blue, 7 per step.
+    const SimulationResult run = simulate(8.0);
+    std::vector<Rgb> leftHalf;  // colour of lamp 0 while the left half is one colour
+    for (const auto& state : distinctStates(run.capture.frames)) {
+        bool uniform = true;
+        for (std::size_t n = 0; n < 80; ++n) uniform = uniform && state[n] == state[0];
+        if (uniform && (leftHalf.empty() || leftHalf.back() != state[0])) leftHalf.push_back(state[0]);
+    }
+    const auto white = std::ranges::find(leftHalf, Rgb{255, 255, 255});
+    ASSERT_NE(white, leftHalf.end());
+    const std::vector<Rgb> fade(white, leftHalf.end());
+    ASSERT_EQ(fade.size(), 37u);  // 255 / 7 = 36 steps after the first colour
+    for (std::size_t s = 1; s < 36; ++s) {
+        const auto v = static_cast<std::uint8_t>(255 - 7 * s);
+        EXPECT_EQ(fade[s], (Rgb{v, v, 255})) << "step " << s;
+    }
+    EXPECT_EQ(fade[35], (Rgb{10, 10, 255}));
+    EXPECT_EQ(fade[36], (Rgb{0, 0, 255}));
+}
+
+TEST_F(SampleOnController, ProgramKeyAdvancesToTheNextProgram) {
+    const SimulationResult run = simulate(0.8, {0.3});
+    // Program 2 starts with expanding rings filled group by group (MOD_FILL):
+    // all its rings black, then the first ring in the first colour.
+    const Mode& rings = compiled_.modes[compiled_.programGroups[1].front()];
+    const auto& groups = compiled_.cstGroupGroup[static_cast<std::size_t>(rings.groupListIndex)];
+    const auto& colours = compiled_.colorGroup[static_cast<std::size_t>(rings.colorIndex)];
+    LampState expected(layout_.lamps.size(), Rgb{0, 0, 0});
+    for (std::uint32_t lamp : compiled_.cstGroup[groups.front()]) {
+        expected[lamp] = {static_cast<std::uint8_t>(colours[0]), static_cast<std::uint8_t>(colours[1]),
+                          static_cast<std::uint8_t>(colours[2])};
+    }
+    const auto states = distinctStates(run.capture.frames);
+    const auto first = std::ranges::find(states, expected);
+    ASSERT_NE(first, states.end()) << "the second program never started";
+    EXPECT_GE(first - states.begin(), 2);  // the sweep ran before the key
+    const auto sweep = previewStates(0, 1500);
+    for (auto it = first; it != states.end(); ++it) {
+        EXPECT_EQ(std::ranges::find(sweep, *it), sweep.end()) << "sweep after the key";
+    }
+}
+
+TEST_F(SampleOnController, BreakAndMarkAfterBreakMeetTheDmxMinimums) {
+    auto timing = measureDmxTiming(image_, scratch_.path() / "sim", std::chrono::seconds(60));
+    ASSERT_TRUE(timing.ok()) << timing.error().detail;
+    // DMX512: break at least 88 us, mark after break at least 8 us, both
+    // under a second.
+    EXPECT_GE(timing->breakMicros, 88.0);
+    EXPECT_LT(timing->breakMicros, 1e6);
+    EXPECT_GE(timing->markAfterBreakMicros, 8.0);
+    EXPECT_LT(timing->markAfterBreakMicros, 1e6);
+    EXPECT_GT(timing->firstFrameMillis, 0.0);
+}
+
+}  // namespace
+}  // namespace vx
