@@ -1,0 +1,38 @@
+#include "app/ui/recent_files.h"
+
+#include <gtest/gtest.h>
+
+#include "temp_folder.h"
+
+namespace vx::test {
+namespace {
+
+TEST(RecentFiles, KeepsTheFourNewestInTheSettingsFileBesideTheLanguage) {
+    TempFolder folder;
+    const auto settings = folder.write("Setting.ini", "[Setting]\nLanguage=German\n");
+    {
+        RecentFiles recent(settings);
+        EXPECT_TRUE(recent.files().empty());
+        for (const char* name : {"a.led", "b.led", "c.led", "d.led", "e.led"}) recent.add(name);
+        recent.add("c.led");  // again: moves to the front, no duplicate
+        EXPECT_EQ(recent.files(),
+                  (std::vector<std::filesystem::path>{"c.led", "e.led", "d.led", "b.led"}));
+    }
+    RecentFiles reread(settings);
+    EXPECT_EQ(reread.files(),
+              (std::vector<std::filesystem::path>{"c.led", "e.led", "d.led", "b.led"}));
+    reread.remove("e.led");
+    EXPECT_EQ(RecentFiles(settings).files(),
+              (std::vector<std::filesystem::path>{"c.led", "d.led", "b.led"}));
+    EXPECT_NE(readText(settings).find("Language=German"), std::string::npos);
+}
+
+TEST(RecentFiles, AnUnwritableSettingsFileKeepsTheListInMemory) {
+    TempFolder folder;
+    RecentFiles recent(folder.path() / "missing" / "folder" / "Setting.ini");
+    recent.add("a.led");
+    EXPECT_EQ(recent.files().size(), 1u);
+}
+
+}  // namespace
+}  // namespace vx::test
