@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <string_view>
 
 #include "effects/mode_kind.h"
@@ -70,24 +69,22 @@ public:
             Mode m = word;
             m.kind = lineKind(shape, fill);
             m.area = lineArea(shape.vertical, line);
-            std::deque<std::uint32_t> colours;
+            std::vector<Colour> pattern;
             walkLine(shape.vertical, line, [&](std::int32_t lamp) {
                 const bool isText =
                     std::binary_search(text.begin(), text.end(), static_cast<std::uint32_t>(lamp));
-                const Colour& c = isText ? textColour : background;
-                if (shape.reversed && fill) {
-                    colours.insert(colours.begin(), c.begin(), c.end());
-                } else {
-                    colours.insert(colours.end(), c.begin(), c.end());
-                }
+                pattern.push_back(isText ? textColour : background);
             });
+            // Reversed fills put each colour in front of the ones before it.
+            if (shape.reversed && fill) std::reverse(pattern.begin(), pattern.end());
             if (word.wordColorMode == 0 && word.wordStep > 0) {
-                const std::int32_t gap = std::min(word.wordStep, kMaxWordGap);
-                for (std::int32_t i = 0; i < gap; ++i) {
-                    colours.insert(colours.end(), background.begin(), background.end());
-                }
+                pattern.insert(pattern.end(),
+                               static_cast<std::size_t>(std::min(word.wordStep, kMaxWordGap)),
+                               background);
             }
-            m.colors.assign(colours.begin(), colours.end());
+            m.colors.clear();
+            m.colors.reserve(3 * pattern.size());
+            for (const Colour& c : pattern) m.colors.insert(m.colors.end(), c.begin(), c.end());
             m.duration = line == to ? word.duration : 0;
             out.push_back(std::move(m));
             ++count;
