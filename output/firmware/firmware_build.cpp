@@ -104,12 +104,11 @@ public:
         result_.report = capacityReport(capacity, [this](const std::string& key) { return text(key); });
 
         result_.image = work_ / imageFileName(o_.documentName, o_.format);
-        const bool copied = copyOver(tools_ / (base + ".HEX"), result_.image);
-        if (!(haveLinker && keepFiles)) cleanToolFolder(base);
-        if (!copied) {
+        if (!copyOver(tools_ / (base + ".HEX"), result_.image)) {
             result_.image.clear();
             return stop("CRTBINDLG_ONBINGO_FDBCF", "cannot copy the hex image into the working folder");
         }
+        if (!(haveLinker && keepFiles)) cleanToolFolder(base);
         if (result_.imageSize == 0) {
             return stop(kEmptyImageMessage, "the binary image is empty");
         }

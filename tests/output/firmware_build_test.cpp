@@ -167,5 +167,31 @@ TEST(FirmwareBuild, FailingCompilerAsksToRetryWithItsOwnMessages) {
     EXPECT_FALSE(fs::exists(f.work / "sample1.hex"));
 }
 
+
+TEST(FirmwareBuild, PortTableThatCannotBeCopiedStopsBeforeTheToolchain) {
+    Folders f("fw-cport");
+    fs::create_directories(f.tools / "cport.h" / "in-the-way");  // not a file, not removable
+    const FirmwareBuildResult result = buildFirmware(sampleLayout(), f.options());
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(keys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_PC"});
+    EXPECT_TRUE(hasTemplate(f.tools));             // written before
+    EXPECT_TRUE(fs::exists(f.work / "DSPPTN.H"));  // tables written, never moved
+    EXPECT_TRUE(fs::exists(f.work / "CSTGRP.h"));
+    EXPECT_FALSE(fs::exists(f.tools / "CData.h"));
+}
+
+TEST(FirmwareBuild, ImageThatCannotBeCopiedEndsTheBuildWithoutCleaning) {
+    Folders f("fw-image");
+    fs::create_directories(f.work / "sample1.hex" / "in-the-way");
+    const FirmwareBuildResult result = buildFirmware(sampleLayout(), f.options());
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(keys(result),
+              (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "CRTBINDLG_ONBINGO_FDBCF"}));
+    EXPECT_FALSE(result.report.empty());  // the report comes before the copy
+    EXPECT_TRUE(result.image.empty());
+    EXPECT_TRUE(fs::exists(f.tools / "sing1.HEX"));
+    EXPECT_TRUE(hasTemplate(f.tools));
+}
+
 }  // namespace
 }  // namespace vx
