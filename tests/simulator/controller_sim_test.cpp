@@ -180,7 +180,7 @@ TEST_F(SampleOnController, FadeEndsExactlyOnItsSecondColour) {
 }
 
 TEST_F(SampleOnController, ProgramKeyAdvancesToTheNextProgram) {
-    const SimulationResult run = simulate(0.8, {0.3});
+    const SimulationResult run = simulate(3.0, {0.3});
     // Program 2 starts with expanding rings filled group by group (MOD_FILL):
     // all its rings black, then the first ring in the first colour.
     const Mode& rings = compiled_.modes[compiled_.programGroups[1].front()];
@@ -198,6 +198,16 @@ TEST_F(SampleOnController, ProgramKeyAdvancesToTheNextProgram) {
     const auto sweep = previewStates(0, 1500);
     for (auto it = first; it != states.end(); ++it) {
         EXPECT_EQ(std::ranges::find(sweep, *it), sweep.end()) << "sweep after the key";
+    }
+    // From there on the controller plays program 2 as the preview does: the
+    // 11 rings filled one by one (MOD_FILL), then the frame traced lamp by
+    // lamp from its end (MOD_CSTF).
+    const auto preview = previewStates(1, 6000);
+    const std::vector<LampState> played(first, states.end());
+    ASSERT_GE(played.size(), 16u);
+    ASSERT_GE(preview.size(), played.size());
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        EXPECT_EQ(played[i], preview[i]) << "state " << i << " of program 2";
     }
 }
 
