@@ -7,10 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "app/language/language_table.h"
 #include "cli/command.h"
 #include "layout/layout_file.h"
 #include "layout/layout_json.h"
 #include "output/firmware/firmware_build.h"
+#include "platform/data_folder.h"
 #include "platform/file_io.h"
 #include "platform/tool_folder.h"
 
@@ -28,6 +30,14 @@ int fail(const Error& error) {
     return 1;
 }
 
+// The English texts of the message keys; the keys themselves when the table
+// cannot be read.
+LanguageTable englishTable() {
+    const auto folder = findDataFolder(FolderEnvironment::fromProcess());
+    auto table = LanguageTable::load(folder / "Mullanguage" / "English.ini");
+    return table ? *table : LanguageTable{};
+}
+
 int runFirmware(const FirmwareOptions& options) {
     auto bytes = readFileBytes(options.input);
     if (!bytes) return fail(bytes.error());
@@ -39,7 +49,14 @@ int runFirmware(const FirmwareOptions& options) {
     auto tools = ensureToolFolder();
     if (!tools) return fail(tools.error());
 
+    const LanguageTable table = englishTable();
+    auto text = [&table](const std::string& key) {
+        const std::string found = table.LookUpText(key);
+        return found.empty() ? key : found;
+    };
+
     FirmwareBuildOptions build;
+    build.text = text;
     build.format = options.format;
     build.workFolder = std::filesystem::absolute(options.folder).lexically_normal();
     build.toolFolder = *tools;
@@ -54,7 +71,8 @@ int runFirmware(const FirmwareOptions& options) {
     std::cerr << '\n';
     for (const Error& message : result.messages) {
         if (message.key == "ID_MSG_CBINDLG_CREATE") continue;
-        std::cerr << "vexolume-cli: " << message.key << ": " << message.detail << '\n';
+        std::cerr << "vexolume-cli: " << message.key << ": " << text(message.key) << '\n'
+                  << message.detail << '\n';
     }
     std::cout << result.report;
     if (!result.completed) return 1;
