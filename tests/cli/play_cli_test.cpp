@@ -1,0 +1,152 @@
+// Runs vexolume-cli timeline and render on the effect-family example.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kFamilies = VEXOLUME_SOURCE_DIR "/examples/families.led";
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class PlayCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               ("vexolume-play-cli-test-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    fs::path file(const std::string& name) const { return dir_ / name; }
+
+    Outcome run(std::initializer_list<std::string> args) const {
+        std::string command = quoted(VEXOLUME_CLI);
+        for (const auto& a : args) command += " " + quoted(a);
+        command += " >" + quoted(file("stdout").string()) + " 2>" + quoted(file("stderr").string());
+        Outcome r;
+        const int raw = std::system(command.c_str());
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readText(file("stdout"));
+        r.err = readText(file("stderr"));
+        return r;
+    }
+
+private:
+    fs::path dir_;
+};
+
+std::vector<std::string> linesWith(const std::string& text, const std::string& word) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.find(word) != std::string::npos) out.push_back(line);
+    }
+    return out;
+}
+
+TEST_F(PlayCliTest, TimelineListsStartsStopsAndPaintsInOrder) {
+    const auto r = run({"timeline", kFamilies, "--parallel", "--until", "14000"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Mode k starts 2 s plus the durations of the modes before it.
+    std::vector<std::string> starts;
+    for (const auto& line : linesWith(r.out, " start ")) starts.push_back(line.substr(0, line.find(' ')));
+    EXPECT_EQ(starts, (std::vector<std::string>{"2000", "3800", "6300", "8100", "9800", "11600", "13400",
+                                                "13900"}));
+    EXPECT_EQ(linesWith(r.out, " start ").front(), "2000 start 0 playKind 6 CM_LEFTTORIGHT_CC");
+    const std::regex line(R"((\d+) (paint \d+ #[0-9A-F]{6}|start \d+ playKind \d+ \S+|stop \d+ (finished|stopped)))");
+    std::istringstream in(r.out);
+    long last = 0;
+    for (std::string text; std::getline(in, text);) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(text, m, line)) << text;
+        const long t = std::stol(m[1]);
+        EXPECT_LE(last, t);
+        EXPECT_LE(t, 14000);
+        last = t;
+    }
+    // The same request gives the same timeline.
+    EXPECT_EQ(run({"timeline", kFamilies, "--parallel", "--until", "14000"}).out, r.out);
+}
+
+TEST_F(PlayCliTest, TimelineJsonAndProgramAndPartialChoices) {
+    const auto r = run({"timeline", kFamilies, "--program", "1", "--until", "3000", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto events = nlohmann::json::parse(r.out);
+    ASSERT_TRUE(events.is_array());
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events[0]["event"], "start");
+    EXPECT_EQ(events[0]["t"], 2000);
+    EXPECT_EQ(events[0]["kind"], "CM_EXPANDCIRCULAR_GC");
+    EXPECT_EQ(events[1]["event"], "paint");
+    EXPECT_TRUE(std::regex_match(events[1]["colour"].get<std::string>(), std::regex("#[0-9A-F]{6}")));
+
+    const auto empty = run({"timeline", kFamilies, "--partial", "3", "1", "--until", "60000", "--json"});
+    ASSERT_EQ(empty.status, 0) << empty.err;
+    EXPECT_EQ(nlohmann::json::parse(empty.out), nlohmann::json::array());
+
+    const auto sequential = run({"timeline", kFamilies, "--sequential", "--until", "0"});
+    ASSERT_EQ(sequential.status, 0);
+    EXPECT_EQ(linesWith(sequential.out, " start ").front(), "0 start 0 playKind 6 CM_LEFTTORIGHT_CC");
+
+    for (const auto& args : {std::vector<std::string>{"--until", "10"},
+                             std::vector<std::string>{"--parallel", "--sequential", "--until", "10"}}) {
+        const auto bad = args.size() == 2 ? run({"timeline", kFamilies, args[0], args[1]})
+                                          : run({"timeline", kFamilies, args[0], args[1], args[2], args[3]});
+        EXPECT_EQ(bad.status, 1);
+        EXPECT_NE(bad.err.find("choose one of"), std::string::npos);
+    }
+    EXPECT_NE(run({"timeline", "/nonexistent.led", "--parallel", "--until", "10"}).status, 0);
+}
+
+TEST_F(PlayCliTest, RenderWritesAnAnimatedGif) {
+    const auto out = file("show.gif").string();
+    const auto r = run({"render", kFamilies, "--parallel", "--seconds", "3", "--fps", "5", "-o", out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string gif = readText(out);
+    ASSERT_GT(gif.size(), 100u);
+    EXPECT_EQ(gif.substr(0, 6), "GIF89a");
+    EXPECT_NE(gif.find("NETSCAPE2.0"), std::string::npos);  // loops
+    // 20 x 12 lamps, cell 12, one cell of margin each side.
+    EXPECT_EQ(static_cast<unsigned char>(gif[6]) | static_cast<unsigned char>(gif[7]) << 8, 21 * 12);
+    EXPECT_EQ(static_cast<unsigned char>(gif[8]) | static_cast<unsigned char>(gif[9]) << 8, 13 * 12);
+
+    EXPECT_NE(run({"render", kFamilies, "--parallel", "--seconds", "3", "--fps", "0", "-o", out}).status, 0);
+    EXPECT_NE(run({"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "-o",
+                   file("missing/x.gif").string()})
+                  .status,
+              0);
+}
+
+}  // namespace
