@@ -1,7 +1,9 @@
 // vexolume-cli render FILE (--program N | --parallel | --sequential |
-// --partial A B) --seconds S --fps F -o OUT.gif: the playback as an animated
-// GIF, lamps drawn on black as the demo view draws them.
+// --partial A B) --seconds S --fps F -o OUT: the playback as an animated GIF,
+// or as numbered PNG frames when OUT is a folder; lamps drawn on black as
+// the demo view draws them.
 
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -17,11 +19,11 @@ void addRenderCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<PlayOptions>();
     auto settings = std::make_shared<RenderSettings>();
     auto out = std::make_shared<std::string>();
-    CLI::App* cmd = app.add_subcommand("render", "write a playback as an animated GIF");
+    CLI::App* cmd = app.add_subcommand("render", "write a playback as an animated GIF or PNG frames");
     addPlayOptions(*cmd, *options);
     cmd->add_option("--seconds", settings->seconds, "length of the animation")->required();
     cmd->add_option("--fps", settings->fps, "frames per second (1-50)")->required()->check(CLI::Range(1, 50));
-    cmd->add_option("-o,--output", *out, "GIF file to write")->required();
+    cmd->add_option("-o,--output", *out, "GIF file to write, or a folder for PNG frames")->required();
     cmd->add_option("--width", settings->width, "surface width in pixels (with --height)");
     cmd->add_option("--height", settings->height, "surface height in pixels (with --width)");
     cmd->add_option("--cell", settings->cellSize, "lamp cell size in pixels (1-20)")->check(CLI::Range(1, 20));
@@ -35,7 +37,11 @@ void addRenderCommand(CLI::App& app, int& status) {
             status = 1;
             return;
         }
-        const Status written = renderGif(source->layout.lamps, source->effects, source->request, *settings, *out);
+        std::error_code error;
+        const bool folder = std::filesystem::is_directory(*out, error);
+        const Status written =
+            folder ? renderPngFrames(source->layout.lamps, source->effects, source->request, *settings, *out)
+                   : renderGif(source->layout.lamps, source->effects, source->request, *settings, *out);
         if (!written) {
             std::cerr << "vexolume-cli render: " << written.error().describe() << '\n';
             status = 1;

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "engine/render/gif_writer.h"
+#include "engine/render/png_writer.h"
+#include "platform/file_io.h"
 
 namespace vx {
 
@@ -30,17 +33,14 @@ RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& setti
     return frame;
 }
 
-Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
-                 const RenderSettings& settings, const std::string& path) {
-    if (settings.fps < 1 || settings.fps > 50 || !(settings.seconds > 0) || settings.seconds > 3600) {
-        return Error{"ERR_RENDER_SETTINGS", "fps must be 1 to 50 and seconds above 0 and at most 3600",
-                     std::nullopt};
-    }
-    const RenderFrame frame = renderFrame(lamps, settings);
-    const PlayGeometry geometry(lampExtent(lamps), frame.cellSize, frame.width, frame.height);
-    auto writer = GifWriter::open(path, frame.width, frame.height);
-    if (!writer) return writer.error();
+namespace {
 
+// Plays the show and hands every frame to `take` with its number and its
+// delay in hundredths of a second.
+template <class Take>
+Status renderFrames(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
+                    const RenderSettings& settings, const RenderFrame& frame, Take take) {
+    const PlayGeometry geometry(lampExtent(lamps), frame.cellSize, frame.width, frame.height);
     PlayRequest played = request;
     played.surfaceWidth = frame.width;
     Playback playback(effects, lamps.size(), played);
@@ -49,11 +49,51 @@ Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, co
     for (std::int64_t k = 0; k < frames; ++k) {
         playback.runUntil(k * 1000 / settings.fps);
         drawLamps(image, lamps, playback.lampColours(), geometry, settings.shape);
-        // Delays in hundredths, spread so that they add up exactly.
+        // Delays spread so that they add up exactly.
         const auto delay = static_cast<std::int32_t>((k + 1) * 100 / settings.fps - k * 100 / settings.fps);
-        if (Status s = writer->addFrame(image, delay); !s) return s;
+        if (Status s = take(image, k, delay); !s) return s;
     }
+    return {};
+}
+
+Status checkSettings(const RenderSettings& settings) {
+    if (settings.fps < 1 || settings.fps > 50 || !(settings.seconds > 0) || settings.seconds > 3600) {
+        return Error{"ERR_RENDER_SETTINGS", "fps must be 1 to 50 and seconds above 0 and at most 3600",
+                     std::nullopt};
+    }
+    return {};
+}
+
+}  // namespace
+
+Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
+                 const RenderSettings& settings, const std::string& path) {
+    if (Status s = checkSettings(settings); !s) return s;
+    const RenderFrame frame = renderFrame(lamps, settings);
+    auto writer = GifWriter::open(path, frame.width, frame.height);
+    if (!writer) return writer.error();
+    const Status played = renderFrames(lamps, effects, request, settings, frame,
+                                       [&](const RgbImage& image, std::int64_t, std::int32_t delay) {
+                                           return writer->addFrame(image, delay);
+                                       });
+    if (!played) return played;
     return writer->close();
+}
+
+Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
+                       const RenderSettings& settings, const std::filesystem::path& folder) {
+    if (Status s = checkSettings(settings); !s) return s;
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        return Error{"ERR_RENDER_FOLDER", "not a folder: " + folder.string(), std::nullopt};
+    }
+    const RenderFrame frame = renderFrame(lamps, settings);
+    return renderFrames(lamps, effects, request, settings, frame,
+                        [&](const RgbImage& image, std::int64_t k, std::int32_t) {
+                            char name[32];
+                            std::snprintf(name, sizeof name, "frame-%05lld.png", static_cast<long long>(k));
+                            return writeFileAtomically(folder / name, encodePng(image));
+                        });
 }
 
 }  // namespace vx

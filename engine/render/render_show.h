@@ -1,8 +1,9 @@
 #pragma once
 // Plays compiled effects on the virtual clock and writes what the demo
-// surface would show, frame by frame, as an animated GIF.
+// surface would show, frame by frame, as an animated GIF or as PNG files.
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -39,5 +40,9 @@ RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& setti
 // Frame k shows the lamps at time floor(k x 1000 / fps) ms.
 Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
                  const RenderSettings& settings, const std::string& path);
+// The same frames as PNG files frame-00000.png, frame-00001.png ... in an
+// existing folder.
+Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
+                       const RenderSettings& settings, const std::filesystem::path& folder);
 
 }  // namespace vx

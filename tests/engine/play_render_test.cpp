@@ -2,13 +2,16 @@
 
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <numeric>
 
 #include "engine/play/play_geometry.h"
 #include "engine/render/gif_writer.h"
 #include "engine/render/lamp_picture.h"
+#include "engine/render/png_writer.h"
 #include "engine/render/render_show.h"
 #include "play_test_support.h"
 
@@ -178,6 +181,54 @@ TEST(RenderGif, ManyColoursFallBackToAFixedPalette) {
     std::filesystem::remove(path);
 
     EXPECT_FALSE(GifWriter::open("/nonexistent-folder/x.gif", 4, 4).ok());
+}
+
+std::uint32_t be32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 | std::uint32_t{b[at + 2]} << 8 | b[at + 3];
+}
+
+TEST(RenderPng, EncodesRowsThatInflateBackToThePicture) {
+    RgbImage image(3, 2);
+    for (std::size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = static_cast<std::uint8_t>(i * 13);
+    const auto png = encodePng(image);
+    ASSERT_GT(png.size(), 8u + 25 + 12 + 12);
+    EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+    EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
+    EXPECT_EQ(be32(png, 16), 3u);
+    EXPECT_EQ(be32(png, 20), 2u);
+    // IHDR's CRC covers type and data.
+    EXPECT_EQ(be32(png, 29), static_cast<std::uint32_t>(crc32(0, png.data() + 12, 17)));
+    const std::uint32_t idat = be32(png, 33);
+    EXPECT_EQ(std::string(png.begin() + 37, png.begin() + 41), "IDAT");
+    std::vector<std::uint8_t> raw(2 * (3 * 3 + 1));
+    uLongf rawSize = raw.size();
+    ASSERT_EQ(uncompress(raw.data(), &rawSize, png.data() + 41, idat), Z_OK);
+    ASSERT_EQ(rawSize, raw.size());
+    for (std::size_t y = 0; y < 2; ++y) {
+        EXPECT_EQ(raw[y * 10], 0);  // no filter
+        for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(raw[y * 10 + 1 + i], image.pixels[y * 9 + i]);
+    }
+    EXPECT_EQ(std::string(png.end() - 8, png.end() - 4), "IEND");
+}
+
+TEST(RenderPng, WritesOneNumberedFramePerTick) {
+    CompiledEffects e;
+    e.modes = {compiledMode(9, 50, 0)};
+    e.cstGroup = {{0, 1, 2}};
+    e.colorGroup = {{250, 0, 0}};
+    const auto folder = std::filesystem::temp_directory_path() / "vexolume_play_png_frames";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    RenderSettings settings;
+    settings.seconds = 1.5;
+    settings.fps = 2;
+    ASSERT_TRUE(renderPngFrames(grid(3, 1), e, parallel(), settings, folder).ok());
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"frame-00000.png", "frame-00001.png", "frame-00002.png"}));
+    std::filesystem::remove_all(folder);
+    EXPECT_FALSE(renderPngFrames(grid(3, 1), e, parallel(), settings, folder).ok());  // no such folder
 }
 
 }  // namespace
