@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -22,6 +23,7 @@ struct SimulateOptions {
     std::size_t lamps = 0;
     double seconds = 1.0;
     std::vector<double> keys;
+    std::vector<double> pauses;
     bool json = false;
     bool distinct = false;
 };
@@ -46,7 +48,9 @@ int runSimulate(const SimulateOptions& options) {
     request.image = options.image;
     request.lamps = options.lamps;
     request.seconds = options.seconds;
-    request.programKeyAt = options.keys;
+    for (double at : options.keys) request.keys.push_back({at, ControllerKey::Program});
+    for (double at : options.pauses) request.keys.push_back({at, ControllerKey::Pause});
+    std::ranges::sort(request.keys, {}, &KeyPress::at);
     request.scratch = scratch;
     request.timeLimit = std::chrono::milliseconds(
         static_cast<long long>(std::max(30.0, options.seconds * 20.0) * 1000));
@@ -86,6 +90,7 @@ void addSimulateCommand(CLI::App& app, int& status) {
     cmd->add_option("--seconds", options->seconds, "simulated time to run")
         ->check(CLI::Range(0.001, 600.0));
     cmd->add_option("--key", options->keys, "press the program key at this simulated time (s)");
+    cmd->add_option("--pause", options->pauses, "toggle pause (INT1) at this simulated time (s)");
     cmd->add_flag("--distinct", options->distinct, "leave out frames equal to the one before");
     cmd->add_flag("--json", options->json, "print the frames as JSON");
     cmd->callback([options, &status] { status = runSimulate(*options); });

@@ -120,13 +120,21 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
     }
     std::string script = std::string("file \"") + kImageName + "\"\n";
     double at = 0;
-    for (double press : request.programKeyAt) {
-        if (press < at || press >= request.seconds) continue;
-        script += stepLine(press - at);
-        script += "set hw port[3] 0xfb\n";  // INT0 (P3.2) low
+    for (const KeyPress& press : request.keys) {
+        if (press.at < at || press.at >= request.seconds) continue;
+        script += stepLine(press.at - at);
+        switch (press.key) {
+        case ControllerKey::Program: break;
+        case ControllerKey::Slower: script += "set hw port[1] 0xfb\n"; break;  // P1.2
+        case ControllerKey::Faster: script += "set hw port[1] 0xf7\n"; break;  // P1.3
+        case ControllerKey::Pause: break;
+        }
+        // INT1 (P3.3) for pause, INT0 (P3.2) for the others.
+        script += press.key == ControllerKey::Pause ? "set hw port[3] 0xf7\n"
+                                                    : "set hw port[3] 0xfb\n";
         script += stepLine(0.005);
-        script += "set hw port[3] 0xff\n";
-        at = press + 0.005;
+        script += "set hw port[3] 0xff\nset hw port[1] 0xff\n";
+        at = press.at + 0.005;
     }
     script += stepLine(request.seconds - at);
     script += "state\nquit\n";

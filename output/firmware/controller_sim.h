@@ -19,13 +19,28 @@
 
 namespace vx {
 
+// The controller's keys as the simulator presses them: the key lines P1.1 to
+// P1.3 say which key pulled INT0 low; INT1 is the pause input.
+enum class ControllerKey {
+    Program,  // INT0 with no key line low
+    Slower,   // INT0 with P1.2 low
+    Faster,   // INT0 with P1.3 low
+    Pause,    // INT1
+};
+
+struct KeyPress {
+    double at = 0;  // simulated seconds; the key is held for 5 ms
+    ControllerKey key = ControllerKey::Program;
+};
+
 struct SimulationRequest {
     std::filesystem::path image;  // Intel hex image; a lamp-count tag at its end is ignored
     std::size_t lamps = 0;        // lamps in each frame
-    double seconds = 1.0;         // simulated time to run
-    // Simulated times (s, ascending) at which the program key is pressed:
-    // INT0 held low for 5 ms with no other key line low.
-    std::vector<double> programKeyAt;
+    // Simulated time to run. ucsim steps by instruction counts, so the run
+    // and the key presses land somewhat later than asked (up to about half
+    // as much again); simulatedSeconds tells the real figure.
+    double seconds = 1.0;
+    std::vector<KeyPress> keys;   // in time order
     std::filesystem::path scratch;  // an existing folder the run may write into
     std::chrono::milliseconds timeLimit{60000};
 };

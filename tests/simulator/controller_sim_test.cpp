@@ -78,12 +78,12 @@ protected:
         for (const Lamp* lamp : wired) chain_.push_back(static_cast<std::size_t>(lamp->number));
     }
 
-    SimulationResult simulate(double seconds, std::vector<double> keys = {}) {
+    SimulationResult simulate(double seconds, std::vector<KeyPress> keys = {}) {
         SimulationRequest request;
         request.image = image_;
         request.lamps = chain_.size();
         request.seconds = seconds;
-        request.programKeyAt = std::move(keys);
+        request.keys = std::move(keys);
         request.scratch = scratch_.path() / "sim";
         auto result = simulateController(request);
         EXPECT_TRUE(result.ok()) << (result.ok() ? "" : result.error().detail);
@@ -180,7 +180,7 @@ TEST_F(SampleOnController, FadeEndsExactlyOnItsSecondColour) {
 }
 
 TEST_F(SampleOnController, ProgramKeyAdvancesToTheNextProgram) {
-    const SimulationResult run = simulate(3.0, {0.3});
+    const SimulationResult run = simulate(3.0, {{0.3, ControllerKey::Program}});
     // Program 2 starts with expanding rings filled group by group (MOD_FILL):
     // all its rings black, then the first ring in the first colour.
     const Mode& rings = compiled_.modes[compiled_.programGroups[1].front()];
@@ -208,6 +208,27 @@ TEST_F(SampleOnController, ProgramKeyAdvancesToTheNextProgram) {
     ASSERT_GE(preview.size(), played.size());
     for (std::size_t i = 0; i < played.size(); ++i) {
         EXPECT_EQ(played[i], preview[i]) << "state " << i << " of program 2";
+    }
+}
+
+TEST_F(SampleOnController, PauseHoldsTheShowAndTheSlowerKeyStretchesItsSteps) {
+    const std::size_t plain = distinctFrames(simulate(1.5).capture.frames).size();
+    ASSERT_GE(plain, 10u);
+    // Paused shortly after the start: the first step or two, then nothing new.
+    const auto paused = distinctFrames(simulate(1.5, {{0.15, ControllerKey::Pause}}).capture.frames);
+    EXPECT_LE(paused.size(), 3u);
+    // Pause toggles: pressed again, the show goes on where it stood.
+    const auto resumed =
+        distinctFrames(simulate(1.5, {{0.15, ControllerKey::Pause}, {0.6, ControllerKey::Pause}})
+                           .capture.frames);
+    EXPECT_GT(resumed.size(), paused.size());
+    EXPECT_LT(resumed.size(), plain);
+    // Speed 2 doubles every wait: fewer steps in the same time, same order.
+    const auto slower = distinctFrames(simulate(1.5, {{0.1, ControllerKey::Slower}}).capture.frames);
+    EXPECT_LT(slower.size(), plain * 3 / 4);
+    const auto sweep = previewStates(0, 1500);
+    for (std::size_t i = 0; i < slower.size() && i < sweep.size(); ++i) {
+        EXPECT_EQ(lampsOf(slower[i]), sweep[i]) << "step " << i;
     }
 }
 
