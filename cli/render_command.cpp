@@ -19,7 +19,7 @@ void addRenderCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<PlayOptions>();
     auto settings = std::make_shared<RenderSettings>();
     auto out = std::make_shared<std::string>();
-    CLI::App* cmd = app.add_subcommand("render", "write a playback as an animated GIF or PNG frames");
+    CLI::App* cmd = app.add_subcommand("render", "Write a playback as an animated GIF or PNG frames");
     addPlayOptions(*cmd, *options);
     cmd->add_option("--seconds", settings->seconds, "length of the animation")->required();
     cmd->add_option("--fps", settings->fps, "frames per second (1-50)")->required()->check(CLI::Range(1, 50));

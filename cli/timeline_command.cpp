@@ -71,7 +71,7 @@ void addTimelineCommand(CLI::App& app, int& status) {
     auto until = std::make_shared<std::int64_t>(0);
     auto json = std::make_shared<bool>(false);
     CLI::App* cmd = app.add_subcommand(
-        "timeline", "print the lamp paints (#RRGGBB) and mode starts and stops of a playback");
+        "timeline", "Print the lamp paints (#RRGGBB) and mode starts and stops of a playback");
     addPlayOptions(*cmd, *options);
     cmd->add_option("--until", *until, "play up to this time in ms")->required()->check(CLI::NonNegativeNumber);
     cmd->add_flag("--json", *json, "print a JSON array of events");
