@@ -17,6 +17,10 @@ Result<LampLayout> sampleLayout() {
     return decodeLayout(*bytes);
 }
 
+// The sample goldens pin the whole chain from the bundled layout through
+// compilation to CData.h. After a deliberate change to the sample or to
+// compilation, review the differences and refresh them with
+//   vexolume-cli export examples/sample.led -o tests/data/output/sample
 TEST(ControllerFiles, SampleExportMatchesGoldens) {
     const auto layout = sampleLayout();
     ASSERT_TRUE(layout) << layout.error().describe();
