@@ -46,6 +46,7 @@ std::vector<std::uint8_t> codeMemory(const std::string& records) {
     std::string line;
     while (std::getline(in, line)) {
         if (line.size() < 11 || line[0] != ':') continue;
+        if (line.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos) continue;
         auto byteAt = [&](std::size_t i) {
             return static_cast<unsigned>(std::stoul(line.substr(1 + 2 * i, 2), nullptr, 16));
         };

@@ -244,5 +244,26 @@ TEST_F(SampleOnController, BreakAndMarkAfterBreakMeetTheDmxMinimums) {
     EXPECT_GT(timing->firstFrameMillis, 0.0);
 }
 
+TEST(ControllerSimulation, ImagesWithoutRecordsOrWithoutDmxOutputAreRefused) {
+    Scratch scratch("refused");
+    const fs::path text = scratch.path() / "notes.hex";
+    ASSERT_TRUE(writeFileAtomically(text, std::string("no records here\n[LampNum]00007")));
+    SimulationRequest request;
+    request.image = text;
+    request.lamps = 7;
+    request.scratch = scratch.path();
+    auto run = simulateController(request);
+    ASSERT_FALSE(run.ok());
+    EXPECT_EQ(run.error().key, "SIM_IMAGE");
+
+    // Valid records (a jump to itself) with a damaged one among them, but no
+    // DMX output routine.
+    const fs::path loop = scratch.path() / "loop.hex";
+    ASSERT_TRUE(writeFileAtomically(loop, std::string(":03000000020000FB\n:02zz00\n:00000001FF\n")));
+    auto timing = measureDmxTiming(loop, scratch.path(), std::chrono::seconds(30));
+    ASSERT_FALSE(timing.ok());
+    EXPECT_EQ(timing.error().key, "SIM_IMAGE");
+}
+
 }  // namespace
 }  // namespace vx
