@@ -52,6 +52,9 @@ public:
         removeQuietly(tools_ / kPortTableFileName);
         removeQuietly(tools_ / kShowPatternFileName);
         for (const auto& ext : kToolOutputs) removeQuietly(tools_ / ("DSP" + o_.format + ext));
+        // Outputs of an earlier run kept in the tool folder would otherwise be
+        // taken for this run's image when this run's compile fails.
+        for (const auto& ext : kToolOutputs) removeQuietly(tools_ / ("sing" + o_.format + ext));
 
         const TableBuild tables = buildTableTexts(compiled);
         for (auto& message : writeTableFiles(tables, work_)) result_.messages.push_back(message);

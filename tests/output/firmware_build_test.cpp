@@ -148,6 +148,9 @@ TEST(FirmwareBuild, FailingCompilerAsksToRetryWithItsOwnMessages) {
                                     "exit 1\n")));
         ::chmod((bin / tool).c_str(), 0755);
     }
+    // An image left by an earlier run that kept its files is not this run's.
+    ASSERT_TRUE(writeFileAtomically(f.tools / "sing1.BIN", std::string("old")));
+    ASSERT_TRUE(writeFileAtomically(f.tools / "sing1.HEX", std::string(":00000001FF\n")));
     int asked = 0;
     auto options = f.options();
     options.retry = [&](const Error& e) {
