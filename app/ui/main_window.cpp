@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -42,7 +43,7 @@ constexpr std::array<ZoomCommand, 7> kZoomCommands{{{cmd::Zoom4, 4},
 
 // Commands that this program carries out so far; the others stay disabled.
 constexpr std::array kWorkingCommands{
-    cmd::FileNew,     cmd::NewLed,       cmd::FileOpen,       cmd::FileClose,      cmd::FileSave,
+    cmd::FileNew,     cmd::NewLed,       cmd::NewDemo,       cmd::FileOpen,       cmd::FileClose,      cmd::FileSave,
     cmd::FileSaveAs,  cmd::AppExit,      cmd::AppAbout,       cmd::EditUndo,       cmd::EditRedo,
     cmd::Zoom4,       cmd::Zoom8,        cmd::Zoom12,         cmd::Zoom16,         cmd::Zoom20,
     cmd::Zoom24,      cmd::Zoom28,       cmd::EditInsert,     cmd::EditDelete,     cmd::CportOut,
@@ -88,6 +89,12 @@ MainWindow::MainWindow(AppState state)
     };
     showMessage = [this](const QString& message) {
         QMessageBox::warning(this, QStringLiteral("Vexolume"), message);
+    };
+    askDocumentType = [this](const QStringList& types) {
+        bool ok = false;
+        const QString type = QInputDialog::getItem(this, QStringLiteral("Vexolume"), {}, types, 0,
+                                                   false, &ok);
+        return ok ? type : QString();
     };
     openInShell = [](const QString& target) {
         const QUrl url = target.contains(QStringLiteral("://")) ? QUrl(target)
@@ -326,8 +333,15 @@ bool MainWindow::runCommand(int command) {
     if (auto language = languageForCommand(command)) return switchLanguage(*language);
 
     switch (command) {
-        case cmd::FileNew:
+        case cmd::FileNew: {
+            // The framework's New: the registered types by name.
+            const QString type = askDocumentType({QStringLiteral("Edit"), QStringLiteral("Text")});
+            if (type == QStringLiteral("Edit")) return newLayout() != nullptr;
+            if (type == QStringLiteral("Text")) return newDemo() != nullptr;
+            return false;
+        }
         case cmd::NewLed: return newLayout() != nullptr;
+        case cmd::NewDemo: return newDemo() != nullptr;
         case cmd::FileOpen: {
             const QString name = askOpenName(QStringLiteral(
                 "Led Files (*.led *.LED);;Lam Files (*.lam *.LAM);;All Files (*)"));

@@ -46,6 +46,8 @@ public:
     // file shows the loader's message and opens nothing.
     DocumentWindow* openFile(const std::filesystem::path& path);
     DocumentWindow* newLayout();
+    // A new demo document ("Text"); it plays what the effect view hands it.
+    DocumentWindow* newDemo();
 
     // Re-reads the menu bar for the active window and applies the texts.
     void applyMenuTexts();
@@ -62,6 +64,8 @@ public:
     std::function<int(const QString& question)> askSaveChanges;
     std::function<void(const QString& message)> showMessage;
     std::function<bool(const QString& target)> openInShell;
+    // File > New: the type to make, "Edit" or "Text"; empty on Cancel.
+    std::function<QString(const QStringList& types)> askDocumentType;
 
 Q_SIGNALS:
     // After a language switch; panels with texts of their own re-apply them.

@@ -60,6 +60,10 @@ DocumentWindow* MainWindow::newLayout() {
                      QStringLiteral("Edit%1").arg(++untitledCount_));
 }
 
+DocumentWindow* MainWindow::newDemo() {
+    return addWindow(DocumentKind::Demo, nullptr, QStringLiteral("Text%1").arg(++demoCount_));
+}
+
 DocumentWindow* MainWindow::openFile(const std::filesystem::path& path) {
     std::error_code ec;
     const auto wanted = std::filesystem::weakly_canonical(path, ec);

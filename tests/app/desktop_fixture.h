@@ -22,8 +22,10 @@ inline QApplication& application() {
     static char name[] = "desktop_test";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit, Qt's input devices would outlive the
+    // platform that made them.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 inline const std::filesystem::path kSourceDir = VEXOLUME_SOURCE_DIR;

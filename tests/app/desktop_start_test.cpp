@@ -97,6 +97,40 @@ TEST_F(Desktop, SwitchingToGermanAppliesItsTextsChecksAndIsRemembered) {
     EXPECT_TRUE(again->action(31761)->isChecked());
 }
 
+TEST_F(Desktop, FileNewAsksForTheTypeAndTheMenuBarFollowsTheActiveWindow) {
+    copyTable("English.ini");
+    MainWindow* w = start();
+    ASSERT_NE(w, nullptr);
+    QStringList offered;
+    QString choice = "Text";
+    w->askDocumentType = [&](const QStringList& types) {
+        offered = types;
+        return choice;
+    };
+    ASSERT_TRUE(w->runCommand(cmd::FileNew));
+    EXPECT_EQ(offered, (QStringList{"Edit", "Text"}));
+    EXPECT_EQ(w->activeDocumentWindow()->kind(), DocumentKind::Demo);
+    EXPECT_EQ(w->menuKind(), MenuKind::Demo);
+    EXPECT_EQ(topLevelTexts(*w), (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
+    EXPECT_FALSE(w->action(cmd::FileSave)->isEnabled());
+
+    choice = "Edit";
+    ASSERT_TRUE(w->runCommand(cmd::FileNew));
+    EXPECT_EQ(w->menuKind(), MenuKind::Layout);
+    choice.clear();
+    EXPECT_FALSE(w->runCommand(cmd::FileNew));
+    EXPECT_EQ(w->documentWindows().size(), 3);
+
+    // With every window closed, the main menu: File, View, Help.
+    for (DocumentWindow* d : w->documentWindows()) d->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->menuKind(), MenuKind::Main);
+    EXPECT_EQ(topLevelTexts(*w), (QStringList{"&File", "&View", "&Help"}));
+    EXPECT_EQ(w->action(cmd::NewLed)->text(), QString::fromStdString(
+                                                  w->state().language.LookUpText("ID_NEW_LED"))
+                                                  .replace("\\t", "\t"));
+}
+
 TEST_F(Desktop, HelpCommandsOpenPagesUnderTheDataFolderAndReportFailures) {
     copyTable("English.ini");
     MainWindow* w = start();
