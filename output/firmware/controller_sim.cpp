@@ -78,11 +78,6 @@ Result<ProcessOutcome> runS51(const fs::path& scratch, const std::string& script
     return outcome;
 }
 
-std::string stepLine(double seconds) {
-    const auto micros = static_cast<long long>(seconds * 1e6);
-    return micros > 0 ? "step " + std::to_string(micros) + "us\n" : std::string();
-}
-
 std::optional<double> lastTotalSeconds(const std::string& output) {
     static const std::regex total(R"(Total time since last reset= *([0-9.eE+-]+) sec)");
     std::optional<double> seconds;
@@ -111,6 +106,35 @@ std::optional<std::size_t> find(const std::vector<std::uint8_t>& memory,
     return std::nullopt;
 }
 
+// Advancing simulated time. ucsim's "step <time>" counts instructions as if
+// each took one machine cycle, so it overshoots by the program's mean cycles
+// per instruction. Our firmware has a clock of its own: timer 0 interrupts
+// every 1026 machine cycles (10/13 ms plus the interrupt's entry), so running
+// to the n-th entry into that interrupt is an exact time. Images without it
+// fall back to stepping.
+class Clock {
+public:
+    explicit Clock(const std::vector<std::uint8_t>& code) {
+        // LJMP at the timer-0 vector
+        if (code[0x0B] == 0x02) tickIsr_ = static_cast<std::size_t>((code[0x0C] << 8) | code[0x0D]);
+    }
+
+    std::string advance(double seconds) const {
+        if (tickIsr_) {
+            const auto ticks = static_cast<long long>(seconds / kTickSeconds + 0.5);
+            if (ticks <= 0) return {};
+            const std::string address = hexAddress(*tickIsr_);
+            return "break " + address + " " + std::to_string(ticks) + "\nrun\nclear " + address + "\n";
+        }
+        const auto micros = static_cast<long long>(seconds * 1e6);
+        return micros > 0 ? "step " + std::to_string(micros) + "us\n" : std::string();
+    }
+
+private:
+    static constexpr double kTickSeconds = 1030.0 * 12.0 / kClockHz;
+    std::optional<std::size_t> tickIsr_;
+};
+
 }  // namespace
 
 Result<SimulationResult> simulateController(const SimulationRequest& request) {
@@ -119,11 +143,12 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
     if (!writeFileAtomically(request.scratch / kImageName, *records)) {
         return Error{"SIM_START", "cannot write into " + request.scratch.string()};
     }
+    const Clock clock(codeMemory(*records));
     std::string script = std::string("file \"") + kImageName + "\"\n";
     double at = 0;
     for (const KeyPress& press : request.keys) {
         if (press.at < at || press.at >= request.seconds) continue;
-        script += stepLine(press.at - at);
+        script += clock.advance(press.at - at);
         switch (press.key) {
         case ControllerKey::Program: break;
         case ControllerKey::Slower: script += "set hw port[1] 0xfb\n"; break;  // P1.2
@@ -133,11 +158,11 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
         // INT1 (P3.3) for pause, INT0 (P3.2) for the others.
         script += press.key == ControllerKey::Pause ? "set hw port[3] 0xf7\n"
                                                     : "set hw port[3] 0xfb\n";
-        script += stepLine(0.005);
+        script += clock.advance(0.005);
         script += "set hw port[3] 0xff\nset hw port[1] 0xff\n";
         at = press.at + 0.005;
     }
-    script += stepLine(request.seconds - at);
+    script += clock.advance(request.seconds - at);
     script += "state\nquit\n";
 
     auto outcome = runS51(request.scratch, script, request.timeLimit);

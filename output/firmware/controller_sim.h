@@ -36,9 +36,10 @@ struct KeyPress {
 struct SimulationRequest {
     std::filesystem::path image;  // Intel hex image; a lamp-count tag at its end is ignored
     std::size_t lamps = 0;        // lamps in each frame
-    // Simulated time to run. ucsim steps by instruction counts, so the run
-    // and the key presses land somewhat later than asked (up to about half
-    // as much again); simulatedSeconds tells the real figure.
+    // Simulated time to run. Our firmware's own timer interrupt measures it
+    // to within a few ms; for other images ucsim steps by instruction counts
+    // and overshoots (up to about half as much again). simulatedSeconds tells
+    // the real figure.
     double seconds = 1.0;
     std::vector<KeyPress> keys;   // in time order
     std::filesystem::path scratch;  // an existing folder the run may write into
