@@ -1,6 +1,7 @@
 // vexolume-cli simulate IMAGE --lamps N --seconds S [--key T]... [--json]:
 // runs a controller image in the ucsim 8052 simulator and prints the DMX
-// frames it sent, one line per frame (slots in hexadecimal), or as JSON.
+// frames it sent, one line per frame (slots in hexadecimal), or as JSON;
+// --timing prints the break and mark after break on the simulated clock.
 
 #include <unistd.h>
 
@@ -26,6 +27,7 @@ struct SimulateOptions {
     std::vector<double> pauses;
     bool json = false;
     bool distinct = false;
+    bool timing = false;
 };
 
 std::string hexSlots(const DmxFrame& frame) {
@@ -54,6 +56,18 @@ int runSimulate(const SimulateOptions& options) {
     request.scratch = scratch;
     request.timeLimit = std::chrono::milliseconds(
         static_cast<long long>(std::max(30.0, options.seconds * 20.0) * 1000));
+    if (options.timing) {
+        auto timing = measureDmxTiming(options.image, scratch, request.timeLimit);
+        fs::remove_all(scratch, ec);
+        if (!timing) {
+            std::cerr << "vexolume-cli: " << timing.error().key << ": " << timing.error().detail << '\n';
+            return 1;
+        }
+        std::cout << "first break after " << timing->firstFrameMillis << " ms\nbreak "
+                  << timing->breakMicros << " us\nmark after break " << timing->markAfterBreakMicros
+                  << " us\n";
+        return 0;
+    }
     auto result = simulateController(request);
     fs::remove_all(scratch, ec);
     if (!result) {
@@ -93,6 +107,8 @@ void addSimulateCommand(CLI::App& app, int& status) {
     cmd->add_option("--pause", options->pauses, "toggle pause (INT1) at this simulated time (s)");
     cmd->add_flag("--distinct", options->distinct, "leave out frames equal to the one before");
     cmd->add_flag("--json", options->json, "print the frames as JSON");
+    cmd->add_flag("--timing", options->timing,
+                  "print the first frame's break and mark after break instead");
     cmd->callback([options, &status] { status = runSimulate(*options); });
 }
 
