@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/report.h"
 #include "effects/effect_json_fields.h"
 #include "engine/compile/compile_effects.h"
 #include "layout/layout_json.h"
@@ -112,10 +113,7 @@ struct CompileOptions {
 
 int runCompile(const CompileOptions& options) {
     auto layout = readLayoutFile(options.file);
-    if (!layout) {
-        std::cerr << "vexolume-cli: " << options.file << ": " << layout.error().describe() << '\n';
-        return 1;
-    }
+    if (!layout) return fail(options.file, layout.error());
     const CompiledEffects compiled = compileEffects(*layout);
     if (options.json) {
         std::cout << json::format(compiledJson(compiled));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/report.h"
 #include "layout/layout_file.h"
 #include "layout/layout_json.h"
 #include "platform/file_io.h"
@@ -24,11 +25,6 @@ std::string lowerExtension(const std::filesystem::path& path) {
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext;
-}
-
-int fail(const std::string& file, const Error& error) {
-    std::cerr << "vexolume-cli: " << file << ": " << error.describe() << '\n';
-    return 1;
 }
 
 int runConvert(const ConvertOptions& options) {

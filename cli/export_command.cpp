@@ -2,16 +2,14 @@
 // controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h.
 
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <string>
 
 #include "cli/command.h"
+#include "cli/report.h"
 #include "engine/compile/compile_effects.h"
-#include "layout/layout_file.h"
 #include "layout/layout_json.h"
 #include "output/cdata/controller_files.h"
-#include "platform/file_io.h"
 
 namespace vx::cli {
 namespace {
@@ -22,18 +20,8 @@ struct ExportOptions {
     std::string format = "1";
 };
 
-int fail(const Error& error) {
-    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe() << '\n';
-    return 1;
-}
-
 int runExport(const ExportOptions& options) {
-    auto bytes = readFileBytes(options.input);
-    if (!bytes) return fail(bytes.error());
-    auto layout = isJsonForm(options.input, *bytes)
-                      ? layoutFromJson(std::string_view(
-                            reinterpret_cast<const char*>(bytes->data()), bytes->size()))
-                      : decodeLayout(*bytes);
+    auto layout = readLayoutFile(options.input);
     if (!layout) return fail(layout.error());
 
     const CompiledEffects compiled = compileEffects(*layout);

@@ -9,11 +9,10 @@
 
 #include "app/language/language_table.h"
 #include "cli/command.h"
-#include "layout/layout_file.h"
+#include "cli/report.h"
 #include "layout/layout_json.h"
 #include "output/firmware/firmware_build.h"
 #include "platform/data_folder.h"
-#include "platform/file_io.h"
 #include "platform/tool_folder.h"
 
 namespace vx::cli {
@@ -25,11 +24,6 @@ struct FirmwareOptions {
     std::string format = "1";
 };
 
-int fail(const Error& error) {
-    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe() << '\n';
-    return 1;
-}
-
 // The English texts of the message keys; the keys themselves when the table
 // cannot be read.
 LanguageTable englishTable() {
@@ -39,12 +33,7 @@ LanguageTable englishTable() {
 }
 
 int runFirmware(const FirmwareOptions& options) {
-    auto bytes = readFileBytes(options.input);
-    if (!bytes) return fail(bytes.error());
-    auto layout = isJsonForm(options.input, *bytes)
-                      ? layoutFromJson(std::string_view(
-                            reinterpret_cast<const char*>(bytes->data()), bytes->size()))
-                      : decodeLayout(*bytes);
+    auto layout = readLayoutFile(options.input);
     if (!layout) return fail(layout.error());
     auto tools = ensureToolFolder();
     if (!tools) return fail(tools.error());

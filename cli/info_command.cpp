@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/report.h"
 #include "effects/effect_json_fields.h"
 #include "layout/layout_json.h"
 
@@ -175,10 +176,7 @@ struct InfoOptions {
 
 int runInfo(const InfoOptions& options) {
     auto layout = readLayoutFile(options.file);
-    if (!layout) {
-        std::cerr << "vexolume-cli: " << options.file << ": " << layout.error().describe() << '\n';
-        return 1;
-    }
+    if (!layout) return fail(options.file, layout.error());
     const auto s = summarise(*layout);
     if (options.json) {
         std::cout << json::format(summaryJson(*layout, s));

@@ -1,15 +1,13 @@
 // vexolume-cli ports FILE [-o DIR]: writes the port table "cport.h".
 
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <string>
 
 #include "cli/command.h"
-#include "layout/layout_file.h"
+#include "cli/report.h"
 #include "layout/layout_json.h"
 #include "layout/port_table.h"
-#include "platform/file_io.h"
 
 namespace vx::cli {
 namespace {
@@ -20,26 +18,10 @@ struct PortsOptions {
 };
 
 int runPorts(const PortsOptions& options) {
-    auto bytes = readFileBytes(options.input);
-    if (!bytes) {
-        std::cerr << "vexolume-cli: " << options.input << ": " << bytes.error().describe() << '\n';
-        return 1;
-    }
-    auto layout = isJsonForm(options.input, *bytes)
-                      ? layoutFromJson(std::string_view(
-                            reinterpret_cast<const char*>(bytes->data()), bytes->size()))
-                      : decodeLayout(*bytes);
-    if (!layout) {
-        std::cerr << "vexolume-cli: " << options.input << ": " << layout.error().describe()
-                  << '\n';
-        return 1;
-    }
+    auto layout = readLayoutFile(options.input);
+    if (!layout) return fail(options.input, layout.error());
     const Status written = writePortTable(layout->lamps, options.folder);
-    if (!written) {
-        std::cerr << "vexolume-cli: " << written.error().key << ": "
-                  << written.error().describe() << '\n';
-        return 1;
-    }
+    if (!written) return fail(written.error());
     return 0;
 }
 
