@@ -7,32 +7,16 @@
 
 #include "layout/layout_file.h"
 #include "platform/file_io.h"
+#include "tests/layout/counting_observer.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir {
-public:
-    TempDir() : path_(fs::temp_directory_path() / ("vx-doc-" + std::to_string(::getpid()))) {
-        fs::create_directories(path_);
-    }
-    ~TempDir() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-struct CountingObserver : LayoutObserver {
-    int calls = 0;
-    LayoutChange last = LayoutChange::Everything;
-    void layoutChanged(LayoutChange change) override {
-        ++calls;
-        last = change;
-    }
-};
+using test::CountingObserver;
+using TempDir = test::TempFolder;
 
 TEST(LayoutDocument, SaveAsNeedsTwoLampsAndUpperCasesTheName) {
     TempDir dir;

@@ -6,6 +6,7 @@
 #include "layout/history/transfer_data_edit.h"
 #include "layout/lamp_editing.h"
 #include "layout/layout_document.h"
+#include "tests/layout/counting_observer.h"
 
 namespace vx {
 namespace {
@@ -31,14 +32,7 @@ void insertThroughDocument(LayoutDocument& doc, std::int32_t x, std::int32_t y,
                                              stroke));
 }
 
-struct CountingObserver : LayoutObserver {
-    int calls = 0;
-    LayoutChange last = LayoutChange::Everything;
-    void layoutChanged(LayoutChange change) override {
-        ++calls;
-        last = change;
-    }
-};
+using test::CountingObserver;
 
 TEST(LampEditing, InsertKeepsNumbersDenseInColumnOrder) {
     auto layout = columnOfTen();

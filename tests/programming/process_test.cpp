@@ -9,30 +9,14 @@
 #include "platform/file_io.h"
 #include "platform/process.h"
 #include "platform/tool_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 
-class Folder {
-public:
-    explicit Folder(const std::string& tag)
-        : path_(fs::temp_directory_path() / ("vx-proc-" + tag + "-" + std::to_string(::getpid()))) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~Folder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using Folder = test::TempFolder;
 
 TEST(Process, RunsInItsFolderWithArgumentsPassedUntouched) {
     Folder dir("run");

@@ -15,6 +15,7 @@
 #include "output/firmware/controller_sim.h"
 #include "output/firmware/firmware_build.h"
 #include "platform/file_io.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
@@ -23,24 +24,7 @@ namespace fs = std::filesystem;
 using Rgb = std::array<std::uint8_t, 3>;
 using LampState = std::vector<Rgb>;  // by lamp number
 
-class Scratch {
-public:
-    explicit Scratch(const std::string& tag)
-        : path_(fs::temp_directory_path() / ("vx-sim-" + tag + "-" + std::to_string(::getpid()))) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    fs::path path() const { return path_; }
-
-private:
-    fs::path path_;
-};
+using Scratch = test::TempFolder;
 
 Rgb rgbOf(ColourWord c) {
     return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),
