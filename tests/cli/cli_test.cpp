@@ -1,16 +1,13 @@
 // Runs vexolume-cli as a user would and checks its output, exit status and files.
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include "tests/cli/run_cli.h"
 
 namespace {
 
@@ -20,55 +17,12 @@ const std::string kSample = VEXOLUME_SOURCE_DIR "/examples/sample.led";
 const std::string kSampleJson = VEXOLUME_TEST_DATA "/layout/sample.json";
 const std::string kTwoLamps = VEXOLUME_TEST_DATA "/layout/two_lamps.led";
 
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void writeText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class CliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("vexolume-cli-test-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path file(const std::string& name) const { return dir_ / name; }
-
-    Outcome run(std::initializer_list<std::string> args) const {
-        std::string command = quoted(VEXOLUME_CLI);
-        for (const auto& a : args) command += " " + quoted(a);
-        command += " >" + quoted(file("stdout").string()) + " 2>" + quoted(file("stderr").string());
-        Outcome r;
-        const int raw = std::system(command.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = readText(file("stdout"));
-        r.err = readText(file("stderr"));
-        return r;
-    }
-
-private:
-    fs::path dir_;
-};
+using vx::test::readText;
+using CliTest = vx::test::CliRunTest;
 
 TEST_F(CliTest, InfoSummarisesTheSample) {
     const auto r = run({"info", kSample});

@@ -1,12 +1,6 @@
 // Runs vexolume-cli timeline and render on the effect-family example.
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -15,57 +9,14 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-namespace {
+#include "tests/cli/run_cli.h"
 
-namespace fs = std::filesystem;
+namespace {
 
 const std::string kFamilies = VEXOLUME_SOURCE_DIR "/examples/families.led";
 
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class PlayCliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("vexolume-play-cli-test-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path file(const std::string& name) const { return dir_ / name; }
-
-    Outcome run(std::initializer_list<std::string> args) const {
-        std::string command = quoted(VEXOLUME_CLI);
-        for (const auto& a : args) command += " " + quoted(a);
-        command += " >" + quoted(file("stdout").string()) + " 2>" + quoted(file("stderr").string());
-        Outcome r;
-        const int raw = std::system(command.c_str());
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.out = readText(file("stdout"));
-        r.err = readText(file("stderr"));
-        return r;
-    }
-
-private:
-    fs::path dir_;
-};
+using PlayCliTest = vx::test::CliRunTest;
+using vx::test::readText;
 
 std::vector<std::string> linesWith(const std::string& text, const std::string& word) {
     std::vector<std::string> out;

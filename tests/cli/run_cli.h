@@ -1,0 +1,49 @@
+#pragma once
+// Runs the built vexolume-cli as a user would, in a fresh folder per test,
+// and collects its exit status and what it printed.
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
+
+namespace vx::test {
+
+inline std::string quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliRunTest : public ::testing::Test {
+protected:
+    std::filesystem::path file(const std::string& name) const { return folder_.path() / name; }
+
+    Outcome run(std::initializer_list<std::string> args) const {
+        std::string command = quoted(VEXOLUME_CLI);
+        for (const auto& a : args) command += " " + quoted(a);
+        command += " >" + quoted(file("stdout").string()) + " 2>" + quoted(file("stderr").string());
+        Outcome r;
+        const int raw = std::system(command.c_str());
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = readText(file("stdout"));
+        r.err = readText(file("stderr"));
+        return r;
+    }
+
+private:
+    TempFolder folder_;
+};
+
+}  // namespace vx::test
