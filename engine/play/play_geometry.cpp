@@ -4,18 +4,6 @@
 
 namespace vx {
 
-LampExtent lampExtent(std::span<const Lamp> lamps) {
-    if (lamps.empty()) return {};
-    LampExtent e{lamps.front().x, lamps.front().y, lamps.front().x, lamps.front().y};
-    for (const Lamp& lamp : lamps) {
-        e.minX = std::min(e.minX, lamp.x);
-        e.minY = std::min(e.minY, lamp.y);
-        e.maxX = std::max(e.maxX, lamp.x);
-        e.maxY = std::max(e.maxY, lamp.y);
-    }
-    return e;
-}
-
 std::int32_t fitCellSize(const LampExtent& extent, std::int32_t width, std::int32_t height) {
     const std::int64_t spreadX = std::int64_t{extent.maxX} - extent.minX;
     const std::int64_t spreadY = std::int64_t{extent.maxY} - extent.minY;

@@ -5,18 +5,11 @@
 #include <cstdint>
 #include <span>
 
-#include "layout/lamp.h"
+#include "layout/lamp_extent.h"
 
 namespace vx {
 
 inline constexpr std::int32_t kMaxCellSize = 20;
-
-struct LampExtent {
-    std::int32_t minX = 0, minY = 0, maxX = 0, maxY = 0;
-};
-
-// Smallest and largest lamp x and y; all zero for no lamps.
-LampExtent lampExtent(std::span<const Lamp> lamps);
 
 // W / x-spread when the lamps spread further in x than in y, else H /
 // y-spread, limited to 20. A layout without extent (one cell) gets 20, and

@@ -1,44 +1,14 @@
 #include "engine/ui/effect_painter.h"
 
-#include <algorithm>
-
 namespace vx {
-namespace {
-
-struct Extent {
-    int minX, maxX, minY, maxY;
-};
-
-Extent extentOf(const std::vector<Lamp>& lamps) {
-    Extent e{lamps.front().x, lamps.front().x, lamps.front().y, lamps.front().y};
-    for (const auto& l : lamps) {
-        e.minX = std::min(e.minX, l.x);
-        e.maxX = std::max(e.maxX, l.x);
-        e.minY = std::min(e.minY, l.y);
-        e.maxY = std::max(e.maxY, l.y);
-    }
-    return e;
-}
-
-}  // namespace
 
 int fittedCellSize(const std::vector<Lamp>& lamps, QSize client) {
-    if (lamps.empty()) return kMaxCellSize;
-    const auto e = extentOf(lamps);
-    const int w = e.maxX - e.minX;
-    const int h = e.maxY - e.minY;
-    int cell = kMaxCellSize;
-    if (h >= w && h > 0) {
-        cell = client.height() / h;
-    } else if (w > 0) {
-        cell = client.width() / w;
-    }
-    return std::clamp(cell, 1, kMaxCellSize);
+    return fitCellSize(lampExtent(lamps), client.width(), client.height());
 }
 
 QPoint cellOffset(const std::vector<Lamp>& lamps, QSize client, int cellSize) {
     if (lamps.empty()) return {};
-    const auto e = extentOf(lamps);
+    const auto e = lampExtent(lamps);
     return {(client.width() - (e.maxX + e.minX) * cellSize) / 2,
             (client.height() - (e.maxY + e.minY) * cellSize) / 2};
 }

@@ -7,11 +7,10 @@
 
 #include <vector>
 
+#include "engine/play/play_geometry.h"
 #include "layout/lamp.h"
 
 namespace vx {
-
-inline constexpr int kMaxCellSize = 20;
 
 // The cell size that fits the lamps into the client area: the client height
 // over the lamps' y extent when they spread at least as far in y as in x,

@@ -5,26 +5,12 @@
 
 #include <algorithm>
 
+#include "layout/lamp_extent.h"
 #include "layout/ports.h"
 #include "layout/ui/colour_word.h"
 
 namespace vx {
 namespace {
-
-struct Extent {
-    std::int32_t minX, maxX, minY, maxY;
-};
-
-Extent extentOf(const std::vector<Lamp>& lamps) {
-    Extent e{lamps.front().x, lamps.front().x, lamps.front().y, lamps.front().y};
-    for (const auto& l : lamps) {
-        e.minX = std::min(e.minX, l.x);
-        e.maxX = std::max(e.maxX, l.x);
-        e.minY = std::min(e.minY, l.y);
-        e.maxY = std::max(e.maxY, l.y);
-    }
-    return e;
-}
 
 void paintGrid(QPainter& painter, QSize client, const LayoutPaintState& state) {
     const QPen minor(QColor(0x40, 0x40, 0x40));
@@ -47,7 +33,7 @@ void paintGrid(QPainter& painter, QSize client, const LayoutPaintState& state) {
 
 int fittedZoom(const std::vector<Lamp>& lamps, QSize client, int current) {
     if (lamps.empty()) return std::min(current, kMaxFittedZoom);
-    const auto e = extentOf(lamps);
+    const auto e = lampExtent(lamps);
     const int w = e.maxX - e.minX;
     const int h = e.maxY - e.minY;
     int zoom = current;
@@ -61,7 +47,7 @@ int fittedZoom(const std::vector<Lamp>& lamps, QSize client, int current) {
 
 QPoint displayOffset(const std::vector<Lamp>& lamps, QSize client, int zoom) {
     if (lamps.empty()) return {};
-    const auto e = extentOf(lamps);
+    const auto e = lampExtent(lamps);
     return {(client.width() - (e.minX + e.maxX) * zoom) / 2,
             (client.height() - (e.minY + e.maxY) * zoom) / 2};
 }
