@@ -2,7 +2,6 @@
 // effects: the compiled modes, the three shared tables and the 32 compiled
 // program groups, exactly as playback and the controller output read them.
 
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -17,24 +16,6 @@ namespace vx::cli {
 namespace {
 
 using json::Json;
-
-// Text as a terminal can show it: control bytes, and every byte of text that
-// is not UTF-8, as \xNN.
-std::string printable(const std::string& bytes) {
-    const bool utf8 = json::isValidUtf8(bytes);
-    std::string out;
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 || b == 0x7F || (b >= 0x80 && !utf8)) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", b);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
 
 Json modeJson(std::size_t index, const Mode& m) {
     return Json{{"index", index},

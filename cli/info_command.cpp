@@ -1,7 +1,6 @@
 // vexolume-cli info FILE [--json]: what a layout holds, in brief.
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -71,24 +70,6 @@ Summary summarise(const LampLayout& layout) {
 std::size_t nonEmpty(const std::vector<UintList>& lists) {
     return static_cast<std::size_t>(
         std::count_if(lists.begin(), lists.end(), [](const UintList& l) { return !l.empty(); }));
-}
-
-// Text as the terminal can show it: bytes that are not UTF-8, and control
-// characters, as \xNN.
-std::string printable(const std::string& bytes) {
-    const bool utf8 = json::isValidUtf8(bytes);
-    std::string out;
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 || b == 0x7F || (b >= 0x80 && !utf8)) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\x%02X", b);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out;
 }
 
 Json summaryJson(const LampLayout& layout, const Summary& s) {

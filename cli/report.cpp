@@ -1,6 +1,9 @@
 #include "cli/report.h"
 
+#include <cstdio>
 #include <iostream>
+
+#include "effects/effect_json_fields.h"
 
 namespace vx::cli {
 
@@ -10,5 +13,21 @@ int fail(const std::string& subject, const Error& error) {
 }
 
 int fail(const Error& error) { return fail(error.key, error); }
+
+std::string printable(const std::string& bytes) {
+    const bool utf8 = json::isValidUtf8(bytes);
+    std::string out;
+    for (const char ch : bytes) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x20 || b == 0x7F || (b >= 0x80 && !utf8)) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02X", b);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
 
 }  // namespace vx::cli

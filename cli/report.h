@@ -1,5 +1,6 @@
 #pragma once
-// How the vexolume-cli commands report a failure on standard error.
+// What the vexolume-cli commands share for writing to the terminal: failure
+// reports on standard error and text made printable.
 
 #include <string>
 
@@ -11,5 +12,9 @@ namespace vx::cli {
 int fail(const std::string& subject, const Error& error);
 // The same with the error's key as the subject.
 int fail(const Error& error);
+
+// Text as a terminal can show it: control bytes, and every byte of text that
+// is not UTF-8, as \xNN.
+std::string printable(const std::string& bytes);
 
 }  // namespace vx::cli
