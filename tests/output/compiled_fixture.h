@@ -7,7 +7,7 @@
 
 namespace vx::test {
 
-struct ModeSpec {
+struct ModeFields {
     std::string kind;
     std::int32_t code = 0;
     std::int32_t lampList = -1;
@@ -19,7 +19,7 @@ struct ModeSpec {
     UintList colours = {};
 };
 
-inline Mode compiledMode(const ModeSpec& s) {
+inline Mode compiledMode(const ModeFields& s) {
     Mode m = createMode(s.kind);
     m.kindCode = s.code;
     m.lampListIndex = s.lampList;
@@ -33,8 +33,8 @@ inline Mode compiledMode(const ModeSpec& s) {
 }
 
 // Adds a mode to the compiled list and returns its position.
-inline std::size_t addMode(CompiledEffects& compiled, const ModeSpec& spec) {
-    compiled.modes.push_back(compiledMode(spec));
+inline std::size_t addMode(CompiledEffects& compiled, const ModeFields& fields) {
+    compiled.modes.push_back(compiledMode(fields));
     return compiled.modes.size() - 1;
 }
 
