@@ -16,4 +16,6 @@ void addFirmwareCommand(CLI::App& app, int& status);
 void addSimulateCommand(CLI::App& app, int& status);
 void addTimelineCommand(CLI::App& app, int& status);
 void addRenderCommand(CLI::App& app, int& status);
+void addScanCommand(CLI::App& app, int& status);
+void addWizardCommand(CLI::App& app, int& status);
 }  // namespace vx::cli

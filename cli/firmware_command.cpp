@@ -24,14 +24,6 @@ struct FirmwareOptions {
     std::string format = "1";
 };
 
-// The English texts of the message keys; the keys themselves when the table
-// cannot be read.
-LanguageTable englishTable() {
-    const auto folder = findDataFolder(FolderEnvironment::fromProcess());
-    auto table = LanguageTable::load(folder / "Mullanguage" / "English.ini");
-    return table ? *table : LanguageTable{};
-}
-
 int runFirmware(const FirmwareOptions& options) {
     auto layout = readLayoutFile(options.input);
     if (!layout) return fail(layout.error());

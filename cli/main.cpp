@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     vx::cli::addSimulateCommand(app, status);
     vx::cli::addTimelineCommand(app, status);
     vx::cli::addRenderCommand(app, status);
+    vx::cli::addScanCommand(app, status);
+    vx::cli::addWizardCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "effects/effect_json_fields.h"
+#include "platform/data_folder.h"
 
 namespace vx::cli {
 
@@ -28,6 +29,12 @@ std::string printable(const std::string& bytes) {
         }
     }
     return out;
+}
+
+LanguageTable englishTable() {
+    const auto folder = findDataFolder(FolderEnvironment::fromProcess());
+    auto table = LanguageTable::load(folder / "Mullanguage" / "English.ini");
+    return table ? *table : LanguageTable{};
 }
 
 }  // namespace vx::cli

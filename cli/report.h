@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/language/language_table.h"
 #include "base/result.h"
 
 namespace vx::cli {
@@ -16,5 +17,9 @@ int fail(const Error& error);
 // Text as a terminal can show it: control bytes, and every byte of text that
 // is not UTF-8, as \xNN.
 std::string printable(const std::string& bytes);
+
+// The English language table, for texts a command prints; an empty table
+// (every text empty) when it cannot be read.
+LanguageTable englishTable();
 
 }  // namespace vx::cli

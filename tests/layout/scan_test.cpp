@@ -1,0 +1,226 @@
+// The picture scan: settings and their refusals, the lattice, the tolerance
+// rule, and a scan of the committed photo of a lamp wall.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+#include "layout/picture/picture_decoder.h"
+#include "layout/picture/picture_scaling.h"
+#include "layout/scan/lattice_scan.h"
+#include "layout/scan/scan_settings.h"
+
+namespace vx {
+namespace {
+
+Picture filled(std::int32_t w, std::int32_t h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    Picture p(w, h);
+    for (std::size_t i = 0; i < p.rgb.size(); i += 3) {
+        p.rgb[i] = r;
+        p.rgb[i + 1] = g;
+        p.rgb[i + 2] = b;
+    }
+    return p;
+}
+
+void setPixel(Picture& p, std::int32_t x, std::int32_t y, std::uint8_t r, std::uint8_t g,
+              std::uint8_t b) {
+    const auto o = p.offset(x, y);
+    p.rgb[o] = r;
+    p.rgb[o + 1] = g;
+    p.rgb[o + 2] = b;
+}
+
+TEST(ScanLattice, DefaultSettingsGivePitch512And125By85Cells) {
+    LampLayout layout;
+    prepareScan(layout);
+    EXPECT_DOUBLE_EQ(layout.lampPitch, 5.12);
+    EXPECT_EQ(latticeSize(layout.scanScope, layout.lampPitch), (LatticeSize{125, 85}));
+}
+
+TEST(ScanLattice, PitchesWithoutCellsAndTheGridLimit) {
+    const ScanScope scope;
+    EXPECT_TRUE(std::isinf(scanPitch(scope, 0.0f, 40.0f)));  // object size 0
+    EXPECT_EQ(latticeSize(scope, scanPitch(scope, 0.0f, 40.0f)), (LatticeSize{0, 0}));
+    EXPECT_EQ(latticeSize(scope, -5.0), (LatticeSize{0, 0}));
+    EXPECT_EQ(latticeSize(scope, std::numeric_limits<double>::quiet_NaN()), (LatticeSize{0, 0}));
+    // 640 / 0.5 = 1280 columns: the lamp grid holds 500.
+    EXPECT_EQ(latticeSize(scope, 0.5), (LatticeSize{500, 500}));
+}
+
+TEST(ScanTolerance, AChannelExactlyAtTheToleranceIsBackgroundOneMoreIsALamp) {
+    const ColourWord back = 0x00646464;  // 100, 100, 100
+    EXPECT_TRUE(isBackground(0x0064646E, back, 10));   // red 110
+    EXPECT_FALSE(isBackground(0x0064646F, back, 10));  // red 111
+    EXPECT_TRUE(isBackground(0x005A6464, back, 10));   // blue 90
+    EXPECT_FALSE(isBackground(0x00596464, back, 10));  // blue 89
+    EXPECT_FALSE(isBackground(0x00646F64, back, 10));  // green 111
+    // The empty-lattice tolerance takes every colour for background.
+    EXPECT_TRUE(isBackground(0x00FFFFFF, 0, kEmptyLatticeTolerance));
+
+    // The same rule decides what the lattice scan keeps.
+    LampLayout layout;
+    layout.scanScope = {0, 0, 20, 10};
+    layout.lampPitch = 10.0;
+    layout.backColour = back;
+    layout.colourTolerance = 10;
+    Picture shown = filled(30, 20, 100, 100, 100);
+    setPixel(shown, 0, 0, 110, 100, 100);
+    setPixel(shown, 10, 0, 111, 100, 100);
+    const auto lamps = latticeScan(shown, layout);
+    ASSERT_EQ(lamps.size(), 1u);
+    EXPECT_EQ(lamps[0], Lamp::made(1, 0, 0, 10));
+}
+
+TEST(ScanLattice, LampsAreNumberedInColumnOrderAtTruncatedSamplePoints) {
+    LampLayout layout;
+    layout.scanScope = {2, 3, 32, 33};
+    layout.lampPitch = 7.5;  // 4 x 4 cells, samples at 2, 9, 17, 24 and 3, 10, 18, 25
+    layout.backColour = 0;
+    layout.colourTolerance = 20;
+    Picture shown = filled(40, 40, 0, 0, 0);
+    setPixel(shown, 17, 3, 200, 0, 0);   // column 2, row 0
+    setPixel(shown, 9, 25, 0, 200, 0);   // column 1, row 3
+    setPixel(shown, 9, 10, 0, 0, 200);   // column 1, row 1
+    setPixel(shown, 10, 10, 255, 255, 255);  // between samples: never read
+    const auto lamps = latticeScan(shown, layout);
+    ASSERT_EQ(lamps.size(), 3u);
+    EXPECT_EQ(lamps[0], Lamp::made(1, 1, 0, 7));
+    EXPECT_EQ(lamps[1], Lamp::made(1, 3, 1, 7));
+    EXPECT_EQ(lamps[2], Lamp::made(2, 0, 2, 7));
+
+    // Samples beyond the shown picture count as background.
+    layout.scanScope = {0, 0, 100, 100};
+    layout.lampPitch = 10.0;
+    EXPECT_EQ(latticeScan(filled(25, 25, 255, 255, 255), layout).size(), 9u);
+}
+
+TEST(ScanSettings, LampSizeMustLieStrictlyBetween1And1000AndToleranceIn1To254) {
+    LampLayout layout;
+    const auto with = [&](double lamp, std::int64_t tolerance) {
+        return acceptScanSettings(layout, ScanSettingsEntry{1234.0, lamp, tolerance});
+    };
+    for (const double refused : {1.0, 1000.0, 0.0, -3.0}) {
+        const auto out = with(refused, 30);
+        EXPECT_EQ(out.lampSize, 40.0f) << refused;
+        ASSERT_EQ(out.refusals.size(), 1u);
+        EXPECT_EQ(out.refusals[0], "EDITIMGVIEW_ONSCANSETOTHER_PIT");
+        EXPECT_EQ(out.objectSize, 1234.0f);  // still taken
+        EXPECT_EQ(out.colourTolerance, 30);
+    }
+    EXPECT_EQ(with(1.01, 30).lampSize, 1.01f);
+    EXPECT_TRUE(with(1.01, 30).refusals.empty());
+    EXPECT_EQ(with(999.9, 30).lampSize, 999.9f);
+    for (const std::int64_t refused : {0, 255}) {
+        const auto out = with(50.0, refused);
+        EXPECT_EQ(out.colourTolerance, 25);
+        ASSERT_EQ(out.refusals.size(), 1u);
+        EXPECT_EQ(out.refusals[0], "EDITIMGVIEW_ONSCANSETOTHER_PITV");
+        EXPECT_EQ(out.lampSize, 50.0f);
+    }
+    EXPECT_EQ(with(50.0, 1).colourTolerance, 1);
+    EXPECT_EQ(with(50.0, 254).colourTolerance, 254);
+    const auto both = with(1000.0, 0);
+    EXPECT_EQ(both.refusals, (std::vector<std::string>{"EDITIMGVIEW_ONSCANSETOTHER_PIT",
+                                                       "EDITIMGVIEW_ONSCANSETOTHER_PITV"}));
+    // An object size of 0 is taken; the pitch is then infinite.
+    auto zero = acceptScanSettings(layout, ScanSettingsEntry{0.0, 40.0, 25});
+    EXPECT_TRUE(zero.refusals.empty());
+    storeScanSettings(layout, zero);
+    prepareScan(layout);
+    EXPECT_TRUE(std::isinf(layout.lampPitch));
+    EXPECT_TRUE(latticeScan(filled(700, 500, 255, 0, 0), layout).empty());
+}
+
+TEST(ScanSettings, ScopeDraggedAnyWayIsStoredNormalised) {
+    EXPECT_EQ(normalisedScope(300, 200, 10, 20), (ScanScope{10, 20, 300, 200}));
+    EXPECT_EQ(normalisedScope(10, 200, 300, 20), (ScanScope{10, 20, 300, 200}));
+}
+
+TEST(ScanPicture, FitFactorAndBoxScalingAreExact) {
+    EXPECT_EQ(fitFactor(800, 600, {640, 480}), 0.8f);
+    EXPECT_EQ(fitFactor(1000, 100, {500, 500}), 0.5f);
+    EXPECT_EQ(fitFactor(0, 100, {500, 500}), 0.0f);
+    EXPECT_EQ(shownExtent(800, 0.8f), 640);
+
+    // 4 x 2 to 2 x 1: each target pixel averages a 2 x 2 block.
+    Picture p(4, 2);
+    const std::uint8_t values[] = {0, 100, 200, 255, 50, 150, 0, 1};
+    for (std::int32_t i = 0; i < 8; ++i) setPixel(p, i % 4, i / 4, values[i], 0, 9);
+    const Picture half = scalePicture(p, 2, 1);
+    ASSERT_EQ(half.width, 2);
+    EXPECT_EQ(half.colourAt(0, 0), 0x00090000u | 75u);   // (0 + 100 + 50 + 150) / 4
+    EXPECT_EQ(half.colourAt(1, 0), 0x00090000u | 114u);  // (200 + 255 + 0 + 1) / 4
+    // Growing keeps a plain picture plain.
+    const Picture grown = scalePicture(filled(1, 1, 7, 8, 9), 3, 3);
+    EXPECT_EQ(grown, filled(3, 3, 7, 8, 9));
+    // Open Image takes pixel (10, 10) and the shown extent less 20 on the right.
+    LampLayout layout;
+    Picture shown = filled(640, 480, 20, 30, 40);
+    takeShownPicture(layout, shown, 800, 600, 0.8f);
+    EXPECT_EQ(layout.backColour, 0x00281E14u);
+    EXPECT_EQ(layout.scanScope, (ScanScope{1, 1, 620, 480}));
+}
+
+TEST(ScanPicture, DecodingRefusesWhatIsNoPicture) {
+    const std::uint8_t junk[] = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'};
+    const auto bad = decodePicture(junk);
+    ASSERT_FALSE(bad.ok());
+    EXPECT_EQ(bad.error().key, "ERR_PICTURE_FORMAT");
+    EXPECT_FALSE(decodePicture({}).ok());
+
+    // A 2 x 1 24-bit BMP: blue-green-red bytes, rows padded to 4 bytes.
+    const std::uint8_t bmp[] = {
+        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
+        40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 8, 0, 0, 0,
+        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        30, 20, 10, 255, 0, 128, 0, 0};
+    const auto decoded = decodePicture(bmp);
+    ASSERT_TRUE(decoded.ok()) << decoded.error().describe();
+    EXPECT_EQ(decoded->width, 2);
+    EXPECT_EQ(decoded->colourAt(0, 0), 0x001E140Au);
+    EXPECT_EQ(decoded->colourAt(1, 0), 0x00FF0080u);
+}
+
+TEST(ScanPicture, ThePhotoOfALampWallScansToItsLamps) {
+    const auto picture = readPicture(std::filesystem::path(VEXOLUME_TEST_DATA) / "scan/lamp_wall.jpg");
+    ASSERT_TRUE(picture.ok()) << picture.error().describe();
+    ASSERT_EQ(picture->width, 800);
+    ASSERT_EQ(picture->height, 600);
+
+    LampLayout layout;
+    const ViewSize view{640, 480};
+    const float f = fitFactor(picture->width, picture->height, view);
+    const Picture shown = fitPicture(*picture, view);
+    takeShownPicture(layout, shown, picture->width, picture->height, f);
+    layout.scanScope = normalisedScope(620, 424, 60, 64);
+    storeScanSettings(layout, acceptScanSettings(layout, ScanSettingsEntry{1400.0, 100.0, 40}));
+    prepareScan(layout);
+    EXPECT_DOUBLE_EQ(layout.lampPitch, 40.0);
+    const auto lamps = latticeScan(shown, layout);
+
+    // 14 x 9 places, the top-right 2 x 2 corner cut away, one dead lamp, and
+    // the reflection in the corner taken for a lamp.
+    ASSERT_EQ(lamps.size(), 14u * 9u - 4u - 1u + 1u);
+    const auto at = [&](std::int32_t x, std::int32_t y) {
+        for (const auto& l : lamps) {
+            if (l.x == x && l.y == y) return true;
+        }
+        return false;
+    };
+    EXPECT_FALSE(at(5, 4));
+    EXPECT_TRUE(at(13, 0));
+    EXPECT_FALSE(at(12, 0));
+    EXPECT_FALSE(at(13, 1));
+    for (std::size_t i = 0; i < lamps.size(); ++i) {
+        EXPECT_EQ(lamps[i].number, static_cast<std::int32_t>(i));
+        if (i > 0) {
+            EXPECT_LT(lamps[i - 1].x * 9 + lamps[i - 1].y, lamps[i].x * 9 + lamps[i].y);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vx
