@@ -1,0 +1,54 @@
+// Scanning a 4000 x 3000 photo of a lamp wall (80 x 60 lamps): fitting it to
+// a 1600 x 1200 view, then the lattice scan of the shown picture.
+
+#include <benchmark/benchmark.h>
+
+#include "examples/lamp_wall.h"
+#include "layout/picture/picture_scaling.h"
+#include "layout/scan/lattice_scan.h"
+
+namespace vx {
+namespace {
+
+constexpr ViewSize kView{1600, 1200};
+
+const Picture& largeWall() {
+    static const Picture picture = makeLampWall(
+        LampWallPlan{4000, 3000, 80, 60, 25.0, 25.0, 50.0, 14.0, 7});
+    return picture;
+}
+
+// Scope and sizes that put one lattice cell on each lamp of the shown picture.
+LampLayout scanSettings() {
+    LampLayout layout;
+    layout.backColour = 0x00201C22;
+    layout.colourTolerance = 40;
+    layout.scanScope = {10, 10, 1610, 1210};  // 80 x 60 cells of 20 pels
+    layout.objectSize = 8000.0f;
+    layout.lampSize = 100.0f;
+    prepareScan(layout);
+    return layout;
+}
+
+void BM_FitPicture4000x3000(benchmark::State& state) {
+    const Picture& picture = largeWall();
+    for (auto _ : state) benchmark::DoNotOptimize(fitPicture(picture, kView));
+    state.SetItemsProcessed(state.iterations() * picture.width * picture.height);
+}
+BENCHMARK(BM_FitPicture4000x3000)->Unit(benchmark::kMillisecond);
+
+void BM_ScanPicture4000x3000(benchmark::State& state) {
+    const Picture& picture = largeWall();
+    const LampLayout layout = scanSettings();
+    std::size_t lamps = 0;
+    for (auto _ : state) {
+        const Picture shown = fitPicture(picture, kView);
+        lamps = latticeScan(shown, layout).size();
+        benchmark::DoNotOptimize(lamps);
+    }
+    state.counters["lamps"] = static_cast<double>(lamps);
+}
+BENCHMARK(BM_ScanPicture4000x3000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vx
