@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <limits>
 
+#include "layout/history/apply_scan_edit.h"
+#include "layout/layout_document.h"
 #include "layout/picture/picture_decoder.h"
 #include "layout/picture/picture_scaling.h"
 #include "layout/scan/lattice_scan.h"
@@ -220,6 +222,31 @@ TEST(ScanPicture, ThePhotoOfALampWallScansToItsLamps) {
             EXPECT_LT(lamps[i - 1].x * 9 + lamps[i - 1].y, lamps[i].x * 9 + lamps[i].y);
         }
     }
+}
+
+TEST(ScanEdit, AScanIsOneStepThatUndoesToTheSettingsAndLampsBefore) {
+    LampLayout start;
+    start.lamps = {Lamp::made(40, 40, 0, 8)};
+    LayoutDocument doc(start);
+    LampLayout scanned = start;
+    scanned.scanScope = {0, 0, 20, 10};
+    scanned.backColour = 0x00646464;
+    scanned.colourTolerance = 10;
+    prepareScan(scanned);
+    Picture shown = filled(30, 20, 255, 255, 255);
+    const auto found = latticeScan(shown, scanned);
+    ASSERT_FALSE(found.empty());
+
+    doc.apply(std::make_unique<ApplyScanEdit>(ScanSettingsRecord::of(scanned), found));
+    EXPECT_EQ(doc.layout().lamps.size(), 1 + found.size());
+    EXPECT_EQ(ScanSettingsRecord::of(doc.layout()), ScanSettingsRecord::of(scanned));
+    EXPECT_TRUE(doc.isModified());
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(doc.layout(), start);
+    EXPECT_FALSE(doc.isModified());
+    ASSERT_TRUE(doc.redo());
+    EXPECT_EQ(doc.layout().lamps.back(), found.back());
+    EXPECT_EQ(doc.layout().lampPitch, scanned.lampPitch);
 }
 
 }  // namespace

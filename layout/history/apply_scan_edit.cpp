@@ -1,0 +1,34 @@
+#include "layout/history/apply_scan_edit.h"
+
+namespace vx {
+
+ScanSettingsRecord ScanSettingsRecord::of(const LampLayout& layout) {
+    return {layout.backColour,      layout.scanScope,       layout.objectSize,
+            layout.lampSize,        layout.colourTolerance, layout.lampPitch};
+}
+
+void ScanSettingsRecord::storeIn(LampLayout& layout) const {
+    layout.backColour = backColour;
+    layout.scanScope = scanScope;
+    layout.objectSize = objectSize;
+    layout.lampSize = lampSize;
+    layout.colourTolerance = colourTolerance;
+    layout.lampPitch = lampPitch;
+}
+
+ApplyScanEdit::ApplyScanEdit(ScanSettingsRecord settings, std::vector<Lamp> found)
+    : settings_(settings), found_(std::move(found)) {}
+
+void ApplyScanEdit::redo(LampLayout& layout) {
+    before_ = ScanSettingsRecord::of(layout);
+    lampsBefore_ = layout.lamps.size();
+    settings_.storeIn(layout);
+    layout.lamps.insert(layout.lamps.end(), found_.begin(), found_.end());
+}
+
+void ApplyScanEdit::undo(LampLayout& layout) {
+    layout.lamps.resize(lampsBefore_);
+    before_.storeIn(layout);
+}
+
+}  // namespace vx
