@@ -140,8 +140,10 @@ void WizardShapePage::showShape() {
         const QSignalBlocker quiet(box);
         box->setValue(value);
     }
-    const QSignalBlocker quiet(fill_);
+    const QSignalBlocker quietFill(fill_);
     fill_->setChecked(s.fill);
+    const QSignalBlocker quietPort(port_);
+    port_->setCurrentIndex(s.port - 1);
     total_->setText(QString::number(session_.total()));
 }
 
