@@ -13,6 +13,7 @@
 #include "layout/picture/picture_scaling.h"
 #include "layout/scan/lattice_scan.h"
 #include "layout/scan/scan_settings.h"
+#include "layout/scan/scan_view_state.h"
 
 namespace vx {
 namespace {
@@ -247,6 +248,39 @@ TEST(ScanEdit, AScanIsOneStepThatUndoesToTheSettingsAndLampsBefore) {
     ASSERT_TRUE(doc.redo());
     EXPECT_EQ(doc.layout().lamps.back(), found.back());
     EXPECT_EQ(doc.layout().lampPitch, scanned.lampPitch);
+}
+
+TEST(ScanView, ScopeDragBackColourAndTheOnceOnlyScan) {
+    ScanViewState view;
+    EXPECT_FALSE(view.press(5, 5));  // not armed: an ordinary press
+    view.armScope();
+    ASSERT_TRUE(view.press(300, 200));
+    EXPECT_TRUE(view.scopeDragging());
+    EXPECT_EQ(view.release(10, 20), (ScanScope{10, 20, 300, 200}));
+    EXPECT_FALSE(view.release(1, 1));
+
+    Picture shown = filled(40, 40, 0, 0, 0);
+    setPixel(shown, 12, 13, 1, 2, 3);
+    EXPECT_FALSE(view.doubleClick(12, 13, shown));
+    view.armBackColour();
+    EXPECT_EQ(view.doubleClick(12, 13, shown), ColourWord{0x030201});
+    EXPECT_FALSE(view.pickingBackColour());
+
+    LampLayout layout;
+    const auto settings = view.startScan(layout);
+    ASSERT_TRUE(settings);
+    EXPECT_DOUBLE_EQ(settings->lampPitch, 5.12);
+    EXPECT_FALSE(view.startScan(layout));  // once per view, silently
+    view.armScope();
+    EXPECT_FALSE(view.scopeArmed());
+    EXPECT_TRUE(view.pictureShown());
+    (void)view.finishScan(shown, *settings);
+    EXPECT_FALSE(view.pictureShown());
+
+    // The empty lattice runs after a scan too, and finds nothing.
+    const auto empty = view.startEmptyLattice(layout);
+    EXPECT_EQ(empty.colourTolerance, kEmptyLatticeTolerance);
+    EXPECT_TRUE(view.finishScan(filled(700, 500, 255, 255, 255), empty).empty());
 }
 
 }  // namespace

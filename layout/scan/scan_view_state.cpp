@@ -1,0 +1,55 @@
+#include "layout/scan/scan_view_state.h"
+
+#include "layout/scan/lattice_scan.h"
+#include "layout/scan/scan_settings.h"
+
+namespace vx {
+
+bool ScanViewState::press(std::int32_t x, std::int32_t y) {
+    if (!scopeArmed_) return false;
+    scopeArmed_ = false;
+    scopeDragging_ = true;
+    pressX_ = x;
+    pressY_ = y;
+    return true;
+}
+
+std::optional<ScanScope> ScanViewState::release(std::int32_t x, std::int32_t y) {
+    if (!scopeDragging_) return std::nullopt;
+    scopeDragging_ = false;
+    return normalisedScope(pressX_, pressY_, x, y);
+}
+
+std::optional<ColourWord> ScanViewState::doubleClick(std::int32_t x, std::int32_t y,
+                                                     const Picture& shown) {
+    if (!pickBackColour_) return std::nullopt;
+    pickBackColour_ = false;
+    return shown.contains(x, y) ? shown.colourAt(x, y) : ColourWord{0};
+}
+
+std::optional<ScanSettingsRecord> ScanViewState::startScan(const LampLayout& layout) {
+    if (!scanAllowed_) return std::nullopt;
+    scanAllowed_ = false;
+    scopeAllowed_ = false;
+    scopeArmed_ = false;
+    ScanSettingsRecord settings = ScanSettingsRecord::of(layout);
+    settings.lampPitch = scanPitch(settings.scanScope, settings.objectSize, settings.lampSize);
+    return settings;
+}
+
+ScanSettingsRecord ScanViewState::startEmptyLattice(const LampLayout& layout) {
+    ScanSettingsRecord settings = ScanSettingsRecord::of(layout);
+    settings.colourTolerance = kEmptyLatticeTolerance;
+    settings.lampPitch = scanPitch(settings.scanScope, settings.objectSize, settings.lampSize);
+    return settings;
+}
+
+std::vector<Lamp> ScanViewState::finishScan(const Picture& shown,
+                                            const ScanSettingsRecord& settings) {
+    LampLayout scanned;
+    settings.storeIn(scanned);
+    pictureShown_ = false;
+    return latticeScan(shown, scanned);
+}
+
+}  // namespace vx
