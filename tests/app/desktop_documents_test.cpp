@@ -159,11 +159,16 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
     EXPECT_TRUE(document->isModified());
     EXPECT_TRUE(layoutWindow->isWindowModified());
     EXPECT_EQ(document->history().count(), 2u);  // the transfer and the stroke
+    // Undo and Redo name the step they would take, as the history moves.
+    EXPECT_EQ(w->action(cmd::EditUndo)->text(), QStringLiteral("&Undo Insert Lamp\tCtrl+Z"));
+    EXPECT_EQ(w->action(cmd::EditRedo)->text(), QStringLiteral("&Redo\tCtrl+Y"));
 
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     EXPECT_EQ(document->layout().lamps, before);
     EXPECT_FALSE(document->isModified());
     EXPECT_FALSE(layoutWindow->isWindowModified());
+    EXPECT_EQ(w->action(cmd::EditUndo)->text(), QStringLiteral("&Undo Transfer Data\tCtrl+Z"));
+    EXPECT_EQ(w->action(cmd::EditRedo)->text(), QStringLiteral("&Redo Insert Lamp\tCtrl+Y"));
     ASSERT_TRUE(w->runCommand(cmd::EditRedo));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
 
@@ -177,6 +182,10 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 2);
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
+
+    // A command with no handler stays disabled and does not run.
+    EXPECT_FALSE(w->action(cmd::PortEdit)->isEnabled());
+    EXPECT_FALSE(w->runCommand(cmd::PortEdit));
 }
 
 TEST_F(Documents, ADamagedFileShowsTheLoaderMessageAndOpensNothing) {
