@@ -33,7 +33,7 @@ public:
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Everything; }
     std::string_view textKey() const override { return "ID_EDIT_SCAN"; }
-    std::size_t sizeInBytes() const { return sizeof(*this) + found_.size() * sizeof(Lamp); }
+    std::size_t sizeInBytes() const override { return sizeof(*this) + found_.size() * sizeof(Lamp); }
 
 private:
     ScanSettingsRecord settings_;
