@@ -16,8 +16,9 @@ void ScanSettingsRecord::storeIn(LampLayout& layout) const {
     layout.lampPitch = lampPitch;
 }
 
-ApplyScanEdit::ApplyScanEdit(ScanSettingsRecord settings, std::vector<Lamp> found)
-    : settings_(settings), found_(std::move(found)) {}
+ApplyScanEdit::ApplyScanEdit(ScanSettingsRecord settings, std::vector<Lamp> found,
+                             std::string_view textKey)
+    : settings_(settings), found_(std::move(found)), textKey_(textKey) {}
 
 void ApplyScanEdit::redo(LampLayout& layout) {
     before_ = ScanSettingsRecord::of(layout);

@@ -27,12 +27,15 @@ struct ScanSettingsRecord {
 
 class ApplyScanEdit : public Edit {
 public:
-    ApplyScanEdit(ScanSettingsRecord settings, std::vector<Lamp> found);
+    // `textKey` names the step: the Scan command, or the settings dialog
+    // when no lamps come with it.
+    ApplyScanEdit(ScanSettingsRecord settings, std::vector<Lamp> found,
+                  std::string_view textKey = "ID_EDIT_SCAN");
 
     void redo(LampLayout& layout) override;
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Everything; }
-    std::string_view textKey() const override { return "ID_EDIT_SCAN"; }
+    std::string_view textKey() const override { return textKey_; }
     std::size_t sizeInBytes() const override { return sizeof(*this) + found_.size() * sizeof(Lamp); }
 
 private:
@@ -40,6 +43,7 @@ private:
     ScanSettingsRecord before_;
     std::vector<Lamp> found_;
     std::size_t lampsBefore_ = 0;
+    std::string_view textKey_;
 };
 
 }  // namespace vx

@@ -6,6 +6,7 @@
 
 #include "layout/history/delete_lamp_edit.h"
 #include "layout/history/insert_lamp_edit.h"
+#include "layout/history/wire_port_edit.h"
 
 namespace vx {
 
@@ -41,19 +42,29 @@ void LayoutView::setGridShown(bool shown) {
 void LayoutView::setInsertMode() {
     insertMode_ = true;
     deleteMode_ = false;
-    viewport()->update();
+    setPortState(chooseOperation(portState_, PortOperation::None));
 }
 
 void LayoutView::setDeleteMode() {
     deleteMode_ = true;
     insertMode_ = false;
-    viewport()->update();
+    // Deleting a lamp takes it out of its port's chain first.
+    setPortState(chooseOperation(portState_, PortOperation::Remove));
 }
 
 void LayoutView::endModes() {
     insertMode_ = false;
     deleteMode_ = false;
+    setPortState(chooseOperation(portState_, PortOperation::None));
+}
+
+void LayoutView::setPortState(const PortEditState& state) {
+    // Choosing a port operation ends the lamp modes; Delete Lamp keeps its own.
+    if (state.operation != PortOperation::None && !deleteMode_) insertMode_ = false;
+    if (state.operation != PortOperation::Remove) deleteMode_ = false;
+    portState_ = state;
     viewport()->update();
+    Q_EMIT portStateChanged(portState_);
 }
 
 void LayoutView::layoutChanged(LayoutChange change) {
@@ -78,7 +89,7 @@ void LayoutView::paintOn(QPainter& painter, QSize client) {
         zoomFitted_ = true;
         Q_EMIT zoomChanged(state_.zoom);
     }
-    state_.cellAligned = insertMode_ || deleteMode_;
+    state_.cellAligned = insertMode_ || deleteMode_ || portState_.operation != PortOperation::None;
     paintLayout(painter, document_->layout(), client, state_);
 }
 
@@ -96,7 +107,8 @@ QImage LayoutView::render() {
 }
 
 void LayoutView::editAt(QPoint pos, bool dragging) {
-    if (!insertMode_ && !deleteMode_) return;
+    const bool wiring = !insertMode_ && !deleteMode_ && portState_.operation != PortOperation::None;
+    if (!insertMode_ && !deleteMode_ && !wiring) return;
     const int z = state_.zoom;
     // Integer division as the click rule has it; only a drag leaves the
     // window far enough to reach a negative cell.
@@ -110,6 +122,17 @@ void LayoutView::editAt(QPoint pos, bool dragging) {
         return;
     }
     const LatticeCell cell{cx, cy};
+    if (wiring) {
+        const PortEditState before = portState_;
+        if (document_->apply(std::make_unique<WirePortEdit>(cell, portState_, stroke_))) {
+            // The step that took the click (it may have merged into the
+            // drag's step) says where the chain goes on.
+            const auto* run = dynamic_cast<const WirePortEdit*>(document_->history().nextUndo());
+            if (run != nullptr) portState_ = run->stateAfter();
+            if (!(portState_ == before)) Q_EMIT portStateChanged(portState_);
+        }
+        return;
+    }
     std::unique_ptr<Edit> edit;
     if (insertMode_) {
         edit = std::make_unique<InsertLampEdit>(cell, stroke_);

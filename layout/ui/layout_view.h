@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "layout/layout_document.h"
+#include "layout/ports.h"
 #include "layout/ui/layout_painter.h"
 
 namespace vx {
@@ -31,6 +32,10 @@ public:
     void setInsertMode();
     void setDeleteMode();
     void endModes();
+    // Port editing: clicks and drags add lamps to, insert them into or take
+    // them out of a port's chain as the state says.
+    const PortEditState& portState() const { return portState_; }
+    void setPortState(const PortEditState& state);
 
     // The view as drawn at its current size, for tests and screenshots.
     QImage render();
@@ -39,6 +44,7 @@ Q_SIGNALS:
     // A message for the user, by language key (shown by the main window).
     void userMessage(const QString& key);
     void zoomChanged(int zoom);
+    void portStateChanged(const vx::PortEditState& state);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +64,7 @@ private:
     bool zoomFitted_ = false;
     bool insertMode_ = false;
     bool deleteMode_ = false;
+    PortEditState portState_;
     bool dragging_ = false;
     std::uint64_t stroke_ = 0;
 };

@@ -10,8 +10,11 @@
 #include "app/ui/commands/language_command.h"
 #include "app/ui/commands/new_document_commands.h"
 #include "app/ui/commands/open_file_command.h"
+#include "app/ui/commands/port_edit_command.h"
 #include "app/ui/commands/port_table_out_command.h"
+#include "app/ui/commands/print_command.h"
 #include "app/ui/commands/save_command.h"
+#include "app/ui/commands/scan_settings_command.h"
 #include "app/ui/commands/transfer_data_command.h"
 #include "app/ui/commands/undo_redo_command.h"
 #include "app/ui/commands/window_commands.h"
@@ -45,6 +48,12 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<LampEditModeCommand>(cmd::EditDelete, LampEditMode::Delete);
     r.emplace<ToggleGridCommand>(cmd::ToggleGrid);
     r.emplace<PortTableOutCommand>(cmd::PortTableOut);
+    r.emplace<PortEditCommand>(cmd::PortEdit);
+    r.emplace<ScanSettingsCommand>(cmd::ScanOtherValues);
+    auto printer = std::make_shared<SharedPrinter>();
+    r.emplace<PrintCommand>(cmd::FilePrint, PrintAction::Print, printer);
+    r.emplace<PrintCommand>(cmd::FilePrintPreview, PrintAction::Preview, printer);
+    r.emplace<PrintCommand>(cmd::FilePrintSetup, PrintAction::Setup, printer);
     r.emplace<TransferDataCommand>(cmd::TransferData);
 
     r.emplace<EffectCellSizeCommand>(cmd::EffectCellSize);
