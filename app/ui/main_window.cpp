@@ -68,6 +68,7 @@ MainWindow::MainWindow(AppState state)
 
     createActions();
     createToolBar();
+    createToolsPanel();
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { onSubWindowActivated(); });
     applyMenuTexts();
 }
@@ -106,7 +107,10 @@ QList<DocumentWindow*> MainWindow::documentWindows() const {
     return out;
 }
 
-void MainWindow::onSubWindowActivated() { applyMenuTexts(); }
+void MainWindow::onSubWindowActivated() {
+    applyMenuTexts();
+    linkToolsPanel();
+}
 
 bool MainWindow::runCommand(int command) {
     CommandHandler<AppCommandContext>* handler = commands_.find(command);

@@ -27,6 +27,9 @@ class QToolBar;
 
 namespace vx {
 
+class LayoutToolsPanel;
+class LayoutView;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -100,6 +103,10 @@ private:
     // after its name.
     QString commandText(int command, std::string_view detailKey) const;
     void onSubWindowActivated();
+    // The layout tools panel, docked beside the windows, follows the active
+    // layout view (main_window_tools.cpp).
+    void createToolsPanel();
+    void linkToolsPanel();
 
     DocumentWindow* addWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document,
                               const QString& title);
@@ -120,6 +127,9 @@ private:
     MenuKind menuKind_ = MenuKind::Main;
     RecentFiles recent_;
     QPointer<DocumentWindow> lastEffectWindow_;  // opened by the last Transfer Data
+    LayoutToolsPanel* toolsPanel_ = nullptr;
+    QPointer<LayoutView> toolsView_;
+    std::vector<QMetaObject::Connection> toolsLinks_;
     int untitledCount_ = 0;
     int demoCount_ = 0;
 };

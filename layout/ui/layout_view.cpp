@@ -151,6 +151,8 @@ void LayoutView::mousePressEvent(QMouseEvent* event) {
 }
 
 void LayoutView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    Q_EMIT pointerCell((pos.x() + state_.scrollX) / state_.zoom, (pos.y() + state_.scrollY) / state_.zoom);
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         editAt(event->position().toPoint(), true);
     }

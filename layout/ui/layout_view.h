@@ -45,6 +45,8 @@ Q_SIGNALS:
     void userMessage(const QString& key);
     void zoomChanged(int zoom);
     void portStateChanged(const vx::PortEditState& state);
+    // The lattice cell under the pointer, at every move (for the tools panel).
+    void pointerCell(int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
