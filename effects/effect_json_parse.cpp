@@ -57,21 +57,15 @@ public:
     bool string(std::string& v) { return add(Json(std::move(v))) != nullptr; }
     bool binary(binary_t&) { return fail("ERR_JSON_SYNTAX", "", "holds binary data"); }
 
-    bool start_object(std::size_t) { return open(Json::object(), 0); }
-    bool start_array(std::size_t) {
-        if (!countValue()) return false;
-        auto path = path_;
-        path.push_back(childStepOf());
-        return open(Json::array(), limits_.arrayLimit ? limits_.arrayLimit(path) : 0);
-    }
+    bool start_object(std::size_t) { return open(Json::object()); }
+    bool start_array(std::size_t) { return countValue() && open(Json::array()); }
     bool end_object() { return close(); }
     bool end_array() { return close(); }
 
     bool key(std::string& k) {
         Json& object = *stack_.back().value;
-        const auto here = pathText(path_);
         if (k.size() > limits_.maxKeyBytes) {
-            return fail("ERR_JSON_UNKNOWN_FIELD", here,
+            return fail("ERR_JSON_UNKNOWN_FIELD", pathText(path_),
                         "the key " + quotedExcerpt(k) + " is not a field of this record");
         }
         if (object.contains(k)) {
@@ -79,7 +73,7 @@ public:
                         "appears twice in the same record");
         }
         if (object.size() >= limits_.maxMembers) {
-            return fail("ERR_JSON_TOO_LONG", here,
+            return fail("ERR_JSON_TOO_LONG", pathText(path_),
                         "holds more than " + std::to_string(limits_.maxMembers) +
                             " fields, more than any record has");
         }
@@ -167,18 +161,19 @@ private:
         return &slot;
     }
 
-    bool open(Json container, std::size_t limit) {
+    bool open(Json container) {
         if (stack_.size() >= limits_.maxDepth) {
             return fail("ERR_JSON_DEPTH", pathText(childStep()),
                         "lists and records nest deeper than " +
                             std::to_string(limits_.maxDepth) + " levels, deeper than the form");
         }
-        const auto step = childStepOf();
         const bool nested = !stack_.empty();
+        auto step = childStepOf();
         Json* placed = add(std::move(container));
         if (placed == nullptr) return false;
-        if (nested) path_.push_back(step);
-        stack_.push_back(Open{placed, limit});
+        if (nested) path_.push_back(std::move(step));
+        const bool array = placed->is_array();
+        stack_.push_back(Open{placed, array && limits_.arrayLimit ? limits_.arrayLimit(path_) : 0});
         return true;
     }
 

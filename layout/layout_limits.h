@@ -1,10 +1,11 @@
 #pragma once
 // How large a layout file may be, in either form. The binary file has no
 // count limits of its own (a u32 counts lamps, modes and list entries), so
-// the program sets one size: 2 MiB holds about 61,000 lamps, thirty times the
-// 2,040 lamps the controller's twelve ports drive, and reads in well under a
-// second. Every count a file holds must fit in that size, so a reader never
-// builds more than the largest legal file describes.
+// the program sets one size: 4 MiB holds about 91,000 lamps with their
+// effect-lamp records (123,000 without), forty times the 2,040 lamps the
+// controller's twelve ports drive, and past the 65,535 lamps from which the
+// file counts them in 32 bits. Every count a file holds must fit in that
+// size, so a reader never builds more than the largest legal file describes.
 //
 // The JSON form spells the same data out in text: an entry takes at most
 // kJsonBytesPerFileByte times its binary size (a lamp record, 34 bytes, takes
@@ -17,7 +18,7 @@
 
 namespace vx {
 
-inline constexpr std::uint64_t kMaxLayoutFileBytes = std::uint64_t{2} << 20;
+inline constexpr std::uint64_t kMaxLayoutFileBytes = std::uint64_t{4} << 20;
 inline constexpr std::uint64_t kJsonBytesPerFileByte = 8;
 inline constexpr std::uint64_t kMaxLayoutJsonBytes = kJsonBytesPerFileByte * kMaxLayoutFileBytes;
 

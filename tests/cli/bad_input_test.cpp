@@ -66,10 +66,10 @@ fs::path makeInput(const TempFolder& dir, const std::string& name) {
     if (name == "deep.json") dir.write(name, repeated("[", 1000000));
     if (name == "deep_field.json") dir.write(name, kHead + "\"clusters\": " + repeated("[", 1000000));
     if (name == "long_list.json") {
-        dir.write(name, kHead + "\"effectLamps\": [" + repeated("{}, ", 180000) + "{}]}");
+        dir.write(name, kHead + "\"effectLamps\": [" + repeated("{}, ", 350000) + "{}]}");
     }
     if (name == "many_values.json") {
-        dir.write(name, kHead + "\"clusters\": [" + repeated("[0],", 270000) + "[0]]}");
+        dir.write(name, kHead + "\"clusters\": [" + repeated("[0],", 530000) + "[0]]}");
     }
     // As large as 100,000,000 entries: refused by its size before it is read.
     if (name == "giant_array.json") sparse(kHead + "\"clusters\": [[", 200000000);
