@@ -1,4 +1,4 @@
-// Loading and saving a large layout: 60,000 lamps and 2,000 modes (about 3 of
+// Loading and saving a large layout: 60,000 lamps and 2,000 modes (3.4 MiB of
 // the 4 MiB a layout file may hold), in memory and through a file in the
 // temporary folder.
 
