@@ -26,12 +26,11 @@ Result<ControllerFiles> buildControllerFiles(const LampLayout& layout,
     input.clusterTables = result.files[2].text;
     input.format = format;
     input.lampCount = layout.lamps.size();
-    input.clusterCount = build.texts.clusterCount;
-    input.clusterGroupCount = build.texts.clusterGroupCount;
-    input.colorGroupCount = build.texts.colorGroupCount;
-    auto cdata = buildCDataText(input);
+    takeTableCounts(input, build);
+    auto cdata = buildCData(input);
     if (!cdata) return cdata.error();
-    result.files.push_back({kCDataFileName, std::move(cdata).value()});
+    result.leftOutRecords = cdata->leftOutRecords;
+    result.files.push_back({kCDataFileName, std::move(cdata->text)});
     result.texts = std::move(build.texts);
     result.refused = std::move(build.refused);
     return result;

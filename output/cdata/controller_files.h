@@ -22,8 +22,10 @@ struct ControllerFile {
 struct ControllerFiles {
     std::vector<ControllerFile> files;  // cport.h, DSPPTN.H, CSTGRP.h, GETPTN.c, CData.h
     TableTexts texts;
-    // Table families refused for their size (their lists are empty).
+    // Table families refused for their size (their lists are empty), and the
+    // rows of DSPPTN.H that CData.h leaves out because they name them.
     std::vector<Error> refused;
+    std::size_t leftOutRecords = 0;
 };
 
 // Fails only when CData.h cannot be made from the texts.

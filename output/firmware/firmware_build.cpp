@@ -59,9 +59,9 @@ public:
         const TableBuild tables = buildTableTexts(compiled);
         for (auto& message : writeTableFiles(tables, work_)) result_.messages.push_back(message);
 
-        // "cport.h" is written with every save; the build writes it afresh so
-        // the image always matches the wiring in memory.
-        if (!writePortTable(layout_.lamps, work_) ||
+        // "cport.h" is written with every save; unless told to take that one,
+        // the build writes it afresh so the image matches the wiring in memory.
+        if ((!o_.portTableFromWorkFolder && !writePortTable(layout_.lamps, work_)) ||
             !copyOver(work_ / kPortTableFileName, tools_ / kPortTableFileName)) {
             return stop("CRTBINDLG_ONBINGO_PC", "cannot copy cport.h into the tool folder");
         }
@@ -71,10 +71,8 @@ public:
 
         CDataInput input;
         input.format = o_.format;
-        input.lampCount = layout_.lamps.size();
-        input.clusterCount = tables.texts.clusterCount;
-        input.clusterGroupCount = tables.texts.clusterGroupCount;
-        input.colorGroupCount = tables.texts.colorGroupCount;
+        input.lampCount = lampCount();
+        takeTableCounts(input, tables);
         if (auto written = writeCDataFile(work_, input); !written) {
             return stop(kCDataFailedKey, written.error().detail);
         }
@@ -87,6 +85,7 @@ public:
             if (!keepFiles) removeQuietly(work_ / name);
         }
 
+        if (cancelled()) return result_;
         auto toolchain = runSdccToolchain(tools_, o_.format, o_.toolLimit);
         if (!toolchain) {
             deleteFirmwareTemplate(tools_);
@@ -101,8 +100,9 @@ public:
         std::error_code ec;
         result_.imageSize = fs::file_size(tools_ / (base + ".BIN"), ec);
         if (ec) result_.imageSize = 0;
-        CapacityInput capacity{o_.format, programGroupsUsed(compiled), input.clusterCount,
-                               input.clusterGroupCount, input.colorGroupCount, result_.imageSize};
+        CapacityInput capacity{o_.format, programGroupsUsed(compiled), tables.texts.clusterCount,
+                               tables.texts.clusterGroupCount, tables.texts.colorGroupCount,
+                               result_.imageSize};
         result_.figures = capacityFigures(capacity);
         result_.report = capacityReport(capacity, [this](const std::string& key) { return text(key); });
 
@@ -115,7 +115,7 @@ public:
         if (result_.imageSize == 0) {
             return stop(kEmptyImageMessage, "the binary image is empty");
         }
-        if (auto tagged = appendLampCountTag(result_.image, layout_.lamps.size()); !tagged) {
+        if (auto tagged = appendLampCountTag(result_.image, lampCount()); !tagged) {
             removeQuietly(result_.image);
             result_.image.clear();
             return stop(tagged.error().key, tagged.error().detail);
@@ -127,6 +127,13 @@ public:
 
 private:
     std::string text(const std::string& key) const { return o_.text ? o_.text(key) : key; }
+
+    std::size_t lampCount() const { return o_.lampCount.value_or(layout_.lamps.size()); }
+
+    bool cancelled() {
+        if (o_.cancelled && o_.cancelled()) result_.cancelled = true;
+        return result_.cancelled;
+    }
 
     void progress(int value) const {
         if (o_.progress) o_.progress(value);
@@ -150,13 +157,14 @@ private:
         while (true) {
             for (int i = 0; i < o_.pollCount; ++i) {
                 if (fileExists(binary)) return true;
+                if (cancelled()) return false;
                 progress(std::min(100, i + 1));
                 std::this_thread::sleep_for(o_.pollInterval);
             }
             if (fileExists(binary)) return true;
             const Error asked{"CRTBINDLG_ONBINGO_CBFF", detail};
             result_.messages.push_back(asked);
-            if (!o_.retry || !o_.retry(asked)) return false;
+            if (cancelled() || !o_.retry || !o_.retry(asked)) return false;
         }
     }
 

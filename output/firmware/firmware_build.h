@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,10 +43,20 @@ struct FirmwareBuildOptions {
     std::function<bool(const Error&)> retry;
     // The language text of a message key; the key itself when not given.
     std::function<std::string(const std::string&)> text;
+    // The lamp count for CData.h and the image tag. The desktop program gives
+    // the lamps handed over by the last Transfer Data; the layout's own count
+    // when not given.
+    std::optional<std::size_t> lampCount;
+    // Take "cport.h" as the working folder holds it (every save and Transfer
+    // Data write it there) instead of writing it afresh from the lamps.
+    bool portTableFromWorkFolder = false;
+    // Asked between the steps; true ends the build there (`cancelled`).
+    std::function<bool()> cancelled;
 };
 
 struct FirmwareBuildResult {
     bool completed = false;       // an image was written and tagged
+    bool cancelled = false;       // ended early because `cancelled` said so
     std::vector<Error> messages;  // every message shown, in order
     std::string report;           // capacity report (empty when the build stopped before it)
     std::filesystem::path image;  // the tagged image in the working folder

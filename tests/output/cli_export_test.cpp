@@ -1,11 +1,13 @@
 // vexolume-cli ports and export, run as a separate process.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "tests/output/oversized_layout.h"
 #include "tests/output/test_files.h"
 
 namespace vx {
@@ -57,6 +59,23 @@ TEST(CliExport, FailuresWriteNothingAndSayWhy) {
                      dir.path() / "err.txt"),
               0);
     EXPECT_EQ(entryCount(out), 0u);
+}
+
+TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
+    test::ScratchDir dir("cli-over");
+    const fs::path out = dir.path() / "out";
+    fs::create_directories(out);
+    const fs::path layout = test::writeTooColourfulLayout(dir.path());
+    const int status =
+        runCli("export '" + layout.string() + "' -o '" + out.string() + "'", dir.path() / "err.txt");
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    const std::string errors = test::fileText(dir.path() / "err.txt");
+    EXPECT_NE(errors.find("SIMULATELIST_COLORTEXT_CETN"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("leaves out 102 program step(s)"), std::string::npos) << errors;
+    EXPECT_EQ(entryCount(out), 5u);
+    EXPECT_EQ(test::fileText(out / "CSTGRP.h").find("Color_Group"), std::string::npos);
+    EXPECT_NE(test::fileText(out / "CData.h").find("code PTN ShowPtn1[1]={{99,"), std::string::npos);
 }
 
 TEST(CliPorts, WritesThePortTable) {
