@@ -61,7 +61,7 @@ TEST(ControllerFiles, OversizedTableIsLeftOutAndTheRestIsKept) {
     compiled.cstGroup = {{0, 1, 2}};
     compiled.colorGroup.assign(102, UintList{1, 2, 3});
     const std::size_t fade = test::addMode(
-        compiled, {"CM_BRIGHTTODARK", 0, 0, -1, 0, 4, 10, 5, {0, 0, 0, 200, 100, 50}});
+        compiled, {"CM_BRIGHTTODARK", 0, 0, -1, 0, 4, 10, 5, {250, 200, 150, 200, 100, 50}});
     const std::size_t chase = test::addMode(compiled, {"CM_LEFTTORIGHT_CC", 6, 0, -1, 3, 5, 4, 8});
     compiled.programGroups[0] = {fade, chase};
     compiled.programGroups[1] = {chase};
@@ -79,11 +79,11 @@ TEST(ControllerFiles, OversizedTableIsLeftOutAndTheRestIsKept) {
     const std::string cdata = files->files[4].text;
     EXPECT_EQ(cdata.find("CLRGRP0[]={{1,2,3}}"), std::string::npos);
     // The fade brings its own two colours and is numbered from 0.
-    EXPECT_NE(cdata.find("code RGB CLRGRP0[]={{0,0,0},{200,100,50}};\r\n"), std::string::npos)
+    EXPECT_NE(cdata.find("code RGB CLRGRP0[]={{250,200,150},{200,100,50}};\r\n"), std::string::npos)
         << cdata;
     EXPECT_NE(cdata.find("#define PTNCNT1\t\t 1\r\n#define PTNCNT2\t\t 0\r\n"),
               std::string::npos);
-    EXPECT_NE(cdata.find("code PTN ShowPtn1[1]={{3,4,"), std::string::npos) << cdata;
+    EXPECT_NE(cdata.find("code PTN ShowPtn1[1]={{3,4,10,"), std::string::npos) << cdata;
     EXPECT_NE(cdata.find("code PTN ShowPtn2[1]={{99,"), std::string::npos);
 
     // Without the refusal the same steps name a colour the text lacks: a fault.
