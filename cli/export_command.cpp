@@ -1,5 +1,6 @@
 // vexolume-cli export FILE -o DIR: compiles a layout's effects and writes the
-// controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h.
+// controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h into DIR,
+// creating it when missing.
 
 #include <filesystem>
 #include <memory>
@@ -45,9 +46,8 @@ void addExportCommand(CLI::App& app, int& status) {
     auto* cmd = app.add_subcommand(
         "export", "Write the controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h");
     cmd->add_option("file", options->input, "the layout file (.led, .lam or .json)")->required();
-    cmd->add_option("-o,--output", options->folder, "the folder to write into")
-        ->required()
-        ->check(CLI::ExistingDirectory);
+    cmd->add_option("-o,--output", options->folder, "the folder to write into (created when missing)")
+        ->required();
     cmd->add_option("--format", options->format, "controller format of CData.h: 1, 2 or 3")
         ->check(CLI::IsMember({"1", "2", "3"}));
     cmd->callback([options, &status] { status = runExport(*options); });
