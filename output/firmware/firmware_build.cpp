@@ -172,6 +172,11 @@ private:
         return result_;
     }
 
+    std::string limitText() const {
+        const auto ms = o_.toolLimit.count();
+        return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+    }
+
     // The first failed step ends the build. Data that does not fit the
     // controller is reported by its capacity lines; the compiler's own words
     // stay in toolLog.
@@ -187,8 +192,7 @@ private:
         }
         if (toolchain.timedOut) {
             return stop("ERR_FIRMWARE_STEP_TIMEOUT",
-                        toolchain.failedStep + "\ndid not finish within " +
-                            std::to_string(o_.toolLimit.count() / 1000) + " s");
+                        toolchain.failedStep + "\ndid not finish within " + limitText());
         }
         return stop("ERR_FIRMWARE_STEP_FAILED",
                     toolchain.failedStep + "\nended with status " +
