@@ -38,6 +38,10 @@ Result<FileReplacement> FileReplacement::begin(const fs::path& target) {
     struct stat old {};
     const bool replacing = ::stat(final.c_str(), &old) == 0;
     if (replacing && S_ISDIR(old.st_mode)) return saveError("cannot write", final, EISDIR);
+    // A device or a FIFO is never swapped for a regular file.
+    if (replacing && !S_ISREG(old.st_mode)) {
+        return Error{"ERR_FILE_SAVE", "cannot write " + final.string() + ": not a regular file"};
+    }
 
     std::random_device seed;
     const fs::path folder = final.parent_path().empty() ? fs::path(".") : final.parent_path();

@@ -19,7 +19,8 @@ namespace vx {
 class FileReplacement {
 public:
     // Creates the empty temporary file. Fails (key "ERR_FILE_SAVE") when the
-    // target's folder cannot take it or the target is a folder.
+    // target's folder cannot take it or the target is a folder, a device or
+    // anything else that is not a regular file.
     static Result<FileReplacement> begin(const std::filesystem::path& target);
 
     FileReplacement(FileReplacement&& other) noexcept;

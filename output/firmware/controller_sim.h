@@ -48,9 +48,10 @@ struct SimulationRequest {
 };
 
 // Wall time allowed for the simulator: a start allowance plus a multiple of
-// the simulated time. ucsim runs our firmware at about 4 times the real
-// controller's speed on an idle machine (measured in the firmware notes), so
-// this leaves room for a machine loaded many times over.
+// the simulated time. s51 needs about 0.22 s of processor time per simulated
+// second of our firmware (4.5 times the real controller's speed), so 5 s of
+// wall time per simulated second leaves room for a machine loaded about
+// twenty times over.
 inline constexpr std::chrono::milliseconds kSimStartAllowance{10000};
 inline constexpr double kSimWallPerSimulated = 5.0;
 std::chrono::milliseconds simulationTimeLimit(double seconds);

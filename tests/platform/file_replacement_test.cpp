@@ -89,6 +89,7 @@ TEST(FileReplacement, AnUncommittedReplacementLeavesTheOldFileAndNoTemporaryFile
     ASSERT_FALSE(onFolder.ok());
     EXPECT_EQ(onFolder.error().key, "ERR_FILE_SAVE");
     EXPECT_FALSE(FileReplacement::begin(dir.path() / "no/such/folder/x").ok());
+    EXPECT_FALSE(FileReplacement::begin("/dev/null").ok());
 }
 
 }  // namespace

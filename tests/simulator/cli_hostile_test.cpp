@@ -9,8 +9,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "engine/compile/compile_effects.h"
@@ -206,22 +208,24 @@ TEST_F(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         SimulationRequest request;
         request.image = b.image;
         request.lamps = lineOrder(layout).size();
-        request.seconds = 0.6;
+        request.seconds = 1.5;
         request.scratch = scratch.path();
         auto run = simulateController(request);
         ASSERT_TRUE(run.ok()) << run.error().describe();
         const auto controller = distinctFrames(run->capture.frames);
-        const auto preview = previewFrames(layout, 700);
-        // The controller's first steps are the preview's, lamp for lamp.
+        const auto preview = previewFrames(layout, 1600);
+        // The controller's first steps are the preview's, lamp for lamp. (Later
+        // frames may be caught while a step is being painted.)
         std::vector<DmxFrame> lit;
         for (const auto& frame : controller) {
             if (std::any_of(frame.begin() + 1, frame.end(), [](std::uint8_t v) { return v != 0; })) {
                 lit.push_back(frame);
             }
         }
-        ASSERT_GE(lit.size(), 3u);
-        ASSERT_GE(preview.size(), 3u);
-        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(lit[i], preview[i]) << "step " << i;
+        const std::size_t steps = std::min<std::size_t>({lit.size(), preview.size(), 2});
+        ASSERT_EQ(steps, 2u) << lit.size() << " lit frames, " << preview.size() << " in the preview";
+        EXPECT_EQ(lit[0].size(), 1 + 3 * request.lamps);
+        for (std::size_t i = 0; i < steps; ++i) EXPECT_EQ(lit[i], preview[i]) << "step " << i;
     }
     // The builds cleaned up after themselves, lock file aside.
     std::vector<std::string> left;
