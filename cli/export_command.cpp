@@ -46,7 +46,8 @@ void addExportCommand(CLI::App& app, int& status) {
     auto* cmd = app.add_subcommand(
         "export", "Write the controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h");
     cmd->add_option("file", options->input, "the layout file (.led, .lam or .json)")->required();
-    cmd->add_option("-o,--output", options->folder, "the folder to write into (created when missing)")
+    cmd->add_option("-o,--output", options->folder,
+                    "the folder to write into (created when missing)")
         ->required();
     cmd->add_option("--format", options->format, "controller format of CData.h: 1, 2 or 3")
         ->check(CLI::IsMember({"1", "2", "3"}));

@@ -27,22 +27,28 @@ void addRenderCommand(CLI::App& app, int& status) {
     cmd->add_option("--seconds", settings->seconds, "length of the animation")
         ->required()
         ->check(finiteIn(0.001, 3600));
-    cmd->add_option("--fps", settings->fps, "frames per second (1-50)")->required()->check(wholeIn(1, 50));
+    cmd->add_option("--fps", settings->fps, "frames per second (1-50)")
+        ->required()
+        ->check(wholeIn(1, 50));
     cmd->add_option("-o,--output", *out, "GIF file to write, or a folder for PNG frames")->required();
     // A picture of 4096 x 4096 pixels is 48 MB a frame; larger ones help no one.
-    auto* width = cmd->add_option("--width", settings->width, "surface width in pixels (with --height)")
-                      ->check(wholeIn(1, kMaxSurface));
-    auto* height = cmd->add_option("--height", settings->height, "surface height in pixels (with --width)")
-                       ->check(wholeIn(1, kMaxSurface));
+    auto* width =
+        cmd->add_option("--width", settings->width, "surface width in pixels (with --height)")
+            ->check(wholeIn(1, kMaxSurface));
+    auto* height =
+        cmd->add_option("--height", settings->height, "surface height in pixels (with --width)")
+            ->check(wholeIn(1, kMaxSurface));
     width->needs(height);
     height->needs(width);
-    cmd->add_option("--cell", settings->cellSize, "lamp cell size in pixels (1-20)")->check(wholeIn(1, 20));
+    cmd->add_option("--cell", settings->cellSize, "lamp cell size in pixels (1-20)")
+        ->check(wholeIn(1, 20));
     const std::map<std::string, CellShape> shapes{{"round", CellShape::Rounded}, {"square", CellShape::Square}};
     cmd->add_option("--shape", settings->shape, "lamp shape: round or square")
         ->transform(CLI::CheckedTransformer(shapes, CLI::ignore_case));
     cmd->callback([options, settings, out, &status] {
         if (const Status range = checkModeRange(options->partial); !range) {
-            std::cerr << "vexolume-cli render: " << range.error().key << ": " << range.error().describe() << '\n';
+            std::cerr << "vexolume-cli render: " << range.error().key << ": "
+                      << range.error().describe() << '\n';
             status = 1;
             return;
         }

@@ -13,8 +13,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -59,7 +59,8 @@ constexpr const char* kScratchPrefix = "vexolume-sim-";
 // The scratch folder of this run, removed on every way out of it.
 class ScratchFolder {
 public:
-    ScratchFolder() : path_(fs::temp_directory_path() / (kScratchPrefix + std::to_string(::getpid()))) {
+    ScratchFolder()
+        : path_(fs::temp_directory_path() / (kScratchPrefix + std::to_string(::getpid()))) {
         removeAbandoned();
         std::error_code ec;
         fs::create_directories(path_, ec);
@@ -122,10 +123,12 @@ int runSimulate(const SimulateOptions& options) {
     request.timeLimit = simulationTimeLimit(options.seconds);
     request.stopFd = signals.fd();
     if (options.timing) {
-        auto timing = measureDmxTiming(options.image, scratch.path(),
-                                       simulationTimeLimit(1.0), signals.fd());
+        auto timing =
+            measureDmxTiming(options.image, scratch.path(), simulationTimeLimit(1.0), signals.fd());
         if (!timing) {
-            if (timing.error().key == "ERR_SIM_STOPPED") return stoppedStatus(signals, timing.error());
+            if (timing.error().key == "ERR_SIM_STOPPED") {
+                return stoppedStatus(signals, timing.error());
+            }
             return fail(timing.error());
         }
         std::cout << "first break after " << timing->firstFrameMillis << " ms\nbreak "
@@ -165,7 +168,8 @@ void addSimulateCommand(CLI::App& app, int& status) {
     cmd->add_option("image", options->image, "the firmware image (.hex)")->required()
         ->check(CLI::ExistingFile);
     // The controller's 32 KB of data memory holds at most 6553 lamps (5 bytes each).
-    cmd->add_option("--lamps", options->lamps, "lamps in each frame")->required()
+    cmd->add_option("--lamps", options->lamps, "lamps in each frame")
+        ->required()
         ->check(wholeIn(1, 6553));
     cmd->add_option("--seconds", options->seconds, "simulated time to run")
         ->check(finiteIn(0.001, 600.0));

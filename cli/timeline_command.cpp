@@ -78,12 +78,14 @@ void addTimelineCommand(CLI::App& app, int& status) {
     CLI::App* cmd = app.add_subcommand(
         "timeline", "Print the lamp paints (#RRGGBB) and mode starts and stops of a playback");
     addPlayOptions(*cmd, *options);
-    cmd->add_option("--until", *until, "play up to this time in ms")->required()->check(wholeIn(0, kMaxUntil));
+    cmd->add_option("--until", *until, "play up to this time in ms")
+        ->required()
+        ->check(wholeIn(0, kMaxUntil));
     cmd->add_flag("--json", *json, "print a JSON array of events");
     cmd->callback([options, until, json, &status] {
         if (const Status range = checkModeRange(options->partial); !range) {
-            std::cerr << "vexolume-cli timeline: " << range.error().key << ": " << range.error().describe()
-                      << '\n';
+            std::cerr << "vexolume-cli timeline: " << range.error().key << ": "
+                      << range.error().describe() << '\n';
             status = 1;
             return;
         }

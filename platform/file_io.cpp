@@ -8,7 +8,6 @@
 #include <fstream>
 #include <string>
 
-
 namespace vx {
 namespace {
 
@@ -66,8 +65,7 @@ Result<FileReplacement> stageFile(const std::filesystem::path& path,
     return replacement;
 }
 
-Status writeFileAtomically(const std::filesystem::path& path,
-                           std::span<const std::uint8_t> bytes) {
+Status writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     auto staged = stageFile(path, bytes);
     if (!staged) return staged.error();
     return staged->commit();

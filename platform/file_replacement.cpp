@@ -46,9 +46,9 @@ Result<FileReplacement> FileReplacement::begin(const fs::path& target) {
     std::random_device seed;
     const fs::path folder = final.parent_path().empty() ? fs::path(".") : final.parent_path();
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const fs::path temp = folder / ("." + final.filename().string() + "." +
-                                        std::to_string(::getpid()) + "-" +
-                                        std::to_string(seed() % 1000000) + ".tmp");
+        const fs::path temp =
+            folder / ("." + final.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                      std::to_string(seed() % 1000000) + ".tmp");
         // 0666 less the umask for a new file, as any program would create it.
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
@@ -79,7 +79,9 @@ FileReplacement& FileReplacement::operator=(FileReplacement&& other) noexcept {
     return *this;
 }
 
-FileReplacement::~FileReplacement() { discard(); }
+FileReplacement::~FileReplacement() {
+    discard();
+}
 
 void FileReplacement::discard() {
     if (!temp_.empty()) ::unlink(temp_.c_str());

@@ -76,7 +76,7 @@ struct ChildSetup {
     struct sigaction dfl {};
     dfl.sa_handler = SIG_DFL;
     for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGHUP}) ::sigaction(sig, &dfl, nullptr);
-    const int devNull = ::open("/dev/null", O_RDONLY);
+    const int devNull = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     int err = 0;
     if (devNull < 0 || ::dup2(devNull, 0) < 0 || ::dup2(setup.stdoutFd, 1) < 0 ||
         ::dup2(setup.stderrFd, 2) < 0 || ::chdir(setup.folder.c_str()) != 0) {
@@ -148,8 +148,13 @@ Result<ProcessOutcome> runProcess(const ProcessRun& run) {
 
     // Everything the child needs is made before fork: between fork and exec
     // it may only make system calls (another thread may hold the heap's lock).
-    ChildSetup setup{program->string(), run.folder.string(), argvPointers(run.argv),
-                     outFd >= 0 ? outFd : pipeFds[1], pipeFds[1], errPipe[1], ::getpid()};
+    ChildSetup setup{program->string(),
+                     run.folder.string(),
+                     argvPointers(run.argv),
+                     outFd >= 0 ? outFd : pipeFds[1],
+                     pipeFds[1],
+                     errPipe[1],
+                     ::getpid()};
     const pid_t pid = ::fork();
     if (pid == 0) startChild(setup);
     const int forkErr = errno;

@@ -40,8 +40,8 @@ Status writeControllerFiles(const std::vector<ControllerFile>& files,
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        return Error{"ERR_FILE_SAVE", "cannot create the folder " + folder.string() + ": " +
-                                          ec.message()};
+        return Error{"ERR_FILE_SAVE",
+                     "cannot create the folder " + folder.string() + ": " + ec.message()};
     }
     // Dropping a staged file before its commit removes it, so an error part
     // way leaves no file of the set changed.

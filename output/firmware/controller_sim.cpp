@@ -30,7 +30,10 @@ Result<ProcessOutcome> runS51(const fs::path& scratch, const std::string& script
     fs::remove(scratch / kCaptureName, ec);
     ProcessRun run{{"s51", "-t", "52", "-X", "16M", "-b", "-C", kScriptName, "-S",
                     std::string("out=") + kCaptureName},
-                   scratch, limit, std::nullopt, stopFd};
+                   scratch,
+                   limit,
+                   std::nullopt,
+                   stopFd};
     auto outcome = runProcess(run);
     if (!outcome) return Error{"ERR_SIM_START", outcome.error().detail};
     if (outcome->stopped) return Error{"ERR_SIM_STOPPED", "the simulation was stopped"};

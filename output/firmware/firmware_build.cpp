@@ -128,12 +128,17 @@ public:
         }
         result_.toolLog = toolchain->log;
         message("ID_MSG_CBINDLG_CREATE", "building the firmware image");
-        CapacityInput capacity{o_.format, programGroupsUsed(compiled), input.clusterCount,
-                               input.clusterGroupCount, input.colorGroupCount, 0};
+        CapacityInput capacity{o_.format,
+                               programGroupsUsed(compiled),
+                               input.clusterCount,
+                               input.clusterGroupCount,
+                               input.colorGroupCount,
+                               0};
         if (!toolchain->succeeded) return stepFailed(*toolchain, capacity);
 
         const std::string base = "sing" + o_.format;
-        if (!waitForBinary(tools_ / (base + ".BIN"), "the binary image did not appear in the tool folder")) {
+        if (!waitForBinary(tools_ / (base + ".BIN"),
+                           "the binary image did not appear in the tool folder")) {
             return result_;
         }
 
@@ -180,7 +185,8 @@ private:
     // The first failed step ends the build. Data that does not fit the
     // controller is reported by its capacity lines; the compiler's own words
     // stay in toolLog.
-    FirmwareBuildResult stepFailed(const ToolchainOutcome& toolchain, const CapacityInput& capacity) {
+    FirmwareBuildResult stepFailed(const ToolchainOutcome& toolchain,
+                                   const CapacityInput& capacity) {
         result_.figures = capacityFigures(capacity);
         if (result_.figures.overCapacity() || isCapacityFailure(toolchain.stepOutput)) {
             result_.report =
@@ -194,9 +200,9 @@ private:
             return stop("ERR_FIRMWARE_STEP_TIMEOUT",
                         toolchain.failedStep + "\ndid not finish within " + limitText());
         }
-        return stop("ERR_FIRMWARE_STEP_FAILED",
-                    toolchain.failedStep + "\nended with status " +
-                        std::to_string(toolchain.exitCode) + ":\n" + toolchain.stepOutput);
+        return stop("ERR_FIRMWARE_STEP_FAILED", toolchain.failedStep + "\nended with status " +
+                                                    std::to_string(toolchain.exitCode) + ":\n" +
+                                                    toolchain.stepOutput);
     }
 
     bool waitForBinary(const fs::path& binary, const std::string& detail) {

@@ -82,7 +82,8 @@ private:
         return Error{kKey, "not an Intel HEX image: " + why, offset};
     }
     Error refuse(const std::string& why) const {
-        return Error{kKey, "not an Intel HEX image: line " + std::to_string(lineNumber_) + ": " + why,
+        return Error{kKey,
+                     "not an Intel HEX image: line " + std::to_string(lineNumber_) + ": " + why,
                      lineStart_};
     }
 

@@ -24,9 +24,9 @@ inline constexpr std::size_t kCodeSpaceBytes = 65536;
 inline constexpr std::uintmax_t kMaxHexFileBytes = 1u << 20;
 
 struct HexImage {
-    std::string records;              // the records up to end of file, one a line ("\n")
-    std::vector<std::uint8_t> code;   // kCodeSpaceBytes; 0xFF where no record wrote
-    std::size_t dataBytes = 0;        // bytes written by data records
+    std::string records;             // the records up to end of file, one a line ("\n")
+    std::vector<std::uint8_t> code;  // kCodeSpaceBytes; 0xFF where no record wrote
+    std::size_t dataBytes = 0;       // bytes written by data records
 };
 
 Result<HexImage> parseHexImage(std::span<const std::uint8_t> text);

@@ -1,6 +1,5 @@
 #include "output/firmware/image_tag.h"
 
-
 #include "platform/file_io.h"
 
 namespace vx {

@@ -76,10 +76,10 @@ TEST(CompileTables, CustomModesWithoutOneOfTheDesignersListsAreDroppedAndShiftPo
     };
     // Each needs the list its PlayKind reads; the other index does not matter.
     const Mode noGroups = custom(7, 0, -1);
-    const Mode farLamps = custom(5, 1, 0);     // one past the designer's clusters
+    const Mode farLamps = custom(5, 1, 0);  // one past the designer's clusters
     const Mode keptLamps = custom(5, 0, -1);
     const Mode groups = custom(2, -1, 0);
-    const Mode farGroups = custom(8, 0, 1);    // one past the cluster groups
+    const Mode farGroups = custom(8, 0, 1);  // one past the cluster groups
     const Mode negativeLamps = custom(0, -5, 0);
 
     const auto c = compileWith(

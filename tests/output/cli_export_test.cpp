@@ -4,10 +4,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <tuple>
-
-#include <nlohmann/json.hpp>
 
 #include "tests/output/test_files.h"
 
@@ -105,8 +104,8 @@ TEST(CliFirmware, BuildsIntoAMissingFolderWithoutAskingForThePortTable) {
     const std::string env = "PATH='" + bin.string() + ":/usr/bin:/bin' VEXOLUME_TOOLS='" +
                             (dir.path() / "tools").string() + "' ";
     const std::string command = env + "'" + VEXOLUME_CLI + "' firmware '" + kSample.string() +
-                                "' -o '" + out.string() + "' 2>'" + (dir.path() / "err.txt").string() +
-                                "' >/dev/null";
+                                "' -o '" + out.string() + "' 2>'" +
+                                (dir.path() / "err.txt").string() + "' >/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0) << test::fileText(dir.path() / "err.txt");
     EXPECT_EQ(test::fileText(dir.path() / "err.txt").find("port table"), std::string::npos);
     EXPECT_TRUE(test::fileText(out / "sample1.hex").ends_with("[LampNum]00160"));

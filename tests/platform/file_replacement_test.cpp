@@ -1,12 +1,13 @@
 // Files replaced whole: the old file survives every failure, keeps its
 // permissions, and a symbolic link stays a link to the replaced file.
 
+#include "platform/file_replacement.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/file_io.h"
-#include "platform/file_replacement.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {

@@ -74,8 +74,11 @@ TEST(ProcessGroup, AStopSignalEndsTheProgramAndWhatItStarted) {
             grandchild = pidFrom(dir.path() / "pid");
             ::pthread_kill(self, SIGTERM);
         });
-        ProcessRun run{{"sh", "-c", "sleep 60 & echo $! > pid; wait"}, dir.path(), 60s,
-                       std::nullopt, signals.fd()};
+        ProcessRun run{{"sh", "-c", "sleep 60 & echo $! > pid; wait"},
+                       dir.path(),
+                       60s,
+                       std::nullopt,
+                       signals.fd()};
         outcome = runProcess(run);
         sender.join();
         received = signals.received();

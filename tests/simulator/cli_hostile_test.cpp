@@ -66,7 +66,8 @@ std::vector<DmxFrame> previewFrames(const LampLayout& layout, std::int64_t ms) {
         bool lit = false;
         for (std::size_t lamp : chain) {
             const ColourWord c = playback.lampColours()[lamp];
-            for (int shift : {0, 8, 16}) frame.push_back(static_cast<std::uint8_t>((c >> shift) & 0xFF));
+            for (int shift : {0, 8, 16})
+                frame.push_back(static_cast<std::uint8_t>((c >> shift) & 0xFF));
             lit = lit || (c & 0xFFFFFF) != 0;
         }
         if (lit && (frames.empty() || frames.back() != frame)) frames.push_back(frame);
@@ -163,10 +164,12 @@ protected:
             const fs::path out = root_->path() / b.name;
             b.image = out / imageFileName(b.name + ".led", "1");
             builds.emplace_back([&b, out] {
-                b.outcome = runProcess({{VEXOLUME_CLI, "firmware",
-                                         VEXOLUME_SOURCE_DIR "/examples/" + b.name + ".led",
-                                         "-o", out.string()},
-                                        fs::temp_directory_path(), 5min, std::nullopt});
+                b.outcome = runProcess(
+                    {{VEXOLUME_CLI, "firmware", VEXOLUME_SOURCE_DIR "/examples/" + b.name + ".led",
+                      "-o", out.string()},
+                     fs::temp_directory_path(),
+                     5min,
+                     std::nullopt});
             });
         }
         for (auto& build : builds) build.join();
@@ -202,7 +205,8 @@ TEST_F(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         ASSERT_EQ(b.outcome->exitCode, 0) << b.outcome->output;
         const LampLayout layout = exampleLayout(b.name);
         const std::string text = test::readText(b.image);
-        EXPECT_TRUE(text.ends_with(lampCountTag(layout.lamps.size()))) << text.substr(text.size() - 20);
+        EXPECT_TRUE(text.ends_with(lampCountTag(layout.lamps.size())))
+            << text.substr(text.size() - 20);
 
         const test::TempFolder scratch("hostile-sim-" + b.name);
         SimulationRequest request;
@@ -218,12 +222,14 @@ TEST_F(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         // frames may be caught while a step is being painted.)
         std::vector<DmxFrame> lit;
         for (const auto& frame : controller) {
-            if (std::any_of(frame.begin() + 1, frame.end(), [](std::uint8_t v) { return v != 0; })) {
+            if (std::any_of(frame.begin() + 1, frame.end(),
+                            [](std::uint8_t v) { return v != 0; })) {
                 lit.push_back(frame);
             }
         }
         const std::size_t steps = std::min<std::size_t>({lit.size(), preview.size(), 2});
-        ASSERT_EQ(steps, 2u) << lit.size() << " lit frames, " << preview.size() << " in the preview";
+        ASSERT_EQ(steps, 2u) << lit.size() << " lit frames, " << preview.size()
+                             << " in the preview";
         EXPECT_EQ(lit[0].size(), 1 + 3 * request.lamps);
         for (std::size_t i = 0; i < steps; ++i) EXPECT_EQ(lit[i], preview[i]) << "step " << i;
     }
@@ -244,9 +250,12 @@ TEST_F(HostileCli, SimulateRefusesDamagedOrForeignImagesAndMeaninglessOptions) {
     std::string badLength = good;
     badLength[good.find('\n', 400) + 2] = 'F';  // a record's length byte
     std::string noise(3000, '\0');
-    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>(i * 2654435761u >> 24);
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>(i * 2654435761u >> 24);
     const std::vector<std::pair<std::string, std::string>> images = {
-        {"checksum.hex", badChecksum}, {"length.hex", badLength}, {"noise.hex", noise},
+        {"checksum.hex", badChecksum},
+        {"length.hex", badLength},
+        {"noise.hex", noise},
         {"layout.led", test::readText(VEXOLUME_SOURCE_DIR "/examples/sample.led")}};
     for (const auto& [name, bytes] : images) {
         SCOPED_TRACE(name);
@@ -258,16 +267,17 @@ TEST_F(HostileCli, SimulateRefusesDamagedOrForeignImagesAndMeaninglessOptions) {
         // simulator alone would run for minutes).
         EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
         EXPECT_NE(status, 0);
-        EXPECT_NE(err.find("vexolume-cli: ERR_HEX_IMAGE: not an Intel HEX image"), std::string::npos)
+        EXPECT_NE(err.find("vexolume-cli: ERR_HEX_IMAGE: not an Intel HEX image"),
+                  std::string::npos)
             << err;
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     }
     for (const auto& bad : std::vector<std::vector<std::string>>{{"--seconds", "nan"},
-                                                                {"--seconds", "-1"},
-                                                                {"--seconds", "1e9"},
-                                                                {"--seconds", "inf"},
-                                                                {"--key", "nan"},
-                                                                {"--lamps", "0"}}) {
+                                                                 {"--seconds", "-1"},
+                                                                 {"--seconds", "1e9"},
+                                                                 {"--seconds", "inf"},
+                                                                 {"--key", "nan"},
+                                                                 {"--lamps", "0"}}) {
         std::vector<std::string> args = {sample().image.string(), "--lamps", "160"};
         args.insert(args.end(), bad.begin(), bad.end());
         const auto [status, err] = simulate(args);
@@ -280,13 +290,14 @@ TEST_F(HostileCli, StopSignalsEndTheSimulatorAndRemoveItsFolder) {
     for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGKILL}) {
         SCOPED_TRACE(::strsignal(sig));
         const test::TempFolder out("hostile-signal");
-        const pid_t cli = startCli({"simulate", sample().image.string(), "--lamps", "160",
-                                    "--seconds", "600"},
-                                   out.path());
+        const pid_t cli =
+            startCli({"simulate", sample().image.string(), "--lamps", "160", "--seconds", "600"},
+                     out.path());
         ASSERT_GT(cli, 0);
         pid_t s51 = 0;
         ASSERT_TRUE(waitFor([&] { return (s51 = childNamed(cli, "s51")) != 0; }, 60s));
-        const fs::path scratch = fs::temp_directory_path() / ("vexolume-sim-" + std::to_string(cli));
+        const fs::path scratch =
+            fs::temp_directory_path() / ("vexolume-sim-" + std::to_string(cli));
         EXPECT_TRUE(fs::exists(scratch));
         ::kill(cli, sig);
         int status = 0;
@@ -295,8 +306,8 @@ TEST_F(HostileCli, StopSignalsEndTheSimulatorAndRemoveItsFolder) {
         if (sig == SIGKILL) {
             // Nothing runs on a SIGKILL: the folder goes with the next run.
             EXPECT_TRUE(fs::exists(scratch));
-            const auto [code, err] = simulate({sample().image.string(), "--lamps", "160",
-                                               "--seconds", "0.01"});
+            const auto [code, err] =
+                simulate({sample().image.string(), "--lamps", "160", "--seconds", "0.01"});
             EXPECT_EQ(code, 0) << err;
         } else {
             ASSERT_TRUE(WIFEXITED(status));

@@ -2,13 +2,14 @@
 // holds is read, and every kind of damage or foreign file is refused with
 // the line where it goes wrong.
 
+#include "output/firmware/hex_image.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <fstream>
 #include <string>
 
-#include "output/firmware/hex_image.h"
 #include "platform/file_io.h"
 #include "tests/support/temp_folder.h"
 
@@ -18,7 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 
 Result<HexImage> parse(const std::string& text) {
-    return parseHexImage(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    return parseHexImage(
+        std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 // A jump to itself at 0, sixteen bytes at 0x0010, the end: as packihx writes.
@@ -50,8 +52,10 @@ TEST(HexImage, RefusesDamageWithItsLineAndOffset) {
     const Case cases[] = {
         {":03000000020000FC\n:00000001FF\n", "line 1: checksum"},
         {":04000000020000FB\n:00000001FF\n", "line 1: the record's length says 4"},
-        {":03000000020000FB\n:0300000002000\n:00000001FF\n", "line 2: the record is too short or odd"},
-        {":03000000020000FB\n:03000000020G00FB\n:00000001FF\n", "line 2: a record holds a character"},
+        {":03000000020000FB\n:0300000002000\n:00000001FF\n",
+         "line 2: the record is too short or odd"},
+        {":03000000020000FB\n:03000000020G00FB\n:00000001FF\n",
+         "line 2: a record holds a character"},
         {":02FFFF000102FD\n:00000001FF\n", "line 1: data beyond the 64 KB"},
         {":020000040001F9\n" + kImage, "line 1: an address base outside"},
         {":03000000020000FB\n:00000006FA\n:00000001FF\n", "line 2: unknown record type 6"},
