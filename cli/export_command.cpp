@@ -1,7 +1,7 @@
 // vexolume-cli export FILE -o DIR: compiles a layout's effects and writes the
-// controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h. Exit
-// status 0, 1 when nothing was written, 2 when a table over its limit was
-// left out of the files written.
+// controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h into DIR,
+// creating it when missing. Exit status 0, 1 when nothing was written, 2 when
+// a table over its limit was left out of the files written.
 
 #include <filesystem>
 #include <iostream>
@@ -56,9 +56,9 @@ void addExportCommand(CLI::App& app, int& status) {
     auto* cmd = app.add_subcommand(
         "export", "Write the controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h");
     cmd->add_option("file", options->input, "the layout file (.led, .lam or .json)")->required();
-    cmd->add_option("-o,--output", options->folder, "the folder to write into")
-        ->required()
-        ->check(CLI::ExistingDirectory);
+    cmd->add_option("-o,--output", options->folder,
+                    "the folder to write into (created when missing)")
+        ->required();
     cmd->add_option("--format", options->format, "controller format of CData.h: 1, 2 or 3")
         ->check(CLI::IsMember({"1", "2", "3"}));
     cmd->callback([options, &status] { status = runExport(*options); });

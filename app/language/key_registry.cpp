@@ -72,6 +72,9 @@ constexpr std::string_view kSingleKeys[] = {
     "CRTBINDLG_ONBINGO_FDBCF", "ID_MSG_CBINDLG_CREATE", "ID_MSG_CBINDLG_COGRP",
     "ID_MSG_CBINDLG_GRPCLUGRP", "ID_MSG_CBINDLG_CLUGRP", "ID_MSG_CBINDLG_PRGGRP",
     "ID_MSG_CBINDLG_SIZE", "ID_MSG_CBINDLG_RRBSB", "ID_MSG_CBINDLG_SEO",
+    // Firmware build steps, the controller image and its simulation.
+    "ERR_FIRMWARE_STEP_FAILED", "ERR_FIRMWARE_STEP_TIMEOUT", "ERR_FOLDER_LOCK", "ERR_HEX_IMAGE",
+    "ERR_SIM_START", "ERR_SIM_IMAGE", "ERR_SIM_TIMEOUT", "ERR_SIM_STOPPED",
     // Controller programming tools.
     "CSelPRG_ONOPEN300_ERR", "CSelPRG_ONOPEN400_ERR",
     // Error keys returned by the core (vx::Error::key).
@@ -79,7 +82,8 @@ constexpr std::string_view kSingleKeys[] = {
     "ERR_FILE_TRUNCATED", "ERR_FILE_BAD_COUNT", "ERR_FILE_BAD_STRING", "ERR_FILE_BAD_CLASS",
     "ERR_FILE_BAD_CLASS_REF", "ERR_FILE_OBJECT_REF", "ERR_FILE_TRAILING_DATA",
     "ERR_JSON_SYNTAX", "ERR_JSON_FORMAT", "ERR_JSON_TYPE", "ERR_JSON_RANGE", "ERR_JSON_MISSING",
-    "ERR_JSON_UNKNOWN_FIELD", "ERR_RENDER_SETTINGS", "ERR_RENDER_FOLDER", "ERR_GIF_WRITE",
+    "ERR_JSON_UNKNOWN_FIELD", "ERR_RENDER_SETTINGS", "ERR_CLI_OPTION",
+    "ERR_RENDER_FOLDER", "ERR_GIF_WRITE",
 };
 
 // Numbered families: prefix + n + suffix for n = first..last.

@@ -6,7 +6,16 @@
 // working folder and brings them into the tool folder, runs the 8051
 // toolchain there, copies the hex image into the working folder as
 // "<name><format>.hex", reports the capacity used and appends the lamp-count
-// tag. Nothing is written outside the two folders.
+// tag. Nothing is written outside the two folders; the working folder is
+// created when missing.
+//
+// A build holds an exclusive lock on the tool folder from start to end
+// (folder_lock.h), so builds from several windows or processes sharing it run
+// one after another, each with its own files. The first toolchain step that
+// fails or runs past `toolLimit` ends the build with a message naming it
+// ("ERR_FIRMWARE_STEP_FAILED", "ERR_FIRMWARE_STEP_TIMEOUT"); when the data
+// does not fit the controller, the message is the capacity report
+// ("ID_MSG_CBINDLG_RRBSB"), and the compiler's words are only in toolLog.
 //
 // Generated files are moved into the tool folder (copied when the keep-files
 // marker "TARVIK_2011_TEST.KEEPFILE" is there), and the tool folder is cleaned
@@ -41,6 +50,8 @@ struct FirmwareBuildOptions {
     std::function<void(int)> progress;  // 0 to 100
     // Asked when the binary has not appeared; true polls again.
     std::function<bool(const Error&)> retry;
+    // Called once when another build holds the tool folder and this one waits.
+    std::function<void()> waiting;
     // The language text of a message key; the key itself when not given.
     std::function<std::string(const std::string&)> text;
     // The lamp count for CData.h and the image tag. The desktop program gives
