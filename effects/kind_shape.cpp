@@ -1,0 +1,72 @@
+#include "effects/kind_shape.h"
+
+#include <array>
+#include <utility>
+
+#include "effects/mode_kind.h"
+
+namespace vx::kinds {
+namespace {
+
+constexpr std::array<std::pair<std::string_view, Shape>, 12> kDirections = {{
+    {"LEFTTORIGHT", Shape::Straight},
+    {"RIGHTTOLEFT", Shape::Straight},
+    {"UPTODOWN", Shape::Straight},
+    {"DOWNTOUP", Shape::Straight},
+    {"LEFTUP", Shape::Diagonal},
+    {"RIGHTUP", Shape::Diagonal},
+    {"LEFTDOWN", Shape::Diagonal},
+    {"RIGHTDOWN", Shape::Diagonal},
+    {"EXPANDCIRCULAR", Shape::Ring},
+    {"SHRINKCIRCULAR", Shape::Ring},
+    {"SIDEFRAME", Shape::Frame},
+    {"ASIDEFRAME", Shape::Frame},
+}};
+
+constexpr std::array<std::pair<std::string_view, Family>, 7> kFamilies = {{
+    {"GC", Family::GC},
+    {"GOBC", Family::GOBC},
+    {"CC", Family::CC},
+    {"GF", Family::GF},
+    {"CF", Family::CF},
+    {"SCROLL", Family::Scroll},
+    {"WORD", Family::Word},
+}};
+
+KindClass standAlone(std::string_view kind) {
+    if (kind == kCustom) return {Family::Custom, Shape::None};
+    if (kind == kEmpty) return {Family::Empty, Shape::None};
+    if (kind == kRegroup) return {Family::Regroup, Shape::None};
+    if (kind == kRegress) return {Family::Regress, Shape::None};
+    if (kind == kCircularArea) return {Family::Circle, Shape::None};
+    if (kind == "CM_BRIGHTTODARK" || kind == "CM_KERNELBD") return {Family::Brightness, Shape::None};
+    if (kind == "CM_SIDEFRAMEBD") return {Family::Brightness, Shape::Frame};
+    return {};
+}
+
+}  // namespace
+
+KindClass classifyKind(std::string_view kind) {
+    if (const KindClass alone = standAlone(kind); alone.family != Family::Unknown) return alone;
+    // Only the names the pages know: an offered kind or a diagonal word name.
+    if (!isOfferedKind(kind) && !isAnyWordKind(kind)) return {};
+    constexpr std::string_view prefix = "CM_";
+    const std::string_view rest = kind.substr(prefix.size());
+    const auto cut = rest.find('_');
+    const std::string_view direction = rest.substr(0, cut);
+    const std::string_view family = rest.substr(cut + 1);
+    KindClass result;
+    for (const auto& [name, shape] : kDirections) {
+        if (name == direction) result.shape = shape;
+    }
+    for (const auto& [name, fam] : kFamilies) {
+        if (name == family) result.family = fam;
+    }
+    return result;
+}
+
+std::string_view ruleKind(std::string_view kind, std::string_view circleKind) {
+    return isCircleKind(kind) ? circleKind : kind;
+}
+
+}  // namespace vx::kinds
