@@ -1,7 +1,10 @@
 #include "effects/kind_shape.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "effects/mode_kind.h"
 
@@ -67,6 +70,46 @@ KindClass classifyKind(std::string_view kind) {
 
 std::string_view ruleKind(std::string_view kind, std::string_view circleKind) {
     return isCircleKind(kind) ? circleKind : kind;
+}
+
+}  // namespace vx::kinds
+
+namespace vx::kinds {
+namespace {
+
+// The info texts are numbered in their own order: the stand-alone kinds, then
+// per straight or diagonal direction its GC, GOBC, GF, CC and CF kind, the
+// frame kinds, brightness, scroll, word, the rings and the circle.
+std::vector<std::string> infoOrder() {
+    std::vector<std::string> order = {"CM_CUSTOMMODE", "CM_EMPTYMODE", "CM_REGROUP",
+                                      "CM_REGRESS"};
+    for (const char* dir : {"LEFTTORIGHT", "RIGHTTOLEFT", "UPTODOWN", "DOWNTOUP", "LEFTUP",
+                            "RIGHTUP", "LEFTDOWN", "RIGHTDOWN"}) {
+        for (const char* fam : {"GC", "GOBC", "GF", "CC", "CF"}) {
+            order.push_back(std::string("CM_") + dir + "_" + fam);
+        }
+    }
+    for (const char* k : {"CM_ASIDEFRAME_CC", "CM_ASIDEFRAME_CF", "CM_SIDEFRAME_CC",
+                          "CM_SIDEFRAME_CF", "CM_BRIGHTTODARK", "CM_SIDEFRAMEBD", "CM_KERNELBD"}) {
+        order.emplace_back(k);
+    }
+    for (std::string_view k : offeredKinds()) {
+        const auto c = classifyKind(k);
+        if (c.family == Family::Scroll || c.family == Family::Word) order.emplace_back(k);
+    }
+    for (const char* k : {"CM_EXPANDCIRCULAR_GC", "CM_EXPANDCIRCULAR_GF", "CM_SHRINKCIRCULAR_GC",
+                          "CM_SHRINKCIRCULAR_GF", "CM_CIRCULAR_AREA"}) {
+        order.emplace_back(k);
+    }
+    return order;
+}
+
+}  // namespace
+
+int kindInfoNumber(std::string_view kind) {
+    static const std::vector<std::string> order = infoOrder();
+    const auto it = std::find(order.begin(), order.end(), kind);
+    return it == order.end() ? 0 : static_cast<int>(it - order.begin()) + 1;
 }
 
 }  // namespace vx::kinds

@@ -40,3 +40,11 @@ KindClass classifyKind(std::string_view kind);
 std::string_view ruleKind(std::string_view kind, std::string_view circleKind);
 
 }  // namespace vx::kinds
+
+namespace vx::kinds {
+
+// n of the kind's info key "ID_MSG_PAGE3_MODE_INFO<n>", 1..70; 0 for a name
+// that is not offered.
+int kindInfoNumber(std::string_view kind);
+
+}  // namespace vx::kinds

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "effects/kind_shape.h"
 #include "effects/mode_kind.h"
 
 namespace vx {
@@ -118,6 +119,34 @@ TEST(CellConversion, PixelsRoundDownToCellsAndBack) {
     EXPECT_EQ(pixelsFromCell(2, 4), 8);
     EXPECT_EQ(cellFromPixels(-1, 4), -1);
     EXPECT_EQ(cellFromPixels(7, 0), 7);  // no cell size yet: kept
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST(KindInfo, NumbersFollowTheInfoTableOrder) {
+    EXPECT_EQ(kinds::kindInfoNumber("CM_CUSTOMMODE"), 1);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_REGRESS"), 4);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTTORIGHT_GC"), 5);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTTORIGHT_CF"), 9);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_RIGHTTOLEFT_GC"), 10);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_RIGHTDOWN_CF"), 44);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_SIDEFRAME_CF"), 48);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_KERNELBD"), 51);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTTORIGHT_SCROLL"), 52);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_ASIDEFRAME_SCROLL"), 61);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_DOWNTOUP_WORD"), 65);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_SHRINKCIRCULAR_GF"), 69);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_CIRCULAR_AREA"), 70);
+    EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTUP_WORD"), 0);
+    std::set<int> numbers;
+    for (auto kind : kinds::offeredKinds()) numbers.insert(kinds::kindInfoNumber(kind));
+    EXPECT_EQ(numbers.size(), 70u);
+    EXPECT_EQ(*numbers.begin(), 1);
+    EXPECT_EQ(*numbers.rbegin(), 70);
 }
 
 }  // namespace
