@@ -229,6 +229,7 @@ void ModeParameterPage::extraLampPicked(std::uint32_t lamp, PickKind pick) {
 }
 
 void ModeParameterPage::commit() {
+    activate();  // "&OK" commits the fields as shown for the current mode
     if (!field(ParamField::LayerCode)->hasAcceptableInput()) {
         field(ParamField::LayerCode)->setFocus();  // 0..50 only
         return;

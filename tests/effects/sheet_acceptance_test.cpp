@@ -32,7 +32,7 @@ protected:
         items.front()->setSelected(true);
         list->add();
         auto* colourPage = sheet_->colorListPage();
-        colours.assign(picked.begin(), picked.end());
+        picks.assign(picked.begin(), picked.end());
         for (std::size_t i = 0; i < picked.size(); ++i) colourPage->addColour();
         colourPage->saveColours();
         sheet_->showPage(SheetPage::Parameter);
@@ -80,7 +80,7 @@ TEST_F(SheetSession, EveryFamilyTwoProgramsSavedReopenedAndCompiled) {
         items.front()->setSelected(true);
         list->kindList()->setCurrentItem(items.front());
         list->add();
-        colours = {kRed, kBlack};
+        picks = {kRed, kBlack};
         sheet_->colorListPage()->addColour();
         sheet_->colorListPage()->addColour();
         sheet_->colorListPage()->saveColours();
@@ -98,14 +98,19 @@ TEST_F(SheetSession, EveryFamilyTwoProgramsSavedReopenedAndCompiled) {
         items.front()->setSelected(true);
         list->kindList()->setCurrentItem(items.front());
         list->add();
-        colours = {kRed, kBlue};
+        picks = {kRed, kBlue};
         sheet_->colorListPage()->addColour();
         sheet_->colorListPage()->addColour();
         sheet_->colorListPage()->saveColours();
         pickLamps({6, 12, 18});
         lamps->inputGroup();
         sheet_->showPage(SheetPage::Parameter);
-        sheet_->parameterPage()->field(ParamField::Interval)->setText("10");
+        // Typed: Interval 10 and Loop 4 make Hold time 4 when OK settles it.
+        for (auto [f, text] : {std::pair{ParamField::Interval, "10"}, {ParamField::Loop, "4"}}) {
+            QLineEdit* e = sheet_->parameterPage()->field(f);
+            e->setText(text);
+            Q_EMIT e->textEdited(text);
+        }
         sheet_->parameterPage()->labelEdit()->setText("custom");
         sheet_->parameterPage()->commit();
     }

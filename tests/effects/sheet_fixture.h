@@ -65,9 +65,9 @@ protected:
             return true;
         };
         hooks.pickColor = [this]() -> std::optional<Rgb> {
-            if (colours.empty()) return std::nullopt;
-            const Rgb c = colours.front();
-            colours.pop_front();
+            if (picks.empty()) return std::nullopt;
+            const Rgb c = picks.front();
+            picks.pop_front();
             return c;
         };
         hooks.runDialog = [this](QDialog& dialog) {
@@ -82,7 +82,7 @@ protected:
     std::string lastMessage() const { return messages.empty() ? "" : messages.back(); }
 
     std::vector<std::string> messages;
-    std::deque<Rgb> colours;
+    std::deque<Rgb> picks;  // what the colour picker answers, in turn
     std::function<bool(QDialog&)> fillDialog;
     TempFolder folder_;
     LanguageTable table_;

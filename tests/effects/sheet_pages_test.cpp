@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QPushButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,7 +129,7 @@ TEST_F(SheetTest, GradientDialogAndSaveColorChecks) {
 
     fillDialog = [this](QDialog& d) {
         auto& dialog = dynamic_cast<GradientDialog&>(d);
-        this->colours = {{0, 0, 0}, {255, 255, 255}};
+        picks = {{0, 0, 0}, {255, 255, 255}};
         dialog.findChildren<QPushButton*>()[0]->click();
         dialog.findChildren<QPushButton*>()[1]->click();
         dialog.steps()->edit()->setText("3");
@@ -157,7 +158,7 @@ TEST_F(SheetTest, GradientDialogAndSaveColorChecks) {
 
 TEST_F(SheetTest, NamedColourGroupsGoToTheLibraryFile) {
     auto* colours = sheet_->colorListPage();
-    this->colours = {{7, 8, 9}, {255, 0, 0}};
+    picks = {{7, 8, 9}, {255, 0, 0}};
     colours->addColour();
     colours->addColour();
     fillDialog = [](QDialog& d) {
