@@ -18,10 +18,10 @@ public:
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Effects; }
     std::string_view textKey() const override { return "ID_UNDO_COLOR_GROUP"; }
-    std::size_t sizeInBytes() const {
+    std::size_t sizeInBytes() const override {
         return sizeof(*this) + (new_.capacity() + old_.capacity()) * sizeof(std::uint32_t);
     }
-    bool changedAnything() const { return changed_; }
+    bool changedAnything() const override { return changed_; }
 
 private:
     std::size_t index_;

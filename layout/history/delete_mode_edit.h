@@ -19,8 +19,8 @@ public:
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Effects; }
     std::string_view textKey() const override { return "ID_UNDO_MODE_DELETE"; }
-    std::size_t sizeInBytes() const;
-    bool changedAnything() const { return removed_.has_value(); }
+    std::size_t sizeInBytes() const override;
+    bool changedAnything() const override { return removed_.has_value(); }
 
 private:
     std::size_t index_;

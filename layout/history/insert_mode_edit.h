@@ -23,7 +23,7 @@ public:
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Effects; }
     std::string_view textKey() const override { return textKey_; }
-    std::size_t sizeInBytes() const;
+    std::size_t sizeInBytes() const override;
 
     const std::vector<std::size_t>& positions() const { return positions_; }
 

@@ -25,10 +25,10 @@ public:
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Effects; }
     std::string_view textKey() const override { return "ID_UNDO_LAMP_GROUP"; }
-    std::size_t sizeInBytes() const {
+    std::size_t sizeInBytes() const override {
         return sizeof(*this) + list_.capacity() * sizeof(std::uint32_t);
     }
-    bool changedAnything() const { return appended_; }
+    bool changedAnything() const override { return appended_; }
 
     std::int32_t index() const { return index_; }
 

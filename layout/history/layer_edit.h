@@ -23,10 +23,10 @@ public:
     bool mergeWith(const Edit& next) override;
     LayoutChange change() const override { return LayoutChange::Effects; }
     std::string_view textKey() const override { return "ID_UNDO_LAYER"; }
-    std::size_t sizeInBytes() const {
+    std::size_t sizeInBytes() const override {
         return sizeof(*this) + (before_.capacity() + after_.capacity()) * sizeof(std::uint32_t);
     }
-    bool changedAnything() const { return before_ != after_; }
+    bool changedAnything() const override { return before_ != after_; }
 
 private:
     Layer* target(LampLayout& layout) const;

@@ -19,8 +19,8 @@ public:
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Effects; }
     std::string_view textKey() const override { return "ID_UNDO_PROGRAM_GROUPS"; }
-    std::size_t sizeInBytes() const;
-    bool changedAnything() const { return changed_; }
+    std::size_t sizeInBytes() const override;
+    bool changedAnything() const override { return changed_; }
 
 private:
     struct Swap {

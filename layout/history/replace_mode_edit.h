@@ -19,8 +19,8 @@ public:
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Effects; }
     std::string_view textKey() const override { return textKey_; }
-    std::size_t sizeInBytes() const;
-    bool changedAnything() const { return changed_; }
+    std::size_t sizeInBytes() const override;
+    bool changedAnything() const override { return changed_; }
 
 private:
     std::size_t index_;
