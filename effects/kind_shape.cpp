@@ -113,3 +113,12 @@ int kindInfoNumber(std::string_view kind) {
 }
 
 }  // namespace vx::kinds
+
+namespace vx::kinds {
+
+std::string kindInfoKey(std::string_view kind) {
+    const int n = kindInfoNumber(kind);
+    return n == 0 ? std::string() : "ID_MSG_PAGE3_MODE_INFO" + std::to_string(n);
+}
+
+}  // namespace vx::kinds

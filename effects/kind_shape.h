@@ -2,6 +2,7 @@
 // Splits a kind name into the family and the path shape that the editing
 // pages decide their rules by ("CM_LEFTUP_GF" is a diagonal GF kind).
 
+#include <string>
 #include <string_view>
 
 namespace vx::kinds {
@@ -46,5 +47,7 @@ namespace vx::kinds {
 // n of the kind's info key "ID_MSG_PAGE3_MODE_INFO<n>", 1..70; 0 for a name
 // that is not offered.
 int kindInfoNumber(std::string_view kind);
+// That key; empty for a name that is not offered.
+std::string kindInfoKey(std::string_view kind);
 
 }  // namespace vx::kinds

@@ -96,9 +96,8 @@ std::vector<std::size_t> ModeListPage::selectedModes() const {
 
 void ModeListPage::kindSelected() {
     const std::string kind = selectedKind();
-    const int n = kinds::kindInfoNumber(kind);
-    info_->setText(n == 0 ? QString()
-                          : ctx_.text("ID_MSG_PAGE3_MODE_INFO" + std::to_string(n)));
+    const std::string key = kinds::kindInfoKey(kind);
+    info_->setText(key.empty() ? QString() : ctx_.text(key));
     if (kind != preview_->kind()) preview_->play(kind);
 }
 

@@ -142,6 +142,8 @@ TEST(KindInfo, NumbersFollowTheInfoTableOrder) {
     EXPECT_EQ(kinds::kindInfoNumber("CM_SHRINKCIRCULAR_GF"), 69);
     EXPECT_EQ(kinds::kindInfoNumber("CM_CIRCULAR_AREA"), 70);
     EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTUP_WORD"), 0);
+    EXPECT_EQ(kinds::kindInfoKey("CM_KERNELBD"), "ID_MSG_PAGE3_MODE_INFO51");
+    EXPECT_EQ(kinds::kindInfoKey("CM_LEFTUP_WORD"), "");
     std::set<int> numbers;
     for (auto kind : kinds::offeredKinds()) numbers.insert(kinds::kindInfoNumber(kind));
     EXPECT_EQ(numbers.size(), 70u);

@@ -14,6 +14,7 @@
 #include <iostream>
 
 #include "effects/ui/color_list_page.h"
+#include "effects/ui/kind_preview.h"
 #include "effects/ui/lamp_group_page.h"
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"

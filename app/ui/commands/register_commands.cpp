@@ -4,10 +4,13 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/commands/about_command.h"
 #include "app/ui/commands/close_command.h"
+#include "app/ui/commands/create_effect_data_command.h"
 #include "app/ui/commands/exit_command.h"
 #include "app/ui/commands/frame_bar_command.h"
 #include "app/ui/commands/help_command.h"
 #include "app/ui/commands/language_command.h"
+#include "app/ui/commands/layer_edit_command.h"
+#include "app/ui/commands/mode_edit_command.h"
 #include "app/ui/commands/new_document_commands.h"
 #include "app/ui/commands/open_file_command.h"
 #include "app/ui/commands/port_table_out_command.h"
@@ -48,6 +51,9 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<TransferDataCommand>(cmd::TransferData);
 
     r.emplace<EffectCellSizeCommand>(cmd::EffectCellSize);
+    r.emplace<ModeEditCommand>(cmd::ModeEdit);
+    r.emplace<LayerEditCommand>(cmd::LayerEdit);
+    r.emplace<CreateEffectDataCommand>(cmd::CreateEffectData);
 
     r.emplace<HelpCommand>(cmd::HelpTopics, HelpPage::Topics);
     r.emplace<HelpCommand>(cmd::HelpWhatsNew, HelpPage::WhatsNew);
