@@ -82,11 +82,14 @@ ModeParameterPage::ModeParameterPage(SheetContext& context, QWidget* parent)
     grid->addWidget(startBox, 3, 0, 1, 2);
     grid->addWidget(areaBox, 3, 2, 1, 3);
     grid->addWidget(extraBox, 3, 5, 1, 2);
-    grid->addWidget(idLabel(this, kDialog, 1050), 4, 0);
+    auto* labelCaption = idLabel(this, kDialog, 1050);
+    grid->addWidget(labelCaption, 4, 0);
     label_ = new QLineEdit(this);
+    labelCaption->setBuddy(label_);  // "&Current Mode:" jumps to the label field
     grid->addWidget(label_, 4, 1, 1, 4);
     auto* ok = idButton(this, kDialog, 1051);
     grid->addWidget(ok, 4, 6);
+    grid->setRowStretch(5, 1);
     ApplyDialogTexts(this, kDialog, ctx_.table);
 
     for (ParamField f : {ParamField::Interval, ParamField::Loop}) {

@@ -6,7 +6,7 @@ namespace vx {
 
 QString compiledReport(const CompiledEffects& compiled, const AppCommandContext& c) {
     std::size_t programs = 0;
-    for (const auto& group : compiled.programGroups) programs += group.empty() ? 0 : 1;
+    for (const auto& group : compiled.programGroups) programs += group.empty() ? 0u : 1u;
     const auto line = [&c](std::string_view key, std::size_t n) {
         return c.text(key) + " " + QString::number(n);
     };
