@@ -42,7 +42,9 @@ KindClass standAlone(std::string_view kind) {
     if (kind == kRegroup) return {Family::Regroup, Shape::None};
     if (kind == kRegress) return {Family::Regress, Shape::None};
     if (kind == kCircularArea) return {Family::Circle, Shape::None};
-    if (kind == "CM_BRIGHTTODARK" || kind == "CM_KERNELBD") return {Family::Brightness, Shape::None};
+    if (kind == "CM_BRIGHTTODARK" || kind == "CM_KERNELBD") {
+        return {Family::Brightness, Shape::None};
+    }
     if (kind == "CM_SIDEFRAMEBD") return {Family::Brightness, Shape::Frame};
     return {};
 }

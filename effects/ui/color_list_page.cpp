@@ -220,7 +220,9 @@ void ColorListPage::reloadNames() {
 
 void ColorListPage::addGroup() {
     std::vector<std::string> names;
-    for (int i = 0; i < names_->count(); ++i) names.push_back(names_->item(i)->text().toStdString());
+    for (int i = 0; i < names_->count(); ++i) {
+        names.push_back(names_->item(i)->text().toStdString());
+    }
     QDialog dialog(this);
     dialog.setWindowTitle(resourceTitleText(kNameDialog));
     auto* layout = new QVBoxLayout(&dialog);

@@ -184,7 +184,8 @@ void LampGroupPage::inputGroupGroup() {
     if (!usesGroupList()) return;
     const std::int32_t index = InternListEdit::indexIn(ctx_.document.layout(),
                                                        ListTable::ClusterGroups, ctx_.groupBuffer);
-    ctx_.document.apply(std::make_unique<InternListEdit>(ListTable::ClusterGroups, ctx_.groupBuffer));
+    ctx_.document.apply(
+        std::make_unique<InternListEdit>(ListTable::ClusterGroups, ctx_.groupBuffer));
     ctx_.state.current.groupListIndex = index;
     ctx_.state.custom = false;
     ctx_.lampBuffer.clear();

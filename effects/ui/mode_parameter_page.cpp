@@ -151,7 +151,9 @@ void ModeParameterPage::applyRules() {
                                                         ctx_.state.openedForEdit);
     for (std::size_t i = 0; i < kParamColumnCount; ++i) {
         labels_[i]->setText(ctx_.text(rules.labelKeys[i]));
-        if (columns_[i] != nullptr) columns_[i]->setReadOnly(rules.isLocked(paramColumns()[i].field));
+        if (columns_[i] != nullptr) {
+            columns_[i]->setReadOnly(rules.isLocked(paramColumns()[i].field));
+        }
     }
     wordColor_->setEnabled(!rules.isLocked(ParamField::WordColorMode));
     const bool startLocked = rules.isLocked(ParamField::StartPoint);

@@ -36,7 +36,8 @@ TEST_F(SheetTest, PagesAndTitlesComeFromTheLanguageTable) {
     auto* list = sheet_->modeListPage();
     EXPECT_EQ(list->kindList()->count(), 70);
     selectKind(list, "CM_KERNELBD");
-    EXPECT_EQ(list->infoText()->text().toStdString(), table_.LookUpText("ID_MSG_PAGE3_MODE_INFO51"));
+    EXPECT_EQ(list->infoText()->text().toStdString(),
+              table_.LookUpText("ID_MSG_PAGE3_MODE_INFO51"));
     // The preview plays the kind on its small lattice.
     EXPECT_EQ(list->preview()->kind(), "CM_KERNELBD");
     selectKind(list, "CM_LEFTTORIGHT_GC");

@@ -66,8 +66,8 @@ int main(int argc, char* argv[]) {
                            {40, 0, 60, 255, 60, 0, 255, 160, 0, 255, 240, 180})));
     doc.apply(vx::InsertModeEdit::append(
         doc.layout(), mode("CM_EXPANDCIRCULAR_GF", "Blue rings", {0, 0, 255, 255, 255, 255})));
-    doc.apply(vx::InsertModeEdit::append(doc.layout(),
-                                         mode("CM_BRIGHTTODARK", "Fade out", {255, 255, 255, 0, 0, 0})));
+    doc.apply(vx::InsertModeEdit::append(
+        doc.layout(), mode("CM_BRIGHTTODARK", "Fade out", {255, 255, 255, 0, 0, 0})));
 
     vx::ModeSheetDialog sheet(doc, table.value(), vx::SheetHooks{});
     sheet.setCellSize(8);
