@@ -5,14 +5,17 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include <cstdlib>
 #include <fstream>
 
 #include "effects/ui/color_list_page.h"
+#include "effects/ui/gradient_dialog.h"
 #include "effects/ui/lamp_group_page.h"
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"
+#include "effects/ui/num_field.h"
 #include "effects/ui/program_group_page.h"
 #include "sheet_fixture.h"
 
@@ -167,6 +170,103 @@ TEST_F(SheetSession, EveryFamilyTwoProgramsSavedReopenedAndCompiled) {
     EXPECT_EQ(c["programGroups"][0], (nlohmann::json{0, 1, 2}));
     EXPECT_EQ(c["programGroups"][1], (nlohmann::json{3, 4 + kLatticeRows, 5 + kLatticeRows}));
     EXPECT_EQ(c["programGroups"][2], nlohmann::json::array());
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+// From the bundled sample: a gradient sweep and a chase over a lamp group,
+// both in program 3, which vexolume-cli then plays.
+TEST_F(SheetSession, SampleGetsAGradientSweepAndALampGroupChaseInProgramThree) {
+    auto opened = LayoutDocument::open(std::filesystem::path(VEXOLUME_SOURCE_DIR) /
+                                       "examples/sample.led");
+    ASSERT_TRUE(opened.ok());
+    SheetHooks hooks = sheet_->context().hooks;
+    sheet_.reset();  // it watches the lattice document
+    document_ = std::move(opened.value());
+    sheet_ = std::make_unique<ModeSheetDialog>(*document_, table_, std::move(hooks));
+    const std::size_t before = effects().modes.size();
+    const std::size_t inProgram3 = effects().programGroups[3].size();
+    auto* list = sheet_->modeListPage();
+    const auto choose = [list](const char* kind) {
+        const auto items = list->kindList()->findItems(kind, Qt::MatchExactly);
+        list->kindList()->clearSelection();
+        list->kindList()->setCurrentItem(items.front());
+        items.front()->setSelected(true);
+    };
+
+    choose("CM_LEFTTORIGHT_GC");
+    list->add();
+    fillDialog = [this](QDialog& d) {
+        picks = {{255, 0, 0}, {0, 0, 255}};
+        const auto buttons = d.findChildren<QPushButton*>();
+        buttons[0]->click();
+        buttons[1]->click();
+        QLineEdit* steps = dynamic_cast<GradientDialog&>(d).steps()->edit();
+        steps->setText("6");
+        Q_EMIT steps->textEdited("6");
+        return true;
+    };
+    sheet_->colorListPage()->gradient();
+    ASSERT_EQ(sheet_->colorListPage()->colours().size(), 6u);
+    sheet_->colorListPage()->saveColours();
+    sheet_->showPage(SheetPage::Parameter);
+    sheet_->parameterPage()->labelEdit()->setText("Gradient sweep");
+    sheet_->parameterPage()->commit();
+
+    choose("CM_CUSTOMMODE");
+    list->add();
+    picks = {{0, 255, 0}, {0, 0, 0}};
+    sheet_->colorListPage()->addColour();
+    sheet_->colorListPage()->addColour();
+    sheet_->colorListPage()->saveColours();
+    sheet_->showPage(SheetPage::Parameter);
+    QLineEdit* playKind = sheet_->parameterPage()->field(ParamField::LayerCode);
+    playKind->setText("5");
+    Q_EMIT playKind->textEdited("5");
+    sheet_->lampGroupPage()->addLamps();
+    for (std::uint32_t lamp : {0u, 1u, 2u, 3u, 4u, 5u}) sheet_->lampPicked(lamp);
+    sheet_->endPicking();
+    sheet_->lampGroupPage()->inputGroup();
+    sheet_->showPage(SheetPage::Parameter);
+    sheet_->parameterPage()->labelEdit()->setText("Lamp chase");
+    sheet_->parameterPage()->commit();
+    ASSERT_EQ(effects().modes.size(), before + 2);
+    EXPECT_GE(effects().modes.back().lampListIndex, 0);
+    EXPECT_EQ(effects().modes.back().kindCode, 5);
+
+    auto* programs = sheet_->programGroupPage();
+    programs->rebuild();
+    programs->dropOn(3, {QString::fromStdString(entryText(before, "Gradient sweep")),
+                         QString::fromStdString(entryText(before + 1, "Lamp chase"))});
+    programs->save();
+    ASSERT_EQ(effects().programGroups[3].size(), inProgram3 + 2);
+    EXPECT_EQ(effects().programGroups[3].back().label, "Lamp chase");
+    const auto file = folder_.path() / "SAMPLE3.LED";
+    ASSERT_TRUE(document_->saveAs(file).ok());
+
+    const auto gif = folder_.path() / "program3.gif";
+    const std::string render = std::string("'") + VEXOLUME_CLI + "' render '" +
+                               document_->path().string() +
+                               "' --program 3 --seconds 6 --fps 5 --cell 6 -o '" + gif.string() +
+                               "' > /dev/null";
+    EXPECT_EQ(std::system(render.c_str()), 0);
+    EXPECT_GT(std::filesystem::file_size(gif), 1000u);
+    // Both new entries of program 3 start playing.
+    const auto timeline = folder_.path() / "timeline.txt";
+    const std::string play = std::string("'") + VEXOLUME_CLI + "' timeline '" +
+                             document_->path().string() + "' --program 3 --until 120000 > '" +
+                             timeline.string() + "'";
+    ASSERT_EQ(std::system(play.c_str()), 0);
+    std::ifstream in(timeline);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (std::size_t position : {inProgram3, inProgram3 + 1}) {
+        EXPECT_NE(text.find(" start " + std::to_string(position) + " "), std::string::npos)
+            << position;
+    }
 }
 
 }  // namespace
