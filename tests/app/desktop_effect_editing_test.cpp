@@ -1,5 +1,5 @@
 // The mode editing sheet in the desktop program: opened from the effect
-// window, picking on the effect view, Layer Edit clicks and Creat Data.
+// window, picking on the effect view, and Layer Edit clicks.
 
 #include <algorithm>
 
@@ -95,16 +95,6 @@ TEST_F(EffectEditing, LayerEditClicksAreUndoableSteps) {
     // Both clicks of the session are one step.
     ASSERT_TRUE(window_->runCommand(cmd::EditUndo));
     EXPECT_EQ(view->document().layout().effects.layers[4], before);
-}
-
-TEST_F(EffectEditing, CreateDataReportsTheCompiledTables) {
-    EffectView* view = startEffectWindow();
-    ASSERT_NE(view, nullptr);
-    messages_.clear();
-    ASSERT_TRUE(window_->runCommand(cmd::CreateEffectData));
-    ASSERT_EQ(messages_.size(), 1);
-    EXPECT_TRUE(messages_.front().startsWith("Colour groups:")) << messages_.front().toStdString();
-    EXPECT_TRUE(messages_.front().contains("Program groups:"));
 }
 
 }  // namespace
