@@ -30,6 +30,20 @@ std::vector<std::string> linesWith(const std::string& text, const std::string& w
     return out;
 }
 
+TEST_F(PlayCliTest, TimelineAndRenderReadTheJsonFormAsTheBinaryFile) {
+    const std::string json = file("families.json").string();
+    ASSERT_EQ(run({"convert", kFamilies, json}).status, 0);
+    const auto fromBinary = run({"timeline", kFamilies, "--program", "0", "--until", "5000"});
+    const auto fromJson = run({"timeline", json, "--program", "0", "--until", "5000"});
+    ASSERT_EQ(fromJson.status, 0) << fromJson.err;
+    EXPECT_FALSE(fromJson.out.empty());
+    EXPECT_EQ(fromJson.out, fromBinary.out);
+    const auto gif = file("families.gif").string();
+    const auto rendered = run({"render", json, "--parallel", "--seconds", "3", "--fps", "2", "-o", gif});
+    ASSERT_EQ(rendered.status, 0) << rendered.err;
+    EXPECT_EQ(readText(gif).substr(0, 6), "GIF89a");
+}
+
 TEST_F(PlayCliTest, TimelineListsStartsStopsAndPaintsInOrder) {
     const auto r = run({"timeline", kFamilies, "--parallel", "--until", "14000"});
     ASSERT_EQ(r.status, 0) << r.err;
