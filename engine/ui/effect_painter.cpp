@@ -1,5 +1,7 @@
 #include "engine/ui/effect_painter.h"
 
+#include <algorithm>
+
 namespace vx {
 
 int fittedCellSize(const std::vector<Lamp>& lamps, QSize client) {
@@ -31,6 +33,35 @@ void paintEffectLamps(QPainter& painter, const std::vector<Lamp>& lamps, QSize c
     for (const auto& lamp : lamps) {
         painter.drawRoundedRect(lampCell(lamp, offset, cellSize), corner, corner);
     }
+}
+
+void paintMarkedLamps(QPainter& painter, const std::vector<Lamp>& lamps,
+                      const std::vector<std::uint32_t>& numbers, QSize client, int cellSize,
+                      QColor colour) {
+    if (lamps.empty() || numbers.empty()) return;
+    const QPoint offset = cellOffset(lamps, client, cellSize);
+    const double corner = (cellSize * 9 / 10) / 2.0;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::white);
+    painter.setBrush(colour);
+    for (const auto& lamp : lamps) {
+        const auto n = static_cast<std::uint32_t>(lamp.number);
+        if (std::find(numbers.begin(), numbers.end(), n) == numbers.end()) continue;
+        painter.drawRoundedRect(lampCell(lamp, offset, cellSize), corner, corner);
+    }
+}
+
+int lampAtCell(const std::vector<Lamp>& lamps, QPoint cell) {
+    for (const auto& lamp : lamps) {
+        if (lamp.x == cell.x() && lamp.y == cell.y()) return lamp.number;
+    }
+    return -1;
+}
+
+QPoint cellAt(const std::vector<Lamp>& lamps, QSize client, int cellSize, QPoint pixel) {
+    const QPoint offset = cellOffset(lamps, client, cellSize);
+    const int c = std::max(cellSize, 1);
+    return {(pixel.x() - offset.x() + c / 2) / c, (pixel.y() - offset.y() + c / 2) / c};
 }
 
 }  // namespace vx

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSize>
 
+#include <cstdint>
 #include <vector>
 
 #include "engine/play/play_geometry.h"
@@ -21,6 +22,17 @@ int fittedCellSize(const std::vector<Lamp>& lamps, QSize client);
 // the offsets that centre all lamps in the client area.
 QRect lampCell(const Lamp& lamp, QPoint offset, int cellSize);
 QPoint cellOffset(const std::vector<Lamp>& lamps, QSize client, int cellSize);
+
+// The lamps whose numbers are listed, filled in `colour` with the same
+// rounded cells (the layer being edited green, a picked list blue).
+void paintMarkedLamps(QPainter& painter, const std::vector<Lamp>& lamps,
+                      const std::vector<std::uint32_t>& numbers, QSize client, int cellSize,
+                      QColor colour);
+
+// The lamp in lattice cell `cell`, or -1.
+int lampAtCell(const std::vector<Lamp>& lamps, QPoint cell);
+// The lattice cell under a point of the client area.
+QPoint cellAt(const std::vector<Lamp>& lamps, QSize client, int cellSize, QPoint pixel);
 
 // Every lamp as a rounded cell in steel blue, outlined in white.
 void paintEffectLamps(QPainter& painter, const std::vector<Lamp>& lamps, QSize client,

@@ -9,6 +9,8 @@
 #include "app/ui/commands/frame_bar_command.h"
 #include "app/ui/commands/help_command.h"
 #include "app/ui/commands/language_command.h"
+#include "app/ui/commands/layer_edit_command.h"
+#include "app/ui/commands/mode_edit_command.h"
 #include "app/ui/commands/new_document_commands.h"
 #include "app/ui/commands/open_file_command.h"
 #include "app/ui/commands/port_edit_command.h"
@@ -58,6 +60,8 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<TransferDataCommand>(cmd::TransferData);
 
     r.emplace<EffectCellSizeCommand>(cmd::EffectCellSize);
+    r.emplace<ModeEditCommand>(cmd::ModeEdit);
+    r.emplace<LayerEditCommand>(cmd::LayerEdit);
     r.emplace<CreateEffectDataCommand>(cmd::CreateEffectData);
     r.emplace<OutputTableCommand>(cmd::OutputClusterTables, TableOutput::ClusterTables);
     r.emplace<OutputTableCommand>(cmd::OutputAccessors, TableOutput::Accessors);

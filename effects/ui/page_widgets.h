@@ -1,0 +1,49 @@
+#pragma once
+// Small builders the sheet's pages share: widgets carrying their dialog
+// control id and resource caption, so ApplyDialogTexts can put the current
+// language's texts in.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/ui/dialog_texts.h"
+
+namespace vx {
+
+inline QPushButton* idButton(QWidget* parent, int dialog, int control) {
+    auto* b = new QPushButton(resourceCaptionText(dialog, control), parent);
+    setControlId(b, control);
+    return b;
+}
+
+inline QLabel* idLabel(QWidget* parent, int dialog, int control) {
+    auto* l = new QLabel(resourceCaptionText(dialog, control), parent);
+    setControlId(l, control);
+    return l;
+}
+
+inline QGroupBox* idBox(QWidget* parent, int dialog, int control) {
+    auto* g = new QGroupBox(resourceCaptionText(dialog, control), parent);
+    setControlId(g, control);
+    return g;
+}
+
+// The row a user acts on: the current row when it is selected, else the
+// last selected row; -1 when nothing is selected.
+inline int lastSelectedRow(const QListWidget* list) {
+    const int current = list->currentRow();
+    if (current >= 0 && list->item(current)->isSelected()) return current;
+    int last = -1;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected()) last = i;
+    }
+    return last;
+}
+
+inline QString fromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace vx

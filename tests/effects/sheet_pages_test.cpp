@@ -1,0 +1,263 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include "effects/ui/color_list_page.h"
+#include "effects/ui/gradient_dialog.h"
+#include "effects/ui/kind_preview.h"
+#include "effects/ui/lamp_group_page.h"
+#include "effects/ui/mode_list_page.h"
+#include "effects/ui/mode_parameter_page.h"
+#include "effects/ui/num_field.h"
+#include "effects/ui/program_group_page.h"
+#include "sheet_fixture.h"
+
+namespace vx::test {
+namespace {
+
+void selectRow(QListWidget* list, int row) {
+    list->clearSelection();
+    list->setCurrentRow(row);
+    list->item(row)->setSelected(true);
+}
+
+void selectKind(ModeListPage* page, const QString& kind) {
+    const auto items = page->kindList()->findItems(kind, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    selectRow(page->kindList(), page->kindList()->row(items.front()));
+}
+
+TEST_F(SheetTest, PagesAndTitlesComeFromTheLanguageTable) {
+    EXPECT_EQ(sheet_->windowTitle().toStdString(), table_.LookUpText("IDD_LED_MODE"));
+    auto* list = sheet_->modeListPage();
+    EXPECT_EQ(list->kindList()->count(), 70);
+    selectKind(list, "CM_KERNELBD");
+    EXPECT_EQ(list->infoText()->text().toStdString(),
+              table_.LookUpText("ID_MSG_PAGE3_MODE_INFO51"));
+    // The preview plays the kind on its small lattice.
+    EXPECT_EQ(list->preview()->kind(), "CM_KERNELBD");
+    selectKind(list, "CM_LEFTTORIGHT_GC");
+    bool lit = false;
+    for (int i = 0; i < 40 && !lit; ++i) {
+        list->preview()->tick();
+        for (ColourWord c : list->preview()->colours()) lit = lit || c != 0;
+    }
+    EXPECT_TRUE(lit);
+}
+
+TEST_F(SheetTest, ModeListButtonsWithoutSelectionExplainThemselves) {
+    auto* list = sheet_->modeListPage();
+    list->add();
+    list->edit();
+    list->remove();
+    list->copy();
+    list->paste();
+    list->markStart();
+    list->markEnd();
+    list->insert();
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "PAGE3_ONBUTTON1_PSAT", "PAGE3_ONBUTTON4_PSAK",
+                            "PAGE3_ONBUTTON2_PSATO", "PAGE3_ONBUTTON8_PSAT",
+                            "PAGE3_ONBUTTON9_PSAT", "PAGE3_ONBUTTON6_PSAK",
+                            "PAGE3_ONBUTTON7_PSAK", "PAGE3_ONBUTTON3_PSAT"}));
+    EXPECT_TRUE(effects().modes.empty());
+}
+
+TEST_F(SheetTest, ParameterPageLocksFieldsAndDerivesHoldTime) {
+    auto* list = sheet_->modeListPage();
+    selectKind(list, "CM_REGRESS");
+    list->add();
+    EXPECT_EQ(sheet_->currentPage(), SheetPage::ColorList);
+    sheet_->showPage(SheetPage::Parameter);
+    auto* page = sheet_->parameterPage();
+    for (ParamField f : {ParamField::Interval, ParamField::Loop, ParamField::HoldTime,
+                         ParamField::Step, ParamField::LayerCode, ParamField::WordStep,
+                         ParamField::WordColorMode, ParamField::StartPoint, ParamField::Area}) {
+        EXPECT_TRUE(page->isLocked(f)) << static_cast<int>(f);
+    }
+    EXPECT_EQ(page->labelEdit()->text(), "CM_REGRESS");
+
+    selectKind(list, "CM_LEFTDOWN_CF");
+    list->add();
+    sheet_->showPage(SheetPage::Parameter);
+    EXPECT_TRUE(page->isLocked(ParamField::Loop));
+    EXPECT_FALSE(page->isLocked(ParamField::Step));
+    EXPECT_FALSE(page->isLocked(ParamField::HoldTime));
+    EXPECT_EQ(page->columnLabel(3)->text().toStdString(),
+              table_.LookUpText("IDD112_5310_EDIT16C"));
+    EXPECT_EQ(page->columnLabel(4)->text().toStdString(),
+              table_.LookUpText("IDD112_1311_EDIT17C"));
+
+    // Interval 5 and Loop 30 give Hold time 15 once the field is left.
+    QLineEdit* interval = page->field(ParamField::Interval);
+    interval->setText("5");
+    Q_EMIT interval->textEdited("5");
+    page->field(ParamField::Loop)->setText("30");
+    Q_EMIT interval->editingFinished();
+    EXPECT_EQ(page->field(ParamField::HoldTime)->text(), "15");
+    // Edited Hold time stays once nothing changed since.
+    page->field(ParamField::HoldTime)->setText("99");
+    Q_EMIT page->field(ParamField::HoldTime)->textEdited("99");
+    EXPECT_EQ(page->field(ParamField::HoldTime)->text(), "99");
+
+    // "GC/GF" index 1 locks Loop and the word step.
+    selectKind(list, "CM_LEFTTORIGHT_WORD");
+    list->add();
+    sheet_->showPage(SheetPage::Parameter);
+    EXPECT_FALSE(page->isLocked(ParamField::Loop));
+    EXPECT_TRUE(page->isLocked(ParamField::ExtraScope));
+    Q_EMIT page->wordColorBox()->activated(1);
+    EXPECT_TRUE(page->isLocked(ParamField::Loop));
+    EXPECT_TRUE(page->isLocked(ParamField::WordStep));
+}
+
+TEST_F(SheetTest, GradientDialogAndSaveColorChecks) {
+    auto* list = sheet_->modeListPage();
+    selectKind(list, "CM_LEFTTORIGHT_SCROLL");
+    list->add();
+    auto* colours = sheet_->colorListPage();
+    EXPECT_TRUE(colours->hint()->text().contains(QString::fromStdString(
+        table_.LookUpText("ID_MSG_PAGE2_CM_INFO14"))));
+
+    // Without end colours nothing is made.
+    fillDialog = [](QDialog&) { return true; };
+    colours->gradient();
+    EXPECT_EQ(lastMessage(), "PAGE2_ONBUTTON4_PSTC");
+
+    fillDialog = [this](QDialog& d) {
+        auto& dialog = dynamic_cast<GradientDialog&>(d);
+        picks = {{0, 0, 0}, {255, 255, 255}};
+        dialog.findChildren<QPushButton*>()[0]->click();
+        dialog.findChildren<QPushButton*>()[1]->click();
+        dialog.steps()->edit()->setText("3");
+        Q_EMIT dialog.steps()->edit()->textEdited("3");
+        // A fourth digit would leave the range: refused, "3" stays.
+        dialog.steps()->edit()->setText("3000");
+        Q_EMIT dialog.steps()->edit()->textEdited("3000");
+        EXPECT_EQ(dialog.steps()->edit()->text(), "3");
+        return true;
+    };
+    colours->gradient();
+    ASSERT_EQ(colours->colours().size(), 3u);
+    EXPECT_EQ(colours->colours()[1], (Rgb{127, 127, 127}));
+    EXPECT_EQ(colours->colourList()->item(1)->text(), " 127R 127G 127B");
+
+    colours->saveColours();  // three colours on a scroll kind
+    EXPECT_EQ(lastMessage(), "PAGE2_ONBUTTON4_TFCW");
+    EXPECT_TRUE(sheet_->context().state.current.colors.empty());
+
+    selectRow(colours->colourList(), 1);
+    colours->removeSingle();
+    colours->saveColours();
+    EXPECT_EQ(sheet_->context().state.current.colors, (UintList{0, 0, 0, 255, 255, 255}));
+    EXPECT_TRUE(colours->colours().empty());
+}
+
+TEST_F(SheetTest, NamedColourGroupsGoToTheLibraryFile) {
+    auto* colours = sheet_->colorListPage();
+    picks = {{7, 8, 9}, {255, 0, 0}};
+    colours->addColour();
+    colours->addColour();
+    fillDialog = [](QDialog& d) {
+        d.findChild<QLineEdit*>()->setText("Mine");
+        return true;
+    };
+    colours->addGroup();
+    ASSERT_EQ(colours->groupNames()->count(), 1);
+    EXPECT_EQ(colours->groupNames()->item(0)->text(), "Mine");
+    const auto file = ColorDataFile::load(folder_.path() / "ColorData.sav");
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(file.value().lines().back(), "     [Mine]  7  8  9255  0  0");
+
+    colours->removeAll();
+    colours->outputGroup();
+    EXPECT_EQ(lastMessage(), "PAGE2_ONBUTTON12_PSAC");
+    selectRow(colours->groupNames(), 0);
+    colours->outputGroup();
+    EXPECT_EQ(colours->colours(), (std::vector<Rgb>{{7, 8, 9}, {255, 0, 0}}));
+    colours->clearGroup();
+    EXPECT_EQ(lastMessage(), "PAGE2_ONBUTTON14_DYRW");
+    EXPECT_EQ(ColorDataFile::load(folder_.path() / "ColorData.sav").value().lines().back(),
+              "     [Mine]");
+}
+
+TEST_F(SheetTest, ProgramEditorSaveRulesAndUndo) {
+    auto* list = sheet_->modeListPage();
+    for (const char* kind : {"CM_LEFTTORIGHT_GC", "CM_KERNELBD", "CM_EMPTYMODE"}) {
+        selectKind(list, kind);
+        list->add();
+        sheet_->parameterPage()->commit();
+    }
+    ASSERT_EQ(effects().modes.size(), 3u);
+    auto* programs = sheet_->programGroupPage();
+    programs->removeAll();
+    programs->save();
+    EXPECT_EQ(lastMessage(), "MODEGRPEDIT_ONBTNMOK_YSIA");
+
+    programs->dropOn(3, {"2_CM_EMPTYMODE", "0_CM_LEFTTORIGHT_GC"});
+    programs->save();
+    ASSERT_EQ(effects().programGroups[3].size(), 2u);
+    EXPECT_EQ(effects().programGroups[3][0].kindCode, 2);
+    EXPECT_EQ(effects().programGroups[3][1].kind, "CM_LEFTTORIGHT_GC");
+    EXPECT_EQ(programs->programTree()->topLevelItem(0)->child(3)->child(0)->text(0),
+              "2_CM_EMPTYMODE");
+
+    programs->insertAll();
+    programs->save();
+    for (const auto& group : effects().programGroups) EXPECT_EQ(group.size(), 3u);
+    document_->undo();
+    EXPECT_EQ(effects().programGroups[3].size(), 2u);
+    EXPECT_TRUE(effects().programGroups[0].empty());
+}
+
+TEST_F(SheetTest, DeletingAModeRenumbersProgramsAndUndoRestores) {
+    auto* list = sheet_->modeListPage();
+    for (const char* kind : {"CM_LEFTTORIGHT_GC", "CM_KERNELBD", "CM_EMPTYMODE"}) {
+        selectKind(list, kind);
+        list->add();
+        sheet_->parameterPage()->commit();
+    }
+    sheet_->programGroupPage()->insertAll();
+    sheet_->programGroupPage()->save();
+    const EffectData before = effects();
+    selectRow(list->modeList(), 0);
+    list->remove();
+    ASSERT_EQ(effects().modes.size(), 2u);
+    EXPECT_EQ(effects().programGroups[5][0].kindCode, 0);
+    EXPECT_EQ(effects().programGroups[5][0].kind, "CM_KERNELBD");
+    EXPECT_EQ(list->modeList()->count(), 2);
+    document_->undo();
+    EXPECT_EQ(effects(), before);
+    EXPECT_EQ(list->modeList()->count(), 3);
+}
+
+TEST_F(SheetTest, StepsAsideWhilePickingAndReturnsToTheAskingPage) {
+    auto* list = sheet_->modeListPage();
+    selectKind(list, "CM_EXPANDCIRCULAR_GC");
+    list->add();
+    sheet_->show();
+    sheet_->showPage(SheetPage::Parameter);
+    std::vector<PickKind> asked;
+    QObject::connect(sheet_.get(), &ModeSheetDialog::pickRequested,
+                     [&asked](PickKind k) { asked.push_back(k); });
+    sheet_->parameterPage()->findChildren<QPushButton*>()[0]->click();  // "&Start"
+    EXPECT_EQ(asked, std::vector<PickKind>{PickKind::StartPoint});
+    EXPECT_FALSE(sheet_->isVisible());
+    sheet_->showPage(SheetPage::Modes);
+    sheet_->pointPicked(10, 13);
+    sheet_->endPicking();
+    EXPECT_TRUE(sheet_->isVisible());
+    EXPECT_EQ(sheet_->currentPage(), SheetPage::Parameter);
+    EXPECT_EQ(sheet_->parameterPage()->startField(0)->text(), "10");
+    sheet_->parameterPage()->commit();
+    ASSERT_EQ(effects().modes.size(), 1u);
+    EXPECT_EQ(effects().modes[0].startX, 2);  // 10 pixels at 4 per cell
+    EXPECT_EQ(effects().modes[0].startY, 3);
+}
+
+}  // namespace
+}  // namespace vx::test

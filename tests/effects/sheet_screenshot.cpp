@@ -1,0 +1,107 @@
+// Writes a picture of each page of the mode editing sheet for the
+// documentation, over the bundled sample with a few modes defined:
+//
+//   QT_QPA_PLATFORM=offscreen sheet_screenshot docs/
+//
+// gives docs/sheet-modelist.png, sheet-colorlist.png, sheet-grouplist.png,
+// sheet-parameter.png and sheet-programs.png.
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPixmap>
+
+#include <filesystem>
+#include <iostream>
+
+#include "effects/ui/color_list_page.h"
+#include "effects/ui/kind_preview.h"
+#include "effects/ui/lamp_group_page.h"
+#include "effects/ui/mode_list_page.h"
+#include "effects/ui/mode_parameter_page.h"
+#include "effects/ui/mode_sheet_dialog.h"
+#include "effects/ui/program_group_page.h"
+#include "layout/history/insert_mode_edit.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+vx::Mode mode(const char* kind, const char* label, vx::UintList colours) {
+    vx::Mode m = vx::createMode(kind);
+    m.label = label;
+    m.colors = std::move(colours);
+    m.stepDelay = 5;
+    m.stepCount = 10;
+    m.duration = 5;
+    m.bandWidth = 2;
+    return m;
+}
+
+void selectKind(QListWidget* list, const char* kind) {
+    const auto items = list->findItems(kind, Qt::MatchExactly);
+    if (items.isEmpty()) return;
+    list->setCurrentItem(items.front());
+    items.front()->setSelected(true);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::cerr << "usage: sheet_screenshot <folder>\n";
+        return 2;
+    }
+    QApplication app(argc, argv);
+    const fs::path source = VEXOLUME_SOURCE_DIR;
+    const fs::path out = argv[1];
+    auto table = vx::LanguageTable::load(source / "share/vexolume/Mullanguage/English.ini");
+    auto document = vx::LayoutDocument::open(source / "examples/sample.led");
+    if (!table || !document) {
+        std::cerr << "cannot read the sample or the English table\n";
+        return 1;
+    }
+    vx::LayoutDocument& doc = *document.value();
+    doc.apply(vx::InsertModeEdit::append(
+        doc.layout(), mode("CM_LEFTTORIGHT_GC", "Sunrise sweep",
+                           {40, 0, 60, 255, 60, 0, 255, 160, 0, 255, 240, 180})));
+    doc.apply(vx::InsertModeEdit::append(
+        doc.layout(), mode("CM_EXPANDCIRCULAR_GF", "Blue rings", {0, 0, 255, 255, 255, 255})));
+    doc.apply(vx::InsertModeEdit::append(
+        doc.layout(), mode("CM_BRIGHTTODARK", "Fade out", {255, 255, 255, 0, 0, 0})));
+
+    vx::ModeSheetDialog sheet(doc, table.value(), vx::SheetHooks{});
+    sheet.setCellSize(8);
+    sheet.setColorDataFile(source / "share/vexolume/ColorData.sav");
+    sheet.resize(860, 520);
+    sheet.show();
+
+    auto* list = sheet.modeListPage();
+    selectKind(list->kindList(), "CM_EXPANDCIRCULAR_GC");
+    for (int i = 0; i < 30; ++i) list->preview()->tick();
+    list->modeList()->item(0)->setSelected(true);
+    list->modeList()->setCurrentRow(0);
+    list->edit();  // opens the sweep on the parameter page
+
+    auto* colours = sheet.colorListPage();
+    colours->showModeColours();
+    colours->groupNames()->setCurrentRow(0);
+
+    int status = 0;
+    const std::pair<vx::SheetPage, const char*> pages[] = {
+        {vx::SheetPage::Modes, "sheet-modelist.png"},
+        {vx::SheetPage::ColorList, "sheet-colorlist.png"},
+        {vx::SheetPage::GroupList, "sheet-grouplist.png"},
+        {vx::SheetPage::Parameter, "sheet-parameter.png"},
+        {vx::SheetPage::Programs, "sheet-programs.png"},
+    };
+    for (const auto& [page, name] : pages) {
+        sheet.showPage(page);
+        if (page == vx::SheetPage::Programs) {
+            sheet.programGroupPage()->insertAll();
+            sheet.programGroupPage()->programTree()->expandToDepth(1);
+        }
+        QApplication::processEvents();
+        if (!sheet.grab().save(QString::fromStdString((out / name).string()))) status = 1;
+    }
+    return status;
+}
