@@ -16,4 +16,5 @@ void addFirmwareCommand(CLI::App& app, int& status);
 void addSimulateCommand(CLI::App& app, int& status);
 void addTimelineCommand(CLI::App& app, int& status);
 void addRenderCommand(CLI::App& app, int& status);
+void addPlayCommand(CLI::App& app, int& status);
 }  // namespace vx::cli

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     vx::cli::addSimulateCommand(app, status);
     vx::cli::addTimelineCommand(app, status);
     vx::cli::addRenderCommand(app, status);
+    vx::cli::addPlayCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }

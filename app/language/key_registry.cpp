@@ -79,6 +79,8 @@ constexpr std::string_view kSingleKeys[] = {
     "ERR_FILE_BAD_CLASS_REF", "ERR_FILE_OBJECT_REF", "ERR_FILE_TRAILING_DATA",
     "ERR_JSON_SYNTAX", "ERR_JSON_FORMAT", "ERR_JSON_TYPE", "ERR_JSON_RANGE", "ERR_JSON_MISSING",
     "ERR_JSON_UNKNOWN_FIELD", "ERR_RENDER_SETTINGS", "ERR_RENDER_FOLDER", "ERR_GIF_WRITE",
+    "ERR_LIVE_TARGET", "ERR_LIVE_HOST", "ERR_LIVE_SOCKET", "ERR_LIVE_SEND", "ERR_LIVE_OLA",
+    "ERR_LIVE_UNIVERSE",
 };
 
 // Numbered families: prefix + n + suffix for n = first..last.
