@@ -20,19 +20,15 @@ Result<std::unique_ptr<LayoutDocument>> LayoutDocument::open(const std::filesyst
     return doc;
 }
 
-void LayoutDocument::changed(LayoutChange change) {
-    modified_ = true;
-    history_.loseClean();
-    notify(change);
-}
-
-void LayoutDocument::apply(std::unique_ptr<Edit> edit) {
-    if (!edit) return;
+bool LayoutDocument::apply(std::unique_ptr<Edit> edit) {
+    if (!edit) return false;
     edit->redo(layout_);
+    if (!edit->changedAnything()) return false;
     const auto change = edit->change();
     history_.push(std::move(edit));
     modified_ = !history_.isClean();
     notify(change);
+    return true;
 }
 
 bool LayoutDocument::undo() {

@@ -28,16 +28,12 @@ public:
     static Result<std::unique_ptr<LayoutDocument>> open(const std::filesystem::path& path);
 
     const LampLayout& layout() const { return layout_; }
-    // Direct access for edits. Call changed() afterwards so the views follow.
-    LampLayout& mutableLayout() { return layout_; }
 
-    // Marks the document modified and tells every observer. A change made
-    // this way is not undoable, so no earlier step counts as saved any more.
-    void changed(LayoutChange change);
-
-    // Applies an edit, records it as a step (or merges it into the last one)
-    // and tells the observers. The modified mark follows the history.
-    void apply(std::unique_ptr<Edit> edit);
+    // The one way to change the layout: does the edit, records it as a step
+    // (or merges it into the last one) and tells the observers. The modified
+    // mark follows the history. An edit that changed nothing is dropped and
+    // false returned.
+    bool apply(std::unique_ptr<Edit> edit);
     bool undo();
     bool redo();
     // Ends the current step, so the next edit does not merge into it.

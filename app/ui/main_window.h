@@ -1,8 +1,9 @@
 #pragma once
 // The main window: an MDI frame whose menu bar follows the active window,
-// and the command routing of the program. Every menu entry, tool button and
-// shortcut is a QAction carrying its command id; runCommand() is the one
-// place that acts on an id.
+// and the routing of the program's commands. Every menu entry, tool button
+// and shortcut is a QAction carrying its command id; runCommand() hands the
+// id to its handler in the command registry, and an action is enabled when
+// its handler says so. The main window decides nothing about a command.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -10,9 +11,11 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 
 #include "app/ui/app_state.h"
+#include "app/ui/commands/register_commands.h"
 #include "app/ui/document_window.h"
 #include "app/ui/menu_tables.h"
 #include "app/ui/recent_files.h"
@@ -48,6 +51,17 @@ public:
     DocumentWindow* newLayout();
     // A new demo document ("Text"); it plays what the effect view hands it.
     DocumentWindow* newDemo();
+    // An effect window over `document`; the next new layout closes it.
+    DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
+                                     const QString& title);
+    // Another window of the kind and document of `window`.
+    void openWindowLike(const DocumentWindow& window);
+
+    // Asks about unsaved changes first; false when the user keeps it open.
+    bool closeDocument(const std::shared_ptr<LayoutDocument>& document);
+    bool saveDocument(LayoutDocument& document, bool askName);
+    void writePortTableFor(const LayoutDocument& document);
+    bool switchLanguage(Language language);
 
     // Re-reads the menu bar for the active window and applies the texts.
     void applyMenuTexts();
@@ -55,6 +69,7 @@ public:
     DocumentWindow* activeDocumentWindow() const;
     QList<DocumentWindow*> documentWindows() const;
     QMdiArea* mdiArea() const { return mdi_; }
+    QToolBar* toolBar() const { return toolBar_; }
     const RecentFiles& recentFiles() const { return recent_; }
 
     // Replaceable for tests: the standard dialogs and the shell's "open".
@@ -81,6 +96,9 @@ private:
     void createToolBar();
     void buildMenu(QMenu* menu, std::span<const MenuEntry> entries);
     void updateActions();
+    // A command's menu text, with the text of `detailKey` (when not empty)
+    // after its name.
+    QString commandText(int command, std::string_view detailKey) const;
     void onSubWindowActivated();
 
     DocumentWindow* addWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document,
@@ -88,22 +106,15 @@ private:
     QList<DocumentWindow*> windowsOf(const LayoutDocument* document) const;
     bool mayClose(DocumentWindow& window);
     bool settleDocument(const std::shared_ptr<LayoutDocument>& document);
-    bool closeDocument(const std::shared_ptr<LayoutDocument>& document);
-
-    // Commands
-    bool saveDocument(LayoutDocument& document, bool askName);
-    void writePortTableFor(const LayoutDocument& document);
-    bool transferData();
-    bool switchLanguage(Language language);
-    void openHelp(int command);
     void openRecent(std::size_t index);
-    void newWindowOfActive();
-    void chooseEffectCellSize();
 
     AppState state_;
+    AppCommandRegistry commands_;
+    std::unique_ptr<AppCommandContext> context_;
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;
+    std::set<int> detailed_;  // commands whose text names a detail now
     std::vector<QAction*> recentActions_;
     std::vector<QAction*> languageActions_;
     MenuKind menuKind_ = MenuKind::Main;

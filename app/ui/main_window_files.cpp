@@ -1,5 +1,5 @@
-// Documents of the main window: new, open, save, close, Transfer Data, the
-// language switch and the windows over one document.
+// Documents of the main window: new, open, save, close, the effect windows,
+// the language switch and the windows over one document.
 
 #include <QFileInfo>
 #include <QMdiArea>
@@ -10,7 +10,6 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/main_window.h"
 #include "engine/ui/effect_view.h"
-#include "layout/history/transfer_data_edit.h"
 #include "layout/port_table.h"
 #include "layout/ui/layout_view.h"
 
@@ -123,24 +122,14 @@ void MainWindow::writePortTableFor(const LayoutDocument& document) {
     if (!written) showMessage(text(written.error().key));
 }
 
-bool MainWindow::transferData() {
-    DocumentWindow* active = activeDocumentWindow();
-    if (active == nullptr || !active->document()) return false;
-    const std::shared_ptr<LayoutDocument> document = active->document();
-    if (document->layout().lamps.size() < 2) return false;
-    document->closeStep();
-    document->apply(std::make_unique<TransferDataEdit>(document->layout()));
-    lastEffectWindow_ = addWindow(DocumentKind::Effect, document, active->documentTitle());
-    writePortTableFor(*document);
-    state_.transferredLampCount = document->layout().lamps.size();
-    applyMenuTexts();
-    return true;
+DocumentWindow* MainWindow::openEffectWindow(std::shared_ptr<LayoutDocument> document,
+                                             const QString& title) {
+    lastEffectWindow_ = addWindow(DocumentKind::Effect, std::move(document), title);
+    return lastEffectWindow_;
 }
 
-void MainWindow::newWindowOfActive() {
-    DocumentWindow* active = activeDocumentWindow();
-    if (active == nullptr) return;
-    addWindow(active->kind(), active->document(), active->documentTitle());
+void MainWindow::openWindowLike(const DocumentWindow& window) {
+    addWindow(window.kind(), window.document(), window.documentTitle());
 }
 
 bool MainWindow::mayClose(DocumentWindow& window) {

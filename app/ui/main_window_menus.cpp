@@ -8,16 +8,11 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "app/ui/command_sets.h"
+#include "app/ui/command_ids.h"
 #include "app/ui/main_window.h"
-#include "engine/ui/effect_view.h"
-#include "layout/ui/layout_view.h"
 
 namespace vx {
 namespace {
-
-using cmdset::kWorkingCommands;
-using cmdset::kZoomCommands;
 
 
 // French, German and Italian have no text key; each is named in its own
@@ -41,41 +36,35 @@ void MainWindow::createActions() {
         connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
         actions_[command] = a;
     }
-    action(cmd::NewLed)->setShortcut(QKeySequence::New);
+    action(cmd::NewLayout)->setShortcut(QKeySequence::New);
     action(cmd::FileOpen)->setShortcut(QKeySequence::Open);
     action(cmd::FileSave)->setShortcut(QKeySequence::Save);
     action(cmd::EditUndo)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
     action(cmd::EditRedo)->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     // Shortcuts work whichever menu bar is shown.
-    for (int command : {cmd::NewLed, cmd::FileOpen, cmd::FileSave, cmd::EditUndo, cmd::EditRedo}) {
+    for (int command :
+         {cmd::NewLayout, cmd::FileOpen, cmd::FileSave, cmd::EditUndo, cmd::EditRedo}) {
         addAction(action(command));
     }
-    for (int command : {cmd::EditGridding, cmd::EditInsert, cmd::EditDelete, cmd::ViewToolbar,
-                        cmd::ViewStatusBar}) {
-        action(command)->setCheckable(true);
+    for (auto& [command, a] : actions_) {
+        const auto* handler = commands_.find(command);
+        a->setCheckable(handler != nullptr && handler->checkable());
     }
-    auto* zoomGroup = new QActionGroup(this);
-    for (const auto& z : kZoomCommands) {
-        action(z.command)->setCheckable(true);
-        zoomGroup->addAction(action(z.command));
-    }
-    action(cmd::ViewToolbar)->setChecked(true);
-    action(cmd::ViewStatusBar)->setChecked(true);
 
     for (int i = 0; i < cmd::RecentFileCount; ++i) {
         auto* a = new QAction(this);
-        a->setData(cmd::FileMru1 + i);
+        a->setData(cmd::RecentFile1 + i);
         const auto index = static_cast<std::size_t>(i);
         connect(a, &QAction::triggered, this, [this, index] { openRecent(index); });
         recentActions_.push_back(a);
     }
     for (const LanguageInfo& info : languages()) {
         auto* a = new QAction(this);
-        a->setData(info.commandId);
+        const int command = info.commandId;
+        a->setData(command);
         a->setCheckable(true);
-        const Language language = info.language;
-        connect(a, &QAction::triggered, this, [this, language] { switchLanguage(language); });
+        connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
         languageActions_.push_back(a);
         actions_[info.commandId] = a;
     }
@@ -86,7 +75,7 @@ void MainWindow::createToolBar() {
     toolBar_->setObjectName(QStringLiteral("mainToolBar"));
     toolBar_->setMovable(false);
     const std::array<std::pair<int, QStyle::StandardPixmap>, 6> buttons{{
-        {cmd::NewLed, QStyle::SP_FileIcon},
+        {cmd::NewLayout, QStyle::SP_FileIcon},
         {cmd::FileOpen, QStyle::SP_DialogOpenButton},
         {cmd::FileSave, QStyle::SP_DialogSaveButton},
         {cmd::EditUndo, QStyle::SP_ArrowBack},
@@ -119,7 +108,7 @@ void MainWindow::buildMenu(QMenu* menu, std::span<const MenuEntry> entries) {
             case MenuEntry::Type::RecentFiles: {
                 const auto& files = recent_.files();
                 if (files.empty()) {
-                    QAction* a = action(cmd::FileMru1);
+                    QAction* a = action(cmd::RecentFile1);
                     a->setText(menuText(e.key));
                     a->setEnabled(false);
                     menu->addAction(a);
@@ -171,41 +160,34 @@ void MainWindow::applyMenuTexts() {
 }
 
 void MainWindow::updateActions() {
-    DocumentWindow* active = activeDocumentWindow();
-    const bool hasLayout = active != nullptr && active->document() != nullptr;
     for (auto& [command, a] : actions_) {
-        const bool working = std::find(kWorkingCommands.begin(), kWorkingCommands.end(), command) !=
-                             kWorkingCommands.end();
-        a->setEnabled(working);
-    }
-    for (int command : {cmd::FileSave, cmd::FileSaveAs, cmd::CportOut, cmd::TransferData}) {
-        action(command)->setEnabled(hasLayout);
-    }
-    action(cmd::FileClose)->setEnabled(active != nullptr);
-    action(cmd::WindowNew)->setEnabled(active != nullptr);
-    action(cmd::EditUndo)->setEnabled(hasLayout && active->document()->history().canUndo());
-    action(cmd::EditRedo)->setEnabled(hasLayout && active->document()->history().canRedo());
-    LayoutView* view = active != nullptr ? active->layoutView() : nullptr;
-    for (int command : {cmd::EditInsert, cmd::EditDelete, cmd::EditGridding}) {
-        action(command)->setEnabled(view != nullptr);
-    }
-    for (const auto& z : kZoomCommands) {
-        action(z.command)->setEnabled(view != nullptr);
-        action(z.command)->setChecked(view != nullptr && view->zoom() == z.zoom);
-    }
-    if (view != nullptr) {
-        action(cmd::EditGridding)->setChecked(view->gridShown());
-        action(cmd::EditInsert)->setChecked(view->insertMode());
-        action(cmd::EditDelete)->setChecked(view->deleteMode());
-    }
-    action(cmd::Largen3)->setEnabled(active != nullptr && active->effectView() != nullptr);
-    action(cmd::FileMru1)->setEnabled(false);
-    for (const LanguageInfo& info : languages()) {
-        QAction* a = languageActions_[languageIndex(info.language)];
-        a->setEnabled(state_.language.isEnabled(info.language));
-        a->setChecked(state_.language.isChecked(info.language));
+        const auto* handler = commands_.find(command);
+        a->setEnabled(handler != nullptr && handler->enabled(*context_));
+        if (handler == nullptr) continue;
+        if (handler->checkable()) a->setChecked(handler->checked(*context_));
+        const std::string_view detail = handler->detailKey(*context_);
+        if (!detail.empty() || detailed_.contains(command)) {
+            a->setText(commandText(command, detail));
+            if (detail.empty()) {
+                detailed_.erase(command);
+            } else {
+                detailed_.insert(command);
+            }
+        }
     }
 }
 
+QString MainWindow::commandText(int command, std::string_view detailKey) const {
+    const QString own = menuText(commandKey(command));
+    if (detailKey.empty()) return own;
+    // "&Undo\tCtrl+Z" and "&Insert Lamp" make "&Undo Insert Lamp\tCtrl+Z".
+    const QString detail =
+        menuText(detailKey).section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    QString text = own.section(QLatin1Char('\t'), 0, 0) + QLatin1Char(' ') + detail;
+    if (own.contains(QLatin1Char('\t'))) {
+        text += QLatin1Char('\t') + own.section(QLatin1Char('\t'), 1);
+    }
+    return text;
+}
 
 }  // namespace vx

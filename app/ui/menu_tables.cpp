@@ -14,7 +14,7 @@ constexpr MenuEntry separator() { return {T::Separator, 0, {}, {}, {}}; }
 constexpr MenuEntry popup(std::string_view key, std::span<const MenuEntry> children) {
     return {T::Popup, 0, key, {}, children};
 }
-constexpr MenuEntry recentFiles() { return {T::RecentFiles, cmd::FileMru1, "ID_FILE_MRU_FILE1", {}, {}}; }
+constexpr MenuEntry recentFiles() { return {T::RecentFiles, cmd::RecentFile1, "ID_FILE_MRU_FILE1", {}, {}}; }
 
 constexpr MenuEntry kUndo = item(cmd::EditUndo, "ID_EDIT_UNDO");
 constexpr MenuEntry kRedo = item(cmd::EditRedo, "ID_EDIT_REDO");
@@ -23,14 +23,14 @@ constexpr MenuEntry kRedo = item(cmd::EditRedo, "ID_EDIT_REDO");
 constexpr std::array kLayoutFile{
     item(cmd::OpenEdit, "ID_OPENEDIT"), item(cmd::FileWizard, "ID_FILE_WIZARD"),
     item(cmd::FileOpen, "ID_FILE_OPEN"), item(cmd::OpenImage, "ID_OPEN_IMAGE"),
-    item(cmd::OpenEditL, "ID_OPENEDITL"), separator(), item(cmd::FileSave, "ID_FILE_SAVE"),
+    item(cmd::OpenEmptyLattice, "ID_OPENEDITL"), separator(), item(cmd::FileSave, "ID_FILE_SAVE"),
     item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"), item(cmd::FileClose, "ID_FILE_CLOSE"), separator(),
     item(cmd::FilePrint, "ID_FILE_PRINT"), item(cmd::FilePrintPreview, "ID_FILE_PRINT_PREVIEW"),
     item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"), separator(), recentFiles(), separator(),
     item(cmd::AppExit, "ID_APP_EXIT")};
 constexpr std::array kLayoutSetv{item(cmd::ScanBack, "ID_SCAN_BACK"),
                                  item(cmd::ScanScope, "ID_SCAN_SCOPE"),
-                                 item(cmd::ScanSetOther, "ID_SCAN_SETOTHER")};
+                                 item(cmd::ScanOtherValues, "ID_SCAN_SETOTHER")};
 constexpr std::array kLayoutZoom{
     item(cmd::Zoom4, "ID_EFFECT1"),  item(cmd::Zoom8, "ID_EFFECT2"),  item(cmd::Zoom12, "ID_EFFECT3"),
     item(cmd::Zoom16, "ID_EFFECT4"), item(cmd::Zoom20, "ID_EFFECT5"), item(cmd::Zoom24, "ID_EFFECT6"),
@@ -38,17 +38,17 @@ constexpr std::array kLayoutZoom{
 constexpr std::array kLayoutEdit{
     popup("ID_EDIT_SETV", kLayoutSetv), item(cmd::EditScan, "ID_EDIT_SCAN"),
     popup("ID_EDIT_ZOOMIO", kLayoutZoom), separator(), item(cmd::EditInsert, "ID_EDIT_INSERT"),
-    item(cmd::EditDelete, "ID_EDIT_DELETE"), separator(), item(cmd::CportEdit, "ID_CPORT_EDIT"),
-    item(cmd::CportOut, "ID_CPORT_OUT"), separator(), item(cmd::TransferData, "ID_EDIT_PLAMP"),
+    item(cmd::EditDelete, "ID_EDIT_DELETE"), separator(), item(cmd::PortEdit, "ID_CPORT_EDIT"),
+    item(cmd::PortTableOut, "ID_CPORT_OUT"), separator(), item(cmd::TransferData, "ID_EDIT_PLAMP"),
     separator(), kUndo, kRedo};
 constexpr std::array kLanguageEntries{MenuEntry{T::Languages, 0, {}, {}, {}}};
 constexpr std::array kLayoutView{
     item(cmd::ViewToolbar, "ID_VIEW_TOOLBAR"), item(cmd::ViewStatusBar, "ID_VIEW_STATUS_BAR"),
-    item(cmd::EditGridding, "ID_EDIT_GRIDDING"), separator(),
+    item(cmd::ToggleGrid, "ID_EDIT_GRIDDING"), separator(),
     popup("ID_VIEW_LANGUAGE", kLanguageEntries)};
-constexpr std::array kLayoutWindow{item(cmd::ChangeWin, "ID_CHANGEWIN")};
+constexpr std::array kLayoutWindow{item(cmd::SwitchWindow, "ID_CHANGEWIN")};
 constexpr std::array kFullHelp{
-    item(cmd::HelpAboutVc, "ID_HELP_ABOUT_VC"), item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
+    item(cmd::HelpTopics, "ID_HELP_ABOUT_VC"), item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
     item(cmd::AppAbout, "ID_APP_ABOUT"), item(cmd::HelpWhatsNew, "ID_HELP_WHATSNEW")};
 constexpr std::array kLayoutBar{popup("ID_FILE", kLayoutFile), popup("ID_EDIT", kLayoutEdit),
                                 popup("ID_VIEW", kLayoutView), popup("ID_WINDOW", kLayoutWindow),
@@ -59,7 +59,7 @@ constexpr std::array kViewBars{item(cmd::ViewToolbar, "ID_VIEW_TOOLBAR"),
                                item(cmd::ViewStatusBar, "ID_VIEW_STATUS_BAR")};
 constexpr std::array kWindows{
     item(cmd::WindowNew, "ID_WINDOW_NEW"), item(cmd::WindowCascade, "ID_WINDOW_CASCADE"),
-    item(cmd::WindowTileHorz, "ID_WINDOW_TILE_HORZ"), item(cmd::WindowArrange, "ID_WINDOW_ARRANGE")};
+    item(cmd::WindowTileHorizontal, "ID_WINDOW_TILE_HORZ"), item(cmd::WindowArrange, "ID_WINDOW_ARRANGE")};
 
 // Demo menu.
 constexpr std::array kDemoFile{
@@ -72,11 +72,11 @@ constexpr std::array kDemoFile{
 constexpr std::array kDemoShape{item(cmd::DemoRect, "ID_DEMO_RECT"),
                                 item(cmd::DemoCircle, "ID_DEMO_Circle")};
 constexpr std::array kDemoEdit{
-    item(cmd::DemoSize, "ID_EDIT_SIZE"), popup("ID_EDIT_DEMOSHAPE", kDemoShape),
-    item(cmd::DemoBackImage, "ID_EDITBACKIMAGE"), item(cmd::DemoWide, "ID_EDIT_WIDE"),
-    item(cmd::DemoThin, "ID_EDIT_THIN"), item(cmd::DemoAddBmp, "ID_ADDBMP"),
-    item(cmd::DemoReduceBmp, "ID_REDUCEBMP"), item(cmd::DemoMoveBmp, "ID_MOVEBMP"),
-    item(cmd::DemoSaveCode, "ID_SAVE_CODE"), item(cmd::DemoOpenCode, "ID_OPEN_CODE"),
+    item(cmd::DemoScale, "ID_EDIT_SIZE"), popup("ID_EDIT_DEMOSHAPE", kDemoShape),
+    item(cmd::DemoOpenBackImage, "ID_EDITBACKIMAGE"), item(cmd::DemoEnlargeImage, "ID_EDIT_WIDE"),
+    item(cmd::DemoShrinkImage, "ID_EDIT_THIN"), item(cmd::DemoWidenImage, "ID_ADDBMP"),
+    item(cmd::DemoNarrowImage, "ID_REDUCEBMP"), item(cmd::DemoMoveImage, "ID_MOVEBMP"),
+    item(cmd::DemoSaveImageParameters, "ID_SAVE_CODE"), item(cmd::DemoLoadImageParameters, "ID_OPEN_CODE"),
     item(cmd::DemoStart, "ID_EDITDO")};
 constexpr std::array kShortHelp{item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
                                 item(cmd::AppAbout, "ID_APP_ABOUT"),
@@ -96,8 +96,8 @@ constexpr std::array kEffectFile{
     item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"), separator(), recentFiles(), separator(),
     item(cmd::AppExit, "ID_APP_EXIT")};
 constexpr std::array kEffectEdit{
-    item(cmd::Largen3, "ID_LARGEN3"), item(cmd::AddLampImg, "ID_ADDLAMPIMG"),
-    item(cmd::PageShow, "ID_PAGESHOW"), item(cmd::CreateData, "ID_EDIT_CHANGE"), separator(), kUndo,
+    item(cmd::EffectCellSize, "ID_LARGEN3"), item(cmd::LayerEdit, "ID_ADDLAMPIMG"),
+    item(cmd::ModeEdit, "ID_PAGESHOW"), item(cmd::CreateEffectData, "ID_EDIT_CHANGE"), separator(), kUndo,
     kRedo};
 constexpr std::array kEffectPlay{item(cmd::PartialPlay, "ID_OUT_LIST3"),
                                  item(cmd::ParallelPlay, "ID_OUT_LIST"),
@@ -107,7 +107,7 @@ constexpr std::array kEffectBar{popup("ID_FILE", kEffectFile), popup("ID_EDIT", 
                                 popup("ID_WINDOW", kWindows), popup("ID_HELP", kFullHelp)};
 
 // Main menu, shown while no document window is open.
-constexpr std::array kMainFile{item(cmd::NewLed, "ID_NEW_LED"), item(cmd::FileOpen, "ID_FILE_OPEN"),
+constexpr std::array kMainFile{item(cmd::NewLayout, "ID_NEW_LED"), item(cmd::FileOpen, "ID_FILE_OPEN"),
                                item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"), separator(),
                                recentFiles(), separator(), item(cmd::AppExit, "ID_APP_EXIT")};
 constexpr std::array kMainBar{popup("ID_FILE", kMainFile), popup("ID_VIEW", kViewBars),
@@ -123,20 +123,20 @@ void collect(std::span<const MenuEntry> entries, std::span<const MenuEntry>& fou
 }
 
 constexpr std::array kAllCommands{
-    cmd::FileNew, cmd::NewLed, cmd::NewDemo, cmd::FileMru1, cmd::HelpFile, cmd::FileOpen,
+    cmd::FileNew, cmd::NewLayout, cmd::NewDemo, cmd::RecentFile1, cmd::HelpFile, cmd::FileOpen,
     cmd::FileClose, cmd::FileSave, cmd::FileSaveAs,
     cmd::FilePrintSetup, cmd::FilePrint, cmd::FilePrintPreview, cmd::AppExit, cmd::AppAbout,
-    cmd::EditUndo, cmd::EditRedo, cmd::OpenEdit, cmd::OpenEditL, cmd::FileWizard, cmd::OpenImage,
-    cmd::ScanBack, cmd::ScanScope, cmd::ScanSetOther, cmd::EditScan, cmd::Zoom4, cmd::Zoom8,
+    cmd::EditUndo, cmd::EditRedo, cmd::OpenEdit, cmd::OpenEmptyLattice, cmd::FileWizard, cmd::OpenImage,
+    cmd::ScanBack, cmd::ScanScope, cmd::ScanOtherValues, cmd::EditScan, cmd::Zoom4, cmd::Zoom8,
     cmd::Zoom12, cmd::Zoom16, cmd::Zoom20, cmd::Zoom24, cmd::Zoom28, cmd::EditInsert,
-    cmd::EditDelete, cmd::CportEdit, cmd::CportOut, cmd::EditGridding, cmd::ChangeWin,
-    cmd::TransferData, cmd::Largen3, cmd::AddLampImg, cmd::PageShow, cmd::CreateData,
+    cmd::EditDelete, cmd::PortEdit, cmd::PortTableOut, cmd::ToggleGrid, cmd::SwitchWindow,
+    cmd::TransferData, cmd::EffectCellSize, cmd::LayerEdit, cmd::ModeEdit, cmd::CreateEffectData,
     cmd::PartialPlay, cmd::ParallelPlay, cmd::SequentialPlay, cmd::CreateBinFile,
-    cmd::WriteToController, cmd::DemoSize, cmd::DemoBackImage, cmd::DemoWide, cmd::DemoThin,
-    cmd::DemoAddBmp, cmd::DemoReduceBmp, cmd::DemoMoveBmp, cmd::DemoSaveCode, cmd::DemoOpenCode,
-    cmd::DemoStart, cmd::DemoCircle, cmd::DemoRect, cmd::HelpAboutVc, cmd::HelpWhatsNew,
+    cmd::WriteToController, cmd::DemoScale, cmd::DemoOpenBackImage, cmd::DemoEnlargeImage, cmd::DemoShrinkImage,
+    cmd::DemoWidenImage, cmd::DemoNarrowImage, cmd::DemoMoveImage, cmd::DemoSaveImageParameters, cmd::DemoLoadImageParameters,
+    cmd::DemoStart, cmd::DemoCircle, cmd::DemoRect, cmd::HelpTopics, cmd::HelpWhatsNew,
     cmd::HelpWebsite, cmd::ViewToolbar, cmd::ViewStatusBar, cmd::WindowNew, cmd::WindowArrange,
-    cmd::WindowCascade, cmd::WindowTileHorz};
+    cmd::WindowCascade, cmd::WindowTileHorizontal};
 
 }  // namespace
 

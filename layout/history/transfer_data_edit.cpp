@@ -2,11 +2,15 @@
 
 namespace vx {
 
-TransferDataEdit::TransferDataEdit(const LampLayout& layout)
-    : before_(layout.effectLamps), after_(layout.lamps) {}
-
-void TransferDataEdit::redo(LampLayout& layout) { layout.effectLamps = after_; }
+void TransferDataEdit::redo(LampLayout& layout) {
+    before_ = layout.effectLamps;
+    layout.effectLamps = layout.lamps;
+}
 
 void TransferDataEdit::undo(LampLayout& layout) { layout.effectLamps = before_; }
+
+std::size_t TransferDataEdit::sizeInBytes() const {
+    return sizeof(*this) + before_.size() * sizeof(Lamp);
+}
 
 }  // namespace vx

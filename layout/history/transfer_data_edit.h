@@ -11,19 +11,14 @@ namespace vx {
 
 class TransferDataEdit : public Edit {
 public:
-    // Captures the layout's effect lamps now and its lamps as the new list.
-    explicit TransferDataEdit(const LampLayout& layout);
-
     void redo(LampLayout& layout) override;
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Effects; }
     std::string_view textKey() const override { return "ID_EDIT_PLAMP"; }
-
-    std::size_t lampCount() const { return after_.size(); }
+    std::size_t sizeInBytes() const override;
 
 private:
-    std::vector<Lamp> before_;
-    std::vector<Lamp> after_;
+    std::vector<Lamp> before_;  // the effect lamps the transfer replaced
 };
 
 }  // namespace vx

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "layout/history/lamp_list_edit.h"
-#include "layout/lamp_editing.h"
+#include "layout/history/delete_lamp_edit.h"
+#include "layout/history/insert_lamp_edit.h"
 
 namespace vx {
 
@@ -109,13 +109,14 @@ void LayoutView::editAt(QPoint pos, bool dragging) {
         }
         return;
     }
-    LampLayout after = document_->layout();
-    const bool done = insertMode_ ? insertLampAt(after, cx, cy) : deleteLampsAt(after, cx, cy);
-    if (!done) return;
-    document_->setLampsShown(true);
-    document_->apply(std::make_unique<LampListEdit>(
-        document_->layout().lamps, std::move(after.lamps),
-        insertMode_ ? "ID_EDIT_INSERT" : "ID_EDIT_DELETE", stroke_));
+    const LatticeCell cell{cx, cy};
+    std::unique_ptr<Edit> edit;
+    if (insertMode_) {
+        edit = std::make_unique<InsertLampEdit>(cell, stroke_);
+    } else {
+        edit = std::make_unique<DeleteLampEdit>(cell, stroke_);
+    }
+    if (document_->apply(std::move(edit))) document_->setLampsShown(true);
 }
 
 void LayoutView::mousePressEvent(QMouseEvent* event) {

@@ -8,6 +8,8 @@
 #include "app/ui/command_ids.h"
 #include "desktop_fixture.h"
 #include "engine/ui/effect_view.h"
+#include "layout/history/delete_lamp_edit.h"
+#include "layout/history/insert_lamp_edit.h"
 #include "layout/layout_file.h"
 #include "layout/ui/layout_view.h"
 #include "platform/file_io.h"
@@ -52,7 +54,7 @@ TEST_F(Documents, TransferDataTwiceOpensTwoEffectWindowsOverTheSameDocument) {
     ASSERT_NE(w, nullptr);
     DocumentWindow* layout = w->documentWindows().front();
     auto document = layout->document();
-    document->mutableLayout().effectLamps.clear();
+    const auto oldEffectLamps = document->layout().effectLamps;
 
     ASSERT_TRUE(w->runCommand(cmd::TransferData));
     EXPECT_EQ(w->menuKind(), MenuKind::Effect);
@@ -70,7 +72,7 @@ TEST_F(Documents, TransferDataTwiceOpensTwoEffectWindowsOverTheSameDocument) {
     EXPECT_EQ(document->history().count(), 2u);
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
-    EXPECT_TRUE(document->layout().effectLamps.empty());
+    EXPECT_EQ(document->layout().effectLamps, oldEffectLamps);
     EXPECT_FALSE(w->action(cmd::EditUndo)->isEnabled());
     EXPECT_TRUE(w->action(cmd::EditRedo)->isEnabled());
 }
@@ -80,7 +82,7 @@ TEST_F(Documents, TransferDataDoesNothingBelowTwoLamps) {
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
     auto document = w->documentWindows().front()->document();
-    document->mutableLayout().lamps.push_back(Lamp::made(1, 1, 0, 8));
+    document->apply(std::make_unique<InsertLampEdit>(LatticeCell{1, 1}));
     EXPECT_FALSE(w->runCommand(cmd::TransferData));
     EXPECT_EQ(w->documentWindows().size(), 1);
     EXPECT_TRUE(document->layout().effectLamps.empty());
@@ -108,8 +110,8 @@ TEST_F(Documents, SaveAsUpperCasesTheNameAppendsLedAndWritesThePortTable) {
 
     // Save with a name writes there without asking.
     filters.clear();
-    document->mutableLayout().lamps.pop_back();
-    document->changed(LayoutChange::Lamps);
+    const Lamp& last = document->layout().lamps.back();
+    ASSERT_TRUE(document->apply(std::make_unique<DeleteLampEdit>(LatticeCell{last.x, last.y})));
     ASSERT_TRUE(w->runCommand(cmd::FileSave));
     EXPECT_TRUE(filters.isEmpty());
     EXPECT_EQ(decodeLayout(readFileBytes(saved).value()).value().lamps.size(),
@@ -121,8 +123,7 @@ TEST_F(Documents, SaveDoesNothingBelowTwoLamps) {
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
     auto document = w->documentWindows().front()->document();
-    document->mutableLayout().lamps.push_back(Lamp::made(1, 1, 0, 8));
-    document->changed(LayoutChange::Lamps);
+    document->apply(std::make_unique<InsertLampEdit>(LatticeCell{1, 1}));
     bool asked = false;
     w->askSaveName = [&](const QString&) {
         asked = true;
@@ -158,11 +159,16 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
     EXPECT_TRUE(document->isModified());
     EXPECT_TRUE(layoutWindow->isWindowModified());
     EXPECT_EQ(document->history().count(), 2u);  // the transfer and the stroke
+    // Undo and Redo name the step they would take, as the history moves.
+    EXPECT_EQ(w->action(cmd::EditUndo)->text(), QStringLiteral("&Undo Insert Lamp\tCtrl+Z"));
+    EXPECT_EQ(w->action(cmd::EditRedo)->text(), QStringLiteral("&Redo\tCtrl+Y"));
 
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     EXPECT_EQ(document->layout().lamps, before);
     EXPECT_FALSE(document->isModified());
     EXPECT_FALSE(layoutWindow->isWindowModified());
+    EXPECT_EQ(w->action(cmd::EditUndo)->text(), QStringLiteral("&Undo Transfer Data\tCtrl+Z"));
+    EXPECT_EQ(w->action(cmd::EditRedo)->text(), QStringLiteral("&Redo Insert Lamp\tCtrl+Y"));
     ASSERT_TRUE(w->runCommand(cmd::EditRedo));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
 
@@ -176,6 +182,10 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 2);
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
+
+    // A command with no handler stays disabled and does not run.
+    EXPECT_FALSE(w->action(cmd::PortEdit)->isEnabled());
+    EXPECT_FALSE(w->runCommand(cmd::PortEdit));
 }
 
 TEST_F(Documents, ADamagedFileShowsTheLoaderMessageAndOpensNothing) {

@@ -126,7 +126,7 @@ TEST_F(Desktop, FileNewAsksForTheTypeAndTheMenuBarFollowsTheActiveWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->menuKind(), MenuKind::Main);
     EXPECT_EQ(topLevelTexts(*w), (QStringList{"&File", "&View", "&Help"}));
-    EXPECT_EQ(w->action(cmd::NewLed)->text(), QString::fromStdString(
+    EXPECT_EQ(w->action(cmd::NewLayout)->text(), QString::fromStdString(
                                                   w->state().language.LookUpText("ID_NEW_LED"))
                                                   .replace("\\t", "\t"));
 }
@@ -135,7 +135,7 @@ TEST_F(Desktop, HelpCommandsOpenPagesUnderTheDataFolderAndReportFailures) {
     copyTable("English.ini");
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
-    ASSERT_TRUE(w->runCommand(cmd::HelpAboutVc));
+    ASSERT_TRUE(w->runCommand(cmd::HelpTopics));
     ASSERT_TRUE(w->runCommand(cmd::HelpWebsite));
     ASSERT_EQ(shellTargets_.size(), 2);
     EXPECT_TRUE(shellTargets_.at(0).startsWith(QString::fromStdString(dataFolder().string())));

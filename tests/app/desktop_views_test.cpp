@@ -6,6 +6,7 @@
 #include "desktop_fixture.h"
 #include "engine/ui/effect_painter.h"
 #include "engine/ui/effect_view.h"
+#include "layout/history/transfer_data_edit.h"
 #include "layout/ports.h"
 #include "layout/ui/colour_word.h"
 #include "layout/ui/layout_painter.h"
@@ -22,8 +23,8 @@ std::shared_ptr<LayoutDocument> twoLampDocument() {
     wired.portOrder = 7;
     wired.colour = portColour(2);
     layout.lamps.push_back(wired);
-    layout.effectLamps = layout.lamps;
     auto document = std::make_shared<LayoutDocument>(layout);
+    document->apply(std::make_unique<TransferDataEdit>());
     document->setLampsShown(true);
     return document;
 }
@@ -117,9 +118,8 @@ TEST(EffectPainting, LampsAreBlueCellsWithAWhiteOutlineAndFollowTheDocument) {
     EXPECT_EQ(image.pixelColor(cell.center().x(), cell.top()), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(cell.topLeft()), QColor(Qt::black));  // rounded corner
 
-    // The view draws the handed-over lamps: an emptied list clears it.
-    document->mutableLayout().effectLamps.clear();
-    document->changed(LayoutChange::Effects);
+    // The view draws the handed-over lamps: undoing the transfer clears it.
+    ASSERT_TRUE(document->undo());
     EXPECT_EQ(view.render().pixelColor(cell.center()), QColor(Qt::black));
 }
 

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "layout/history/delete_lamp_edit.h"
+#include "layout/history/insert_lamp_edit.h"
+#include "layout/history/transfer_data_edit.h"
 #include "layout/layout_file.h"
 #include "platform/file_io.h"
 #include "tests/layout/counting_observer.h"
@@ -21,14 +24,13 @@ using TempDir = test::TempFolder;
 TEST(LayoutDocument, SaveAsNeedsTwoLampsAndUpperCasesTheName) {
     TempDir dir;
     LayoutDocument doc;
-    doc.mutableLayout().lamps.push_back(Lamp::made(0, 0, 0, 8));
+    doc.apply(std::make_unique<InsertLampEdit>(LatticeCell{0, 0}));
     auto refused = doc.saveAs(dir.path() / "show");
     ASSERT_TRUE(refused.ok());
     EXPECT_EQ(*refused, SaveOutcome::TooFewLamps);
     EXPECT_TRUE(fs::is_empty(dir.path()));
 
-    doc.mutableLayout().lamps.push_back(Lamp::made(0, 1, 1, 8));
-    doc.changed(LayoutChange::Lamps);
+    doc.apply(std::make_unique<InsertLampEdit>(LatticeCell{0, 1}));
     EXPECT_TRUE(doc.isModified());
     auto saved = doc.saveAs(dir.path() / "show");
     ASSERT_TRUE(saved.ok());
@@ -45,13 +47,12 @@ TEST(LayoutDocument, SaveAsNeedsTwoLampsAndUpperCasesTheName) {
 TEST(LayoutDocument, FailedSaveKeepsOldFileAndModifiedMark) {
     TempDir dir;
     LayoutDocument doc;
-    for (int i = 0; i < 3; ++i) doc.mutableLayout().lamps.push_back(Lamp::made(i, 0, i, 8));
+    for (int i = 0; i < 3; ++i) doc.apply(std::make_unique<InsertLampEdit>(LatticeCell{i, 0}));
     ASSERT_TRUE(doc.saveAs(dir.path() / "A.LED").ok());
     const auto before = readFileBytes(doc.path());
     ASSERT_TRUE(before.ok());
 
-    doc.mutableLayout().lamps.pop_back();
-    doc.changed(LayoutChange::Lamps);
+    doc.apply(std::make_unique<DeleteLampEdit>(LatticeCell{2, 0}));
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
     auto result = doc.save();
     fs::permissions(dir.path(), fs::perms::owner_all);
@@ -81,9 +82,9 @@ TEST(LayoutDocument, ObserversHearEveryChangeUntilRemoved) {
     doc.addObserver(&a);
     doc.addObserver(&b);
     doc.addObserver(&a);
-    doc.changed(LayoutChange::Ports);
+    doc.apply(std::make_unique<InsertLampEdit>(LatticeCell{0, 0}));
     doc.removeObserver(&b);
-    doc.changed(LayoutChange::Effects);
+    doc.apply(std::make_unique<TransferDataEdit>());
     EXPECT_EQ(a.calls, 2);
     EXPECT_EQ(a.last, LayoutChange::Effects);
     EXPECT_EQ(b.calls, 1);

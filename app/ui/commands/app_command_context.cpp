@@ -1,0 +1,20 @@
+#include "app/ui/commands/app_command_context.h"
+
+namespace vx {
+
+std::shared_ptr<LayoutDocument> AppCommandContext::activeDocument() const {
+    const DocumentWindow* active = activeDocumentWindow();
+    return active != nullptr ? active->document() : nullptr;
+}
+
+LayoutView* AppCommandContext::activeLayoutView() const {
+    const DocumentWindow* active = activeDocumentWindow();
+    return active != nullptr ? active->layoutView() : nullptr;
+}
+
+EffectView* AppCommandContext::activeEffectView() const {
+    const DocumentWindow* active = activeDocumentWindow();
+    return active != nullptr ? active->effectView() : nullptr;
+}
+
+}  // namespace vx

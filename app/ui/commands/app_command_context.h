@@ -1,0 +1,71 @@
+#pragma once
+// Everything a user command of the program may use: the active window, its
+// document and views, the documents and windows the main window keeps, the
+// replaceable dialogs and the language in use. Handlers get this and never
+// the main window itself.
+
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+#include "app/language/language_state.h"
+#include "app/ui/app_state.h"
+#include "app/ui/document_window.h"
+#include "engine/ui/commands/effect_command_context.h"
+#include "layout/ui/commands/layout_command_context.h"
+
+class QWidget;
+
+namespace vx {
+
+enum class WindowArrangement { Tile, Cascade };
+enum class FrameBar { Tools, Status };
+
+class AppCommandContext : public LayoutCommandContext, public EffectCommandContext {
+public:
+    virtual DocumentWindow* activeDocumentWindow() const = 0;
+    // The active window's document; null without one (a demo window, none).
+    std::shared_ptr<LayoutDocument> activeDocument() const;
+    LayoutView* activeLayoutView() const final;
+    EffectView* activeEffectView() const final;
+
+    // Language
+    virtual QString text(std::string_view key) const = 0;
+    virtual const LanguageTable& languageTable() const = 0;
+    virtual AppState& appState() = 0;
+    virtual const AppState& appState() const = 0;
+    virtual bool switchLanguage(Language language) = 0;
+
+    // Dialogs (tests replace them)
+    virtual QWidget* dialogParent() = 0;
+    virtual QString askOpenName(const QString& filter) = 0;
+    // "Edit" or "Text"; empty on Cancel.
+    virtual QString askDocumentType(const QStringList& types) = 0;
+    virtual void showMessage(const QString& message) = 0;
+    virtual bool openInShell(const QString& target) = 0;
+    void showMessageKey(std::string_view key) final { showMessage(text(key)); }
+
+    // Documents and windows
+    virtual DocumentWindow* newLayout() = 0;
+    virtual DocumentWindow* newDemo() = 0;
+    virtual DocumentWindow* openFile(const std::filesystem::path& path) = 0;
+    // Asks about unsaved changes first; false when the user keeps it open.
+    virtual bool closeDocument(const std::shared_ptr<LayoutDocument>& document) = 0;
+    virtual bool saveDocument(LayoutDocument& document, bool askName) = 0;
+    virtual void writePortTableFor(const LayoutDocument& document) = 0;
+    // A new effect window over `document`; the next new layout closes it.
+    virtual DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
+                                             const QString& title) = 0;
+    virtual void openWindowLike(const DocumentWindow& window) = 0;
+    virtual void arrangeWindows(WindowArrangement arrangement) = 0;
+
+    // The frame
+    virtual bool barShown(FrameBar bar) const = 0;
+    virtual void setBarShown(FrameBar bar, bool shown) = 0;
+    virtual void closeProgram() = 0;
+};
+
+}  // namespace vx

@@ -1,0 +1,67 @@
+#include "app/ui/commands/register_commands.h"
+
+#include "app/language/languages.h"
+#include "app/ui/command_ids.h"
+#include "app/ui/commands/about_command.h"
+#include "app/ui/commands/close_command.h"
+#include "app/ui/commands/exit_command.h"
+#include "app/ui/commands/frame_bar_command.h"
+#include "app/ui/commands/help_command.h"
+#include "app/ui/commands/language_command.h"
+#include "app/ui/commands/new_document_commands.h"
+#include "app/ui/commands/open_file_command.h"
+#include "app/ui/commands/port_table_out_command.h"
+#include "app/ui/commands/save_command.h"
+#include "app/ui/commands/transfer_data_command.h"
+#include "app/ui/commands/undo_redo_command.h"
+#include "app/ui/commands/window_commands.h"
+#include "engine/ui/commands/effect_cell_size_command.h"
+#include "layout/ui/commands/lamp_edit_mode_command.h"
+#include "layout/ui/commands/toggle_grid_command.h"
+#include "layout/ui/commands/zoom_command.h"
+
+namespace vx {
+
+void registerCommands(AppCommandRegistry& r) {
+    r.emplace<NewDocumentCommand>(cmd::FileNew);
+    r.emplace<NewLayoutCommand>(cmd::NewLayout);
+    r.emplace<NewDemoCommand>(cmd::NewDemo);
+    r.emplace<OpenFileCommand>(cmd::FileOpen);
+    r.emplace<CloseCommand>(cmd::FileClose);
+    r.emplace<SaveCommand>(cmd::FileSave, false);
+    r.emplace<SaveCommand>(cmd::FileSaveAs, true);
+    r.emplace<ExitCommand>(cmd::AppExit);
+    r.emplace<UndoRedoCommand>(cmd::EditUndo, HistoryDirection::Undo);
+    r.emplace<UndoRedoCommand>(cmd::EditRedo, HistoryDirection::Redo);
+
+    r.emplace<ZoomCommand>(cmd::Zoom4, 4);
+    r.emplace<ZoomCommand>(cmd::Zoom8, 8);
+    r.emplace<ZoomCommand>(cmd::Zoom12, 12);
+    r.emplace<ZoomCommand>(cmd::Zoom16, 16);
+    r.emplace<ZoomCommand>(cmd::Zoom20, 20);
+    r.emplace<ZoomCommand>(cmd::Zoom24, 24);
+    r.emplace<ZoomCommand>(cmd::Zoom28, 28);
+    r.emplace<LampEditModeCommand>(cmd::EditInsert, LampEditMode::Insert);
+    r.emplace<LampEditModeCommand>(cmd::EditDelete, LampEditMode::Delete);
+    r.emplace<ToggleGridCommand>(cmd::ToggleGrid);
+    r.emplace<PortTableOutCommand>(cmd::PortTableOut);
+    r.emplace<TransferDataCommand>(cmd::TransferData);
+
+    r.emplace<EffectCellSizeCommand>(cmd::EffectCellSize);
+
+    r.emplace<HelpCommand>(cmd::HelpTopics, HelpPage::Topics);
+    r.emplace<HelpCommand>(cmd::HelpWhatsNew, HelpPage::WhatsNew);
+    r.emplace<HelpCommand>(cmd::HelpWebsite, HelpPage::WebSite);
+    r.emplace<AboutCommand>(cmd::AppAbout);
+    r.emplace<FrameBarCommand>(cmd::ViewToolbar, FrameBar::Tools);
+    r.emplace<FrameBarCommand>(cmd::ViewStatusBar, FrameBar::Status);
+    r.emplace<NewWindowCommand>(cmd::WindowNew);
+    r.emplace<ArrangeWindowsCommand>(cmd::WindowArrange, WindowArrangement::Tile);
+    r.emplace<ArrangeWindowsCommand>(cmd::WindowCascade, WindowArrangement::Cascade);
+    r.emplace<ArrangeWindowsCommand>(cmd::WindowTileHorizontal, WindowArrangement::Tile);
+    for (const LanguageInfo& info : languages()) {
+        r.emplace<LanguageCommand>(info.commandId, info.language);
+    }
+}
+
+}  // namespace vx
