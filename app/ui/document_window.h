@@ -8,12 +8,14 @@
 #include <functional>
 #include <memory>
 
+#include "engine/demo/demo_document.h"
 #include "layout/layout_document.h"
 
 namespace vx {
 
 class LayoutView;
 class EffectView;
+class DemoView;
 
 enum class DocumentKind { Layout, Effect, Demo };
 
@@ -24,12 +26,15 @@ public:
     // modified mark. Demo windows have no layout document.
     DocumentWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document, QString title,
                    QWidget* parent = nullptr);
+    // A demo window playing `demo`.
+    DocumentWindow(std::shared_ptr<DemoDocument> demo, QString title, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
     DocumentKind kind() const { return kind_; }
     const std::shared_ptr<LayoutDocument>& document() const { return document_; }
     LayoutView* layoutView() const;
     EffectView* effectView() const;
+    DemoView* demoView() const;
 
     QString documentTitle() const { return title_; }
     void setDocumentTitle(const QString& title);

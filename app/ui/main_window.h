@@ -51,6 +51,8 @@ public:
     DocumentWindow* newLayout();
     // A new demo document ("Text"); it plays what the effect view hands it.
     DocumentWindow* newDemo();
+    // A demo window playing `demo`, with its pop-up menu and status texts.
+    DocumentWindow* openDemoWindow(std::shared_ptr<DemoDocument> demo);
     // An effect window over `document`; the next new layout closes it.
     DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
                                      const QString& title);
@@ -103,6 +105,7 @@ private:
 
     DocumentWindow* addWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document,
                               const QString& title);
+    DocumentWindow* showWindow(DocumentWindow* window);
     QList<DocumentWindow*> windowsOf(const LayoutDocument* document) const;
     bool mayClose(DocumentWindow& window);
     bool settleDocument(const std::shared_ptr<LayoutDocument>& document);

@@ -23,6 +23,7 @@ public:
     ~DemoView() override;
 
     DemoDocument& document() { return *document_; }
+    const DemoDocument& document() const { return *document_; }
     DemoPlayer& player() { return player_; }
 
     // Lamp shape: rounded cells when set, plain rectangles otherwise.

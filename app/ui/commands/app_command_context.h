@@ -21,6 +21,8 @@ class QWidget;
 
 namespace vx {
 
+class DemoView;
+
 enum class WindowArrangement { Tile, Cascade };
 enum class FrameBar { Tools, Status };
 
@@ -31,6 +33,8 @@ public:
     std::shared_ptr<LayoutDocument> activeDocument() const;
     LayoutView* activeLayoutView() const final;
     EffectView* activeEffectView() const final;
+    // The demo view of the active window, or null.
+    DemoView* activeDemoView() const;
 
     // Language
     virtual QString text(std::string_view key) const = 0;
@@ -42,6 +46,7 @@ public:
     // Dialogs (tests replace them)
     virtual QWidget* dialogParent() = 0;
     virtual QString askOpenName(const QString& filter) = 0;
+    virtual QString askSaveName(const QString& filter) = 0;
     // "Edit" or "Text"; empty on Cancel.
     virtual QString askDocumentType(const QStringList& types) = 0;
     virtual void showMessage(const QString& message) = 0;
@@ -51,6 +56,8 @@ public:
     // Documents and windows
     virtual DocumentWindow* newLayout() = 0;
     virtual DocumentWindow* newDemo() = 0;
+    // A demo window playing `demo` (made by a play command).
+    virtual DocumentWindow* openDemoWindow(std::shared_ptr<DemoDocument> demo) = 0;
     virtual DocumentWindow* openFile(const std::filesystem::path& path) = 0;
     // Asks about unsaved changes first; false when the user keeps it open.
     virtual bool closeDocument(const std::shared_ptr<LayoutDocument>& document) = 0;
