@@ -27,7 +27,7 @@ constexpr std::string_view kSingleKeys[] = {
     "ID_OUT_LIST2",
     // Demo view and its pop-up menu.
     "ID_EDIT_SIZE", "ID_EDITBACKIMAGE", "ID_EDIT_WIDE", "ID_EDIT_THIN", "ID_ADDBMP", "ID_REDUCEBMP",
-    "ID_MOVEBMP", "ID_SAVE_CODE", "ID_OPEN_CODE", "ID_EDITDO", "ID_DEMO_STOP", "ID_DEMO_RECT",
+    "ID_MOVEBMP", "ID_SAVE_CODE", "ID_OPEN_CODE", "ID_EDITDO", "ID_DEMO_STOP", "ID_DEMO_LIVE", "ID_DEMO_RECT",
     "ID_DEMO_Circle",
     // View, window and help menus.
     "ID_VIEW_TOOLBAR", "ID_VIEW_STATUS_BAR", "ID_VIEW_LAN_ENG", "ID_VIEW_LAN_CHS",

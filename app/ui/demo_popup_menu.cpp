@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/language/language_table.h"
+#include "app/ui/menu_tables.h"
 
 namespace vx {
 
@@ -57,8 +58,9 @@ QMenu* buildDemoPopupMenu(QWidget* parent, const LanguageTable& table, const Dem
     add(menu, kScale, text("ID_EDIT_SIZE"));
     QMenu* groups = menu->addMenu(text("ID_EDIT_PGROUP"));
     for (int k = 0; k < 32; ++k) {
-        const std::string key = "ID_PRG_" + std::to_string(k);
-        QAction* action = add(groups, programGroupCommand(k), QString::fromStdString(table.LookUpText(key)));
+        // The texts of the demo menu's program-group entries.
+        const int id = programGroupCommand(k);
+        QAction* action = add(groups, id, QString::fromStdString(table.LookUpText(commandKey(id))));
         action->setCheckable(true);
         action->setChecked(k == state.programGroup);
     }

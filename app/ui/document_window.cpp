@@ -5,6 +5,7 @@
 
 #include "engine/ui/demo_view.h"
 #include "engine/ui/effect_view.h"
+#include "output/ui/live_feed.h"
 #include "layout/ui/layout_view.h"
 
 namespace vx {
@@ -38,6 +39,8 @@ DocumentWindow::DocumentWindow(std::shared_ptr<DemoDocument> demo, QString title
     setWidget(new DemoView(std::move(demo)));
     updateTitle();
 }
+
+void DocumentWindow::setLiveFeed(std::unique_ptr<LiveFeed> feed) { liveFeed_ = std::move(feed); }
 
 DocumentWindow::~DocumentWindow() {
     if (document_) document_->removeObserver(this);

@@ -16,6 +16,7 @@ namespace vx {
 class LayoutView;
 class EffectView;
 class DemoView;
+class LiveFeed;
 
 enum class DocumentKind { Layout, Effect, Demo };
 
@@ -35,6 +36,9 @@ public:
     LayoutView* layoutView() const;
     EffectView* effectView() const;
     DemoView* demoView() const;
+    // The live DMX feed of a demo window, if one is running.
+    LiveFeed* liveFeed() const { return liveFeed_.get(); }
+    void setLiveFeed(std::unique_ptr<LiveFeed> feed);
 
     QString documentTitle() const { return title_; }
     void setDocumentTitle(const QString& title);
@@ -61,6 +65,7 @@ private:
     QString title_;
     bool settled_ = false;
     bool closed_ = false;
+    std::unique_ptr<LiveFeed> liveFeed_;
 };
 
 }  // namespace vx

@@ -17,6 +17,7 @@
 #include "app/ui/app_state.h"
 #include "app/ui/commands/register_commands.h"
 #include "app/ui/document_window.h"
+#include "app/ui/live_output_dialog.h"
 #include "app/ui/menu_tables.h"
 #include "app/ui/recent_files.h"
 
@@ -77,6 +78,7 @@ public:
     // Replaceable for tests: the standard dialogs and the shell's "open".
     std::function<QString(const QString& filter)> askOpenName;
     std::function<QString(const QString& filter)> askSaveName;
+    std::function<std::optional<LiveOutputChoice>(const LiveOutputChoice& current)> askLiveOutput;
     // Yes = save, No = discard, Cancel = keep the window open.
     std::function<int(const QString& question)> askSaveChanges;
     std::function<void(const QString& message)> showMessage;

@@ -27,6 +27,9 @@ QString MainWindowContext::askOpenName(const QString& filter) {
     return window_.askOpenName(filter);
 }
 QString MainWindowContext::askSaveName(const QString& filter) { return window_.askSaveName(filter); }
+std::optional<LiveOutputChoice> MainWindowContext::askLiveOutput(const LiveOutputChoice& current) {
+    return window_.askLiveOutput(current);
+}
 QString MainWindowContext::askDocumentType(const QStringList& types) {
     return window_.askDocumentType(types);
 }

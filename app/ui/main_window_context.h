@@ -22,6 +22,7 @@ public:
     QWidget* dialogParent() override;
     QString askOpenName(const QString& filter) override;
     QString askSaveName(const QString& filter) override;
+    std::optional<LiveOutputChoice> askLiveOutput(const LiveOutputChoice& current) override;
     QString askDocumentType(const QStringList& types) override;
     void showMessage(const QString& message) override;
     bool openInShell(const QString& target) override;

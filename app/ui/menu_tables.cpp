@@ -91,6 +91,7 @@ constexpr std::array kDemoEdit{
     item(cmd::DemoNarrowImage, "ID_REDUCEBMP"), item(cmd::DemoMoveImage, "ID_MOVEBMP"),
     item(cmd::DemoSaveImageParameters, "ID_SAVE_CODE"), item(cmd::DemoLoadImageParameters, "ID_OPEN_CODE"),
     item(cmd::DemoStart, "ID_EDITDO"), item(cmd::DemoStop, "ID_DEMO_STOP"),
+    item(cmd::DemoLiveOutput, "ID_DEMO_LIVE"),
     popup("ID_EDIT_PGROUP", kDemoProgramGroups)};
 constexpr std::array kShortHelp{item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
                                 item(cmd::AppAbout, "ID_APP_ABOUT"),
@@ -148,7 +149,7 @@ constexpr std::array kAllCommands{
     cmd::PartialPlay, cmd::ParallelPlay, cmd::SequentialPlay, cmd::CreateBinFile,
     cmd::WriteToController, cmd::DemoScale, cmd::DemoOpenBackImage, cmd::DemoEnlargeImage, cmd::DemoShrinkImage,
     cmd::DemoWidenImage, cmd::DemoNarrowImage, cmd::DemoMoveImage, cmd::DemoSaveImageParameters, cmd::DemoLoadImageParameters,
-    cmd::DemoStart, cmd::DemoStop, cmd::DemoCircle, cmd::DemoRect, 32909, 32903, 32905, 32906, 32907,
+    cmd::DemoStart, cmd::DemoStop, cmd::DemoLiveOutput, cmd::DemoCircle, cmd::DemoRect, 32909, 32903, 32905, 32906, 32907,
     32908, 32910, 32911, 32912, 32913, 32914, 32915, 32916, 32917, 32918, 32919, 32920, 32921, 32922,
     32923, 32924, 32925, 32926, 32927, 32928, 32929, 32930, 32931, 32932, 32933, 32934, 32935,
     cmd::HelpTopics, cmd::HelpWhatsNew,

@@ -9,6 +9,8 @@
 #include "app/ui/demo_popup_menu.h"
 #include "desktop_fixture.h"
 #include "engine/ui/demo_view.h"
+#include "output/ui/live_feed.h"
+#include "tests/support/sacn_receiver.h"
 
 namespace vx::test {
 namespace {
@@ -107,6 +109,34 @@ TEST_F(DesktopPlay, SequentialPlayAndThePictureCommands) {
     EXPECT_EQ(demo->document().playState(), playstate::kIdle);
     EXPECT_TRUE(demo->player().playing());
     EXPECT_FALSE(w->action(cmd::DemoOpenBackImage)->isEnabled());  // only until the first Start
+}
+
+TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
+    MainWindow* w = startWithEffectWindow();
+    ASSERT_TRUE(w->runCommand(cmd::ParallelPlay));
+    DocumentWindow* window = w->activeDocumentWindow();
+    SacnReceiver receiver;
+    ASSERT_TRUE(receiver.bound());
+    const QString target = QStringLiteral("sacn:127.0.0.1:%1").arg(receiver.port());
+    w->askLiveOutput = [target](const LiveOutputChoice&) { return LiveOutputChoice{target, 7}; };
+    ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
+    ASSERT_NE(window->liveFeed(), nullptr);
+    EXPECT_TRUE(w->action(cmd::DemoLiveOutput)->isChecked());
+    window->liveFeed()->sendFrame();
+    const auto packets = receiver.collect(200);
+    ASSERT_GE(packets.size(), 2u);  // the sample's two ports, maybe a timer frame more
+    EXPECT_EQ(packets[0].universe, 7);
+    EXPECT_EQ(packets[1].universe, 8);
+
+    // A universe start that leaves no room is refused with its message.
+    w->askLiveOutput = [target](const LiveOutputChoice&) { return LiveOutputChoice{target, 63999}; };
+    EXPECT_FALSE(w->runCommand(cmd::DemoLiveOutput));
+    EXPECT_EQ(messages_.size(), 1);
+    EXPECT_EQ(window->liveFeed(), nullptr);
+    w->askLiveOutput = [](const LiveOutputChoice&) { return LiveOutputChoice{}; };
+    ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
+    EXPECT_EQ(window->liveFeed(), nullptr);
+    EXPECT_FALSE(w->action(cmd::DemoLiveOutput)->isChecked());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "app/language/language_state.h"
 #include "app/ui/app_state.h"
 #include "app/ui/document_window.h"
+#include "app/ui/live_output_dialog.h"
 #include "engine/ui/commands/effect_command_context.h"
 #include "layout/ui/commands/layout_command_context.h"
 
@@ -47,6 +48,8 @@ public:
     virtual QWidget* dialogParent() = 0;
     virtual QString askOpenName(const QString& filter) = 0;
     virtual QString askSaveName(const QString& filter) = 0;
+    // The Live Output dialog; nothing on Cancel.
+    virtual std::optional<LiveOutputChoice> askLiveOutput(const LiveOutputChoice& current) = 0;
     // "Edit" or "Text"; empty on Cancel.
     virtual QString askDocumentType(const QStringList& types) = 0;
     virtual void showMessage(const QString& message) = 0;

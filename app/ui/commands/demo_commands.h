@@ -10,6 +10,9 @@
 #include "app/ui/commands/app_command_context.h"
 #include "base/commands/command_handler.h"
 #include "engine/ui/demo_view.h"
+#include "output/live/dmx_output.h"
+#include "output/live/live_sampler.h"
+#include "output/ui/live_feed.h"
 #include "platform/file_io.h"
 
 namespace vx {
@@ -164,6 +167,49 @@ protected:
         c.activeDocumentWindow()->close();
         return true;
     }
+};
+
+// Live DMX while the demo plays: the dialog chooses the output and the first
+// universe; Off ends the feed. A failing output is reported and the feed ends.
+class DemoLiveOutputCommand : public DemoCommand {
+public:
+    bool checkable() const override { return true; }
+    bool checked(const AppCommandContext& c) const override {
+        const DocumentWindow* w = c.activeDocumentWindow();
+        return w != nullptr && w->liveFeed() != nullptr;
+    }
+
+protected:
+    bool act(AppCommandContext& c, DemoView& view) override {
+        DocumentWindow* window = c.activeDocumentWindow();
+        const auto choice = c.askLiveOutput(last_);
+        if (!choice) return false;
+        last_ = *choice;
+        window->setLiveFeed(nullptr);
+        if (choice->target.isEmpty()) return true;
+        auto universes = mapUniverses(view.document().lamps(), choice->firstUniverse);
+        if (!universes) {
+            c.showMessageKey(universes.error().key);
+            return false;
+        }
+        auto output = openDmxOutput(choice->target.toStdString());
+        if (!output) {
+            c.showMessageKey(output.error().key);
+            return false;
+        }
+        auto feed = std::make_unique<LiveFeed>(view.player(), std::move(*universes), std::move(*output),
+                                               kDefaultFramesPerSecond);
+        // The feed is ended after its signal has returned, never inside it.
+        QObject::connect(feed.get(), &LiveFeed::failed, window, [&c, window](const QString& key, const QString&) {
+            c.showMessageKey(key.toStdString());
+            QMetaObject::invokeMethod(window, [window] { window->setLiveFeed(nullptr); }, Qt::QueuedConnection);
+        });
+        window->setLiveFeed(std::move(feed));
+        return true;
+    }
+
+private:
+    LiveOutputChoice last_;
 };
 
 }  // namespace vx

@@ -66,6 +66,7 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<DemoLoadParametersCommand>(cmd::DemoLoadImageParameters);
     r.emplace<DemoStartCommand>(cmd::DemoStart);
     r.emplace<DemoStopCommand>(cmd::DemoStop);
+    r.emplace<DemoLiveOutputCommand>(cmd::DemoLiveOutput);
     r.emplace<DemoShapeCommand>(cmd::DemoCircle, true);
     r.emplace<DemoShapeCommand>(cmd::DemoRect, false);
     for (int k = 0; k < 32; ++k) r.emplace<DemoProgramGroupCommand>(programGroupCommand(k), k);
