@@ -78,18 +78,35 @@ void DemoView::paintLamps(QPainter& painter, QSize client, bool allInRed) {
     const qreal corner = cell * 9 / 10;
     const auto& colours = player_.colours();
     const auto& painted = player_.painted();
+    const bool round = allInRed || roundLamps_;
+    // One drawn cell per colour, stamped at every lamp of that colour: a
+    // rounded rectangle per lamp is far too slow for large layouts.
+    if (stampCell_ != cell || stampRound_ != round) {
+        stamps_.clear();
+        stampCell_ = cell;
+        stampRound_ = round;
+    }
     for (std::size_t i = 0; i < lamps.size(); ++i) {
         if (!allInRed && !painted[i]) continue;
-        const QColor c = allInRed ? QColor(255, 0, 0) : colourOf(colours[i]);
+        const QRgb rgb = allInRed ? qRgb(255, 0, 0) : colourOf(colours[i]).rgb();
         const QRect box = lampCell(lamps[i], offset, cell);
-        painter.setPen(c);
-        painter.setBrush(c);
-        if (allInRed || roundLamps_) {
-            // Corner width and height, as the lamp-shape setting asks.
-            painter.drawRoundedRect(box, corner / 2, corner / 2);
-        } else {
-            painter.drawRect(box);
+        auto stamp = stamps_.find(rgb);
+        if (stamp == stamps_.end()) {
+            QImage image(box.size() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.setPen(QColor(rgb));
+            p.setBrush(QColor(rgb));
+            const QRect at(QPoint(0, 0), box.size());
+            if (round) {
+                // Corner width and height, as the lamp-shape setting asks.
+                p.drawRoundedRect(at, corner / 2, corner / 2);
+            } else {
+                p.drawRect(at);
+            }
+            stamp = stamps_.emplace(rgb, std::move(image)).first;
         }
+        painter.drawImage(box.topLeft(), stamp->second);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <unordered_map>
 #include <memory>
 #include <optional>
 
@@ -71,6 +72,9 @@ private:
     QImage picture_;
     QImage scaled_;
     double scaledFor_ = 0.0;
+    std::unordered_map<QRgb, QImage> stamps_;  // a drawn lamp cell by colour
+    int stampCell_ = 0;
+    bool stampRound_ = false;
 };
 
 }  // namespace vx
