@@ -2,6 +2,8 @@
 // run through the main window as the menus run them.
 
 #include <QImage>
+
+#include <fstream>
 #include <QMenu>
 #include <QToolBar>
 
@@ -109,6 +111,29 @@ TEST_F(DesktopPlay, SequentialPlayAndThePictureCommands) {
     EXPECT_EQ(demo->document().playState(), playstate::kIdle);
     EXPECT_TRUE(demo->player().playing());
     EXPECT_FALSE(w->action(cmd::DemoOpenBackImage)->isEnabled());  // only until the first Start
+}
+
+TEST_F(DesktopPlay, OpeningABmpParametersFileOpensADemoDocument) {
+    copyTable("English.ini");
+    MainWindow* w = start();
+    const auto file = folder_.path() / "BMP.H";
+    const std::string record = "\x15" "370.5,12.25,0.2,2,";
+    {
+        std::ofstream(file, std::ios::binary) << record;
+    }
+    w->askOpenName = [&file](const QString&) { return QString::fromStdString(file.string()); };
+    ASSERT_TRUE(w->runCommand(cmd::FileOpen));
+    DemoView* demo = activeDemo(w);
+    ASSERT_NE(demo, nullptr);
+    EXPECT_EQ(demo->document().normalised(), (NormalisedPlacement{370.5, 12.25, 0.2}));
+    EXPECT_EQ(demo->document().placementPending(), 2);
+    demo->resize(400, 300);
+    demo->render();  // nothing to play, nothing to draw but black
+    w->askOpenName = [this](const QString&) {
+        return QString::fromStdString((folder_.path() / "gone.h").string());
+    };
+    EXPECT_FALSE(w->runCommand(cmd::FileOpen));
+    EXPECT_EQ(messages_.size(), 1);
 }
 
 TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
