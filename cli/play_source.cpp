@@ -1,5 +1,6 @@
 #include "cli/play_source.h"
 
+#include "cli/option_checks.h"
 #include "engine/compile/compile_effects.h"
 #include "layout/layout_file.h"
 #include "platform/file_io.h"
@@ -12,7 +13,9 @@ void addPlayOptions(CLI::App& command, PlayOptions& options) {
         ->check(CLI::Range(0, 31));
     command.add_flag("--parallel", options.parallel, "play all modes in parallel");
     command.add_flag("--sequential", options.sequential, "play all modes one after another");
-    command.add_option("--partial", options.partial, "play modes A to B in parallel")->expected(2);
+    command.add_option("--partial", options.partial, "play modes A to B in parallel")
+        ->expected(2)
+        ->check(wholeIn(0, 1'000'000));
 }
 
 Result<PlaySource> loadPlaySource(const PlayOptions& options) {

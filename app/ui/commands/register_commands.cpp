@@ -5,6 +5,7 @@
 #include "app/ui/commands/about_command.h"
 #include "app/ui/commands/close_command.h"
 #include "app/ui/commands/demo_commands.h"
+#include "app/ui/commands/controller_commands.h"
 #include "app/ui/commands/exit_command.h"
 #include "app/ui/commands/frame_bar_command.h"
 #include "app/ui/commands/help_command.h"
@@ -70,6 +71,11 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<DemoShapeCommand>(cmd::DemoCircle, true);
     r.emplace<DemoShapeCommand>(cmd::DemoRect, false);
     for (int k = 0; k < 32; ++k) r.emplace<DemoProgramGroupCommand>(programGroupCommand(k), k);
+    r.emplace<CreateEffectDataCommand>(cmd::CreateEffectData);
+    r.emplace<OutputTableCommand>(cmd::OutputClusterTables, TableOutput::ClusterTables);
+    r.emplace<OutputTableCommand>(cmd::OutputAccessors, TableOutput::Accessors);
+    r.emplace<CreateBinFileCommand>(cmd::CreateBinFile);
+    r.emplace<WriteToControllerCommand>(cmd::WriteToController);
 
     r.emplace<HelpCommand>(cmd::HelpTopics, HelpPage::Topics);
     r.emplace<HelpCommand>(cmd::HelpWhatsNew, HelpPage::WhatsNew);
