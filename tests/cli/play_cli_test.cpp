@@ -155,6 +155,8 @@ TEST_F(PlayCliTest, PlaySendsSacnFramesInRealTime) {
         run({"play", kSample, "--program", "0", "--seconds", "1", "--output", target, "--universe", "63999"});
     EXPECT_EQ(noUniverse.status, 1);
     EXPECT_NE(noUniverse.err.find("63999"), std::string::npos);
+}
+
 TEST_F(PlayCliTest, MeaninglessOptionsAreRefusedWithOneLineInEveryPlayCommand) {
     const auto out = file("show.gif").string();
     const std::vector<std::vector<std::string>> refused = {
