@@ -19,4 +19,5 @@ void addTimelineCommand(CLI::App& app, int& status);
 void addRenderCommand(CLI::App& app, int& status);
 void addScanCommand(CLI::App& app, int& status);
 void addWizardCommand(CLI::App& app, int& status);
+void addPlayCommand(CLI::App& app, int& status);
 }  // namespace vx::cli

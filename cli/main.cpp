@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     vx::cli::addRenderCommand(app, status);
     vx::cli::addScanCommand(app, status);
     vx::cli::addWizardCommand(app, status);
+    vx::cli::addPlayCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }

@@ -111,6 +111,13 @@ constexpr DialogControl kCircularArea[] = {
     {1101, "Mode Group List"},  {kOk, "OK"}, {kCancel, "Cancel"},
 };
 
+// Live DMX output of the demo window.
+constexpr DialogControl kLiveOutput[] = {
+    {1401, "Output:"},         {1402, "Off"},   {1403, "OLA (olad)"},      {1404, "sACN multicast"},
+    {1405, "sACN to host"},    {1406, "Host:"}, {1407, "First universe:"}, {kOk, "OK"},
+    {kCancel, "Cancel"},
+};
+
 constexpr DialogControl kWizardStep1[] = {
     {1113, "Col:"},  {1114, "Row:"},    {1212, "Fill"},   {1100, "Total Lamp:"},
     {1120, "Port:"}, {1198, "Add"},     {1199, "Delete"}, {1193, "Next"},
@@ -151,6 +158,7 @@ constexpr DialogResource kDialogs[] = {
     {177, "New Color Group", kNewColorGroup},
     {178, "Define Layer", kLayer},
     {209, "Insert Position", kInsertPosition},
+    {320, "Live Output", kLiveOutput},
     {1010, "Create BIN File", kCreateBin},
     {1332, "CM_CIRCULAR_AREA", kCircularArea},
     {1340, "New Layout Wizard - Step 1", kWizardStep1},

@@ -31,7 +31,7 @@ constexpr std::string_view kSingleKeys[] = {
     "ID_OUT_LIST2",
     // Demo view and its pop-up menu.
     "ID_EDIT_SIZE", "ID_EDITBACKIMAGE", "ID_EDIT_WIDE", "ID_EDIT_THIN", "ID_ADDBMP", "ID_REDUCEBMP",
-    "ID_MOVEBMP", "ID_SAVE_CODE", "ID_OPEN_CODE", "ID_EDITDO", "ID_DEMO_STOP", "ID_DEMO_RECT",
+    "ID_MOVEBMP", "ID_SAVE_CODE", "ID_OPEN_CODE", "ID_EDITDO", "ID_DEMO_STOP", "ID_DEMO_LIVE", "ID_DEMO_RECT",
     "ID_DEMO_Circle",
     // View, window and help menus.
     "ID_VIEW_TOOLBAR", "ID_VIEW_STATUS_BAR", "ID_VIEW_LAN_ENG", "ID_VIEW_LAN_CHS",
@@ -90,6 +90,8 @@ constexpr std::string_view kSingleKeys[] = {
     "ERR_JSON_MISSING", "ERR_JSON_UNKNOWN_FIELD", "ERR_JSON_DEPTH", "ERR_JSON_TOO_LONG",
     "ERR_JSON_TOO_LARGE", "ERR_JSON_DUPLICATE_KEY", "ERR_RENDER_SETTINGS", "ERR_CLI_OPTION",
     "ERR_RENDER_FOLDER", "ERR_GIF_WRITE",
+    "ERR_LIVE_TARGET", "ERR_LIVE_HOST", "ERR_LIVE_SOCKET", "ERR_LIVE_SEND", "ERR_LIVE_OLA",
+    "ERR_LIVE_UNIVERSE",
 };
 
 // Numbered families: prefix + n + suffix for n = first..last.

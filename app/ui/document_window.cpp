@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QLabel>
 
+#include "engine/ui/demo_view.h"
 #include "engine/ui/effect_view.h"
+#include "output/ui/live_feed.h"
 #include "layout/ui/layout_view.h"
 
 namespace vx {
@@ -31,6 +33,15 @@ DocumentWindow::DocumentWindow(DocumentKind kind, std::shared_ptr<LayoutDocument
     updateTitle();
 }
 
+DocumentWindow::DocumentWindow(std::shared_ptr<DemoDocument> demo, QString title, QWidget* parent)
+    : QMdiSubWindow(parent), kind_(DocumentKind::Demo), title_(std::move(title)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(new DemoView(std::move(demo)));
+    updateTitle();
+}
+
+void DocumentWindow::setLiveFeed(std::unique_ptr<LiveFeed> feed) { liveFeed_ = std::move(feed); }
+
 DocumentWindow::~DocumentWindow() {
     if (document_) document_->removeObserver(this);
 }
@@ -38,6 +49,8 @@ DocumentWindow::~DocumentWindow() {
 LayoutView* DocumentWindow::layoutView() const { return qobject_cast<LayoutView*>(widget()); }
 
 EffectView* DocumentWindow::effectView() const { return qobject_cast<EffectView*>(widget()); }
+
+DemoView* DocumentWindow::demoView() const { return qobject_cast<DemoView*>(widget()); }
 
 void DocumentWindow::setDocumentTitle(const QString& title) {
     title_ = title;

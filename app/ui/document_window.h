@@ -8,12 +8,15 @@
 #include <functional>
 #include <memory>
 
+#include "engine/demo/demo_document.h"
 #include "layout/layout_document.h"
 
 namespace vx {
 
 class LayoutView;
 class EffectView;
+class DemoView;
+class LiveFeed;
 
 enum class DocumentKind { Layout, Effect, Demo };
 
@@ -24,12 +27,18 @@ public:
     // modified mark. Demo windows have no layout document.
     DocumentWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document, QString title,
                    QWidget* parent = nullptr);
+    // A demo window playing `demo`.
+    DocumentWindow(std::shared_ptr<DemoDocument> demo, QString title, QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
     DocumentKind kind() const { return kind_; }
     const std::shared_ptr<LayoutDocument>& document() const { return document_; }
     LayoutView* layoutView() const;
     EffectView* effectView() const;
+    DemoView* demoView() const;
+    // The live DMX feed of a demo window, if one is running.
+    LiveFeed* liveFeed() const { return liveFeed_.get(); }
+    void setLiveFeed(std::unique_ptr<LiveFeed> feed);
 
     QString documentTitle() const { return title_; }
     void setDocumentTitle(const QString& title);
@@ -56,6 +65,7 @@ private:
     QString title_;
     bool settled_ = false;
     bool closed_ = false;
+    std::unique_ptr<LiveFeed> liveFeed_;
 };
 
 }  // namespace vx

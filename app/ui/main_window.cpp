@@ -47,6 +47,9 @@ MainWindow::MainWindow(AppState state)
     askSaveName = [this](const QString& filter) {
         return QFileDialog::getSaveFileName(this, {}, {}, filter);
     };
+    askLiveOutput = [this](const LiveOutputChoice& current) {
+        return vx::askLiveOutput(this, current, state_.language.table());
+    };
     askSaveChanges = [this](const QString& question) {
         return QMessageBox::question(this, QStringLiteral("Vexolume"), question,
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

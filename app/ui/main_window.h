@@ -17,6 +17,7 @@
 #include "app/ui/app_state.h"
 #include "app/ui/commands/register_commands.h"
 #include "app/ui/document_window.h"
+#include "app/ui/live_output_dialog.h"
 #include "app/ui/menu_tables.h"
 #include "app/ui/recent_files.h"
 
@@ -54,6 +55,8 @@ public:
     DocumentWindow* newLayout();
     // A new demo document ("Text"); it plays what the effect view hands it.
     DocumentWindow* newDemo();
+    // A demo window playing `demo`, with its pop-up menu and status texts.
+    DocumentWindow* openDemoWindow(std::shared_ptr<DemoDocument> demo);
     // An effect window over `document`; the next new layout closes it.
     DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
                                      const QString& title);
@@ -78,6 +81,7 @@ public:
     // Replaceable for tests: the standard dialogs and the shell's "open".
     std::function<QString(const QString& filter)> askOpenName;
     std::function<QString(const QString& filter)> askSaveName;
+    std::function<std::optional<LiveOutputChoice>(const LiveOutputChoice& current)> askLiveOutput;
     // Yes = save, No = discard, Cancel = keep the window open.
     std::function<int(const QString& question)> askSaveChanges;
     std::function<void(const QString& message)> showMessage;
@@ -110,6 +114,7 @@ private:
 
     DocumentWindow* addWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document,
                               const QString& title);
+    DocumentWindow* showWindow(DocumentWindow* window);
     QList<DocumentWindow*> windowsOf(const LayoutDocument* document) const;
     bool mayClose(DocumentWindow& window);
     bool settleDocument(const std::shared_ptr<LayoutDocument>& document);

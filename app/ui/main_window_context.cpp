@@ -26,6 +26,10 @@ QWidget* MainWindowContext::dialogParent() { return &window_; }
 QString MainWindowContext::askOpenName(const QString& filter) {
     return window_.askOpenName(filter);
 }
+QString MainWindowContext::askSaveName(const QString& filter) { return window_.askSaveName(filter); }
+std::optional<LiveOutputChoice> MainWindowContext::askLiveOutput(const LiveOutputChoice& current) {
+    return window_.askLiveOutput(current);
+}
 QString MainWindowContext::askDocumentType(const QStringList& types) {
     return window_.askDocumentType(types);
 }
@@ -37,6 +41,9 @@ std::optional<int> MainWindowContext::askEffectCellSize(int current) {
 
 DocumentWindow* MainWindowContext::newLayout() { return window_.newLayout(); }
 DocumentWindow* MainWindowContext::newDemo() { return window_.newDemo(); }
+DocumentWindow* MainWindowContext::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
+    return window_.openDemoWindow(std::move(demo));
+}
 DocumentWindow* MainWindowContext::openFile(const std::filesystem::path& path) {
     return window_.openFile(path);
 }

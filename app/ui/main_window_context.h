@@ -21,6 +21,8 @@ public:
 
     QWidget* dialogParent() override;
     QString askOpenName(const QString& filter) override;
+    QString askSaveName(const QString& filter) override;
+    std::optional<LiveOutputChoice> askLiveOutput(const LiveOutputChoice& current) override;
     QString askDocumentType(const QStringList& types) override;
     void showMessage(const QString& message) override;
     bool openInShell(const QString& target) override;
@@ -28,6 +30,7 @@ public:
 
     DocumentWindow* newLayout() override;
     DocumentWindow* newDemo() override;
+    DocumentWindow* openDemoWindow(std::shared_ptr<DemoDocument> demo) override;
     DocumentWindow* openFile(const std::filesystem::path& path) override;
     bool closeDocument(const std::shared_ptr<LayoutDocument>& document) override;
     bool saveDocument(LayoutDocument& document, bool askName) override;

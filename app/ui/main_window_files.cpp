@@ -3,12 +3,17 @@
 
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
 
 #include <filesystem>
 
 #include "app/ui/command_ids.h"
+#include "app/ui/demo_popup_menu.h"
 #include "app/ui/main_window.h"
+#include "engine/ui/demo_view.h"
 #include "engine/ui/effect_view.h"
 #include "layout/port_table.h"
 #include "layout/ui/layout_view.h"
@@ -24,7 +29,37 @@ QString fileTitle(const std::filesystem::path& path) {
 
 DocumentWindow* MainWindow::addWindow(DocumentKind kind, std::shared_ptr<LayoutDocument> document,
                                       const QString& title) {
-    auto* window = new DocumentWindow(kind, std::move(document), title);
+    return showWindow(new DocumentWindow(kind, std::move(document), title));
+}
+
+DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
+    auto* window = new DocumentWindow(std::move(demo), QStringLiteral("Text%1").arg(++demoCount_));
+    DemoView* view = window->demoView();
+    connect(view, &DemoView::contextMenuWanted, this, [this, view](const QPoint& at) {
+        DemoMenuState menuState;
+        menuState.programGroup = view->document().programGroup();
+        menuState.roundLamps = view->roundLamps();
+        menuState.pictureOpen = !view->document().picturePath().empty();
+        menuState.started = view->document().started();
+        QMenu* menu = buildDemoPopupMenu(this, state_.language.table(), menuState,
+                                         [this](int id) { runCommand(id); });
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
+    connect(view, &DemoView::statusTexts, this, [this](const QString& pane1, const QString& pane2) {
+        statusBar()->showMessage(pane1 + QStringLiteral("  ") + pane2);
+    });
+    // The main tool bar is idle while a demo window is open.
+    toolBar_->setEnabled(false);
+    connect(window, &QObject::destroyed, this, [this] {
+        bool demoLeft = false;
+        for (DocumentWindow* w : documentWindows()) demoLeft = demoLeft || w->kind() == DocumentKind::Demo;
+        toolBar_->setEnabled(!demoLeft);
+    });
+    return showWindow(window);
+}
+
+DocumentWindow* MainWindow::showWindow(DocumentWindow* window) {
     window->mayClose = [this](DocumentWindow& w) { return mayClose(w); };
     mdi_->addSubWindow(window);
     if (auto* view = window->layoutView()) {

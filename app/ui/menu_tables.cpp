@@ -71,13 +71,28 @@ constexpr std::array kDemoFile{
     item(cmd::AppExit, "ID_APP_EXIT")};
 constexpr std::array kDemoShape{item(cmd::DemoRect, "ID_DEMO_RECT"),
                                 item(cmd::DemoCircle, "ID_DEMO_Circle")};
+// Program Group 0 .. 31, by the ids of the menu resource.
+constexpr std::array kDemoProgramGroups{
+    item(32909, "ID_PRG_0"), item(32903, "ID_PRG_1"), item(32905, "ID_PRG_2"),
+    item(32906, "ID_PRG_3"), item(32907, "ID_PRG_4"), item(32908, "ID_PRG_5"),
+    item(32910, "ID_PRG_6"), item(32911, "ID_PRG_7"), item(32912, "ID_PRG_8"),
+    item(32913, "ID_PRG_9"), item(32914, "ID_PRG_10"), item(32915, "ID_PRG_11"),
+    item(32916, "ID_PRG_12"), item(32917, "ID_PRG_13"), item(32918, "ID_PRG_14"),
+    item(32919, "ID_PRG_15"), item(32920, "ID_PRG_16"), item(32921, "ID_PRG_17"),
+    item(32922, "ID_PRG_18"), item(32923, "ID_PRG_19"), item(32924, "ID_PRG_20"),
+    item(32925, "ID_PRG_21"), item(32926, "ID_PRG_22"), item(32927, "ID_PRG_23"),
+    item(32928, "ID_PRG_24"), item(32929, "ID_PRG_25"), item(32930, "ID_PRG_26"),
+    item(32931, "ID_PRG_27"), item(32932, "ID_PRG_28"), item(32933, "ID_PRG_29"),
+    item(32934, "ID_PRG_30"), item(32935, "ID_PRG_31")};
 constexpr std::array kDemoEdit{
     item(cmd::DemoScale, "ID_EDIT_SIZE"), popup("ID_EDIT_DEMOSHAPE", kDemoShape),
     item(cmd::DemoOpenBackImage, "ID_EDITBACKIMAGE"), item(cmd::DemoEnlargeImage, "ID_EDIT_WIDE"),
     item(cmd::DemoShrinkImage, "ID_EDIT_THIN"), item(cmd::DemoWidenImage, "ID_ADDBMP"),
     item(cmd::DemoNarrowImage, "ID_REDUCEBMP"), item(cmd::DemoMoveImage, "ID_MOVEBMP"),
     item(cmd::DemoSaveImageParameters, "ID_SAVE_CODE"), item(cmd::DemoLoadImageParameters, "ID_OPEN_CODE"),
-    item(cmd::DemoStart, "ID_EDITDO")};
+    item(cmd::DemoStart, "ID_EDITDO"), item(cmd::DemoStop, "ID_DEMO_STOP"),
+    item(cmd::DemoLiveOutput, "ID_DEMO_LIVE"),
+    popup("ID_EDIT_PGROUP", kDemoProgramGroups)};
 constexpr std::array kShortHelp{item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
                                 item(cmd::AppAbout, "ID_APP_ABOUT"),
                                 item(cmd::HelpWhatsNew, "ID_HELP_WHATSNEW")};
@@ -137,7 +152,10 @@ constexpr std::array kAllCommands{
     cmd::OutputAccessors, cmd::CreateBinFile,
     cmd::WriteToController, cmd::DemoScale, cmd::DemoOpenBackImage, cmd::DemoEnlargeImage, cmd::DemoShrinkImage,
     cmd::DemoWidenImage, cmd::DemoNarrowImage, cmd::DemoMoveImage, cmd::DemoSaveImageParameters, cmd::DemoLoadImageParameters,
-    cmd::DemoStart, cmd::DemoCircle, cmd::DemoRect, cmd::HelpTopics, cmd::HelpWhatsNew,
+    cmd::DemoStart, cmd::DemoStop, cmd::DemoLiveOutput, cmd::DemoCircle, cmd::DemoRect, 32909, 32903, 32905, 32906, 32907,
+    32908, 32910, 32911, 32912, 32913, 32914, 32915, 32916, 32917, 32918, 32919, 32920, 32921, 32922,
+    32923, 32924, 32925, 32926, 32927, 32928, 32929, 32930, 32931, 32932, 32933, 32934, 32935,
+    cmd::HelpTopics, cmd::HelpWhatsNew,
     cmd::HelpWebsite, cmd::ViewToolbar, cmd::ViewStatusBar, cmd::WindowNew, cmd::WindowArrange,
     cmd::WindowCascade, cmd::WindowTileHorizontal};
 

@@ -31,7 +31,7 @@ Routine playFade(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const std::int64_t frames = std::int64_t{mode.duration} * 10 / mode.stepDelay;
 
     const auto lamps = tables.lampList(mode.lampListIndex);
-    const std::uint64_t wait = lampStepWait(mode.stepDelay, lamps.size());
+    const std::uint64_t wait = lampStepTime(mode.stepDelay, lamps.size());
     Channels now = from;
     for (std::int64_t f = 0; f < frames; ++f) {
         const ColourWord colour = ColourList::make(static_cast<std::uint32_t>(now[0] & 0xFF),

@@ -4,16 +4,31 @@
 
 namespace vx {
 
+namespace {
+
+std::uint64_t lampPainting(std::size_t lampCount) { return lampCount == 0 ? 0 : (lampCount - 1) / 10; }
+std::uint64_t groupPainting(std::size_t paintedLamps) { return paintedLamps / 20; }
+
+}  // namespace
+
 std::uint64_t lampStepWait(std::uint32_t stepDelay, std::size_t lampCount) {
     const std::uint64_t full = 10ull * stepDelay;
-    const std::uint64_t painting = lampCount == 0 ? 0 : (lampCount - 1) / 10;
+    const std::uint64_t painting = lampPainting(lampCount);
     return painting >= full ? 0 : full - painting;
 }
 
 std::uint64_t groupStepWait(std::uint32_t stepDelay, std::size_t paintedLamps) {
-    const std::uint64_t painting = paintedLamps / 20;
+    const std::uint64_t painting = groupPainting(paintedLamps);
     const std::uint64_t least = 5ull * stepDelay;
     return painting < least ? 10ull * stepDelay - painting : least;
+}
+
+std::uint64_t lampStepTime(std::uint32_t stepDelay, std::size_t lampCount) {
+    return plainStepTime(lampStepWait(stepDelay, lampCount) + lampPainting(lampCount));
+}
+
+std::uint64_t groupStepTime(std::uint32_t stepDelay, std::size_t paintedLamps) {
+    return plainStepTime(groupStepWait(stepDelay, paintedLamps) + groupPainting(paintedLamps));
 }
 
 namespace {
@@ -52,7 +67,7 @@ Routine playGroupChange(Mode mode, const PlayTables& tables, DrawSurface& surfac
                 painted += paintGroup(tables, groups[g], c, surface);
             }
         }
-        co_await surface.wait(groupStepWait(mode.stepDelay, painted));
+        co_await surface.wait(groupStepTime(mode.stepDelay, painted));
     }
 }
 
@@ -63,7 +78,7 @@ Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface
     const ColourList colours = tables.colours(mode.colorIndex);
     const std::size_t m = lamps.size();
     const std::size_t n = colours.count();
-    const std::uint64_t wait = lampStepWait(mode.stepDelay, m);
+    const std::uint64_t wait = lampStepTime(mode.stepDelay, m);
     for (std::int64_t j = 0; j < mode.stepCount; ++j) {
         const auto step = static_cast<std::size_t>(j);
         if (colours.usable()) {
@@ -89,7 +104,7 @@ Routine playGroupFill(Mode mode, const PlayTables& tables, DrawSurface& surface)
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t g = mode.kindCode == 7 ? i : count - 1 - i;
         paintGroup(tables, groups[g], colours.at(i % colours.count()), surface);
-        co_await surface.wait(9ull * mode.stepDelay);
+        co_await surface.wait(plainStepTime(9ull * mode.stepDelay));
     }
 }
 
@@ -103,7 +118,7 @@ Routine playLampFill(Mode mode, const PlayTables& tables, DrawSurface& surface) 
     for (std::size_t i = 0; i < m; ++i) {
         const std::size_t k = mode.kindCode == 9 ? i : m - 1 - i;
         surface.paint(lamps[k], colours.at(i % colours.count()));
-        co_await surface.wait(10ull * mode.stepDelay);
+        co_await surface.wait(plainStepTime(10ull * mode.stepDelay));
     }
 }
 

@@ -33,4 +33,13 @@ std::uint64_t lampStepWait(std::uint32_t stepDelay, std::size_t lampCount);
 // The wait after one step of the group kinds (1 to 4), D lamps painted.
 std::uint64_t groupStepWait(std::uint32_t stepDelay, std::size_t paintedLamps);
 
+// How long one step lasts on the playback clock. Painting takes no time on a
+// virtual clock, so a step is charged the painting time its wait was
+// shortened for (the controller spends it sending the frame); and no step is
+// shorter than 1 ms, so a mode whose waits are all 0 ms still lets time move.
+std::uint64_t lampStepTime(std::uint32_t stepDelay, std::size_t lampCount);
+std::uint64_t groupStepTime(std::uint32_t stepDelay, std::size_t paintedLamps);
+// A step whose wait is not shortened for painting (kinds 7 to 10).
+inline std::uint64_t plainStepTime(std::uint64_t wait) { return wait == 0 ? 1 : wait; }
+
 }  // namespace vx

@@ -3,6 +3,9 @@
 // Transfer Data opens, in the language named on the command line.
 //
 //   QT_QPA_PLATFORM=offscreen desktop_screenshot English docs/desktop-en.png
+//
+// With a third argument "demo", Parallel Play follows: the demo window plays
+// program group 1 from its pop-up menu's choice, shown 5 s in.
 
 #include <QApplication>
 #include <QMdiArea>
@@ -14,14 +17,16 @@
 #include <iostream>
 
 #include "app/ui/command_ids.h"
+#include "app/ui/demo_popup_menu.h"
+#include "engine/ui/demo_view.h"
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
 
 namespace fs = std::filesystem;
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::cerr << "usage: desktop_screenshot <language setting> <picture.png>\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: desktop_screenshot <language setting> <picture.png> [demo]\n";
         return 2;
     }
     QApplication app(argc, argv);
@@ -51,6 +56,16 @@ int main(int argc, char* argv[]) {
         for (int i = 0; i < windows.size(); ++i) {
             windows[i]->showNormal();
             windows[i]->setGeometry(i * area.width() / 2, 0, area.width() / 2, area.height());
+        }
+        if (argc == 4 && std::string(argv[3]) == "demo") {
+            window->runCommand(vx::cmd::ParallelPlay);
+            vx::DemoView* demo = window->activeDocumentWindow()->demoView();
+            demo->player().setWallClock(false);
+            window->activeDocumentWindow()->showNormal();
+            window->activeDocumentWindow()->setGeometry(area.width() / 4, 0, area.width() * 3 / 4, area.height());
+            window->runCommand(vx::programGroupCommand(1));
+            demo->render();
+            demo->player().advanceTo(5000);
         }
         QApplication::processEvents();
         const QPixmap picture = window->grab();

@@ -15,7 +15,7 @@ namespace {
 
 TEST(DialogResources, EveryDialogThatAppliesTextsIsListedOnceWithDistinctControls) {
     const std::set<int> expected = {100,  103,  107,  108,  109,  111,  112,  132,
-                                    173,  174,  175,  176,  177,  178,  209,  1010,
+                                    173,  174,  175,  176,  177,  178,  209,  320,  1010,
                                     1332, 1340, 1341, 1342, 1345, 6023};
     std::set<int> listed;
     for (const DialogResource& dialog : dialogResources()) {

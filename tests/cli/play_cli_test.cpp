@@ -13,10 +13,12 @@
 #include <vector>
 
 #include "tests/cli/run_cli.h"
+#include "tests/support/sacn_receiver.h"
 
 namespace {
 
 const std::string kFamilies = VEXOLUME_SOURCE_DIR "/examples/families.led";
+const std::string kSample = VEXOLUME_SOURCE_DIR "/examples/sample.led";
 
 using PlayCliTest = vx::test::CliRunTest;
 using vx::test::readText;
@@ -115,6 +117,58 @@ TEST_F(PlayCliTest, RenderWritesAnAnimatedGif) {
                    file("missing/x.gif").string()})
                   .status,
               0);
+}
+
+TEST_F(PlayCliTest, ATimelineOfModesWithoutWaitsEnds) {
+    // Every step delay of the sample set to 0: each step still takes 1 ms,
+    // so the timeline reaches its end instead of hanging.
+    const std::string json = file("fast.json").string();
+    const std::string led = file("fast.led").string();
+    ASSERT_EQ(run({"convert", VEXOLUME_SOURCE_DIR "/examples/sample.led", json}).status, 0);
+    auto doc = nlohmann::json::parse(readText(json));
+    for (auto& mode : doc["modes"]) mode["stepDelay"] = 0;
+    {
+        std::ofstream(json) << doc.dump();
+    }
+    ASSERT_EQ(run({"convert", json, led}).status, 0);
+    const std::string command = "timeout 120 " + vx::test::quoted(VEXOLUME_CLI) + " timeline " +
+                                vx::test::quoted(led) + " --sequential --until 500 > " +
+                                vx::test::quoted(file("fast.txt").string());
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto paints = linesWith(readText(file("fast.txt")), " paint ");
+    ASSERT_FALSE(paints.empty());
+    EXPECT_EQ(paints.front().substr(0, 2), "0 ");
+    EXPECT_GT(std::stol(paints.back()), 100);  // steps 1 ms apart, not all at 0
+}
+
+TEST_F(PlayCliTest, PlaySendsSacnFramesInRealTime) {
+    vx::test::SacnReceiver receiver;
+    ASSERT_TRUE(receiver.bound());
+    const std::string target = "sacn:127.0.0.1:" + std::to_string(receiver.port());
+    const auto r = run({"play", kSample, "--program", "0", "--seconds", "0.1", "--output", target,
+                        "--universe", "3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Frames at 0, 25, 50, 75 and 100 ms, each a packet for ports 1 and 2.
+    EXPECT_NE(r.out.find("sent 5 frames of 2 universes"), std::string::npos) << r.out;
+    const auto packets = receiver.collect();
+    ASSERT_EQ(packets.size(), 10u);
+    for (std::size_t i = 0; i < packets.size(); ++i) {
+        EXPECT_EQ(packets[i].universe, 3 + i % 2);
+        EXPECT_EQ(packets[i].sequence, i / 2);
+        EXPECT_EQ(packets[i].slots, std::vector<std::uint8_t>(240, 0));  // nothing plays before 2 s
+    }
+    const auto fps = run({"play", kSample, "--program", "0", "--seconds", "0.2", "--output", target,
+                          "--fps", "10"});
+    EXPECT_NE(fps.out.find("sent 3 frames"), std::string::npos) << fps.out;
+    receiver.collect();
+
+    const auto badOutput = run({"play", kSample, "--program", "0", "--seconds", "1", "--output", "dmx"});
+    EXPECT_EQ(badOutput.status, 1);
+    EXPECT_NE(badOutput.err.find("use ola, sacn"), std::string::npos) << badOutput.err;
+    const auto noUniverse =
+        run({"play", kSample, "--program", "0", "--seconds", "1", "--output", target, "--universe", "63999"});
+    EXPECT_EQ(noUniverse.status, 1);
+    EXPECT_NE(noUniverse.err.find("63999"), std::string::npos);
 }
 
 TEST_F(PlayCliTest, MeaninglessOptionsAreRefusedWithOneLineInEveryPlayCommand) {

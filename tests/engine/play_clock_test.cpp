@@ -160,6 +160,56 @@ TEST(PlayControlModes, InAProgramGroupControlModesCountProgramPositions) {
     EXPECT_EQ(playList(e, request).size(), 1u);
 }
 
+TEST(PlayClock, StepsOfLargeListsLastAsLongAsOnTheController) {
+    // 20 steps over 160 lamps with stepDelay 1: the wait after each step is
+    // 0 ms (10 - 15 painting), but painting is charged, 15 ms a step.
+    CompiledEffects e = show({compiledMode(5, 1, 20)});
+    e.cstGroup.push_back(UintList(160));
+    for (std::uint32_t i = 0; i < 160; ++i) e.cstGroup.back()[i] = i;
+    e.modes[0].lampListIndex = 5;
+    const Recorder r = play(e, 160, sequential(), 10'000);
+    EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{300});
+    const auto paints = r.times('p');
+    ASSERT_EQ(paints.size(), 20u * 160u);
+    EXPECT_EQ(paints[160], 15);
+    EXPECT_EQ(paints.back(), 19 * 15);
+}
+
+TEST(PlayClock, ModesWithoutWaitsStillLetTheClockMove) {
+    // stepDelay 0 everywhere: every step of every kind takes 1 ms, so a
+    // parallel show that starts over at 3 s keeps moving instead of spinning.
+    Mode change = compiledMode(1, 0, 1'000'000);
+    Mode lampChange = compiledMode(5, 0, 1'000'000);
+    lampChange.lampListIndex = 4;
+    CompiledEffects e = show({change, lampChange, fill(4, 0, 0), compiledMode(7, 0, 0, 10), controlMode(255, 4)});
+    Recorder r;
+    Playback playback(e, 4, parallel(), &r);
+    playback.runUntil(2010);
+    // Both changes paint once a millisecond from 2000 ms on.
+    std::vector<std::int64_t> changeSteps;
+    for (const Event& ev : r.only('p')) {
+        if (ev.a == 3 && (changeSteps.empty() || changeSteps.back() != ev.t)) changeSteps.push_back(ev.t);
+    }
+    EXPECT_EQ(changeSteps.front(), 2000);
+    EXPECT_EQ(changeSteps.back(), 2010);
+    EXPECT_EQ(changeSteps.size(), 11u);
+    playback.runUntil(20'000);
+    EXPECT_EQ(playback.now(), 20'000);
+    EXPECT_FALSE(playback.idle());
+    // The regress comes 1 s after the others, which start 2 s in: the show
+    // starts over every 3 s.
+    std::vector<std::int64_t> restarts;
+    for (const Event& ev : r.only('s')) {
+        if (ev.a == 0) restarts.push_back(ev.t);
+    }
+    EXPECT_EQ(restarts, (std::vector<std::int64_t>{2000, 5000, 8000, 11'000, 14'000, 17'000, 20'000}));
+
+    // In sequential play each mode ends after its steps of 1 ms.
+    const Recorder seq = play(show({compiledMode(1, 0, 1000), lampChange}), 4, sequential(), 2500);
+    EXPECT_EQ(seq.times('e'), std::vector<std::int64_t>{1000});
+    EXPECT_EQ(seq.times('s'), (std::vector<std::int64_t>{0, 1000}));
+}
+
 TEST(PlayClock, StopAllEndsEveryModeWhereItStands) {
     CompiledEffects e = show({longChange(1000, 10), fill(1, 10)});
     Recorder r;

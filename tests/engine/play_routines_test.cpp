@@ -87,12 +87,14 @@ TEST(PlayFade, MovesEveryChannelByTheLargestStepWithoutOvershoot) {
     EXPECT_EQ(colours(dark.only('p')), std::vector<ColourWord>{0});
 }
 
-TEST(PlayFade, WaitIsShortenedByTheLampCount) {
+TEST(PlayFade, StepsLastTheirFullTimeWhateverTheLampCount) {
+    // The wait is 100 - 2 ms for 25 lamps; the 2 ms of painting are charged
+    // on the clock, so 2 frames end at 200 ms, as on the controller.
     CompiledEffects e = fiveLamps(fade({255, 0, 0, 0, 0, 0}, 10, 5, 2));
     e.cstGroup[1] = UintList(25);
     for (std::uint32_t i = 0; i < 25; ++i) e.cstGroup[1][i] = i;
     const Recorder r = play(e, 25, sequential(), 10'000);
-    EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{196});  // 2 x (100 - 2)
+    EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{200});
 }
 
 TEST(PlayStepWaits, LampAndGroupKindsSubtractThePaintingEstimate) {
@@ -107,6 +109,24 @@ TEST(PlayStepWaits, LampAndGroupKindsSubtractThePaintingEstimate) {
     EXPECT_EQ(groupStepWait(10, 980), 51u);
     EXPECT_EQ(groupStepWait(10, 1000), 50u);  // never below 5 x stepDelay
     EXPECT_EQ(groupStepWait(0, 0), 0u);
+}
+
+TEST(PlayStepWaits, StepsAreChargedTheirPaintingAndLastAtLeastOneMillisecond) {
+    // Wait plus painting: 10 x stepDelay while the wait can absorb it.
+    EXPECT_EQ(lampStepTime(10, 11), 100u);
+    EXPECT_EQ(lampStepTime(10, 1000), 100u);
+    EXPECT_EQ(lampStepTime(1, 160), 15u);       // wait 0, painting 15
+    EXPECT_EQ(lampStepTime(10, 10'000), 999u);  // painting outlasts the step
+    EXPECT_EQ(groupStepTime(10, 160), 100u);
+    EXPECT_EQ(groupStepTime(10, 1000), 100u);   // wait 50 + painting 50
+    EXPECT_EQ(groupStepTime(10, 4000), 250u);   // wait held at 50, painting 200
+    EXPECT_EQ(groupStepTime(1, 160), 13u);      // wait 5, painting 8
+    // Nothing to paint and no wait: still 1 ms.
+    EXPECT_EQ(lampStepTime(0, 0), 1u);
+    EXPECT_EQ(lampStepTime(0, 5), 1u);
+    EXPECT_EQ(groupStepTime(0, 19), 1u);
+    EXPECT_EQ(plainStepTime(0), 1u);
+    EXPECT_EQ(plainStepTime(90), 90u);
 }
 
 TEST(PlayLampChange, PatternMovesBackwardForFiveAndForwardForSix) {

@@ -135,11 +135,14 @@ TEST_F(SampleOnController, SendsEveryWiredLampInLineOrderAndSweepsAsThePreview) 
     for (std::size_t j = 0; j < steps; ++j) {
         EXPECT_EQ(controller[j], preview[j]) << "step " << j;
     }
-    // Each step lasts 10 ms x its step delay of 10, as in the preview: about
-    // ten steps in the first simulated second.
+    // Each step lasts 10 ms x its step delay of 10 on both: the controller's
+    // wait counts from the start of the step, and the preview charges the
+    // painting of the 160 lamps (8 ms) to the step its wait was shortened
+    // for. So both show ten steps in the first second.
     const auto firstSecond = distinctFrames(simulate(1.0).capture.frames).size();
     EXPECT_GE(firstSecond, 9u);
     EXPECT_LE(firstSecond, 11u);
+    EXPECT_EQ(previewStates(0, 999).size(), 10u);
     // Step 0 by hand: columns 0 and 15 red, column 1 blue.
     EXPECT_EQ(controller[0][0], (Rgb{255, 0, 0}));
     EXPECT_EQ(controller[0][159], (Rgb{255, 0, 0}));

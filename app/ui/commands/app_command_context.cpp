@@ -17,4 +17,9 @@ EffectView* AppCommandContext::activeEffectView() const {
     return active != nullptr ? active->effectView() : nullptr;
 }
 
+DemoView* AppCommandContext::activeDemoView() const {
+    const DocumentWindow* active = activeDocumentWindow();
+    return active != nullptr ? active->demoView() : nullptr;
+}
+
 }  // namespace vx

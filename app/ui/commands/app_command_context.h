@@ -14,12 +14,15 @@
 #include "app/language/language_state.h"
 #include "app/ui/app_state.h"
 #include "app/ui/document_window.h"
+#include "app/ui/live_output_dialog.h"
 #include "engine/ui/commands/effect_command_context.h"
 #include "layout/ui/commands/layout_command_context.h"
 
 class QWidget;
 
 namespace vx {
+
+class DemoView;
 
 enum class WindowArrangement { Tile, Cascade };
 enum class FrameBar { Tools, Status };
@@ -31,6 +34,8 @@ public:
     std::shared_ptr<LayoutDocument> activeDocument() const;
     LayoutView* activeLayoutView() const final;
     EffectView* activeEffectView() const final;
+    // The demo view of the active window, or null.
+    DemoView* activeDemoView() const;
 
     // Language
     virtual QString text(std::string_view key) const = 0;
@@ -42,6 +47,9 @@ public:
     // Dialogs (tests replace them)
     virtual QWidget* dialogParent() = 0;
     virtual QString askOpenName(const QString& filter) = 0;
+    virtual QString askSaveName(const QString& filter) = 0;
+    // The Live Output dialog; nothing on Cancel.
+    virtual std::optional<LiveOutputChoice> askLiveOutput(const LiveOutputChoice& current) = 0;
     // "Edit" or "Text"; empty on Cancel.
     virtual QString askDocumentType(const QStringList& types) = 0;
     virtual void showMessage(const QString& message) = 0;
@@ -51,6 +59,8 @@ public:
     // Documents and windows
     virtual DocumentWindow* newLayout() = 0;
     virtual DocumentWindow* newDemo() = 0;
+    // A demo window playing `demo` (made by a play command).
+    virtual DocumentWindow* openDemoWindow(std::shared_ptr<DemoDocument> demo) = 0;
     virtual DocumentWindow* openFile(const std::filesystem::path& path) = 0;
     // Asks about unsaved changes first; false when the user keeps it open.
     virtual bool closeDocument(const std::shared_ptr<LayoutDocument>& document) = 0;

@@ -4,6 +4,7 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/commands/about_command.h"
 #include "app/ui/commands/close_command.h"
+#include "app/ui/commands/demo_commands.h"
 #include "app/ui/commands/controller_commands.h"
 #include "app/ui/commands/exit_command.h"
 #include "app/ui/commands/frame_bar_command.h"
@@ -14,6 +15,7 @@
 #include "app/ui/commands/new_document_commands.h"
 #include "app/ui/commands/open_file_command.h"
 #include "app/ui/commands/port_edit_command.h"
+#include "app/ui/commands/play_commands.h"
 #include "app/ui/commands/port_table_out_command.h"
 #include "app/ui/commands/print_command.h"
 #include "app/ui/commands/save_command.h"
@@ -21,6 +23,7 @@
 #include "app/ui/commands/transfer_data_command.h"
 #include "app/ui/commands/undo_redo_command.h"
 #include "app/ui/commands/window_commands.h"
+#include "app/ui/demo_popup_menu.h"
 #include "engine/ui/commands/effect_cell_size_command.h"
 #include "layout/ui/commands/lamp_edit_mode_command.h"
 #include "layout/ui/commands/toggle_grid_command.h"
@@ -62,6 +65,25 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<EffectCellSizeCommand>(cmd::EffectCellSize);
     r.emplace<ModeEditCommand>(cmd::ModeEdit);
     r.emplace<LayerEditCommand>(cmd::LayerEdit);
+    r.emplace<PlayCommand>(cmd::SequentialPlay, playstate::kSequential);
+    r.emplace<PlayCommand>(cmd::ParallelPlay, playstate::kParallel);
+    r.emplace<PlayCommand>(cmd::PartialPlay, playstate::kPartial);
+
+    r.emplace<DemoScaleCommand>(cmd::DemoScale);
+    r.emplace<DemoOpenPictureCommand>(cmd::DemoOpenBackImage);
+    r.emplace<DemoScaleStepCommand>(cmd::DemoEnlargeImage, 0.5);
+    r.emplace<DemoScaleStepCommand>(cmd::DemoShrinkImage, 0.01);
+    r.emplace<DemoToolCommand>(cmd::DemoWidenImage, PictureTool::Widen);
+    r.emplace<DemoToolCommand>(cmd::DemoNarrowImage, PictureTool::Minish);
+    r.emplace<DemoToolCommand>(cmd::DemoMoveImage, PictureTool::Move);
+    r.emplace<DemoSaveParametersCommand>(cmd::DemoSaveImageParameters);
+    r.emplace<DemoLoadParametersCommand>(cmd::DemoLoadImageParameters);
+    r.emplace<DemoStartCommand>(cmd::DemoStart);
+    r.emplace<DemoStopCommand>(cmd::DemoStop);
+    r.emplace<DemoLiveOutputCommand>(cmd::DemoLiveOutput);
+    r.emplace<DemoShapeCommand>(cmd::DemoCircle, true);
+    r.emplace<DemoShapeCommand>(cmd::DemoRect, false);
+    for (int k = 0; k < 32; ++k) r.emplace<DemoProgramGroupCommand>(programGroupCommand(k), k);
     r.emplace<CreateEffectDataCommand>(cmd::CreateEffectData);
     r.emplace<OutputTableCommand>(cmd::OutputClusterTables, TableOutput::ClusterTables);
     r.emplace<OutputTableCommand>(cmd::OutputAccessors, TableOutput::Accessors);

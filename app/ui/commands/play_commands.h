@@ -1,0 +1,32 @@
+#pragma once
+// Partial, Parallel and Sequential Play from the effect window: compile the
+// effect data and hand it to a new demo window, which plays it once Start
+// (or a program group) leaves its picture-adjust mode.
+
+#include "app/ui/commands/app_command_context.h"
+#include "base/commands/command_handler.h"
+#include "engine/compile/compile_effects.h"
+#include "engine/ui/effect_view.h"
+
+namespace vx {
+
+class PlayCommand : public CommandHandler<AppCommandContext> {
+public:
+    // PlayState 1 (sequential), 2 (parallel) or 3 (partial).
+    explicit PlayCommand(std::int32_t playState) : playState_(playState) {}
+
+    bool enabled(const AppCommandContext& c) const override { return c.activeEffectView() != nullptr; }
+    bool run(AppCommandContext& c) override {
+        const LampLayout& layout = c.activeEffectView()->document().layout();
+        CompiledEffects compiled = compileEffects(layout);
+        // Without a selection in the mode list, partial play takes every mode.
+        const std::size_t last = compiled.modes.empty() ? 0 : compiled.modes.size() - 1;
+        auto demo = std::make_shared<DemoDocument>(layout.lamps, std::move(compiled), playState_, 0, last);
+        return c.openDemoWindow(std::move(demo)) != nullptr;
+    }
+
+private:
+    std::int32_t playState_;
+};
+
+}  // namespace vx

@@ -1,0 +1,167 @@
+#include "engine/ui/demo_view.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "engine/ui/effect_painter.h"
+
+namespace vx {
+
+namespace {
+
+QColor colourOf(ColourWord c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+}  // namespace
+
+DemoView::DemoView(std::shared_ptr<DemoDocument> document, QWidget* parent)
+    : QWidget(parent),
+      document_(std::move(document)),
+      player_(document_->effects(), document_->lamps().size()) {
+    document_->addObserver(this);
+    setMouseTracking(true);
+    connect(&player_, &DemoPlayer::advanced, this, qOverload<>(&QWidget::update));
+    connect(&player_, &DemoPlayer::modeBegan, this, [this](int playKind, const QString& label) {
+        if (sequential_) Q_EMIT statusTexts(QStringLiteral("  mode: %1").arg(playKind), label);
+    });
+}
+
+DemoView::~DemoView() {
+    player_.stop();
+    document_->removeObserver(this);
+}
+
+void DemoView::setRoundLamps(bool round) {
+    roundLamps_ = round;
+    update();
+}
+
+void DemoView::startDemo() {
+    player_.stop();
+    document_->start();
+}
+
+void DemoView::selectProgramGroup(int k) {
+    player_.stop();
+    document_->selectProgramGroup(k);
+}
+
+std::vector<std::uint8_t> DemoView::saveBmpParameters() {
+    return document_->saveBmpParameters(width(), height());
+}
+
+void DemoView::demoChanged() { update(); }
+
+void DemoView::paintPicture(QPainter& painter) {
+    const QString path = QString::fromStdString(document_->picturePath());
+    if (path.isEmpty()) return;
+    if (path != picturePath_) {
+        picturePath_ = path;
+        picture_ = QImage(path);  // a picture that cannot be loaded is not drawn
+        scaledFor_ = 0.0;
+    }
+    if (picture_.isNull()) return;
+    const PicturePlacement& at = document_->picture();
+    if (scaled_.isNull() || scaledFor_ != at.scale) {
+        const int w = static_cast<int>(picture_.width() * at.scale);
+        const int h = static_cast<int>(picture_.height() * at.scale);
+        scaled_ = w > 0 && h > 0 ? picture_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : QImage();
+        scaledFor_ = at.scale;
+    }
+    if (!scaled_.isNull()) painter.drawImage(QPoint(at.x, at.y), scaled_);
+}
+
+void DemoView::paintLamps(QPainter& painter, QSize client, bool allInRed) {
+    const auto& lamps = document_->lamps();
+    const int cell = document_->cellSize();
+    const QPoint offset = cellOffset(lamps, client, cell);
+    const qreal corner = cell * 9 / 10;
+    const auto& colours = player_.colours();
+    const auto& painted = player_.painted();
+    const bool round = allInRed || roundLamps_;
+    // One drawn cell per colour, stamped at every lamp of that colour: a
+    // rounded rectangle per lamp is far too slow for large layouts.
+    if (stampCell_ != cell || stampRound_ != round) {
+        stamps_.clear();
+        stampCell_ = cell;
+        stampRound_ = round;
+    }
+    for (std::size_t i = 0; i < lamps.size(); ++i) {
+        if (!allInRed && !painted[i]) continue;
+        const QRgb rgb = allInRed ? qRgb(255, 0, 0) : colourOf(colours[i]).rgb();
+        const QRect box = lampCell(lamps[i], offset, cell);
+        auto stamp = stamps_.find(rgb);
+        if (stamp == stamps_.end()) {
+            QImage image(box.size() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter p(&image);
+            p.setPen(QColor(rgb));
+            p.setBrush(QColor(rgb));
+            const QRect at(QPoint(0, 0), box.size());
+            if (round) {
+                // Corner width and height, as the lamp-shape setting asks.
+                p.drawRoundedRect(at, corner / 2, corner / 2);
+            } else {
+                p.drawRect(at);
+            }
+            stamp = stamps_.emplace(rgb, std::move(image)).first;
+        }
+        painter.drawImage(box.topLeft(), stamp->second);
+    }
+}
+
+void DemoView::paintOn(QPainter& painter, QSize client) {
+    document_->fitCellSizeIfUnset(client.width(), client.height());
+    painter.fillRect(QRect(0, 0, 2600, 2000), Qt::black);
+    document_->applyPendingPlacement(client.width(), client.height());
+    paintPicture(painter);
+    if (document_->adjustMode()) {
+        if (document_->showLamps()) paintLamps(painter, client, true);
+        return;
+    }
+    if (const auto request = document_->takePendingPlay(client.width())) {
+        sequential_ = request->order == PlayOrder::Sequential;
+        player_.start(*request);
+    }
+    paintLamps(painter, client, false);
+    painter.setPen(Qt::white);
+    for (const auto& [at, text] : player_.texts()) {
+        painter.drawText(QPoint(at.first, at.second + painter.fontMetrics().ascent()),
+                         QString::fromStdString(text));
+    }
+}
+
+void DemoView::paintEvent(QPaintEvent* event) {
+    (void)event;
+    QPainter painter(this);
+    paintOn(painter, size());
+}
+
+QImage DemoView::render() {
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintOn(painter, image.size());
+    return image;
+}
+
+void DemoView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        document_->mouseDown(event->position().toPoint().x(), event->position().toPoint().y());
+    }
+}
+
+void DemoView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        document_->mouseUp(event->position().toPoint().x(), event->position().toPoint().y());
+    }
+}
+
+void DemoView::mouseMoveEvent(QMouseEvent* event) {
+    (void)event;
+    if (!takeProgramGroupRequest) return;
+    if (const auto k = takeProgramGroupRequest()) selectProgramGroup(*k);
+}
+
+void DemoView::contextMenuEvent(QContextMenuEvent* event) { Q_EMIT contextMenuWanted(event->globalPos()); }
+
+}  // namespace vx

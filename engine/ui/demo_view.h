@@ -1,0 +1,80 @@
+#pragma once
+// The demo view: the picture of the installation, and over it the lamp cells
+// as the playing demo paints them. In adjust mode the mouse places the
+// picture (widen, minish, move); out of it, a draw starts what the demo
+// document's play state asks for.
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <unordered_map>
+#include <memory>
+#include <optional>
+
+#include "engine/demo/demo_document.h"
+#include "engine/ui/demo_player.h"
+
+namespace vx {
+
+class DemoView : public QWidget, private DemoObserver {
+    Q_OBJECT
+public:
+    explicit DemoView(std::shared_ptr<DemoDocument> document, QWidget* parent = nullptr);
+    ~DemoView() override;
+
+    DemoDocument& document() { return *document_; }
+    const DemoDocument& document() const { return *document_; }
+    DemoPlayer& player() { return player_; }
+
+    // Lamp shape: rounded cells when set, plain rectangles otherwise.
+    void setRoundLamps(bool round);
+    bool roundLamps() const { return roundLamps_; }
+
+    // Start: stops the playback and plays again from the play state the
+    // document was made with.
+    void startDemo();
+    void selectProgramGroup(int k);
+    // Bitmap parameters with this view's size.
+    std::vector<std::uint8_t> saveBmpParameters();
+
+    // Asked on every mouse movement: a program group someone wants shown
+    // (the main window's pending request), taken and cleared by the asking.
+    std::function<std::optional<int>()> takeProgramGroupRequest;
+
+    // Draws as on screen into an image of the view's size (a draw like any
+    // other: a pending playback starts).
+    QImage render();
+
+Q_SIGNALS:
+    void contextMenuWanted(const QPoint& globalPos);
+    // Status-bar panes 1 and 2 while a sequential playback runs.
+    void statusTexts(const QString& pane1, const QString& pane2);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void demoChanged() override;
+    void paintOn(QPainter& painter, QSize client);
+    void paintPicture(QPainter& painter);
+    void paintLamps(QPainter& painter, QSize client, bool allInRed);
+
+    std::shared_ptr<DemoDocument> document_;
+    DemoPlayer player_;
+    bool roundLamps_ = true;
+    bool sequential_ = false;
+    QString picturePath_;
+    QImage picture_;
+    QImage scaled_;
+    double scaledFor_ = 0.0;
+    std::unordered_map<QRgb, QImage> stamps_;  // a drawn lamp cell by colour
+    int stampCell_ = 0;
+    bool stampRound_ = false;
+};
+
+}  // namespace vx

@@ -1,0 +1,168 @@
+// The play commands from the effect window and the demo window's commands,
+// run through the main window as the menus run them.
+
+#include <QImage>
+
+#include <fstream>
+#include <QMenu>
+#include <QToolBar>
+
+#include "app/ui/command_ids.h"
+#include "app/ui/demo_popup_menu.h"
+#include "desktop_fixture.h"
+#include "engine/ui/demo_view.h"
+#include "output/ui/live_feed.h"
+#include "tests/support/sacn_receiver.h"
+
+namespace vx::test {
+namespace {
+
+class DesktopPlay : public Desktop {
+protected:
+    MainWindow* startWithEffectWindow() {
+        copyTable("English.ini");
+        MainWindow* w = start(kSample.string());
+        EXPECT_TRUE(w->runCommand(cmd::TransferData));
+        return w;
+    }
+    static DemoView* activeDemo(MainWindow* w) {
+        DocumentWindow* active = w->activeDocumentWindow();
+        return active != nullptr ? active->demoView() : nullptr;
+    }
+};
+
+TEST_F(DesktopPlay, ParallelPlayOpensADemoWindowThatStartsOnStartAndStops) {
+    MainWindow* w = startWithEffectWindow();
+    EXPECT_FALSE(w->action(cmd::DemoStart)->isEnabled());  // no demo window yet
+    ASSERT_TRUE(w->runCommand(cmd::ParallelPlay));
+    DemoView* demo = activeDemo(w);
+    ASSERT_NE(demo, nullptr);
+    EXPECT_EQ(w->menuKind(), MenuKind::Demo);
+    EXPECT_FALSE(w->toolBar()->isEnabled());
+    demo->player().setWallClock(false);
+    demo->resize(800, 600);
+    demo->render();
+    EXPECT_TRUE(demo->document().adjustMode());
+    EXPECT_FALSE(demo->player().playing());
+
+    ASSERT_TRUE(w->runCommand(cmd::DemoStart));
+    demo->render();
+    EXPECT_TRUE(demo->player().playing());
+    EXPECT_EQ(demo->document().playState(), playstate::kParallelRunning);
+
+    // Program group 1 from the menu: checked, and played from its start.
+    demo->player().advanceTo(3000);
+    ASSERT_TRUE(w->runCommand(programGroupCommand(1)));
+    EXPECT_TRUE(w->action(programGroupCommand(1))->isChecked());
+    EXPECT_FALSE(w->action(programGroupCommand(0))->isChecked());
+    demo->render();
+    EXPECT_EQ(demo->player().now(), 0);
+    EXPECT_EQ(demo->document().programGroup(), 1);
+
+    ASSERT_TRUE(w->runCommand(cmd::DemoRect));
+    EXPECT_FALSE(demo->roundLamps());
+    EXPECT_TRUE(w->action(cmd::DemoRect)->isChecked());
+
+    ASSERT_TRUE(w->runCommand(cmd::DemoStop));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(activeDemo(w), nullptr);
+    EXPECT_TRUE(w->toolBar()->isEnabled());
+}
+
+TEST_F(DesktopPlay, SequentialPlayAndThePictureCommands) {
+    MainWindow* w = startWithEffectWindow();
+    ASSERT_TRUE(w->runCommand(cmd::SequentialPlay));
+    DemoView* demo = activeDemo(w);
+    ASSERT_NE(demo, nullptr);
+    EXPECT_EQ(demo->document().replayState(), playstate::kSequential);
+    // The picture tools wait for a picture.
+    EXPECT_FALSE(w->action(cmd::DemoWidenImage)->isEnabled());
+    QImage photo(20, 20, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    const QString picture = QString::fromStdString((folder_.path() / "hall.png").string());
+    ASSERT_TRUE(photo.save(picture));
+    w->askOpenName = [picture](const QString&) { return picture; };
+    ASSERT_TRUE(w->runCommand(cmd::DemoOpenBackImage));
+    EXPECT_TRUE(demo->document().showLamps());
+    ASSERT_TRUE(w->runCommand(cmd::DemoEnlargeImage));
+    EXPECT_DOUBLE_EQ(demo->document().scaleStep(), 0.5);
+    ASSERT_TRUE(w->runCommand(cmd::DemoWidenImage));
+    EXPECT_TRUE(w->action(cmd::DemoWidenImage)->isChecked());
+    EXPECT_EQ(demo->document().tool(), PictureTool::Widen);
+
+    // bmp.h out and back in through the commands.
+    const QString parameters = QString::fromStdString((folder_.path() / "bmp.h").string());
+    w->askSaveName = [parameters](const QString&) { return parameters; };
+    ASSERT_TRUE(w->runCommand(cmd::DemoSaveImageParameters));
+    EXPECT_TRUE(std::filesystem::exists(folder_.path() / "bmp.h"));
+    w->askOpenName = [parameters](const QString&) { return parameters; };
+    ASSERT_TRUE(w->runCommand(cmd::DemoLoadImageParameters));
+    EXPECT_EQ(demo->document().placementPending(), 2);
+    w->askOpenName = [this](const QString&) {
+        return QString::fromStdString((folder_.path() / "none.h").string());
+    };
+    EXPECT_FALSE(w->runCommand(cmd::DemoLoadImageParameters));
+    EXPECT_FALSE(messages_.isEmpty());
+
+    demo->player().setWallClock(false);
+    ASSERT_TRUE(w->runCommand(cmd::DemoStart));
+    demo->resize(800, 600);
+    demo->render();
+    EXPECT_EQ(demo->document().playState(), playstate::kIdle);
+    EXPECT_TRUE(demo->player().playing());
+    EXPECT_FALSE(w->action(cmd::DemoOpenBackImage)->isEnabled());  // only until the first Start
+}
+
+TEST_F(DesktopPlay, OpeningABmpParametersFileOpensADemoDocument) {
+    copyTable("English.ini");
+    MainWindow* w = start();
+    const auto file = folder_.path() / "BMP.H";
+    const std::string record = "\x15" "370.5,12.25,0.2,2,";
+    {
+        std::ofstream(file, std::ios::binary) << record;
+    }
+    w->askOpenName = [&file](const QString&) { return QString::fromStdString(file.string()); };
+    ASSERT_TRUE(w->runCommand(cmd::FileOpen));
+    DemoView* demo = activeDemo(w);
+    ASSERT_NE(demo, nullptr);
+    EXPECT_EQ(demo->document().normalised(), (NormalisedPlacement{370.5, 12.25, 0.2}));
+    EXPECT_EQ(demo->document().placementPending(), 2);
+    demo->resize(400, 300);
+    demo->render();  // nothing to play, nothing to draw but black
+    w->askOpenName = [this](const QString&) {
+        return QString::fromStdString((folder_.path() / "gone.h").string());
+    };
+    EXPECT_FALSE(w->runCommand(cmd::FileOpen));
+    EXPECT_EQ(messages_.size(), 1);
+}
+
+TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
+    MainWindow* w = startWithEffectWindow();
+    ASSERT_TRUE(w->runCommand(cmd::ParallelPlay));
+    DocumentWindow* window = w->activeDocumentWindow();
+    SacnReceiver receiver;
+    ASSERT_TRUE(receiver.bound());
+    const QString target = QStringLiteral("sacn:127.0.0.1:%1").arg(receiver.port());
+    w->askLiveOutput = [target](const LiveOutputChoice&) { return LiveOutputChoice{target, 7}; };
+    ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
+    ASSERT_NE(window->liveFeed(), nullptr);
+    EXPECT_TRUE(w->action(cmd::DemoLiveOutput)->isChecked());
+    window->liveFeed()->sendFrame();
+    const auto packets = receiver.collect(200);
+    ASSERT_GE(packets.size(), 2u);  // the sample's two ports, maybe a timer frame more
+    EXPECT_EQ(packets[0].universe, 7);
+    EXPECT_EQ(packets[1].universe, 8);
+
+    // A universe start that leaves no room is refused with its message.
+    w->askLiveOutput = [target](const LiveOutputChoice&) { return LiveOutputChoice{target, 63999}; };
+    EXPECT_FALSE(w->runCommand(cmd::DemoLiveOutput));
+    EXPECT_EQ(messages_.size(), 1);
+    EXPECT_EQ(window->liveFeed(), nullptr);
+    w->askLiveOutput = [](const LiveOutputChoice&) { return LiveOutputChoice{}; };
+    ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
+    EXPECT_EQ(window->liveFeed(), nullptr);
+    EXPECT_FALSE(w->action(cmd::DemoLiveOutput)->isChecked());
+}
+
+}  // namespace
+}  // namespace vx::test
