@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "engine/compile/layout_bounds.h"
+#include "layout/layout_bounds.h"
 #include "engine/compile/word_modes.h"
 #include "engine/compiled_effects.h"
 #include "layout/lamp.h"

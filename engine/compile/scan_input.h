@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "effects/mode.h"
-#include "engine/compile/layout_bounds.h"
+#include "layout/layout_bounds.h"
 #include "layout/lamp_grid.h"
 
 namespace vx {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "effects/effect_data.h"
-#include "engine/compile/layout_bounds.h"
+#include "layout/layout_bounds.h"
 #include "layout/lamp.h"
 
 namespace vx {

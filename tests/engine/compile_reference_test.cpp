@@ -10,7 +10,7 @@
 #include <set>
 #include <utility>
 
-#include "engine/compile/layout_bounds.h"
+#include "layout/layout_bounds.h"
 #include "engine/compile/mode_lists.h"
 #include "tests/engine/compile_test_support.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/compile/layout_bounds.h"
+#include "layout/layout_bounds.h"
 #include "engine/compile/word_modes.h"
 #include "tests/engine/compile_test_support.h"
 
