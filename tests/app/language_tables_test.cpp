@@ -14,7 +14,7 @@
 #include "app/language/key_registry.h"
 #include "app/language/language_table.h"
 #include "app/language/languages.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {

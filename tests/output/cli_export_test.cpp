@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

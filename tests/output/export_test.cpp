@@ -4,7 +4,7 @@
 
 #include "engine/compile/compile_effects.h"
 #include "layout/layout_file.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {
