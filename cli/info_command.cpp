@@ -72,9 +72,9 @@ Json summaryJson(const LampLayout& layout, const Summary& s) {
     j["effectLamps"] = layout.effectLamps.size();
     j["spareLamps"] = layout.spareLamps.size();
     const LayoutBounds& b = s.extent;
-    j["extent"] = s.hasExtent ? Json{{"minX", b.left}, {"maxX", b.right}, {"minY", b.top},
-                                     {"maxY", b.bottom}}
-                              : Json(nullptr);
+    j["extent"] =
+        s.hasExtent ? Json{{"minX", b.left}, {"maxX", b.right}, {"minY", b.top}, {"maxY", b.bottom}}
+                    : Json(nullptr);
     Json ports = Json::array();
     for (const auto& [port, p] : s.ports) {
         ports.push_back(Json{{"port", port},

@@ -25,7 +25,8 @@ struct PlayGeometry {
     std::int32_t offX = 0;
     std::int32_t offY = 0;
 
-    PlayGeometry(const LayoutBounds& bounds, std::int32_t cell, std::int32_t width, std::int32_t height);
+    PlayGeometry(const LayoutBounds& bounds, std::int32_t cell, std::int32_t width,
+                 std::int32_t height);
 
     // The cell of a lamp at lattice (x, y): centred at x * cellSize + offX,
     // y * cellSize + offY, from centre - cellSize/2 to centre + cellSize/2.
