@@ -13,6 +13,7 @@ void addCompileCommand(CLI::App& app, int& status);
 void addPortsCommand(CLI::App& app, int& status);
 void addExportCommand(CLI::App& app, int& status);
 void addFirmwareCommand(CLI::App& app, int& status);
+void addProgramCommand(CLI::App& app, int& status);
 void addSimulateCommand(CLI::App& app, int& status);
 void addTimelineCommand(CLI::App& app, int& status);
 void addRenderCommand(CLI::App& app, int& status);

@@ -28,13 +28,10 @@ std::string lowerExtension(const std::filesystem::path& path) {
 }
 
 int runConvert(const ConvertOptions& options) {
-    auto bytes = readFileBytes(options.input);
-    if (!bytes) return fail(options.input, bytes.error());
-    const bool fromJson = isJsonForm(options.input, *bytes);
-    auto layout = fromJson ? layoutFromJson(std::string_view(
-                                 reinterpret_cast<const char*>(bytes->data()), bytes->size()))
-                           : decodeLayout(*bytes);
-    if (!layout) return fail(options.input, layout.error());
+    auto read = readLayoutFileWithForm(options.input);
+    if (!read) return fail(options.input, read.error());
+    const bool fromJson = read->json;
+    const auto& layout = read->layout;
 
     // The output's name decides its form; any other name gets the other form.
     const auto ext = lowerExtension(options.output);
@@ -42,8 +39,8 @@ int runConvert(const ConvertOptions& options) {
     if (ext == ".json") toJson = true;
     if (ext == ".led" || ext == ".lam") toJson = false;
 
-    const Status written = toJson ? writeFileAtomically(options.output, layoutToJson(*layout))
-                                  : writeFileAtomically(options.output, encodeLayout(*layout));
+    const Status written = toJson ? writeFileAtomically(options.output, layoutToJson(layout))
+                                  : writeFileAtomically(options.output, encodeLayout(layout));
     if (!written) return fail(options.output, written.error());
     return 0;
 }

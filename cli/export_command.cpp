@@ -1,7 +1,10 @@
 // vexolume-cli export FILE -o DIR: compiles a layout's effects and writes the
-// controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h.
+// controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h into DIR,
+// creating it when missing. Exit status 0, 1 when nothing was written, 2 when
+// a table over its limit was left out of the files written.
 
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 
@@ -20,6 +23,20 @@ struct ExportOptions {
     std::string format = "1";
 };
 
+// A table family too large for the controller is written empty, as the
+// firmware build does; what that leaves out is said on stderr and in the
+// exit status 2, so a script notices the set is incomplete.
+int reportLeftOut(const ControllerFiles& files) {
+    if (files.refused.empty()) return 0;
+    for (const Error& refused : files.refused) {
+        std::cerr << "vexolume-cli: " << refused.key << ": left out of CSTGRP.h: "
+                  << refused.detail << '\n';
+    }
+    std::cerr << "vexolume-cli: CData.h leaves out " << files.leftOutRecords
+              << " program step(s) that name a table left out\n";
+    return 2;
+}
+
 int runExport(const ExportOptions& options) {
     auto layout = readLayoutFile(options.input);
     if (!layout) return fail(layout.error());
@@ -27,15 +44,9 @@ int runExport(const ExportOptions& options) {
     const CompiledEffects compiled = compileEffects(*layout);
     auto files = buildControllerFiles(*layout, compiled, options.format);
     if (!files) return fail(files.error());
-    // A table too large for the controller would leave the set unusable;
-    // nothing is written then.
-    if (!files->refused.empty()) {
-        for (const Error& refused : files->refused) fail(refused);
-        return 1;
-    }
     const Status written = writeControllerFiles(files->files, options.folder);
     if (!written) return fail(written.error());
-    return 0;
+    return reportLeftOut(*files);
 }
 
 }  // namespace
@@ -45,9 +56,9 @@ void addExportCommand(CLI::App& app, int& status) {
     auto* cmd = app.add_subcommand(
         "export", "Write the controller files DSPPTN.H, CSTGRP.h, GETPTN.c, cport.h and CData.h");
     cmd->add_option("file", options->input, "the layout file (.led, .lam or .json)")->required();
-    cmd->add_option("-o,--output", options->folder, "the folder to write into")
-        ->required()
-        ->check(CLI::ExistingDirectory);
+    cmd->add_option("-o,--output", options->folder,
+                    "the folder to write into (created when missing)")
+        ->required();
     cmd->add_option("--format", options->format, "controller format of CData.h: 1, 2 or 3")
         ->check(CLI::IsMember({"1", "2", "3"}));
     cmd->callback([options, &status] { status = runExport(*options); });

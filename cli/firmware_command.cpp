@@ -1,6 +1,7 @@
 // vexolume-cli firmware FILE --format 1|2|3 [-o DIR]: Create BIN File without
 // a window. Builds the controller image of a layout with the 8051 toolchain
-// in the tool folder and leaves "<name><format>.hex" in DIR.
+// in the tool folder and leaves "<name><format>.hex" in DIR (created when
+// missing). Builds sharing a tool folder wait for one another.
 
 #include <filesystem>
 #include <iostream>
@@ -50,6 +51,9 @@ int runFirmware(const FirmwareOptions& options) {
     build.workFolder = std::filesystem::absolute(options.folder).lexically_normal();
     build.toolFolder = *tools;
     build.documentName = std::filesystem::path(options.input).filename().string();
+    build.waiting = [&build] {
+        std::cerr << "waiting for another firmware build in " << build.toolFolder.string() << '\n';
+    };
     int shown = -1;
     build.progress = [&shown](int percent) {
         if (percent / 10 == shown / 10 && percent != 100) return;

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     vx::cli::addPortsCommand(app, status);
     vx::cli::addExportCommand(app, status);
     vx::cli::addFirmwareCommand(app, status);
+    vx::cli::addProgramCommand(app, status);
     vx::cli::addSimulateCommand(app, status);
     vx::cli::addTimelineCommand(app, status);
     vx::cli::addRenderCommand(app, status);

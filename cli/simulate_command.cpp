@@ -2,11 +2,19 @@
 // runs a controller image in the ucsim 8052 simulator and prints the DMX
 // frames it sent, one line per frame (slots in hexadecimal), or as JSON;
 // --timing prints the break and mark after break on the simulated clock.
+//
+// The image is checked before the simulator starts. Ctrl-C, SIGQUIT and
+// SIGTERM end the simulator and the command; the simulator also dies with
+// the command when it is killed outright (see runProcess), and its scratch
+// folder goes on every way out (or with the next run, after a SIGKILL).
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -14,7 +22,11 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/option_checks.h"
+#include "cli/report.h"
 #include "output/firmware/controller_sim.h"
+#include "output/firmware/hex_image.h"
+#include "platform/stop_signals.h"
 
 namespace vx::cli {
 namespace {
@@ -40,12 +52,66 @@ std::string hexSlots(const DmxFrame& frame) {
     return text;
 }
 
+namespace fs = std::filesystem;
+
+constexpr const char* kScratchPrefix = "vexolume-sim-";
+
+// The scratch folder of this run, removed on every way out of it.
+class ScratchFolder {
+public:
+    ScratchFolder()
+        : path_(fs::temp_directory_path() / (kScratchPrefix + std::to_string(::getpid()))) {
+        removeAbandoned();
+        std::error_code ec;
+        fs::create_directories(path_, ec);
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+private:
+    // Folders of runs that were killed outright (SIGKILL leaves no way to
+    // clean up): their process no longer exists.
+    static void removeAbandoned() {
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), ec)) {
+            const std::string name = entry.path().filename().string();
+            if (!name.starts_with(kScratchPrefix)) continue;
+            const std::string digits = name.substr(std::string_view(kScratchPrefix).size());
+            if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
+                digits.size() > 9) {
+                continue;
+            }
+            const auto pid = static_cast<pid_t>(std::stol(digits));
+            if (::kill(pid, 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ec);
+        }
+    }
+
+    fs::path path_;
+};
+
+// A stopped run ends as the signal's default action would be reported by a
+// shell: 128 + the signal's number.
+int stoppedStatus(StopSignals& signals, const Error& error) {
+    const int sig = signals.received();
+    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe();
+    if (sig != 0) std::cerr << " by " << ::strsignal(sig);
+    std::cerr << '\n';
+    return sig != 0 ? 128 + sig : 1;
+}
+
 int runSimulate(const SimulateOptions& options) {
-    namespace fs = std::filesystem;
-    const fs::path scratch =
-        fs::temp_directory_path() / ("vexolume-sim-" + std::to_string(::getpid()));
-    std::error_code ec;
-    fs::create_directories(scratch, ec);
+    // Checked before anything starts, so a damaged or foreign file is
+    // refused at once.
+    auto image = readHexImage(options.image);
+    if (!image) return fail(image.error());
+
+    StopSignals signals;
+    const ScratchFolder scratch;
     SimulationRequest request;
     request.image = options.image;
     request.lamps = options.lamps;
@@ -53,15 +119,17 @@ int runSimulate(const SimulateOptions& options) {
     for (double at : options.keys) request.keys.push_back({at, ControllerKey::Program});
     for (double at : options.pauses) request.keys.push_back({at, ControllerKey::Pause});
     std::ranges::sort(request.keys, {}, &KeyPress::at);
-    request.scratch = scratch;
-    request.timeLimit = std::chrono::milliseconds(
-        static_cast<long long>(std::max(30.0, options.seconds * 20.0) * 1000));
+    request.scratch = scratch.path();
+    request.timeLimit = simulationTimeLimit(options.seconds);
+    request.stopFd = signals.fd();
     if (options.timing) {
-        auto timing = measureDmxTiming(options.image, scratch, request.timeLimit);
-        fs::remove_all(scratch, ec);
+        auto timing =
+            measureDmxTiming(options.image, scratch.path(), simulationTimeLimit(1.0), signals.fd());
         if (!timing) {
-            std::cerr << "vexolume-cli: " << timing.error().key << ": " << timing.error().detail << '\n';
-            return 1;
+            if (timing.error().key == "ERR_SIM_STOPPED") {
+                return stoppedStatus(signals, timing.error());
+            }
+            return fail(timing.error());
         }
         std::cout << "first break after " << timing->firstFrameMillis << " ms\nbreak "
                   << timing->breakMicros << " us\nmark after break " << timing->markAfterBreakMicros
@@ -69,10 +137,9 @@ int runSimulate(const SimulateOptions& options) {
         return 0;
     }
     auto result = simulateController(request);
-    fs::remove_all(scratch, ec);
     if (!result) {
-        std::cerr << "vexolume-cli: " << result.error().key << ": " << result.error().detail << '\n';
-        return 1;
+        if (result.error().key == "ERR_SIM_STOPPED") return stoppedStatus(signals, result.error());
+        return fail(result.error());
     }
     const auto frames =
         options.distinct ? distinctFrames(result->capture.frames) : result->capture.frames;
@@ -100,11 +167,16 @@ void addSimulateCommand(CLI::App& app, int& status) {
         "simulate", "Run a controller image in the 8051 simulator and print its DMX frames");
     cmd->add_option("image", options->image, "the firmware image (.hex)")->required()
         ->check(CLI::ExistingFile);
-    cmd->add_option("--lamps", options->lamps, "lamps in each frame")->required();
+    // The controller's 32 KB of data memory holds at most 6553 lamps (5 bytes each).
+    cmd->add_option("--lamps", options->lamps, "lamps in each frame")
+        ->required()
+        ->check(wholeIn(1, 6553));
     cmd->add_option("--seconds", options->seconds, "simulated time to run")
-        ->check(CLI::Range(0.001, 600.0));
-    cmd->add_option("--key", options->keys, "press the program key at this simulated time (s)");
-    cmd->add_option("--pause", options->pauses, "toggle pause (INT1) at this simulated time (s)");
+        ->check(finiteIn(0.001, 600.0));
+    cmd->add_option("--key", options->keys, "press the program key at this simulated time (s)")
+        ->check(finiteIn(0, 600.0));
+    cmd->add_option("--pause", options->pauses, "toggle pause (INT1) at this simulated time (s)")
+        ->check(finiteIn(0, 600.0));
     cmd->add_flag("--distinct", options->distinct, "leave out frames equal to the one before");
     cmd->add_flag("--json", options->json, "print the frames as JSON");
     cmd->add_flag("--timing", options->timing,

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/option_checks.h"
 #include "cli/play_source.h"
 #include "engine/play/playback.h"
 
@@ -66,6 +67,10 @@ private:
 
 }  // namespace
 
+// Ten days of playback, far past any show; beyond it the clock's arithmetic
+// would have no headroom.
+constexpr long long kMaxUntil = 864'000'000;
+
 void addTimelineCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<PlayOptions>();
     auto until = std::make_shared<std::int64_t>(0);
@@ -73,9 +78,17 @@ void addTimelineCommand(CLI::App& app, int& status) {
     CLI::App* cmd = app.add_subcommand(
         "timeline", "Print the lamp paints (#RRGGBB) and mode starts and stops of a playback");
     addPlayOptions(*cmd, *options);
-    cmd->add_option("--until", *until, "play up to this time in ms")->required()->check(CLI::NonNegativeNumber);
+    cmd->add_option("--until", *until, "play up to this time in ms")
+        ->required()
+        ->check(wholeIn(0, kMaxUntil));
     cmd->add_flag("--json", *json, "print a JSON array of events");
     cmd->callback([options, until, json, &status] {
+        if (const Status range = checkModeRange(options->partial); !range) {
+            std::cerr << "vexolume-cli timeline: " << range.error().key << ": "
+                      << range.error().describe() << '\n';
+            status = 1;
+            return;
+        }
         auto source = loadPlaySource(*options);
         if (!source) {
             std::cerr << "vexolume-cli timeline: " << source.error().describe() << '\n';

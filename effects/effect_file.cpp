@@ -9,10 +9,6 @@
 namespace vx {
 namespace {
 
-// Seven i32, two empty strings, two i32, a point, four i32, two empty lists
-// and four i32: the smallest a Mode record can be.
-constexpr std::uint64_t kMinModeRecordBytes = 28 + 1 + 1 + 8 + 8 + 16 + 4 + 4 + 16;
-
 // Rectangles are stored top, bottom, left, right.
 void writeRect(ByteWriter& out, const CellRect& r) {
     out.i32(r.top);

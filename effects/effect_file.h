@@ -9,6 +9,10 @@
 
 namespace vx {
 
+// Seven i32, two empty strings, two i32, a point, four i32, two empty lists
+// and four i32: the smallest a Mode record can be.
+inline constexpr std::uint64_t kMinModeRecordBytes = 28 + 1 + 1 + 8 + 8 + 16 + 4 + 4 + 16;
+
 void writeEffectSections(ByteWriter& out, const EffectData& effects);
 
 // Reads the sections into `effects`, which should be freshly made. The layer

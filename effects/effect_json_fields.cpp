@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "base/text_excerpt.h"
+
 namespace vx::json {
 namespace {
 
@@ -108,6 +110,13 @@ Json fromUintList(const UintList& list) {
 }
 
 std::string childPath(const std::string& path, std::string_view key) {
+    // A key from a damaged text may hold anything: shown quoted and cut short.
+    bool plain = !key.empty() && key.size() <= 40;
+    for (const char c : key) {
+        plain = plain && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                          (c >= '0' && c <= '9') || c == '_');
+    }
+    if (!plain) return path + "[" + quotedExcerpt(key) + "]";
     if (path.empty()) return std::string(key);
     return path + "." + std::string(key);
 }
@@ -217,14 +226,15 @@ std::optional<std::uint64_t> Reader::bits(const Json& v, const std::string& path
     const auto expected = static_cast<std::size_t>(hexDigits) + 2;
     if (s.size() != expected || s[0] != '0' || (s[1] != 'x' && s[1] != 'X')) {
         fail("ERR_JSON_RANGE", where,
-             "expected 0x and " + std::to_string(hexDigits) + " hex digits, found \"" + s + "\"");
+             "expected 0x and " + std::to_string(hexDigits) + " hex digits, found " +
+                 quotedExcerpt(s));
         return {};
     }
     std::uint64_t value = 0;
     for (std::size_t i = 2; i < s.size(); ++i) {
         const int d = hexValue(s[i]);
         if (d < 0) {
-            fail("ERR_JSON_RANGE", where, "\"" + s + "\" is not a hex number");
+            fail("ERR_JSON_RANGE", where, quotedExcerpt(s) + " is not a hex number");
             return {};
         }
         value = (value << 4) | static_cast<std::uint64_t>(d);

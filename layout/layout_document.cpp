@@ -4,12 +4,14 @@
 
 #include "layout/layout_file.h"
 #include "layout/save_name.h"
+#include "layout/layout_limits.h"
+#include "platform/bounded_read.h"
 #include "platform/file_io.h"
 
 namespace vx {
 
 Result<std::unique_ptr<LayoutDocument>> LayoutDocument::open(const std::filesystem::path& path) {
-    auto bytes = readFileBytes(path);
+    auto bytes = readFileAtMost(path, kMaxLayoutFileBytes);
     if (!bytes) return bytes.error();
     auto layout = decodeLayout(*bytes);
     if (!layout) return layout.error();

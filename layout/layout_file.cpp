@@ -6,7 +6,9 @@
 #include "base/byte_reader.h"
 #include "base/byte_writer.h"
 #include "base/load_error.h"
+#include "base/text_excerpt.h"
 #include "effects/effect_file.h"
+#include "layout/layout_limits.h"
 
 namespace vx {
 namespace {
@@ -100,8 +102,9 @@ Status readLampObjects(ByteReader& in, std::vector<Lamp>& lamps) {
             if (in.failed()) return truncatedError(in, "the class entry of " + which());
             if (name != kLampClass) {
                 return badValueError(tagOffset, "ERR_FILE_BAD_CLASS",
-                                     "the lamp list names the class \"" + name +
-                                         "\" where only \"CLamp\" is allowed");
+                                     "the lamp list names the class " +
+                                         quotedExcerpt(name) +
+                                         " where only \"CLamp\" is allowed");
             }
             classIndices.insert(nextIndex++);
         } else {
@@ -197,6 +200,12 @@ std::vector<std::uint8_t> encodeLayout(const LampLayout& layout) {
 }
 
 Result<LampLayout> decodeLayout(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() > kMaxLayoutFileBytes) {
+        return badValueError(kMaxLayoutFileBytes, "ERR_FILE_TOO_LARGE",
+                             "the file holds " + std::to_string(bytes.size()) +
+                                 " bytes, more than " + std::to_string(kMaxLayoutFileBytes) +
+                                 ", the largest layout file");
+    }
     ByteReader in(bytes);
     LampLayout layout;
     layout.backColour = in.u32();

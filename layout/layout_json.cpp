@@ -1,11 +1,7 @@
 #include "layout/layout_json.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "base/text_excerpt.h"
 #include "effects/effect_json.h"
-#include "layout/layout_file.h"
-#include "platform/file_io.h"
 
 namespace vx {
 namespace {
@@ -153,8 +149,11 @@ Result<LampLayout> layoutFromJsonValue(const Json& j) {
                    "modes", "programGroups", "clusters", "clusterGroups", "layers"})) {
         const Json* format = in.member(j, "", "format");
         if (format && (!format->is_string() || *format != kLayoutJsonFormat)) {
+            const auto found = format->is_string()
+                                   ? quotedExcerpt(format->get_ref<const std::string&>())
+                                   : std::string(format->type_name());
             in.fail("ERR_JSON_FORMAT", "format",
-                    "expected \"" + std::string(kLayoutJsonFormat) + "\", found " + format->dump());
+                    "expected \"" + std::string(kLayoutJsonFormat) + "\", found " + found);
         }
         if (const Json* version = in.member(j, "", "version")) {
             const auto v = in.i32(*version, "version");
@@ -177,44 +176,6 @@ Result<LampLayout> layoutFromJsonValue(const Json& j) {
     }
     if (!in.ok()) return in.error();
     return layout;
-}
-
-Result<LampLayout> layoutFromJson(std::string_view text) {
-    Json j;
-    try {
-        j = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        return Error{"ERR_JSON_SYNTAX", std::string("the JSON text is not well formed: ") + e.what(),
-                     e.byte > 0 ? e.byte - 1 : 0};
-    }
-    return layoutFromJsonValue(j);
-}
-
-bool looksLikeJson(std::span<const std::uint8_t> bytes) {
-    for (auto b : bytes) {
-        if (b == ' ' || b == '\t' || b == '\r' || b == '\n') continue;
-        return b == '{';
-    }
-    return false;
-}
-
-bool isJsonForm(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ext == ".json") return true;
-    if (ext == ".led" || ext == ".lam") return false;
-    return looksLikeJson(bytes);
-}
-
-Result<LampLayout> readLayoutFile(const std::filesystem::path& path) {
-    auto bytes = readFileBytes(path);
-    if (!bytes) return bytes.error();
-    if (isJsonForm(path, *bytes)) {
-        const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-        return layoutFromJson(text);
-    }
-    return decodeLayout(*bytes);
 }
 
 }  // namespace vx

@@ -24,6 +24,8 @@ std::string layoutToJson(const LampLayout& layout);
 
 // Parses and checks the JSON form. Errors name the JSON path of the
 // offending value ("lamps[3].port"), or the byte offset of a syntax error.
+// The text is parsed within layoutJsonLimits(): nothing larger than the
+// largest layout is built.
 Result<LampLayout> layoutFromJsonValue(const json::Json& j);
 Result<LampLayout> layoutFromJson(std::string_view text);
 
@@ -34,7 +36,13 @@ bool looksLikeJson(std::span<const std::uint8_t> bytes);
 // Whether a file is taken as the JSON form: by its name (".json"; ".led" and
 // ".lam" are binary, in any case of letters), else by its content.
 bool isJsonForm(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
-// Reads a layout file in either form.
+// Reads a layout file in either form, refusing one larger than the largest
+// layout (layout_limits.h) before reading it whole.
+struct LayoutFileRead {
+    LampLayout layout;
+    bool json = false;  // the file was in the JSON form
+};
+Result<LayoutFileRead> readLayoutFileWithForm(const std::filesystem::path& path);
 Result<LampLayout> readLayoutFile(const std::filesystem::path& path);
 
 }  // namespace vx

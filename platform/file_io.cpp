@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <string>
 
 namespace vx {
@@ -51,24 +50,25 @@ Result<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::path& pat
     return bytes;
 }
 
-Status writeFileAtomically(const std::filesystem::path& path,
-                           std::span<const std::uint8_t> bytes) {
-    std::random_device seed;
-    const auto temp = path.string() + ".tmp" + std::to_string(seed() % 1000000);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+Result<FileReplacement> stageFile(const std::filesystem::path& path,
+                                  std::span<const std::uint8_t> bytes) {
+    auto replacement = FileReplacement::begin(path);
+    if (!replacement) return replacement.error();
+    const auto& temp = replacement->tempPath();
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0) return fileError("ERR_FILE_SAVE", "cannot create", path, errno);
-    const bool written = writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    const bool written = writeAll(fd, bytes.data(), bytes.size());
     const int writeErr = errno;
     if (::close(fd) != 0 || !written) {
-        ::unlink(temp.c_str());
         return fileError("ERR_FILE_SAVE", "cannot write", path, written ? errno : writeErr);
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        return fileError("ERR_FILE_SAVE", "cannot replace", path, err);
-    }
-    return {};
+    return replacement;
+}
+
+Status writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    auto staged = stageFile(path, bytes);
+    if (!staged) return staged.error();
+    return staged->commit();
 }
 
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view text) {

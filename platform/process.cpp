@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string_view>
 
 extern char** environ;
@@ -49,6 +50,54 @@ Result<std::filesystem::path> resolve(const std::vector<std::string>& argv,
     auto program = findProgram(argv[0]);
     if (!program) return startError(argv[0], "not found or not executable");
     return *program;
+}
+
+struct ChildSetup {
+    std::string program;
+    std::string folder;
+    std::vector<char*> argv;
+    int stdoutFd;
+    int stderrFd;
+    int errFd;  // the exec error goes here; closed by a successful exec
+    pid_t parent;
+};
+
+// In the forked child: only async-signal-safe calls up to exec.
+[[noreturn]] void startChild(const ChildSetup& setup) {
+    ::setpgid(0, 0);
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    // The parent may have died before the signal was asked for.
+    if (::getppid() != setup.parent) ::_exit(127);
+    // Signals the caller blocks or ignores (to take them through a signalfd)
+    // must reach the program as usual.
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    struct sigaction dfl {};
+    dfl.sa_handler = SIG_DFL;
+    for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGHUP}) ::sigaction(sig, &dfl, nullptr);
+    const int devNull = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    int err = 0;
+    if (devNull < 0 || ::dup2(devNull, 0) < 0 || ::dup2(setup.stdoutFd, 1) < 0 ||
+        ::dup2(setup.stderrFd, 2) < 0 || ::chdir(setup.folder.c_str()) != 0) {
+        err = errno;
+    } else {
+        ::execve(setup.program.c_str(), setup.argv.data(), environ);
+        err = errno;
+    }
+    (void)!::write(setup.errFd, &err, sizeof err);
+    ::_exit(127);
+}
+
+// The child's exec error, or 0 when the exec succeeded (the pipe closed).
+int readExecError(int fd) {
+    int err = 0;
+    ssize_t n = 0;
+    do {
+        n = ::read(fd, &err, sizeof err);
+    } while (n < 0 && errno == EINTR);
+    ::close(fd);
+    return n == static_cast<ssize_t>(sizeof err) ? (err != 0 ? err : EIO) : 0;
 }
 
 }  // namespace
@@ -89,47 +138,69 @@ Result<ProcessOutcome> runProcess(const ProcessRun& run) {
             return startError(run.argv[0], "cannot write " + run.outputFile->string());
         }
     }
+    int errPipe[2];
+    if (::pipe2(errPipe, O_CLOEXEC) != 0) {
+        for (int fd : {pipeFds[0], pipeFds[1], outFd}) {
+            if (fd >= 0) ::close(fd);
+        }
+        return startError(run.argv[0], std::strerror(errno));
+    }
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, outFd >= 0 ? outFd : pipeFds[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
-    posix_spawn_file_actions_addchdir_np(&actions, run.folder.c_str());
-    posix_spawnattr_t attr;
-    posix_spawnattr_init(&attr);
-    // Its own process group, so that a time limit ends whatever it started.
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
-    posix_spawnattr_setpgroup(&attr, 0);
-
-    auto args = argvPointers(run.argv);
-    pid_t pid = 0;
-    const int rc = ::posix_spawn(&pid, program->c_str(), &actions, &attr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attr);
+    // Everything the child needs is made before fork: between fork and exec
+    // it may only make system calls (another thread may hold the heap's lock).
+    ChildSetup setup{program->string(),
+                     run.folder.string(),
+                     argvPointers(run.argv),
+                     outFd >= 0 ? outFd : pipeFds[1],
+                     pipeFds[1],
+                     errPipe[1],
+                     ::getpid()};
+    const pid_t pid = ::fork();
+    if (pid == 0) startChild(setup);
+    const int forkErr = errno;
     ::close(pipeFds[1]);
+    ::close(errPipe[1]);
     if (outFd >= 0) ::close(outFd);
-    if (rc != 0) {
+    if (pid < 0) {
         ::close(pipeFds[0]);
-        return startError(run.argv[0], std::strerror(rc));
+        ::close(errPipe[0]);
+        return startError(run.argv[0], std::strerror(forkErr));
+    }
+    // Also set here, so that a kill of the group cannot miss a child that has
+    // not run yet.
+    ::setpgid(pid, pid);
+    const int execErr = readExecError(errPipe[0]);
+    if (execErr != 0) {
+        ::close(pipeFds[0]);
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return startError(run.argv[0], std::strerror(execErr));
     }
 
     ProcessOutcome outcome;
     const auto deadline = std::chrono::steady_clock::now() + run.timeLimit;
+    auto endGroup = [&](bool& why) {
+        ::kill(-pid, SIGKILL);
+        why = true;
+    };
     char buffer[4096];
     bool open = true;
     while (open) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
-            ::kill(-pid, SIGKILL);
-            outcome.timedOut = true;
+            endGroup(outcome.timedOut);
             break;
         }
-        pollfd fd{pipeFds[0], POLLIN, 0};
-        const int ready = ::poll(&fd, 1, static_cast<int>(left.count()));
+        pollfd fds[2] = {{pipeFds[0], POLLIN, 0}, {run.stopFd, POLLIN, 0}};
+        const int ready = ::poll(fds, run.stopFd >= 0 ? 2 : 1, static_cast<int>(left.count()));
         if (ready < 0 && errno != EINTR) break;
         if (ready <= 0) continue;
+        if (run.stopFd >= 0 && (fds[1].revents & POLLIN) != 0) {
+            endGroup(outcome.stopped);
+            break;
+        }
         const auto n = ::read(pipeFds[0], buffer, sizeof buffer);
         if (n > 0) {
             outcome.output.append(buffer, static_cast<std::size_t>(n));
@@ -141,23 +212,31 @@ Result<ProcessOutcome> runProcess(const ProcessRun& run) {
 
     int status = 0;
     while (true) {
-        if (!outcome.timedOut) {
+        if (!outcome.timedOut && !outcome.stopped) {
             // The output closed; the program may still be running with it closed.
             const auto left = deadline - std::chrono::steady_clock::now();
             const pid_t done = ::waitpid(pid, &status, WNOHANG);
             if (done == pid) break;
             if (done < 0 && errno != EINTR) break;
             if (left.count() <= 0) {
-                ::kill(-pid, SIGKILL);
-                outcome.timedOut = true;
+                endGroup(outcome.timedOut);
                 continue;
             }
-            ::usleep(2000);
+            pollfd stop{run.stopFd, POLLIN, 0};
+            if (run.stopFd >= 0 && ::poll(&stop, 1, 2) > 0 && (stop.revents & POLLIN) != 0) {
+                endGroup(outcome.stopped);
+                continue;
+            }
+            if (run.stopFd < 0) ::usleep(2000);
             continue;
         }
         if (::waitpid(pid, &status, 0) == pid || errno != EINTR) break;
     }
-    if (!outcome.timedOut && WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
+    // Whatever the program left running in its group ends with it.
+    ::kill(-pid, SIGKILL);
+    if (!outcome.timedOut && !outcome.stopped && WIFEXITED(status)) {
+        outcome.exitCode = WEXITSTATUS(status);
+    }
     return outcome;
 }
 

@@ -18,17 +18,27 @@ struct ProcessRun {
     std::filesystem::path folder;   // current folder of the process
     std::chrono::milliseconds timeLimit{60000};
     std::optional<std::filesystem::path> outputFile;  // standard output goes here when set
+    // When this descriptor becomes readable (e.g. a signalfd of Ctrl-C), the
+    // program is ended at once; -1 for none.
+    int stopFd = -1;
 };
 
 struct ProcessOutcome {
     int exitCode = -1;     // exit status, or -1 when ended by a signal or the time limit
     bool timedOut = false;  // the time limit ended it (it was killed)
+    bool stopped = false;   // stopFd ended it (it was killed)
     std::string output;    // standard error, and standard output unless outputFile is set
 };
 
-// Runs the program to its end or to the time limit. Fails (key "PROCESS_START")
-// only when the program cannot be started at all: not found, not executable,
-// or the folder does not exist.
+// Runs the program to its end, to the time limit or until stopFd is readable.
+// Fails (key "PROCESS_START") only when the program cannot be started at all:
+// not found, not executable, or the folder does not exist.
+//
+// The program runs in a process group of its own, and whatever is left of
+// that group when the run returns is killed, on every path. It also gets a
+// parent-death signal (SIGKILL), so it ends with the thread that started it
+// even when that thread's process is killed outright; the calling thread
+// stays in this function for the program's whole life, so that holds.
 Result<ProcessOutcome> runProcess(const ProcessRun& run);
 
 // Starts the program and returns without waiting for it; it is not our child

@@ -51,6 +51,8 @@ inline constexpr int CreateEffectData = 31772;
 inline constexpr int PartialPlay = 31783;
 inline constexpr int ParallelPlay = 31778;
 inline constexpr int SequentialPlay = 31780;
+inline constexpr int OutputClusterTables = 32841;
+inline constexpr int OutputAccessors = 32842;
 inline constexpr int CreateBinFile = 32843;
 inline constexpr int WriteToController = 32844;
 

@@ -86,7 +86,9 @@ constexpr std::array kDemoBar{popup("ID_FILE", kDemoFile), popup("ID_EDIT", kDem
                               popup("ID_HELP", kShortHelp)};
 
 // Effect menu.
-constexpr std::array kExport{item(cmd::CreateBinFile, "ID_OUT_TEXT4")};
+constexpr std::array kExport{item(cmd::OutputClusterTables, "ID_OUT_TEXT2"),
+                             item(cmd::OutputAccessors, "ID_OUT_TEXT3"),
+                             item(cmd::CreateBinFile, "ID_OUT_TEXT4")};
 constexpr std::array kEffectFile{
     item(cmd::FileNew, "ID_FILE_NEW"), item(cmd::FileOpen, "ID_FILE_OPEN"),
     item(cmd::FileSave, "ID_FILE_SAVE"), item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"),
@@ -131,7 +133,8 @@ constexpr std::array kAllCommands{
     cmd::Zoom12, cmd::Zoom16, cmd::Zoom20, cmd::Zoom24, cmd::Zoom28, cmd::EditInsert,
     cmd::EditDelete, cmd::PortEdit, cmd::PortTableOut, cmd::ToggleGrid, cmd::SwitchWindow,
     cmd::TransferData, cmd::EffectCellSize, cmd::LayerEdit, cmd::ModeEdit, cmd::CreateEffectData,
-    cmd::PartialPlay, cmd::ParallelPlay, cmd::SequentialPlay, cmd::CreateBinFile,
+    cmd::PartialPlay, cmd::ParallelPlay, cmd::SequentialPlay, cmd::OutputClusterTables,
+    cmd::OutputAccessors, cmd::CreateBinFile,
     cmd::WriteToController, cmd::DemoScale, cmd::DemoOpenBackImage, cmd::DemoEnlargeImage, cmd::DemoShrinkImage,
     cmd::DemoWidenImage, cmd::DemoNarrowImage, cmd::DemoMoveImage, cmd::DemoSaveImageParameters, cmd::DemoLoadImageParameters,
     cmd::DemoStart, cmd::DemoCircle, cmd::DemoRect, cmd::HelpTopics, cmd::HelpWhatsNew,

@@ -17,8 +17,7 @@
 // - lampListIndex (PlayKinds 0, 5, 6, 9, 10) into cstGroup, groupListIndex
 //   (1, 2, 3, 4, 7, 8) into cstGroupGroup. A custom mode keeps the designer's
 //   indices; the designer's clusters and cluster groups are the first entries
-//   of those tables, so the indices stay valid. An index beyond its table
-//   plays as an empty list.
+//   of those tables, so the indices stay valid.
 // - Control modes (253 regroup, 254 empty, 255 regress): stepCount holds the
 //   mode's own position in the compiled mode list (after dropped modes).
 //   Control modes act on the threads of the modes before them by position in
@@ -28,7 +27,11 @@
 //   that list instead (look the compiled position up in the list).
 //
 // Decisions where the behaviour was ours to choose:
-// - A custom mode is dropped only when the index it needs is -1.
+// - A custom mode is dropped when the index its PlayKind needs names none of
+//   the designer's lists: -1 (none chosen), any other negative value, or an
+//   index at or beyond the end of the designer's clusters (lamp lists) or
+//   cluster groups (group lists). What is kept always names a list that the
+//   controller files hold.
 // - A program-group entry stands for exactly the compiled modes that came
 //   from its source mode: one position for an ordinary mode, the run of line
 //   modes for a horizontal or vertical word mode, nothing for a diagonal word

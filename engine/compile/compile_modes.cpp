@@ -10,11 +10,20 @@ namespace vx {
 
 namespace {
 
-// A custom mode without the list its PlayKind needs cannot play.
-bool dropsCustom(const Mode& m) {
+bool indexesInto(std::int32_t index, std::size_t tableSize) {
+    return index >= 0 && static_cast<std::size_t>(index) < tableSize;
+}
+
+// A custom mode without the list its PlayKind needs cannot play: its index
+// must name one of the designer's lists.
+bool dropsCustom(const Mode& m, const EffectData& effects) {
     if (!kinds::isCustomKind(m.kind)) return false;
-    if (kinds::customUsesLampList(m.kindCode)) return m.lampListIndex == -1;
-    if (kinds::customUsesGroupList(m.kindCode)) return m.groupListIndex == -1;
+    if (kinds::customUsesLampList(m.kindCode)) {
+        return !indexesInto(m.lampListIndex, effects.clusters.size());
+    }
+    if (kinds::customUsesGroupList(m.kindCode)) {
+        return !indexesInto(m.groupListIndex, effects.clusterGroups.size());
+    }
     return false;
 }
 
@@ -41,7 +50,7 @@ std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const Effec
 
     for (std::size_t k = 0; k < expanded.modes.size(); ++k) {
         Mode m = expanded.modes[k];
-        if (dropsCustom(m)) continue;
+        if (dropsCustom(m, effects)) continue;
         const auto position = static_cast<std::int32_t>(out.modes.size());
         if (kinds::isControlKind(m.kind)) {
             m.stepCount = position;

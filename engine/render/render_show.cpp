@@ -7,6 +7,7 @@
 #include "engine/render/gif_writer.h"
 #include "engine/render/png_writer.h"
 #include "platform/file_io.h"
+#include "platform/file_replacement.h"
 
 namespace vx {
 
@@ -70,14 +71,19 @@ Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, co
                  const RenderSettings& settings, const std::string& path) {
     if (Status s = checkSettings(settings); !s) return s;
     const RenderFrame frame = renderFrame(lamps, settings);
-    auto writer = GifWriter::open(path, frame.width, frame.height);
+    // The picture is written beside the old one and replaces it only when
+    // whole: a failed or killed run leaves the old picture as it was.
+    auto replacement = FileReplacement::begin(path);
+    if (!replacement) return Error{"ERR_GIF_WRITE", replacement.error().detail, std::nullopt};
+    auto writer = GifWriter::open(replacement->tempPath().string(), frame.width, frame.height);
     if (!writer) return writer.error();
     const Status played = renderFrames(lamps, effects, request, settings, frame,
                                        [&](const RgbImage& image, std::int64_t, std::int32_t delay) {
                                            return writer->addFrame(image, delay);
                                        });
     if (!played) return played;
-    return writer->close();
+    if (Status closed = writer->close(); !closed) return closed;
+    return replacement->commit();
 }
 
 Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,

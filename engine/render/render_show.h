@@ -37,7 +37,8 @@ struct RenderFrame {
 };
 RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& settings);
 
-// Frame k shows the lamps at time floor(k x 1000 / fps) ms.
+// Frame k shows the lamps at time floor(k x 1000 / fps) ms. The GIF replaces
+// the file at `path` only once it is complete (file_replacement.h).
 Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
                  const RenderSettings& settings, const std::string& path);
 // The same frames as PNG files frame-00000.png, frame-00001.png ... in an

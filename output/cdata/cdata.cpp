@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "output/cdata/table_parse.h"
+#include "output/tables/cluster_tables.h"
+#include "output/tables/table_files.h"
 #include "output/tables/table_texts.h"
 #include "layout/port_table.h"
 #include "platform/file_io.h"
@@ -45,6 +47,9 @@ struct Tables {
     std::vector<const Values*> clusters;
     std::vector<const Values*> groups;
     std::vector<const Values*> colours;
+    bool clustersRefused = false;
+    bool groupsRefused = false;
+    bool coloursRefused = false;
 };
 
 class RecordWriter {
@@ -52,8 +57,13 @@ public:
     RecordWriter(const Tables& tables, std::size_t firstFadeTable)
         : tables_(tables), nextFadeTable_(firstFadeTable) {}
 
-    // The PTN record of one row; empty when the row code makes none.
+    // The PTN record of one row; empty when the row code makes none or when it
+    // names an entry of a refused family (counted in leftOut()).
     Result<std::string> record(const PatternRow& row, std::string& fadeTables) {
+        if (namesRefusedTable(row)) {
+            ++leftOut_;
+            return std::string();
+        }
         const auto code = number(row.fields[0]);
         if (!code) return code.error();
         const std::int64_t c = *code;
@@ -89,7 +99,17 @@ public:
                std::to_string(tables_.clusters[*k]->size()) + ",CST" + std::to_string(*k) + "}";
     }
 
+    std::size_t leftOut() const { return leftOut_; }
+
 private:
+    bool namesRefusedTable(const PatternRow& row) const {
+        const auto code = number(row.fields[0]);
+        if (!code || *code < 0 || *code > 10) return false;
+        if (*code == 0) return tables_.clustersRefused;
+        const bool grouped = *code <= 4 || *code == 7 || *code == 8;
+        return tables_.coloursRefused || (grouped ? tables_.groupsRefused : tables_.clustersRefused);
+    }
+
     static Result<std::int64_t> number(const std::string& field) {
         std::int64_t value = 0;
         const auto [ptr, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
@@ -134,6 +154,7 @@ private:
 
     const Tables& tables_;
     std::size_t nextFadeTable_;
+    std::size_t leftOut_ = 0;
 };
 
 // Six summaries of the DMX line, one per pair of ports: {first port of the
@@ -175,17 +196,28 @@ std::int64_t decodeFadeTarget(std::int64_t value) {
 }
 
 Result<std::string> buildCDataText(const CDataInput& input) {
+    auto built = buildCData(input);
+    if (!built) return built.error();
+    return std::move(built->text);
+}
+
+Result<CDataText> buildCData(const CDataInput& input) {
     auto ports = parseArrays(input.portTable);
     if (!ports) return failure("cport.h: " + ports.error().detail);
     auto clusterText = parseArrays(input.clusterTables);
     if (!clusterText) return failure("CSTGRP.h: " + clusterText.error().detail);
-    const Tables tables{entries(*clusterText, "CstGroup", input.clusterCount),
-                        entries(*clusterText, "Cst_GroupGroup", input.clusterGroupCount),
-                        entries(*clusterText, "Color_Group", input.colorGroupCount)};
+    // A refused family's arrays are not in the text, so its count says
+    // nothing; the cluster groups name clusters and go with them.
+    const bool groupsRefused = input.clusterGroupsRefused || input.clustersRefused;
+    const Tables tables{
+        entries(*clusterText, "CstGroup", input.clustersRefused ? 0 : input.clusterCount),
+        entries(*clusterText, "Cst_GroupGroup", groupsRefused ? 0 : input.clusterGroupCount),
+        entries(*clusterText, "Color_Group", input.colorGroupsRefused ? 0 : input.colorGroupCount),
+        input.clustersRefused, groupsRefused, input.colorGroupsRefused};
 
     std::array<std::vector<std::string>, kPrograms> records;
     std::string fadeTables;
-    RecordWriter writer(tables, input.colorGroupCount);
+    RecordWriter writer(tables, tables.colours.size());
     for (const PatternRow& row : parsePatternRows(input.showPattern)) {
         auto record = writer.record(row, fadeTables);
         if (!record) return record.error();
@@ -251,7 +283,18 @@ Result<std::string> buildCDataText(const CDataInput& input) {
         }
         text += line + kEol;
     }
-    return text;
+    return CDataText{std::move(text), writer.leftOut()};
+}
+
+void takeTableCounts(CDataInput& input, const TableBuild& build) {
+    input.clusterCount = build.texts.clusterCount;
+    input.clusterGroupCount = build.texts.clusterGroupCount;
+    input.colorGroupCount = build.texts.colorGroupCount;
+    for (const Error& refused : build.refused) {
+        if (refused.key == kClustersRefusedKey) input.clustersRefused = true;
+        if (refused.key == kClusterGroupsRefusedKey) input.clusterGroupsRefused = true;
+        if (refused.key == kColorGroupsRefusedKey) input.colorGroupsRefused = true;
+    }
 }
 
 Status writeCDataFile(const std::filesystem::path& folder, CDataInput input) {

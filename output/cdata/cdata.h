@@ -29,6 +29,16 @@ struct CDataInput {
     std::size_t clusterCount = 0;
     std::size_t clusterGroupCount = 0;
     std::size_t colorGroupCount = 0;
+    // Families left out of CSTGRP.h for their size. A row that names an entry
+    // of one of them gives no record: the firmware plays what remains.
+    bool clustersRefused = false;
+    bool clusterGroupsRefused = false;
+    bool colorGroupsRefused = false;
+};
+
+struct CDataText {
+    std::string text;
+    std::size_t leftOutRecords = 0;  // rows dropped for a refused family
 };
 
 // The second colour of a fade row from one of its target values: 3072 and up
@@ -40,6 +50,12 @@ std::int64_t decodeFadeTarget(std::int64_t value);
 // when a text cannot be read back or a row names a table entry that the
 // texts do not hold.
 Result<std::string> buildCDataText(const CDataInput& input);
+// The same, with the number of rows left out for refused families.
+Result<CDataText> buildCData(const CDataInput& input);
+
+struct TableBuild;
+// The counts and refusals of a table build, for CData.h.
+void takeTableCounts(CDataInput& input, const TableBuild& build);
 
 // Reads "cport.h", "DSPPTN.H" and "CSTGRP.h" from `folder` and writes
 // "CData.h" beside them; the counts, format and lamp count come from `input`,

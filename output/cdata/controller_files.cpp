@@ -1,7 +1,5 @@
 #include "output/cdata/controller_files.h"
 
-#include <unistd.h>
-
 #include "layout/port_table.h"
 #include "output/cdata/cdata.h"
 #include "output/tables/table_files.h"
@@ -26,12 +24,11 @@ Result<ControllerFiles> buildControllerFiles(const LampLayout& layout,
     input.clusterTables = result.files[2].text;
     input.format = format;
     input.lampCount = layout.lamps.size();
-    input.clusterCount = build.texts.clusterCount;
-    input.clusterGroupCount = build.texts.clusterGroupCount;
-    input.colorGroupCount = build.texts.colorGroupCount;
-    auto cdata = buildCDataText(input);
+    takeTableCounts(input, build);
+    auto cdata = buildCData(input);
     if (!cdata) return cdata.error();
-    result.files.push_back({kCDataFileName, std::move(cdata).value()});
+    result.leftOutRecords = cdata->leftOutRecords;
+    result.files.push_back({kCDataFileName, std::move(cdata->text)});
     result.texts = std::move(build.texts);
     result.refused = std::move(build.refused);
     return result;
@@ -39,35 +36,23 @@ Result<ControllerFiles> buildControllerFiles(const LampLayout& layout,
 
 Status writeControllerFiles(const std::vector<ControllerFile>& files,
                             const std::filesystem::path& folder) {
-    const std::string suffix = ".part" + std::to_string(::getpid());
-    std::vector<std::filesystem::path> staged;
-    const auto discard = [&] {
-        std::error_code ec;
-        for (const auto& path : staged) std::filesystem::remove(path, ec);
-    };
-    for (const ControllerFile& file : files) {
-        std::error_code ec;
-        if (std::filesystem::is_directory(folder / file.name, ec)) {
-            discard();
-            return Error{"ERR_FILE_SAVE",
-                         "cannot write " + (folder / file.name).string() + ": a folder is there"};
-        }
-        const auto temp = folder / (file.name + suffix);
-        const Status written = writeFileAtomically(temp, file.text);
-        if (!written) {
-            discard();
-            return written;
-        }
-        staged.push_back(temp);
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        return Error{"ERR_FILE_SAVE",
+                     "cannot create the folder " + folder.string() + ": " + ec.message()};
     }
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::error_code ec;
-        std::filesystem::rename(staged[i], folder / files[i].name, ec);
-        if (ec) {
-            discard();
-            return Error{"ERR_FILE_SAVE", "cannot write " + (folder / files[i].name).string() +
-                                              ": " + ec.message()};
-        }
+    // Dropping a staged file before its commit removes it, so an error part
+    // way leaves no file of the set changed.
+    std::vector<FileReplacement> staged;
+    for (const ControllerFile& file : files) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.text.data());
+        auto written = stageFile(folder / file.name, std::span(bytes, file.text.size()));
+        if (!written) return written.error();
+        staged.push_back(std::move(*written));
+    }
+    for (FileReplacement& file : staged) {
+        if (auto committed = file.commit(); !committed) return committed;
     }
     return {};
 }

@@ -22,8 +22,10 @@ struct ControllerFile {
 struct ControllerFiles {
     std::vector<ControllerFile> files;  // cport.h, DSPPTN.H, CSTGRP.h, GETPTN.c, CData.h
     TableTexts texts;
-    // Table families refused for their size (their lists are empty).
+    // Table families refused for their size (their lists are empty), and the
+    // rows of DSPPTN.H that CData.h leaves out because they name them.
     std::vector<Error> refused;
+    std::size_t leftOutRecords = 0;
 };
 
 // Fails only when CData.h cannot be made from the texts.
@@ -31,9 +33,10 @@ Result<ControllerFiles> buildControllerFiles(const LampLayout& layout,
                                              const CompiledEffects& compiled,
                                              const std::string& format = "1");
 
-// Writes the files into `folder` as a whole: every file goes to a temporary
-// name first and only when all are written are they renamed into place. On
-// failure no file of the set is left changed or half-written (but for a
+// Writes the files into `folder` (created when missing) as a whole: every
+// file goes to a temporary name first and only when all are written are they
+// renamed into place, each keeping the permissions of the file it replaces.
+// On failure no file of the set is left changed or half-written (but for a
 // failing rename of the last step, which leaves the earlier files renamed).
 Status writeControllerFiles(const std::vector<ControllerFile>& files,
                             const std::filesystem::path& folder);

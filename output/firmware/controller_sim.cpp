@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "output/firmware/hex_image.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
 
@@ -20,60 +21,25 @@ constexpr const char* kImageName = "image.hex";
 constexpr const char* kScriptName = "sim.cmd";
 constexpr const char* kCaptureName = "capture.bin";
 
-// The hex records of an image file, without the lamp-count tag or anything
-// else that is not a record. ucsim only loads files named .hex or .ihx.
-Result<std::string> hexRecords(const fs::path& image) {
-    auto bytes = readFileBytes(image);
-    if (!bytes) return bytes.error();
-    std::string text(bytes->begin(), bytes->end());
-    std::istringstream in(text);
-    std::string line;
-    std::string records;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto colon = line.find(':');
-        if (colon == std::string::npos) continue;
-        records += line.substr(colon) + "\n";
-    }
-    if (records.empty()) return Error{"SIM_IMAGE", image.string() + " holds no hex records"};
-    return records;
-}
-
-// Code memory from hex records (data records only).
-std::vector<std::uint8_t> codeMemory(const std::string& records) {
-    std::vector<std::uint8_t> memory(65536, 0xFF);
-    std::istringstream in(records);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.size() < 11 || line[0] != ':') continue;
-        if (line.find_first_not_of("0123456789abcdefABCDEF", 1) != std::string::npos) continue;
-        auto byteAt = [&](std::size_t i) {
-            return static_cast<unsigned>(std::stoul(line.substr(1 + 2 * i, 2), nullptr, 16));
-        };
-        const unsigned count = byteAt(0);
-        const unsigned address = (byteAt(1) << 8) | byteAt(2);
-        if (byteAt(3) != 0 || line.size() < 11 + 2 * count) continue;
-        for (unsigned i = 0; i < count && address + i < memory.size(); ++i) {
-            memory[address + i] = static_cast<std::uint8_t>(byteAt(4 + i));
-        }
-    }
-    return memory;
-}
-
 Result<ProcessOutcome> runS51(const fs::path& scratch, const std::string& script,
-                              std::chrono::milliseconds limit) {
+                              std::chrono::milliseconds limit, int stopFd) {
     if (!writeFileAtomically(scratch / kScriptName, script)) {
-        return Error{"SIM_START", "cannot write the simulator script in " + scratch.string()};
+        return Error{"ERR_SIM_START", "cannot write the simulator script in " + scratch.string()};
     }
     std::error_code ec;
     fs::remove(scratch / kCaptureName, ec);
     ProcessRun run{{"s51", "-t", "52", "-X", "16M", "-b", "-C", kScriptName, "-S",
                     std::string("out=") + kCaptureName},
-                   scratch, limit, std::nullopt};
+                   scratch,
+                   limit,
+                   std::nullopt,
+                   stopFd};
     auto outcome = runProcess(run);
-    if (!outcome) return Error{"SIM_START", outcome.error().detail};
+    if (!outcome) return Error{"ERR_SIM_START", outcome.error().detail};
+    if (outcome->stopped) return Error{"ERR_SIM_STOPPED", "the simulation was stopped"};
     if (outcome->timedOut) {
-        return Error{"SIM_TIMEOUT", "the simulator did not finish within the time limit"};
+        return Error{"ERR_SIM_TIMEOUT", "the simulator did not finish within " +
+                                            std::to_string(limit.count()) + " ms"};
     }
     return outcome;
 }
@@ -137,13 +103,18 @@ private:
 
 }  // namespace
 
+std::chrono::milliseconds simulationTimeLimit(double seconds) {
+    return kSimStartAllowance +
+           std::chrono::milliseconds(static_cast<long long>(seconds * kSimWallPerSimulated * 1000));
+}
+
 Result<SimulationResult> simulateController(const SimulationRequest& request) {
-    auto records = hexRecords(request.image);
-    if (!records) return records.error();
-    if (!writeFileAtomically(request.scratch / kImageName, *records)) {
-        return Error{"SIM_START", "cannot write into " + request.scratch.string()};
+    auto image = readHexImage(request.image);
+    if (!image) return image.error();
+    if (!writeFileAtomically(request.scratch / kImageName, image->records)) {
+        return Error{"ERR_SIM_START", "cannot write into " + request.scratch.string()};
     }
-    const Clock clock(codeMemory(*records));
+    const Clock clock(image->code);
     std::string script = std::string("file \"") + kImageName + "\"\n";
     double at = 0;
     for (const KeyPress& press : request.keys) {
@@ -165,7 +136,7 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
     script += clock.advance(request.seconds - at);
     script += "state\nquit\n";
 
-    auto outcome = runS51(request.scratch, script, request.timeLimit);
+    auto outcome = runS51(request.scratch, script, request.timeLimit, request.stopFd);
     if (!outcome) return outcome.error();
     SimulationResult result;
     result.simulatedSeconds = lastTotalSeconds(outcome->output).value_or(0);
@@ -174,11 +145,11 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
     return result;
 }
 
-Result<DmxTiming> measureDmxTiming(const fs::path& image, const fs::path& scratch,
-                                   std::chrono::milliseconds timeLimit) {
-    auto records = hexRecords(image);
-    if (!records) return records.error();
-    const auto memory = codeMemory(*records);
+Result<DmxTiming> measureDmxTiming(const fs::path& imagePath, const fs::path& scratch,
+                                   std::chrono::milliseconds timeLimit, int stopFd) {
+    auto image = readHexImage(imagePath);
+    if (!image) return image.error();
+    const auto& memory = image->code;
     // clr TXD (C2 B1) followed closely by setb TXD (D2 B1); then the first
     // write of the accumulator or a register into SBUF.
     std::optional<std::size_t> low;
@@ -192,10 +163,10 @@ Result<DmxTiming> measureDmxTiming(const fs::path& image, const fs::path& scratc
     auto sbuf = find(memory, {0xF5, 0x99});
     if (!sbuf) sbuf = find(memory, {0x85, -1, 0x99});
     if (!low || !high || !sbuf) {
-        return Error{"SIM_IMAGE", "the image has no recognisable DMX output routine"};
+        return Error{"ERR_SIM_IMAGE", "the image has no recognisable DMX output routine"};
     }
-    if (!writeFileAtomically(scratch / kImageName, *records)) {
-        return Error{"SIM_START", "cannot write into " + scratch.string()};
+    if (!writeFileAtomically(scratch / kImageName, image->records)) {
+        return Error{"ERR_SIM_START", "cannot write into " + scratch.string()};
     }
     std::string script = std::string("file \"") + kImageName + "\"\n";
     std::size_t previous = 0;
@@ -207,7 +178,7 @@ Result<DmxTiming> measureDmxTiming(const fs::path& image, const fs::path& scratc
         first = false;
     }
     script += "quit\n";
-    auto outcome = runS51(scratch, script, timeLimit);
+    auto outcome = runS51(scratch, script, timeLimit, stopFd);
     if (!outcome) return outcome.error();
     static const std::regex simulated(R"(Simulated ([0-9]+) ticks)");
     std::vector<double> ticks;
@@ -216,7 +187,7 @@ Result<DmxTiming> measureDmxTiming(const fs::path& image, const fs::path& scratc
         ticks.push_back(std::stod((*it)[1].str()));
     }
     if (ticks.size() != 3) {
-        return Error{"SIM_IMAGE", "the simulator did not reach the DMX output routine"};
+        return Error{"ERR_SIM_IMAGE", "the simulator did not reach the DMX output routine"};
     }
     DmxTiming timing;
     timing.firstFrameMillis = ticks[0] / kClockHz * 1e3;

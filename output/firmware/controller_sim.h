@@ -43,16 +43,28 @@ struct SimulationRequest {
     double seconds = 1.0;
     std::vector<KeyPress> keys;   // in time order
     std::filesystem::path scratch;  // an existing folder the run may write into
-    std::chrono::milliseconds timeLimit{60000};
+    std::chrono::milliseconds timeLimit{60000};  // wall time; see simulationTimeLimit()
+    int stopFd = -1;  // readable when the run must stop (ProcessRun::stopFd)
 };
+
+// Wall time allowed for the simulator: a start allowance plus a multiple of
+// the simulated time. s51 needs about 0.22 s of processor time per simulated
+// second of our firmware (4.5 times the real controller's speed), so 5 s of
+// wall time per simulated second leaves room for a machine loaded about
+// twenty times over.
+inline constexpr std::chrono::milliseconds kSimStartAllowance{10000};
+inline constexpr double kSimWallPerSimulated = 5.0;
+std::chrono::milliseconds simulationTimeLimit(double seconds);
 
 struct SimulationResult {
     DmxCapture capture;
     double simulatedSeconds = 0;  // as the simulator counted it
 };
 
-// Fails with "SIM_START" when s51 cannot be run, "SIM_IMAGE" for an image
-// without hex records, "SIM_TIMEOUT" when the time limit ends the run.
+// Fails with "ERR_HEX_IMAGE" for a file that is not a sound Intel HEX image
+// (checked before the simulator starts, see hex_image.h), "ERR_SIM_START"
+// when s51 cannot be run, "ERR_SIM_TIMEOUT" when the time limit ends the run
+// and "ERR_SIM_STOPPED" when stopFd does. s51 never outlives the call.
 Result<SimulationResult> simulateController(const SimulationRequest& request);
 
 struct DmxTiming {
@@ -65,6 +77,6 @@ struct DmxTiming {
 // at the firmware's own TXD and SBUF instructions, found in the image.
 Result<DmxTiming> measureDmxTiming(const std::filesystem::path& image,
                                    const std::filesystem::path& scratch,
-                                   std::chrono::milliseconds timeLimit);
+                                   std::chrono::milliseconds timeLimit, int stopFd = -1);
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 #include "output/firmware/firmware_build.h"
 
+#include <string_view>
 #include <thread>
 
 #include "engine/compile/compile_effects.h"
@@ -9,6 +10,7 @@
 #include "output/firmware/sdcc_toolchain.h"
 #include "output/firmware/template_writer.h"
 #include "output/tables/table_files.h"
+#include "platform/folder_lock.h"
 
 namespace vx {
 namespace {
@@ -32,6 +34,26 @@ bool copyOver(const fs::path& from, const fs::path& to) {
     return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
 }
 
+// The linker's words for data or code that does not fit the 8052's memories.
+constexpr std::string_view kCapacityWords[] = {"Insufficient", "memory limit is exceeded",
+                                               "Could not get"};
+
+bool isCapacityFailure(const std::string& output) {
+    for (std::string_view words : kCapacityWords) {
+        if (output.find(words) != std::string::npos) return true;
+    }
+    return false;
+}
+
+std::string firstCapacityLine(const std::string& output) {
+    std::size_t at = std::string::npos;
+    for (std::string_view words : kCapacityWords) at = std::min(at, output.find(words));
+    if (at == std::string::npos) return {};
+    const auto start = output.rfind('\n', at);
+    const auto from = start == std::string::npos ? 0 : start + 1;
+    return output.substr(from, output.find('\n', at) - from);
+}
+
 std::size_t programGroupsUsed(const CompiledEffects& compiled) {
     std::size_t used = 0;
     for (const auto& group : compiled.programGroups) if (!group.empty()) ++used;
@@ -44,6 +66,16 @@ public:
         : layout_(layout), o_(options), tools_(options.toolFolder), work_(options.workFolder) {}
 
     FirmwareBuildResult run() {
+        // Every build uses the same names in the tool folder: one build at a
+        // time, from the template written to the image copied out.
+        auto lock = FolderLock::acquire(tools_, o_.waiting);
+        if (!lock) return stop(lock.error().key, lock.error().detail);
+        std::error_code ec;
+        fs::create_directories(work_, ec);
+        if (ec) {
+            return stop("ERR_FILE_SAVE",
+                        "cannot create the working folder " + work_.string() + ": " + ec.message());
+        }
         writeFirmwareTemplate(tools_);
         progress(0);
         const CompiledEffects compiled = compileEffects(layout_);
@@ -59,10 +91,14 @@ public:
         const TableBuild tables = buildTableTexts(compiled);
         for (auto& message : writeTableFiles(tables, work_)) result_.messages.push_back(message);
 
-        // "cport.h" is written with every save; the build writes it afresh so
-        // the image always matches the wiring in memory.
-        if (!writePortTable(layout_.lamps, work_) ||
-            !copyOver(work_ / kPortTableFileName, tools_ / kPortTableFileName)) {
+        // "cport.h" is written with every save; unless told to take that one,
+        // the build writes it afresh so the image matches the wiring in memory.
+        if (!o_.portTableFromWorkFolder) {
+            if (auto ports = writePortTable(layout_.lamps, work_); !ports) {
+                return stop(ports.error().key, ports.error().detail);
+            }
+        }
+        if (!copyOver(work_ / kPortTableFileName, tools_ / kPortTableFileName)) {
             return stop("CRTBINDLG_ONBINGO_PC", "cannot copy cport.h into the tool folder");
         }
 
@@ -71,10 +107,8 @@ public:
 
         CDataInput input;
         input.format = o_.format;
-        input.lampCount = layout_.lamps.size();
-        input.clusterCount = tables.texts.clusterCount;
-        input.clusterGroupCount = tables.texts.clusterGroupCount;
-        input.colorGroupCount = tables.texts.colorGroupCount;
+        input.lampCount = lampCount();
+        takeTableCounts(input, tables);
         if (auto written = writeCDataFile(work_, input); !written) {
             return stop(kCDataFailedKey, written.error().detail);
         }
@@ -87,6 +121,7 @@ public:
             if (!keepFiles) removeQuietly(work_ / name);
         }
 
+        if (cancelled()) return result_;
         auto toolchain = runSdccToolchain(tools_, o_.format, o_.toolLimit);
         if (!toolchain) {
             deleteFirmwareTemplate(tools_);
@@ -94,32 +129,34 @@ public:
         }
         result_.toolLog = toolchain->log;
         message("ID_MSG_CBINDLG_CREATE", "building the firmware image");
+        CapacityInput capacity{o_.format,
+                               programGroupsUsed(compiled),
+                               input.clusterCount,
+                               input.clusterGroupCount,
+                               input.colorGroupCount,
+                               0};
+        if (!toolchain->succeeded) return stepFailed(*toolchain, capacity);
 
         const std::string base = "sing" + o_.format;
-        if (!waitForBinary(tools_ / (base + ".BIN"), compilerDetail(*toolchain))) return result_;
+        if (!waitForBinary(tools_ / (base + ".BIN"),
+                           "the binary image did not appear in the tool folder")) {
+            return result_;
+        }
 
-        std::error_code ec;
         result_.imageSize = fs::file_size(tools_ / (base + ".BIN"), ec);
         if (ec) result_.imageSize = 0;
-        CapacityInput capacity{o_.format, programGroupsUsed(compiled), input.clusterCount,
-                               input.clusterGroupCount, input.colorGroupCount, result_.imageSize};
+        capacity.imageSize = result_.imageSize;
         result_.figures = capacityFigures(capacity);
         result_.report = capacityReport(capacity, [this](const std::string& key) { return text(key); });
+        if (result_.imageSize == 0) return stop(kEmptyImageMessage, "the binary image is empty");
 
-        result_.image = work_ / imageFileName(o_.documentName, o_.format);
-        if (!copyOver(tools_ / (base + ".HEX"), result_.image)) {
-            result_.image.clear();
-            return stop("CRTBINDLG_ONBINGO_FDBCF", "cannot copy the hex image into the working folder");
+        const fs::path image = work_ / imageFileName(o_.documentName, o_.format);
+        if (auto written = writeTaggedImage(tools_ / (base + ".HEX"), image, lampCount());
+            !written) {
+            return stop(written.error().key, written.error().detail);
         }
+        result_.image = image;
         if (!(haveLinker && keepFiles)) cleanToolFolder(base);
-        if (result_.imageSize == 0) {
-            return stop(kEmptyImageMessage, "the binary image is empty");
-        }
-        if (auto tagged = appendLampCountTag(result_.image, layout_.lamps.size()); !tagged) {
-            removeQuietly(result_.image);
-            result_.image.clear();
-            return stop(tagged.error().key, tagged.error().detail);
-        }
         progress(100);
         result_.completed = true;
         return result_;
@@ -127,6 +164,13 @@ public:
 
 private:
     std::string text(const std::string& key) const { return o_.text ? o_.text(key) : key; }
+
+    std::size_t lampCount() const { return o_.lampCount.value_or(layout_.lamps.size()); }
+
+    bool cancelled() {
+        if (o_.cancelled && o_.cancelled()) result_.cancelled = true;
+        return result_.cancelled;
+    }
 
     void progress(int value) const {
         if (o_.progress) o_.progress(value);
@@ -141,22 +185,46 @@ private:
         return result_;
     }
 
-    static std::string compilerDetail(const ToolchainOutcome& outcome) {
-        if (outcome.succeeded) return "the binary image did not appear in the tool folder";
-        return "the toolchain failed:\n" + outcome.log;
+    std::string limitText() const {
+        const auto ms = o_.toolLimit.count();
+        return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+    }
+
+    // The first failed step ends the build. Data that does not fit the
+    // controller is reported by its capacity lines; the compiler's own words
+    // stay in toolLog.
+    FirmwareBuildResult stepFailed(const ToolchainOutcome& toolchain,
+                                   const CapacityInput& capacity) {
+        result_.figures = capacityFigures(capacity);
+        if (result_.figures.overCapacity() || isCapacityFailure(toolchain.stepOutput)) {
+            result_.report =
+                capacityReport(capacity, [this](const std::string& key) { return text(key); });
+            return stop("ID_MSG_CBINDLG_RRBSB",
+                        result_.figures.overCapacity()
+                            ? std::string("the tables are larger than the controller holds")
+                            : "the linker: " + firstCapacityLine(toolchain.stepOutput));
+        }
+        if (toolchain.timedOut) {
+            return stop("ERR_FIRMWARE_STEP_TIMEOUT",
+                        toolchain.failedStep + "\ndid not finish within " + limitText());
+        }
+        return stop("ERR_FIRMWARE_STEP_FAILED", toolchain.failedStep + "\nended with status " +
+                                                    std::to_string(toolchain.exitCode) + ":\n" +
+                                                    toolchain.stepOutput);
     }
 
     bool waitForBinary(const fs::path& binary, const std::string& detail) {
         while (true) {
             for (int i = 0; i < o_.pollCount; ++i) {
                 if (fileExists(binary)) return true;
+                if (cancelled()) return false;
                 progress(std::min(100, i + 1));
                 std::this_thread::sleep_for(o_.pollInterval);
             }
             if (fileExists(binary)) return true;
             const Error asked{"CRTBINDLG_ONBINGO_CBFF", detail};
             result_.messages.push_back(asked);
-            if (!o_.retry || !o_.retry(asked)) return false;
+            if (cancelled() || !o_.retry || !o_.retry(asked)) return false;
         }
     }
 

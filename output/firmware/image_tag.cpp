@@ -1,7 +1,6 @@
 #include "output/firmware/image_tag.h"
 
-#include <cstdio>
-#include <fstream>
+#include "platform/file_io.h"
 
 namespace vx {
 
@@ -15,17 +14,15 @@ std::string imageFileName(const std::string& documentName, const std::string& fo
     return documentName.substr(0, documentName.find('.')) + format + ".hex";
 }
 
-Status appendLampCountTag(const std::filesystem::path& image, std::size_t lampCount) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(image, ec)) {
-        return Error{"ID_MSG_CBINDLG_SEO", "cannot open " + image.string() + " to tag it"};
-    }
-    std::ofstream out(image, std::ios::binary | std::ios::app);
-    if (!out) return Error{"ID_MSG_CBINDLG_SEO", "cannot open " + image.string() + " to tag it"};
+Status writeTaggedImage(const std::filesystem::path& source, const std::filesystem::path& image,
+                        std::size_t lampCount) {
+    auto bytes = readFileBytes(source);
+    if (!bytes) return Error{"CRTBINDLG_ONBINGO_FDBCF", bytes.error().detail};
     const std::string tag = lampCountTag(lampCount);
-    out.write(tag.data(), static_cast<std::streamsize>(tag.size()));
-    out.close();
-    if (!out) return Error{"ID_MSG_CBINDLG_SEO", "cannot write the tag to " + image.string()};
+    bytes->insert(bytes->end(), tag.begin(), tag.end());
+    if (auto written = writeFileAtomically(image, *bytes); !written) {
+        return Error{"CRTBINDLG_ONBINGO_FDBCF", written.error().detail};
+    }
     return {};
 }
 

@@ -17,8 +17,11 @@ std::string lampCountTag(std::size_t lampCount);
 // and ".hex" ("sample.led", "1" -> "sample1.hex").
 std::string imageFileName(const std::string& documentName, const std::string& format);
 
-// Appends the tag to the end of the file. Fails (key "ID_MSG_CBINDLG_SEO")
-// when the file cannot be opened for writing.
-Status appendLampCountTag(const std::filesystem::path& image, std::size_t lampCount);
+// Writes the hex image `source` with the tag appended to `image`, replacing
+// it whole (file_replacement.h): a failed write leaves the old image as it
+// was. Fails (key "CRTBINDLG_ONBINGO_FDBCF") when the source cannot be read or
+// the image cannot be written.
+Status writeTaggedImage(const std::filesystem::path& source, const std::filesystem::path& image,
+                        std::size_t lampCount);
 
 }  // namespace vx

@@ -30,10 +30,10 @@ const std::vector<std::string>& sdccFlags() {
     return flags;
 }
 
-std::string commandLine(const std::vector<std::string>& argv) {
-    std::string line = "$";
-    for (const auto& arg : argv) line += " " + arg;
-    return line + "\n";
+std::string joined(const std::vector<std::string>& argv) {
+    std::string line;
+    for (const auto& arg : argv) line += (line.empty() ? "" : " ") + arg;
+    return line;
 }
 
 }  // namespace
@@ -65,13 +65,19 @@ Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolde
     ToolchainOutcome outcome;
     auto step = [&](std::vector<std::string> argv,
                     std::optional<std::filesystem::path> out = std::nullopt) -> Result<bool> {
-        outcome.log += commandLine(argv);
+        const std::string line = joined(argv);
+        outcome.log += "$ " + line + "\n";
         ProcessRun run{std::move(argv), toolFolder, stepLimit, std::move(out)};
         auto result = runProcess(run);
         if (!result) return Error{kBatchStartKey, result.error().detail};
         outcome.log += result->output;
         if (result->timedOut) outcome.log += "(stopped after the time limit)\n";
-        return result->exitCode == 0;
+        if (result->exitCode == 0) return true;
+        outcome.failedStep = line;
+        outcome.stepOutput = result->output;
+        outcome.timedOut = result->timedOut;
+        outcome.exitCode = result->exitCode;
+        return false;
     };
 
     const std::string main = "sing" + format;
@@ -80,7 +86,9 @@ Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolde
         // Compile a copy named .c: the template names stay as the Keil tools expect.
         auto bytes = readFileBytes(toolFolder / unit.source);
         if (!bytes || !writeFileAtomically(toolFolder / unit.compiled, *bytes)) {
-            outcome.log += "cannot read " + unit.source + " in the tool folder\n";
+            outcome.failedStep = "copy " + unit.source + " to " + unit.compiled;
+            outcome.stepOutput = "cannot read " + unit.source + " in the tool folder\n";
+            outcome.log += outcome.stepOutput;
             return outcome;
         }
         std::vector<std::string> argv = {"sdcc"};

@@ -18,6 +18,11 @@ namespace vx {
 struct ToolchainOutcome {
     bool succeeded = false;  // every step ran and ended with status 0
     std::string log;         // each command line and the tools' own output
+    // The run stops at the first step that fails; then these describe it.
+    std::string failedStep;  // its command line, without the "$ "
+    std::string stepOutput;  // its own output
+    bool timedOut = false;   // it ran past the step time limit and was ended
+    int exitCode = 0;        // its exit status (-1 when a signal or the limit ended it)
 };
 
 // Names of the files the run creates in the tool folder besides the HEX and
@@ -26,7 +31,8 @@ std::vector<std::string> toolchainScratchFiles(const std::string& format);
 
 // Runs the toolchain. Fails (key "CRTBINDLG_ONBINGO_FTCB") only when sdcc,
 // packihx or makebin cannot be started at all; a compile error is a finished
-// run with `succeeded` false and the compiler's messages in `log`.
+// run with `succeeded` false, the failed step described and the compiler's
+// messages in `log`; no later step runs after a failed one.
 Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolder,
                                           const std::string& format,
                                           std::chrono::milliseconds stepLimit);

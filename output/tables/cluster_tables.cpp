@@ -17,13 +17,13 @@ struct Family {
 
 constexpr Family kCstGroup{"CstGroup", kMaxClusters, kMaxClusters + 1, 10,
                            " 0xffff };          \r\n ", " 0xffff };          \r\n ",
-                           "SIMULATELIST_CGT_CETN"};
+                           kClustersRefusedKey};
 constexpr Family kClusterGroup{"Cst_GroupGroup", kMaxClusterGroups, kMaxClusterGroups, 10,
                                " 0xffff };         \r\n  ", " 0xffff };         \r\n  ",
-                               "SIMULATELIST_GCGT_GETN"};
+                               kClusterGroupsRefusedKey};
 constexpr Family kColorGroup{"Color_Group", kMaxColorGroups, kMaxColorGroups, 3,
                              " 0xffff };         \r\n  ", "0,0,0, 0xffff };         \r\n  ",
-                             "SIMULATELIST_COLORTEXT_CETN"};
+                             kColorGroupsRefusedKey};
 
 Result<TextPieces> buildFamily(const Family& family, const std::vector<UintList>& table) {
     if (table.size() > family.limit) {

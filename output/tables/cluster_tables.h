@@ -18,6 +18,10 @@ inline constexpr std::size_t kMaxClusters = 511;       // CstGroup0..511 are wri
 inline constexpr std::size_t kMaxClusterGroups = 61;   // Cst_GroupGroup0..60
 inline constexpr std::size_t kMaxColorGroups = 101;    // Color_Group0..100
 
+inline constexpr const char* kClustersRefusedKey = "SIMULATELIST_CGT_CETN";
+inline constexpr const char* kClusterGroupsRefusedKey = "SIMULATELIST_GCGT_GETN";
+inline constexpr const char* kColorGroupsRefusedKey = "SIMULATELIST_COLORTEXT_CETN";
+
 // Error key "SIMULATELIST_CGT_CETN" above kMaxClusters entries.
 Result<TextPieces> buildCstGroupText(const std::vector<UintList>& clusters);
 // Error key "SIMULATELIST_GCGT_GETN" above kMaxClusterGroups entries.

@@ -1,13 +1,16 @@
 // Runs vexolume-cli timeline and render on the effect-family example.
 
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include "tests/cli/run_cli.h"
 
@@ -25,6 +28,20 @@ std::vector<std::string> linesWith(const std::string& text, const std::string& w
         if (line.find(word) != std::string::npos) out.push_back(line);
     }
     return out;
+}
+
+TEST_F(PlayCliTest, TimelineAndRenderReadTheJsonFormAsTheBinaryFile) {
+    const std::string json = file("families.json").string();
+    ASSERT_EQ(run({"convert", kFamilies, json}).status, 0);
+    const auto fromBinary = run({"timeline", kFamilies, "--program", "0", "--until", "5000"});
+    const auto fromJson = run({"timeline", json, "--program", "0", "--until", "5000"});
+    ASSERT_EQ(fromJson.status, 0) << fromJson.err;
+    EXPECT_FALSE(fromJson.out.empty());
+    EXPECT_EQ(fromJson.out, fromBinary.out);
+    const auto gif = file("families.gif").string();
+    const auto rendered = run({"render", json, "--parallel", "--seconds", "3", "--fps", "2", "-o", gif});
+    ASSERT_EQ(rendered.status, 0) << rendered.err;
+    EXPECT_EQ(readText(gif).substr(0, 6), "GIF89a");
 }
 
 TEST_F(PlayCliTest, TimelineListsStartsStopsAndPaintsInOrder) {
@@ -63,9 +80,9 @@ TEST_F(PlayCliTest, TimelineJsonAndProgramAndPartialChoices) {
     EXPECT_EQ(events[1]["event"], "paint");
     EXPECT_TRUE(std::regex_match(events[1]["colour"].get<std::string>(), std::regex("#[0-9A-F]{6}")));
 
-    const auto empty = run({"timeline", kFamilies, "--partial", "3", "1", "--until", "60000", "--json"});
-    ASSERT_EQ(empty.status, 0) << empty.err;
-    EXPECT_EQ(nlohmann::json::parse(empty.out), nlohmann::json::array());
+    const auto single =
+        run({"timeline", kFamilies, "--partial", "1", "1", "--until", "0", "--json"});
+    ASSERT_EQ(single.status, 0) << single.err;
 
     const auto sequential = run({"timeline", kFamilies, "--sequential", "--until", "0"});
     ASSERT_EQ(sequential.status, 0);
@@ -98,6 +115,57 @@ TEST_F(PlayCliTest, RenderWritesAnAnimatedGif) {
                    file("missing/x.gif").string()})
                   .status,
               0);
+}
+
+TEST_F(PlayCliTest, MeaninglessOptionsAreRefusedWithOneLineInEveryPlayCommand) {
+    const auto out = file("show.gif").string();
+    const std::vector<std::vector<std::string>> refused = {
+        {"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "-o", out, "--width",
+         "-5", "--height", "10"},
+        {"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "-o", out, "--width",
+         "10", "--height", "99999"},
+        {"render", kFamilies, "--parallel", "--seconds", "nan", "--fps", "5", "-o", out},
+        {"render", kFamilies, "--parallel", "--seconds", "-2", "--fps", "5", "-o", out},
+        {"render", kFamilies, "--partial", "5", "2", "--seconds", "1", "--fps", "5", "-o", out},
+        {"render", kFamilies, "--partial", "-1", "2", "--seconds", "1", "--fps", "5", "-o", out},
+        {"timeline", kFamilies, "--partial", "5", "2", "--until", "10"},
+        {"timeline", kFamilies, "--parallel", "--until", "-10"},
+        {"timeline", kFamilies, "--parallel", "--until", "nan"},
+    };
+    for (const auto& args : refused) {
+        std::string command = vx::test::quoted(VEXOLUME_CLI);
+        for (const auto& a : args) command += " " + vx::test::quoted(a);
+        command += " 2>" + vx::test::quoted(file("err").string()) + " >/dev/null";
+        const int raw = std::system(command.c_str());
+        const std::string err = readText(file("err"));
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) != 0) << command;
+        EXPECT_NE(err.find("ERR_CLI_OPTION"), std::string::npos) << command << "\n" << err;
+        EXPECT_FALSE(std::filesystem::exists(out)) << command;
+    }
+}
+
+TEST_F(PlayCliTest, RenderReplacesAnOldGifOnlyWithAWholeNewOne) {
+    const auto out = file("show.gif");
+    const std::string old = "GIF89a the old picture";
+    { std::ofstream(out, std::ios::binary) << old; }
+    std::filesystem::permissions(
+        out, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    // Killed part way through a long render: the old picture stays.
+    const std::string command = "timeout -s KILL 1 " + vx::test::quoted(VEXOLUME_CLI) + " render " +
+                                vx::test::quoted(kFamilies) +
+                                " --parallel --seconds 3600 --fps 50 -o " +
+                                vx::test::quoted(out.string()) + " 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_FALSE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+    EXPECT_EQ(readText(out), old);
+
+    const auto r = run(
+        {"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "-o", out.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readText(out).substr(0, 6), "GIF89a");
+    EXPECT_GT(readText(out).size(), old.size());
+    EXPECT_EQ(std::filesystem::status(out).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
 }
 
 }  // namespace

@@ -63,35 +63,35 @@ TEST(CompileTables, EqualListsShareOneEntryAndDesignerListsComeFirst) {
     EXPECT_EQ(layout.effects.clusters.size(), 3u);
 }
 
-TEST(CompileTables, DroppedCustomModesShiftControlPositions) {
+TEST(CompileTables, CustomModesWithoutOneOfTheDesignersListsAreDroppedAndShiftPositions) {
     LampLayout layout = blockLayout(0, 0, 2, 2);
     layout.effects.clusters = {{0, 1}};
     layout.effects.clusterGroups = {{0}};
-    Mode noGroups = modeOver("CM_CUSTOMMODE", kAll);
-    noGroups.kindCode = 7;
-    noGroups.groupListIndex = -1;
-    noGroups.lampListIndex = 0;  // not the list its PlayKind needs
-    Mode farList = modeOver("CM_CUSTOMMODE", kAll);
-    farList.kindCode = 5;
-    farList.lampListIndex = 9;  // beyond the table: kept, plays as an empty list
-    Mode groups = modeOver("CM_CUSTOMMODE", kAll);
-    groups.kindCode = 2;
-    groups.groupListIndex = 0;
-    groups.lampListIndex = -1;
-    Mode noLamps = modeOver("CM_CUSTOMMODE", kAll);
-    noLamps.kindCode = 0;
-    noLamps.lampListIndex = -1;
+    auto custom = [](std::int32_t kindCode, std::int32_t lamps, std::int32_t groups) {
+        Mode m = modeOver("CM_CUSTOMMODE", kAll);
+        m.kindCode = kindCode;
+        m.lampListIndex = lamps;
+        m.groupListIndex = groups;
+        return m;
+    };
+    // Each needs the list its PlayKind reads; the other index does not matter.
+    const Mode noGroups = custom(7, 0, -1);
+    const Mode farLamps = custom(5, 1, 0);  // one past the designer's clusters
+    const Mode keptLamps = custom(5, 0, -1);
+    const Mode groups = custom(2, -1, 0);
+    const Mode farGroups = custom(8, 0, 1);  // one past the cluster groups
+    const Mode negativeLamps = custom(0, -5, 0);
 
     const auto c = compileWith(
         layout, {noGroups, modeOver("CM_LEFTTORIGHT_CC", kAll), modeOver("CM_REGROUP", kAll),
-                 farList, modeOver("CM_EMPTYMODE", kAll), groups, noLamps,
-                 modeOver("CM_REGRESS", kAll)});
+                 farLamps, keptLamps, modeOver("CM_EMPTYMODE", kAll), groups, farGroups,
+                 negativeLamps, modeOver("CM_REGRESS", kAll)});
     ASSERT_EQ(c.modes.size(), 6u);
     EXPECT_EQ(c.modes[0].kind, "CM_LEFTTORIGHT_CC");
     EXPECT_EQ(c.modes[1].kindCode, 253);
     EXPECT_EQ(c.modes[1].stepCount, 1);
     EXPECT_EQ(c.modes[2].kindCode, 5);
-    EXPECT_EQ(c.modes[2].lampListIndex, 9);
+    EXPECT_EQ(c.modes[2].lampListIndex, 0);
     EXPECT_EQ(c.modes[2].colorIndex, 0);
     EXPECT_EQ(c.modes[3].kindCode, 254);
     EXPECT_EQ(c.modes[3].stepCount, 3);

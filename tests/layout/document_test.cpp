@@ -73,6 +73,10 @@ TEST(LayoutDocument, DamagedFileMakesNoDocument) {
     EXPECT_EQ(doc.error().key, "ERR_FILE_TRUNCATED");
     EXPECT_FALSE(LayoutDocument::open(dir.path() / "missing.led").ok());
     EXPECT_FALSE(LayoutDocument::open(dir.path()).ok());
+    // An endless device is refused after the largest layout's size, not read to its end.
+    auto endless = LayoutDocument::open("/dev/zero");
+    ASSERT_FALSE(endless.ok());
+    EXPECT_EQ(endless.error().key, "ERR_FILE_TOO_LARGE");
 }
 
 TEST(LayoutDocument, ObserversHearEveryChangeUntilRemoved) {

@@ -1,11 +1,15 @@
 // vexolume-cli ports and export, run as a separate process.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <string>
+#include <tuple>
 
+#include "tests/output/oversized_layout.h"
 #include "tests/support/test_files.h"
 
 namespace vx {
@@ -52,11 +56,78 @@ TEST(CliExport, FailuresWriteNothingAndSayWhy) {
                      dir.path() / "err.txt"),
               0);
     EXPECT_NE(test::fileText(dir.path() / "err.txt").find("ERR_"), std::string::npos);
-    EXPECT_NE(runCli("export '" + kSample.string() + "' -o '" + (dir.path() / "none").string() +
-                         "'",
-                     dir.path() / "err.txt"),
-              0);
     EXPECT_EQ(entryCount(out), 0u);
+}
+
+TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
+    test::ScratchDir dir("cli-over");
+    const fs::path out = dir.path() / "out";
+    fs::create_directories(out);
+    const fs::path layout = test::writeTooColourfulLayout(dir.path());
+    const int status =
+        runCli("export '" + layout.string() + "' -o '" + out.string() + "'", dir.path() / "err.txt");
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    const std::string errors = test::fileText(dir.path() / "err.txt");
+    EXPECT_NE(errors.find("SIMULATELIST_COLORTEXT_CETN"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("leaves out 102 program step(s)"), std::string::npos) << errors;
+    EXPECT_EQ(entryCount(out), 5u);
+    EXPECT_EQ(test::fileText(out / "CSTGRP.h").find("Color_Group"), std::string::npos);
+    EXPECT_NE(test::fileText(out / "CData.h").find("code PTN ShowPtn1[1]={{99,"), std::string::npos);
+}
+
+// A custom mode whose list index names none of the designer's lists is
+// dropped, so the files name only lists they hold; a missing output folder is
+// created.
+TEST(CliExport, CustomModesWithListsBeyondTheirTablesAreDroppedAndTheFolderIsCreated) {
+    test::ScratchDir dir("cli-custom");
+    auto doc = nlohmann::json::parse(test::fileText(VEXOLUME_TEST_DATA "/layout/sample.json"));
+    ASSERT_EQ(doc["clusters"].size(), 1u);
+    ASSERT_EQ(doc["clusterGroups"].size(), 0u);
+    for (const auto& [kindCode, lamps, groups] : {std::tuple{5, 9, -1}, std::tuple{2, -1, 0}}) {
+        auto mode = doc["modes"][0];
+        mode["kind"] = "CM_CUSTOMMODE";
+        mode["kindCode"] = kindCode;
+        mode["lampListIndex"] = lamps;
+        mode["groupListIndex"] = groups;
+        auto entry = mode;
+        entry["kindCode"] = doc["modes"].size();
+        doc["modes"].push_back(mode);
+        doc["programGroups"][0].push_back(entry);
+    }
+    const fs::path layout = dir.path() / "custom.json";
+    ASSERT_TRUE(writeFileAtomically(layout, doc.dump()));
+    const fs::path out = dir.path() / "new" / "out";
+    ASSERT_EQ(runCli("export '" + layout.string() + "' -o '" + out.string() + "'",
+                     dir.path() / "err.txt"),
+              0)
+        << test::fileText(dir.path() / "err.txt");
+    // The same program as the sample's own.
+    EXPECT_EQ(test::fileText(out / "DSPPTN.H"), test::golden("sample/DSPPTN.H"));
+    EXPECT_EQ(entryCount(out), 5u);
+}
+
+TEST(CliFirmware, BuildsIntoAMissingFolderWithoutAskingForThePortTable) {
+    test::ScratchDir dir("cli-fw-folder");
+    const fs::path bin = dir.path() / "bin";
+    fs::create_directories(bin);
+    fs::create_directories(dir.path() / "tools");
+    for (const auto& [name, body] :
+         {std::pair{"sdcc", std::string("exit 0")},
+          std::pair{"packihx", std::string("printf ':03000000020000FB\\n:00000001FF\\n'")},
+          std::pair{"makebin", std::string("printf BIN > \"$3\"")}}) {
+        ASSERT_TRUE(writeFileAtomically(bin / name, "#!/bin/sh\n" + body + "\n"));
+        fs::permissions(bin / name, fs::perms::owner_all);
+    }
+    const fs::path out = dir.path() / "missing" / "folder";
+    const std::string env = "PATH='" + bin.string() + ":/usr/bin:/bin' VEXOLUME_TOOLS='" +
+                            (dir.path() / "tools").string() + "' ";
+    const std::string command = env + "'" + VEXOLUME_CLI + "' firmware '" + kSample.string() +
+                                "' -o '" + out.string() + "' 2>'" +
+                                (dir.path() / "err.txt").string() + "' >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << test::fileText(dir.path() / "err.txt");
+    EXPECT_EQ(test::fileText(dir.path() / "err.txt").find("port table"), std::string::npos);
+    EXPECT_TRUE(test::fileText(out / "sample1.hex").ends_with("[LampNum]00160"));
 }
 
 TEST(CliPorts, WritesThePortTable) {

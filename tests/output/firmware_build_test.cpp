@@ -100,7 +100,8 @@ TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
     EXPECT_FALSE(hasTemplate(f.tools));
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(f.tools)) left.push_back(entry.path().filename());
-    EXPECT_EQ(left, std::vector<std::string>{"cport.h"});
+    std::ranges::sort(left);
+    EXPECT_EQ(left, (std::vector<std::string>{".vexolume.lock", "cport.h"}));
 }
 
 TEST(FirmwareBuild, KeepFilesMarkerKeepsCopiesAndTheToolchainOutputs) {
@@ -138,38 +139,113 @@ TEST(FirmwareBuild, MissingToolchainReportsTheBatchStartAndRemovesTheTemplate) {
     EXPECT_TRUE(result.report.empty());
 }
 
-TEST(FirmwareBuild, FailingCompilerAsksToRetryWithItsOwnMessages) {
-    Folders f("fw-failing");
-    const fs::path bin = f.root.path() / "bin";
+// A toolchain of shell scripts in its own folder: `sdcc` runs `sdccBody`,
+// packihx prints a small image and makebin writes a binary.
+fs::path fakeToolchain(const fs::path& folder, const std::string& sdccBody) {
+    const fs::path bin = folder / "bin";
     fs::create_directories(bin);
-    for (const char* tool : {"sdcc", "packihx", "makebin"}) {
-        ASSERT_TRUE(writeFileAtomically(
-            bin / tool, std::string("#!/bin/sh\necho \"sing1.c:12: error 1: broken table\" >&2\n"
-                                    "exit 1\n")));
-        ::chmod((bin / tool).c_str(), 0755);
+    const std::pair<const char*, std::string> tools[] = {
+        {"sdcc", "#!/bin/sh\n" + sdccBody},
+        {"packihx", "#!/bin/sh\nprintf ':03000000020000FB\\n:00000001FF\\n'\n"},
+        {"makebin", "#!/bin/sh\nprintf 'BIN' > \"$3\"\n"}};
+    for (const auto& [name, body] : tools) {
+        EXPECT_TRUE(writeFileAtomically(bin / name, body));
+        ::chmod((bin / name).c_str(), 0755);
     }
+    return bin;
+}
+
+TEST(FirmwareBuild, AFailingStepStopsTheBuildAndIsNamedWithItsOwnMessages) {
+    Folders f("fw-failing");
+    const fs::path bin = fakeToolchain(
+        f.root.path(),
+        "case \"$*\" in *sing1.c*) echo 'sing1.c:12: error 1: broken table' >&2; exit 1;; esac\n");
     // An image left by an earlier run that kept its files is not this run's.
     ASSERT_TRUE(writeFileAtomically(f.tools / "sing1.BIN", std::string("old")));
     ASSERT_TRUE(writeFileAtomically(f.tools / "sing1.HEX", std::string(":00000001FF\n")));
-    int asked = 0;
     auto options = f.options();
-    options.retry = [&](const Error& e) {
-        EXPECT_NE(e.detail.find("error 1: broken table"), std::string::npos) << e.detail;
-        return ++asked < 2;  // Retry once, then Cancel
+    options.retry = [](const Error&) -> bool {
+        ADD_FAILURE() << "a failed step is not waited for";
+        return false;
     };
     FirmwareBuildResult result;
     withPath(bin.string() + ":/bin:/usr/bin", [&] { result = buildFirmware(sampleLayout(), options); });
     EXPECT_FALSE(result.completed);
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(keys(result), (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "CRTBINDLG_ONBINGO_CBFF",
-                                                      "CRTBINDLG_ONBINGO_CBFF"}));
-    EXPECT_NE(result.toolLog.find("$ sdcc -mmcs51"), std::string::npos);
-    // Nothing is deleted when the binary does not appear.
+    ASSERT_EQ(keys(result),
+              (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_FAILED"}));
+    const std::string& detail = result.messages[1].detail;
+    EXPECT_TRUE(detail.starts_with("sdcc -mmcs51")) << detail;
+    EXPECT_NE(detail.find("-c sing1.c\nended with status 1:\nsing1.c:12: error 1: broken table"),
+              std::string::npos)
+        << detail;
+    // The two units before it compiled; nothing ran after it.
+    EXPECT_NE(result.toolLog.find("-c ZLG7290.c"), std::string::npos);
+    EXPECT_EQ(result.toolLog.find("-o sing1.ihx"), std::string::npos) << result.toolLog;
     EXPECT_TRUE(hasTemplate(f.tools));
-    EXPECT_TRUE(fs::exists(f.tools / "CData.h"));
     EXPECT_FALSE(fs::exists(f.work / "sample1.hex"));
 }
 
+TEST(FirmwareBuild, ACompileThatTimesOutSaysSoAndTheLinkNeverRuns) {
+    Folders f("fw-timeout");
+    const fs::path bin =
+        fakeToolchain(f.root.path(), "case \"$*\" in *VIIC_C51.c*) exec sleep 30;; esac\n");
+    auto options = f.options();
+    options.toolLimit = std::chrono::milliseconds(300);
+    FirmwareBuildResult result;
+    withPath(bin.string() + ":/bin:/usr/bin",
+             [&] { result = buildFirmware(sampleLayout(), options); });
+    EXPECT_FALSE(result.completed);
+    ASSERT_EQ(keys(result),
+              (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_TIMEOUT"}));
+    EXPECT_NE(result.messages[1].detail.find("-c VIIC_C51.c\ndid not finish within 300 ms"),
+              std::string::npos)
+        << result.messages[1].detail;
+    EXPECT_EQ(result.toolLog.find("ZLG7290.c"), std::string::npos) << result.toolLog;
+    EXPECT_EQ(result.toolLog.find("-o sing1.ihx"), std::string::npos);
+}
+
+TEST(FirmwareBuild, DataTooLargeForTheControllerShowsTheCapacityLinesNotTheLinkerLog) {
+    Folders f("fw-capacity");
+    const fs::path bin =
+        fakeToolchain(f.root.path(),
+                      "case \"$*\" in *sing1.ihx*) echo 'ASlink-Warning-Undefined Global'; "
+                      "echo '?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.'; exit 1;; esac\n");
+    FirmwareBuildResult result;
+    withPath(bin.string() + ":/bin:/usr/bin",
+             [&] { result = buildFirmware(sampleLayout(), f.options()); });
+    EXPECT_FALSE(result.completed);
+    ASSERT_EQ(keys(result),
+              (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ID_MSG_CBINDLG_RRBSB"}));
+    EXPECT_EQ(result.messages[1].detail,
+              "the linker: ?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.");
+    EXPECT_NE(result.report.find("ID_MSG_CBINDLG_PRGGRP 12.5% of 32\r\n"), std::string::npos)
+        << result.report;
+    EXPECT_NE(result.toolLog.find("Undefined Global"), std::string::npos);
+}
+
+TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
+    Folders f("fw-folder");
+    const fs::path bin = fakeToolchain(f.root.path(), "exit 0\n");
+    auto options = f.options();
+    options.workFolder = f.work / "new" / "deeper";
+    FirmwareBuildResult result;
+    withPath(bin.string() + ":/bin:/usr/bin",
+             [&] { result = buildFirmware(sampleLayout(), options); });
+    ASSERT_TRUE(result.completed) << (result.messages.empty() ? "" : result.messages.back().detail);
+    EXPECT_EQ(keys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
+    EXPECT_EQ(test::fileText(options.workFolder / "sample1.hex"),
+              ":03000000020000FB\n:00000001FF\n[LampNum]00160");
+    EXPECT_TRUE(fs::exists(options.workFolder / "cport.h"));
+
+    // A second build replaces the image; a link to it stays a link.
+    fs::rename(options.workFolder / "sample1.hex", options.workFolder / "kept.hex");
+    fs::create_symlink("kept.hex", options.workFolder / "sample1.hex");
+    withPath(bin.string() + ":/bin:/usr/bin",
+             [&] { result = buildFirmware(sampleLayout(), options); });
+    ASSERT_TRUE(result.completed);
+    EXPECT_TRUE(fs::is_symlink(options.workFolder / "sample1.hex"));
+    EXPECT_TRUE(test::fileText(options.workFolder / "kept.hex").ends_with("[LampNum]00160"));
+}
 
 TEST(FirmwareBuild, PortTableThatCannotBeCopiedStopsBeforeTheToolchain) {
     Folders f("fw-cport");

@@ -72,15 +72,18 @@ TEST(ImageFile, NameComesFromTheDocumentAndTheTagCountsLamps) {
     EXPECT_EQ(lampCountTag(12345), "[LampNum]12345");
 
     test::ScratchDir dir("tag");
+    const auto source = dir.path() / "sing1.HEX";
     const auto image = dir.path() / "a1.hex";
-    ASSERT_TRUE(writeFileAtomically(image, std::string(":00000001FF\n")));
-    ASSERT_TRUE(appendLampCountTag(image, 7));
+    ASSERT_TRUE(writeFileAtomically(source, std::string(":00000001FF\n")));
+    ASSERT_TRUE(writeFileAtomically(image, std::string("the old image")));
+    ASSERT_TRUE(writeTaggedImage(source, image, 7));
     EXPECT_EQ(test::fileText(image), ":00000001FF\n[LampNum]00007");
+    EXPECT_EQ(test::fileText(source), ":00000001FF\n");
 
-    const Status missing = appendLampCountTag(dir.path() / "none.hex", 7);
+    const Status missing = writeTaggedImage(dir.path() / "none.HEX", image, 8);
     ASSERT_FALSE(missing);
-    EXPECT_EQ(missing.error().key, "ID_MSG_CBINDLG_SEO");
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "none.hex"));
+    EXPECT_EQ(missing.error().key, "CRTBINDLG_ONBINGO_FDBCF");
+    EXPECT_EQ(test::fileText(image), ":00000001FF\n[LampNum]00007");
 }
 
 TEST(FirmwareTemplate, HoldsTheControllerSourcesAndBatchFiles) {

@@ -1,17 +1,39 @@
-// Write To Controller: which tool starts for which controller, and the
-// message keys when it cannot start.
+// Write To Controller: which command starts for which controller, how the
+// image and port reach the tool, and the message keys when it cannot start.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <tuple>
+#include <thread>
+
 #include "platform/file_io.h"
 #include "programming/programmer_launch.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A stand-in programming tool: writes each argument on a line of args.txt in
+// the folder it runs in.
+void writeStandInTool(const fs::path& path) {
+    ASSERT_TRUE(writeFileAtomically(
+        path, std::string("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > args.tmp\n"
+                          "mv args.tmp args.txt\n")));
+    ::chmod(path.c_str(), 0755);
+}
+
+std::string waitForFile(const fs::path& path) {
+    for (int i = 0; i < 500 && !fs::exists(path); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    const auto bytes = readFileBytes(path);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<none>");
+}
 
 struct Recorder {
     std::vector<std::string> argv;
@@ -29,69 +51,100 @@ struct Recorder {
 class Launch : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::remove_all(tools_);
         fs::create_directories(tools_ / "stc");
-        ASSERT_TRUE(writeFileAtomically(tools_ / kFlashMagicName, std::string("x")));
-        ASSERT_TRUE(writeFileAtomically(tools_ / "stc" / "stc-isp", std::string("x")));
+        writeStandInTool(tools_ / "stc" / "stc isp");
         settings_.toolFolder = tools_;
-        settings_.stcPath = "stc/stc-isp";
+        settings_.stcPath = "stc/stc isp";
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(tools_, ec);
-    }
-    fs::path tools_ = fs::temp_directory_path() / ("vx-prog-" + std::to_string(::getpid()));
+    test::TempFolder root_{"prog"};
+    fs::path tools_ = root_.path() / "tools";
     ProgrammerSettings settings_;
 };
 
-TEST_F(Launch, EachControllerStartsItsOwnToolInTheToolFolder) {
+TEST(CommandLine, SplitsAtBlanksAndGroupsQuotes) {
+    EXPECT_EQ(*splitCommandLine("  stcgal -p {port}\t{image} "),
+              (std::vector<std::string>{"stcgal", "-p", "{port}", "{image}"}));
+    EXPECT_EQ(*splitCommandLine("\"/opt/my tools/isp\" --file=\"{image}\" \"\""),
+              (std::vector<std::string>{"/opt/my tools/isp", "--file={image}", ""}));
+    EXPECT_FALSE(splitCommandLine("isp \"open"));
+    EXPECT_TRUE(splitCommandLine("")->empty());
+    EXPECT_EQ(controllerModelNamed("NORA-B"), ControllerModel::NoraB);
+    EXPECT_FALSE(controllerModelNamed("nora-b"));
+}
+
+TEST_F(Launch, ImageAndPortAreArgumentsOfTheirOwnWhateverTheyHold) {
     Recorder r;
-    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraA, settings_, r.starter()).ok());
-    EXPECT_EQ(r.argv, std::vector<std::string>{(tools_ / "FlashMagic.exe").string()});
+    settings_.port = "/dev/ttyUSB1";
+    const fs::path image = root_.path() / "my show; rm -rf ~" / "show1.hex";
+    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraB, settings_, image, r.starter()).ok());
+    EXPECT_EQ(r.argv, (std::vector<std::string>{(tools_ / "stc" / "stc isp").string(), "-p",
+                                                "/dev/ttyUSB1", image.string()}));
     EXPECT_EQ(r.folder, tools_);
 
-    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraB, settings_, r.starter()).ok());
-    EXPECT_EQ(r.argv, std::vector<std::string>{(tools_ / "stc" / "stc-isp").string()});
-
-    settings_.flashMagic = tools_ / "stc" / "stc-isp";  // a configured FlashMagic
-    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraA, settings_, r.starter()).ok());
-    EXPECT_EQ(r.argv, std::vector<std::string>{(tools_ / "stc" / "stc-isp").string()});
+    // A configured line; a relative image is made absolute for the tool folder.
+    settings_.noraACommand = "stc/\"stc isp\" --hex={image} --com {port}";
+    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraA, settings_, "out.hex", r.starter()).ok());
+    EXPECT_EQ(r.argv, (std::vector<std::string>{(tools_ / "stc" / "stc isp").string(),
+                                                "--hex=" + fs::absolute("out.hex").string(),
+                                                "--com", "/dev/ttyUSB1"}));
+    // Without an image the words that name it are left out.
+    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraA, settings_, "", r.starter()).ok());
+    EXPECT_EQ(r.argv, (std::vector<std::string>{(tools_ / "stc" / "stc isp").string(), "--com",
+                                                "/dev/ttyUSB1"}));
 }
 
-TEST_F(Launch, ToolsThatCannotStartGiveTheirControllersMessage) {
+TEST_F(Launch, ProgramIsLookedUpInTheToolFolderThenOnPath) {
     Recorder r;
-    r.answer = Error{"PROCESS_START", "permission denied"};
-    auto a = launchProgrammer(ControllerModel::NoraA, settings_, r.starter());
-    ASSERT_FALSE(a.ok());
-    EXPECT_EQ(a.error().key, "CSelPRG_ONOPEN300_ERR");
-    EXPECT_NE(a.error().detail.find("permission denied"), std::string::npos);
-    auto b = launchProgrammer(ControllerModel::NoraB, settings_, r.starter());
-    ASSERT_FALSE(b.ok());
-    EXPECT_EQ(b.error().key, "CSelPRG_ONOPEN400_ERR");
+    settings_.noraACommand = "sh -c {image}";
+    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraA, settings_, "/x.hex", r.starter()).ok());
+    EXPECT_EQ(fs::path(r.argv.front()).filename(), "sh");
+    EXPECT_NE(fs::path(r.argv.front()).parent_path(), tools_);
+    writeStandInTool(tools_ / "sh");  // the tool folder's own comes first
+    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraA, settings_, "/x.hex", r.starter()).ok());
+    EXPECT_EQ(r.argv, (std::vector<std::string>{(tools_ / "sh").string(), "-c", "/x.hex"}));
+}
 
+TEST_F(Launch, MissingOrBrokenToolsGiveTheirControllersMessage) {
     Recorder never;
     never.answer = Error{"unexpected", "started"};
+    settings_.noraACommand = kDefaultNoraACommand;
     settings_.stcPath = "stc/missing";
-    auto missing = launchProgrammer(ControllerModel::NoraB, settings_, never.starter());
-    ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error().key, "CSelPRG_ONOPEN400_ERR");
-    EXPECT_TRUE(never.argv.empty());
+    for (const auto& [model, command, key] :
+         {std::tuple{ControllerModel::NoraA, std::string("no-such-isp {image}"), kNoraAStartFailedKey},
+          std::tuple{ControllerModel::NoraA, std::string("  "), kNoraAStartFailedKey},
+          std::tuple{ControllerModel::NoraA, std::string("\"isp"), kNoraAStartFailedKey},
+          std::tuple{ControllerModel::NoraB, std::string(), kNoraBStartFailedKey}}) {
+        settings_.noraACommand = command;
+        const Status status = launchProgrammer(model, settings_, "a.hex", never.starter());
+        ASSERT_FALSE(status.ok()) << command;
+        EXPECT_EQ(status.error().key, key) << command;
+        EXPECT_TRUE(never.argv.empty());
+    }
     settings_.stcPath.clear();
-    EXPECT_EQ(launchProgrammer(ControllerModel::NoraB, settings_, never.starter()).error().key,
-              "CSelPRG_ONOPEN400_ERR");
-    fs::remove(tools_ / kFlashMagicName);
-    EXPECT_EQ(launchProgrammer(ControllerModel::NoraA, settings_, never.starter()).error().key,
-              "CSelPRG_ONOPEN300_ERR");
+    const Status noPath = launchProgrammer(ControllerModel::NoraB, settings_, "a.hex", never.starter());
+    ASSERT_FALSE(noPath.ok());
+    EXPECT_NE(noPath.error().detail.find("STC_PATH"), std::string::npos);
+
+    // A tool that is there but cannot start: the starter's reason is kept.
+    Recorder refusing;
+    refusing.answer = Error{"PROCESS_START", "permission denied"};
+    settings_.stcPath = "stc/stc isp";
+    const Status refused =
+        launchProgrammer(ControllerModel::NoraB, settings_, "a.hex", refusing.starter());
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().key, kNoraBStartFailedKey);
+    EXPECT_NE(refused.error().detail.find("permission denied"), std::string::npos);
 }
 
-TEST_F(Launch, RealStartOfANonExecutableToolFails) {
-    // The files made in SetUp are not executable.
-    EXPECT_EQ(launchProgrammer(ControllerModel::NoraA, settings_).error().key,
-              "CSelPRG_ONOPEN300_ERR");
-    // A real program that needs nothing from the folder once it has started.
-    fs::copy_file("/bin/true", tools_ / "stc" / "stc-isp", fs::copy_options::overwrite_existing);
-    ::chmod((tools_ / "stc" / "stc-isp").c_str(), 0755);
-    EXPECT_TRUE(launchProgrammer(ControllerModel::NoraB, settings_).ok());
+TEST_F(Launch, RealStartRunsTheToolDetachedInTheToolFolder) {
+    const fs::path image = root_.path() / "show 1.hex";
+    settings_.port = "/dev/ttyS0";
+    ASSERT_TRUE(launchProgrammer(ControllerModel::NoraB, settings_, image).ok());
+    EXPECT_EQ(waitForFile(tools_ / "args.txt"), "-p\n/dev/ttyS0\n" + image.string() + "\n");
+
+    ::chmod((tools_ / "stc" / "stc isp").c_str(), 0644);  // no longer executable
+    EXPECT_EQ(launchProgrammer(ControllerModel::NoraB, settings_, image).error().key,
+              kNoraBStartFailedKey);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/commands/about_command.h"
 #include "app/ui/commands/close_command.h"
+#include "app/ui/commands/controller_commands.h"
 #include "app/ui/commands/exit_command.h"
 #include "app/ui/commands/frame_bar_command.h"
 #include "app/ui/commands/help_command.h"
@@ -48,6 +49,11 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<TransferDataCommand>(cmd::TransferData);
 
     r.emplace<EffectCellSizeCommand>(cmd::EffectCellSize);
+    r.emplace<CreateEffectDataCommand>(cmd::CreateEffectData);
+    r.emplace<OutputTableCommand>(cmd::OutputClusterTables, TableOutput::ClusterTables);
+    r.emplace<OutputTableCommand>(cmd::OutputAccessors, TableOutput::Accessors);
+    r.emplace<CreateBinFileCommand>(cmd::CreateBinFile);
+    r.emplace<WriteToControllerCommand>(cmd::WriteToController);
 
     r.emplace<HelpCommand>(cmd::HelpTopics, HelpPage::Topics);
     r.emplace<HelpCommand>(cmd::HelpWhatsNew, HelpPage::WhatsNew);

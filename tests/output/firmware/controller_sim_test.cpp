@@ -246,15 +246,14 @@ TEST(ControllerSimulation, ImagesWithoutRecordsOrWithoutDmxOutputAreRefused) {
     request.scratch = scratch.path();
     auto run = simulateController(request);
     ASSERT_FALSE(run.ok());
-    EXPECT_EQ(run.error().key, "SIM_IMAGE");
+    EXPECT_EQ(run.error().key, "ERR_HEX_IMAGE");
 
-    // Valid records (a jump to itself) with a damaged one among them, but no
-    // DMX output routine.
+    // Valid records (a jump to itself), but no DMX output routine.
     const fs::path loop = scratch.path() / "loop.hex";
-    ASSERT_TRUE(writeFileAtomically(loop, std::string(":03000000020000FB\n:02zz00\n:00000001FF\n")));
+    ASSERT_TRUE(writeFileAtomically(loop, std::string(":03000000020000FB\n:00000001FF\n")));
     auto timing = measureDmxTiming(loop, scratch.path(), std::chrono::seconds(30));
     ASSERT_FALSE(timing.ok());
-    EXPECT_EQ(timing.error().key, "SIM_IMAGE");
+    EXPECT_EQ(timing.error().key, "ERR_SIM_IMAGE");
 }
 
 }  // namespace

@@ -1,0 +1,81 @@
+// vexolume-cli program FILE.hex --tool NORA-A|NORA-B [--port DEV]: Write To
+// Controller without a window. Starts the controller's programming tool, as
+// configured in Setting.ini, in the tool folder with the image and port as
+// arguments of their own, waits for it and ends with its exit status.
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "app/language/language_settings.h"
+#include "app/language/language_table.h"
+#include "app/settings/programmer_settings.h"
+#include "cli/command.h"
+#include "cli/report.h"
+#include "platform/data_folder.h"
+#include "platform/process.h"
+#include "platform/tool_folder.h"
+#include "programming/programmer_launch.h"
+
+namespace vx::cli {
+namespace {
+
+struct ProgramOptions {
+    std::string image;
+    std::string tool;
+    std::string port;
+};
+
+int runProgram(const ProgramOptions& options) {
+    auto tools = ensureToolFolder();
+    if (!tools) return fail(tools.error());
+    const auto env = FolderEnvironment::fromProcess();
+    const auto dataFolder = findDataFolder(env);
+    auto table = LanguageTable::load(dataFolder / "Mullanguage" / "English.ini");
+    const LanguageTable english = table ? *table : LanguageTable{};
+
+    ProgrammerSettings settings =
+        readProgrammerSettings(settingsFilePath(dataFolder, env), *tools, english);
+    if (!options.port.empty()) settings.port = options.port;
+    const ControllerModel model = *controllerModelNamed(options.tool);
+
+    int exitCode = 0;
+    // The tool runs to its end here, so a script learns how it went.
+    const ProgramStarter runToEnd = [&exitCode](const std::vector<std::string>& argv,
+                                                const std::filesystem::path& folder) -> Status {
+        ProcessRun run{argv, folder, std::chrono::minutes(30), std::nullopt};
+        auto outcome = runProcess(run);
+        if (!outcome) return outcome.error();
+        std::cout << outcome->output << std::flush;
+        exitCode = outcome->exitCode == 0 ? 0 : 1;
+        return {};
+    };
+    const Status started = launchProgrammer(model, settings, options.image, runToEnd);
+    if (!started) {
+        std::cerr << "vexolume-cli: " << started.error().key << ": "
+                  << english.LookUpText(started.error().key) << '\n'
+                  << started.error().detail << '\n';
+        return 1;
+    }
+    return exitCode;
+}
+
+}  // namespace
+
+void addProgramCommand(CLI::App& app, int& status) {
+    auto options = std::make_shared<ProgramOptions>();
+    auto* cmd = app.add_subcommand(
+        "program", "Write a firmware image into the controller with its programming tool");
+    cmd->add_option("file", options->image, "the firmware image (.hex)")
+        ->required()
+        ->check(CLI::ExistingFile);
+    cmd->add_option("--tool", options->tool, "the controller: NORA-A (FlashMagic) or NORA-B (STC)")
+        ->required()
+        ->check(CLI::IsMember({"NORA-A", "NORA-B"}));
+    cmd->add_option("--port", options->port, "the serial port, e.g. /dev/ttyUSB0");
+    cmd->callback([options, &status] { status = runProgram(*options); });
+}
+
+}  // namespace vx::cli

@@ -1,0 +1,206 @@
+// The Create BIN File dialog driven headless: its states, a real SDCC build of
+// the sample, a failing compiler answered Retry then Cancel, a blocked output
+// folder, and closing the dialog while it builds.
+
+#include "output/ui/create_bin_dialog.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdlib>
+#include <set>
+
+#include "layout/layout_file.h"
+#include "layout/port_table.h"
+#include "output/firmware/firmware_build.h"
+#include "tests/support/test_files.h"
+#include "tests/support/qt_app.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+LanguageTable english() {
+    auto table = LanguageTable::load(fs::path(VEXOLUME_SOURCE_DIR) /
+                                     "share/vexolume/Mullanguage/English.ini");
+    EXPECT_TRUE(table.ok());
+    return table.ok() ? *table : LanguageTable{};
+}
+
+LampLayout sampleLayout() {
+    auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
+    auto layout = decodeLayout(*bytes);
+    EXPECT_TRUE(layout.ok());
+    return layout.ok() ? *layout : LampLayout{};
+}
+
+class CreateBin : public ::testing::Test {
+protected:
+    CreateBin() {
+        test::qtApplication();
+        fs::create_directories(work_);
+        fs::create_directories(tools_);
+        // As the desktop leaves it after Transfer Data: the port table in the
+        // working folder and the handed-over lamp count.
+        job_.layout = sampleLayout();
+        EXPECT_TRUE(writePortTable(job_.layout.lamps, work_));
+        job_.documentName = "sample.led";
+        job_.workFolder = work_;
+        job_.toolFolder = tools_;
+        job_.lampCount = job_.layout.lamps.size();
+        job_.pollCount = 5;
+    }
+    // A dialog that deletes itself on close, as the desktop opens it.
+    QPointer<CreateBinDialog> open() {
+        auto* dialog = new CreateBinDialog(english(), job_);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+        return dialog;
+    }
+    static QMessageBox* box(QWidget* dialog, const char* name) {
+        for (auto* b : dialog->findChildren<QMessageBox*>(name)) {
+            if (b->isVisible()) return b;
+        }
+        return nullptr;
+    }
+    // Replaces the toolchain on PATH with stand-ins that fail like a compiler.
+    void failingToolchain() {
+        const fs::path bin = root_.path() / "bin";
+        fs::create_directories(bin);
+        for (const char* tool : {"sdcc", "packihx", "makebin"}) {
+            ASSERT_TRUE(writeFileAtomically(
+                bin / tool, std::string("#!/bin/sh\necho 'sing1.c:3: error 1: no' >&2\nexit 1\n")));
+            ::chmod((bin / tool).c_str(), 0755);
+        }
+        oldPath_ = std::getenv("PATH");
+        ::setenv("PATH", (bin.string() + ":/usr/bin:/bin").c_str(), 1);
+    }
+    ~CreateBin() override {
+        if (!oldPath_.empty()) ::setenv("PATH", oldPath_.c_str(), 1);
+    }
+
+    test::ScratchDir root_{"create-bin"};
+    fs::path work_ = root_.path() / "work";
+    fs::path tools_ = root_.path() / "tools";
+    CreateBinJob job_;
+    std::string oldPath_;
+};
+
+TEST_F(CreateBin, CreateIsEnabledOnlyOnceAFormatIsChosen) {
+    auto dialog = open();
+    EXPECT_EQ(dialog->windowTitle(), "Create BIN File");
+    auto* create = dialog->findChild<QPushButton*>("create");
+    EXPECT_EQ(create->text(), "&Create");
+    EXPECT_FALSE(create->isEnabled());
+    EXPECT_TRUE(dialog->format().isEmpty());
+    EXPECT_EQ(dialog->findChild<QProgressBar*>("progress")->value(), 0);
+    auto* second = dialog->findChild<QRadioButton*>("format2");
+    EXPECT_EQ(second->text(), "512 (Only Support V3.0 or Above)");
+    second->click();
+    EXPECT_TRUE(create->isEnabled());
+    EXPECT_EQ(dialog->format(), "2");
+    dialog->findChild<QPushButton*>("exit")->click();
+    EXPECT_TRUE(test::waitUntil([&] { return dialog.isNull(); }, 2000));
+}
+
+TEST_F(CreateBin, SampleBuildsWithTheBarMovingAndShowsTheReport) {
+    auto dialog = open();
+    auto* progress = dialog->findChild<QProgressBar*>("progress");
+    std::set<int> seen;
+    QObject::connect(progress, &QProgressBar::valueChanged, [&](int v) { seen.insert(v); });
+    bool completed = false;
+    bool finished = false;
+    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&](bool ok) {
+        completed = ok;
+        finished = true;
+    });
+    dialog->findChild<QRadioButton*>("format1")->click();
+    dialog->findChild<QPushButton*>("create")->click();
+    EXPECT_TRUE(dialog->building());
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("create")->isEnabled());
+    ASSERT_TRUE(test::waitUntil([&] { return finished; }, 240000));
+    ASSERT_TRUE(completed) << dialog->lastResult().toolLog;
+    // The bar moved through several values while the toolchain ran.
+    EXPECT_GE(std::count_if(seen.begin(), seen.end(), [](int v) { return v > 0 && v < 100; }), 3);
+    EXPECT_EQ(progress->value(), 100);
+    const QString report = dialog->findChild<QPlainTextEdit*>("report")->toPlainText();
+    EXPECT_TRUE(report.startsWith("Colour groups: ")) << report.toStdString();
+    EXPECT_TRUE(report.contains("Program groups: 12.5% of 32\n"));
+    EXPECT_TRUE(report.contains("% of 64K"));
+    EXPECT_TRUE(report.endsWith("sample1.hex"));
+    EXPECT_EQ(box(dialog, "message"), nullptr);  // nothing went wrong
+    EXPECT_TRUE(test::fileText(work_ / "sample1.hex").ends_with("[LampNum]00160"));
+}
+
+TEST_F(CreateBin, FailingCompilerIsAskedRetryThenCancel) {
+    failingToolchain();
+    auto dialog = open();
+    bool finished = false;
+    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
+    dialog->findChild<QRadioButton*>("format1")->click();
+    dialog->findChild<QPushButton*>("create")->click();
+
+    ASSERT_TRUE(test::waitUntil([&] { return box(dialog, "retry") != nullptr; }, 60000));
+    QMessageBox* retry = box(dialog, "retry");
+    EXPECT_EQ(retry->windowTitle(), "Vexolume");
+    EXPECT_TRUE(retry->text().startsWith("The firmware image has not appeared yet."));
+    EXPECT_TRUE(retry->detailedText().contains("error 1: no"));
+    retry->button(QMessageBox::Retry)->click();
+    ASSERT_TRUE(test::waitUntil([&] { return box(dialog, "retry") != nullptr; }, 60000));
+    box(dialog, "retry")->button(QMessageBox::Cancel)->click();
+    ASSERT_TRUE(test::waitUntil([&] { return finished; }, 60000));
+    EXPECT_FALSE(dialog->lastResult().completed);
+    EXPECT_FALSE(fs::exists(work_ / "sample1.hex"));
+    EXPECT_TRUE(dialog->findChild<QPushButton*>("create")->isEnabled());  // may try again
+}
+
+TEST_F(CreateBin, BlockedOutputFolderIsReportedFromTheTable) {
+    fs::create_directories(work_ / "sample3.hex" / "in-the-way");
+    auto dialog = open();
+    bool finished = false;
+    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
+    dialog->findChild<QRadioButton*>("format3")->click();
+    dialog->findChild<QPushButton*>("create")->click();
+    ASSERT_TRUE(test::waitUntil([&] { return finished; }, 240000));
+    QMessageBox* message = box(dialog, "message");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->text(), "Cannot copy the firmware image into the working folder.");
+    // The report was made before the copy failed.
+    EXPECT_TRUE(dialog->findChild<QPlainTextEdit*>("report")->toPlainText().contains("% of 64K"));
+}
+
+TEST_F(CreateBin, MissingPortTableStopsWithItsMessage) {
+    fs::remove(work_ / "cport.h");
+    auto dialog = open();
+    bool finished = false;
+    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
+    dialog->findChild<QRadioButton*>("format1")->click();
+    dialog->findChild<QPushButton*>("create")->click();
+    ASSERT_TRUE(test::waitUntil([&] { return finished; }, 60000));
+    ASSERT_NE(box(dialog, "message"), nullptr);
+    EXPECT_TRUE(box(dialog, "message")->text().startsWith(
+        "Cannot copy the port table cport.h into the tool folder."));
+}
+
+TEST_F(CreateBin, ClosingWhileBuildingHidesAtOnceAndEndsCleanly) {
+    auto dialog = open();
+    dialog->findChild<QRadioButton*>("format1")->click();
+    dialog->findChild<QPushButton*>("create")->click();
+    ASSERT_TRUE(dialog->building());
+    dialog->close();
+    EXPECT_FALSE(dialog.isNull());
+    EXPECT_FALSE(dialog->isVisible());
+    // Deleted once the build has stopped at its next step.
+    ASSERT_TRUE(test::waitUntil([&] { return dialog.isNull(); }, 240000));
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,328 @@
+// vexolume-cli firmware and simulate used as a hostile or impatient user
+// would: two builds at once sharing one tool folder, damaged and foreign
+// images, meaningless options, and the command stopped or killed while the
+// simulator runs. Only the concurrent builds use SDCC; the other tests run a
+// small hand-made image.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "engine/compile/compile_effects.h"
+#include "engine/play/playback.h"
+#include "layout/layout_file.h"
+#include "output/firmware/controller_sim.h"
+#include "output/firmware/image_tag.h"
+#include "platform/file_io.h"
+#include "platform/process.h"
+#include "tests/support/temp_folder.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+struct Built {
+    std::string name;  // of the layout in examples/
+    fs::path image;
+    Result<ProcessOutcome> outcome = Error{"", ""};
+};
+
+// Wired lamps in line order: port 1 from the start of its chain, then port 2 ...
+std::vector<std::size_t> lineOrder(const LampLayout& layout) {
+    std::vector<const Lamp*> wired;
+    for (const auto& lamp : layout.lamps) {
+        if (lamp.port > 0) wired.push_back(&lamp);
+    }
+    std::ranges::stable_sort(wired, [](const Lamp* a, const Lamp* b) {
+        return std::pair(a->port, a->portOrder) < std::pair(b->port, b->portOrder);
+    });
+    std::vector<std::size_t> chain;
+    for (const Lamp* lamp : wired) chain.push_back(static_cast<std::size_t>(lamp->number));
+    return chain;
+}
+
+// The distinct non-black frames the preview of program group 0 shows in
+// `ms`, as the DMX line would carry them.
+std::vector<DmxFrame> previewFrames(const LampLayout& layout, std::int64_t ms) {
+    const CompiledEffects compiled = compileEffects(layout);
+    PlayRequest request;
+    request.order = PlayOrder::Sequential;
+    request.programGroup = 0;
+    Playback playback(compiled, layout.lamps.size(), request);
+    const auto chain = lineOrder(layout);
+    std::vector<DmxFrame> frames;
+    for (std::int64_t t = 0; t <= ms; ++t) {
+        playback.runUntil(t);
+        DmxFrame frame{0};
+        bool lit = false;
+        for (std::size_t lamp : chain) {
+            const ColourWord c = playback.lampColours()[lamp];
+            for (int shift : {0, 8, 16})
+                frame.push_back(static_cast<std::uint8_t>((c >> shift) & 0xFF));
+            lit = lit || (c & 0xFFFFFF) != 0;
+        }
+        if (lit && (frames.empty() || frames.back() != frame)) frames.push_back(frame);
+    }
+    return frames;
+}
+
+LampLayout exampleLayout(const std::string& name) {
+    auto bytes = readFileBytes(fs::path(VEXOLUME_SOURCE_DIR) / "examples" / (name + ".led"));
+    EXPECT_TRUE(bytes.ok());
+    auto layout = decodeLayout(*bytes);
+    EXPECT_TRUE(layout.ok());
+    return layout.ok() ? *layout : LampLayout{};
+}
+
+// Where a process is, from /proc: its parent and its name.
+struct ProcInfo {
+    pid_t parent = 0;
+    std::string name;
+    char state = '?';
+};
+
+std::optional<ProcInfo> procInfo(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(in, line)) return std::nullopt;
+    const auto open = line.find('(');
+    const auto close = line.rfind(')');
+    if (open == std::string::npos || close == std::string::npos) return std::nullopt;
+    ProcInfo info;
+    info.name = line.substr(open + 1, close - open - 1);
+    std::istringstream rest(line.substr(close + 2));
+    rest >> info.state >> info.parent;
+    return info;
+}
+
+bool running(pid_t pid) {
+    const auto info = procInfo(pid);
+    return info && info->state != 'Z';
+}
+
+pid_t childNamed(pid_t parent, const std::string& name) {
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const std::string digits = entry.path().filename();
+        if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        const auto pid = static_cast<pid_t>(std::stol(digits));
+        const auto info = procInfo(pid);
+        if (info && info->parent == parent && info->name == name) return pid;
+    }
+    return 0;
+}
+
+// vexolume-cli started without waiting for it, its output in files.
+pid_t startCli(const std::vector<std::string>& args, const fs::path& folder) {
+    std::vector<std::string> argv = {VEXOLUME_CLI};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<char*> pointers;
+    for (auto& arg : argv) pointers.push_back(arg.data());
+    pointers.push_back(nullptr);
+    const std::string out = (folder / "stdout").string();
+    const std::string err = (folder / "stderr").string();
+    std::fflush(nullptr);  // so the child cannot write our buffered output again
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (std::freopen(out.c_str(), "w", stdout) == nullptr ||
+            std::freopen(err.c_str(), "w", stderr) == nullptr) {
+            ::_exit(126);
+        }
+        ::execv(pointers[0], pointers.data());
+        ::_exit(127);
+    }
+    return pid;
+}
+
+template <class Predicate>
+bool waitFor(Predicate done, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > until) return false;
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
+}
+
+// Runs vexolume-cli simulate to its end in `folder`; status and standard error.
+std::pair<int, std::string> simulate(const fs::path& folder, const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {VEXOLUME_CLI, "simulate"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    auto outcome = runProcess({argv, folder, 2min, folder / "simulate.out"});
+    EXPECT_TRUE(outcome.ok());
+    return {outcome.ok() ? outcome->exitCode : -2, outcome.ok() ? outcome->output : ""};
+}
+
+// A sound image that never ends: a jump to itself at 0, and sixteen bytes at
+// 0x0010. Without the firmware's timer interrupt the simulator steps by
+// instruction counts, so --seconds 600 keeps it busy for minutes.
+const std::string kLoopImage =
+    ":03000000020000FB\n"
+    ":10001000000102030405060708090A0B0C0D0E0F68\n"
+    ":00000001FF\n[LampNum]00001";
+
+TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
+    const test::TempFolder root;
+    fs::create_directories(root.path() / "tools");
+    ::setenv("VEXOLUME_TOOLS", (root.path() / "tools").c_str(), 1);
+    // Two builds of different layouts at once, sharing the tool folder.
+    std::vector<Built> built{{"sample", {}}, {"families", {}}};
+    std::vector<std::thread> builds;
+    for (Built& b : built) {
+        const fs::path out = root.path() / b.name;
+        b.image = out / imageFileName(b.name + ".led", "1");
+        builds.emplace_back([&b, out] {
+            b.outcome = runProcess({{VEXOLUME_CLI, "firmware",
+                                     VEXOLUME_SOURCE_DIR "/examples/" + b.name + ".led", "-o",
+                                     out.string()},
+                                    fs::temp_directory_path(),
+                                    5min,
+                                    std::nullopt});
+        });
+    }
+    for (auto& build : builds) build.join();
+    ::unsetenv("VEXOLUME_TOOLS");
+
+    for (const Built& b : built) {
+        SCOPED_TRACE(b.name);
+        ASSERT_TRUE(b.outcome.ok());
+        ASSERT_EQ(b.outcome->exitCode, 0) << b.outcome->output;
+        const LampLayout layout = exampleLayout(b.name);
+        const std::string text = test::readText(b.image);
+        EXPECT_TRUE(text.ends_with(lampCountTag(layout.lamps.size())))
+            << text.substr(text.size() - 20);
+
+        const test::TempFolder scratch("hostile-sim-" + b.name);
+        SimulationRequest request;
+        request.image = b.image;
+        request.lamps = lineOrder(layout).size();
+        request.seconds = 1.5;
+        request.scratch = scratch.path();
+        auto run = simulateController(request);
+        ASSERT_TRUE(run.ok()) << run.error().describe();
+        // Every colour the controller sends is one its own layout's preview
+        // shows (frames may be caught while a step is being painted, so whole
+        // frames are not compared), and it sends several.
+        const auto colours = [](const std::vector<DmxFrame>& frames) {
+            std::set<std::array<std::uint8_t, 3>> set;
+            for (const auto& frame : frames) {
+                for (std::size_t i = 1; i + 2 < frame.size(); i += 3) {
+                    set.insert({frame[i], frame[i + 1], frame[i + 2]});
+                }
+            }
+            set.erase({0, 0, 0});
+            return set;
+        };
+        ASSERT_FALSE(run->capture.frames.empty());
+        EXPECT_EQ(run->capture.frames[0].size(), 1 + 3 * request.lamps);
+        const auto sent = colours(run->capture.frames);
+        const auto shown = colours(previewFrames(layout, 2000));
+        EXPECT_GE(sent.size(), 2u);
+        EXPECT_TRUE(std::ranges::includes(shown, sent)) << sent.size() << " colours sent";
+    }
+    // The builds cleaned up after themselves, lock file aside.
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(root.path() / "tools")) {
+        left.push_back(entry.path().filename());
+    }
+    std::ranges::sort(left);
+    EXPECT_EQ(left, (std::vector<std::string>{".vexolume.lock", "cport.h"}));
+}
+
+TEST(HostileCli, SimulateRefusesDamagedOrForeignImagesAndMeaninglessOptions) {
+    const test::TempFolder root;
+    const fs::path good = root.path() / "good.hex";
+    ASSERT_TRUE(writeFileAtomically(good, kLoopImage));
+    std::string badChecksum = kLoopImage;
+    badChecksum[kLoopImage.find('\n', 20) - 1] ^= 1;  // last checksum digit of a record
+    std::string badLength = kLoopImage;
+    badLength[kLoopImage.find('\n') + 2] = 'F';  // a record's length byte
+    std::string noise(3000, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>(i * 2654435761u >> 24);
+    const std::vector<std::pair<std::string, std::string>> images = {
+        {"checksum.hex", badChecksum},
+        {"length.hex", badLength},
+        {"noise.hex", noise},
+        {"layout.led", test::readText(VEXOLUME_SOURCE_DIR "/examples/sample.led")}};
+    for (const auto& [name, bytes] : images) {
+        SCOPED_TRACE(name);
+        const fs::path file = root.path() / name;
+        ASSERT_TRUE(writeFileAtomically(file, bytes));
+        const auto started = std::chrono::steady_clock::now();
+        const auto [status, err] =
+            simulate(root.path(), {file.string(), "--lamps", "160", "--seconds", "60"});
+        // Refused before the simulator starts (a generous bound: the
+        // simulator alone would run for minutes).
+        EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
+        EXPECT_NE(status, 0);
+        EXPECT_NE(err.find("vexolume-cli: ERR_HEX_IMAGE: not an Intel HEX image"),
+                  std::string::npos)
+            << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    }
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--seconds", "nan"},
+                                                                 {"--seconds", "-1"},
+                                                                 {"--seconds", "1e9"},
+                                                                 {"--seconds", "inf"},
+                                                                 {"--key", "nan"},
+                                                                 {"--lamps", "0"}}) {
+        std::vector<std::string> args = {good.string(), "--lamps", "1"};
+        args.insert(args.end(), bad.begin(), bad.end());
+        const auto [status, err] = simulate(root.path(), args);
+        EXPECT_NE(status, 0) << bad[0] << " " << bad[1];
+        EXPECT_NE(err.find("ERR_CLI_OPTION"), std::string::npos) << err;
+    }
+}
+
+TEST(HostileCli, StopSignalsEndTheSimulatorAndRemoveItsFolder) {
+    const test::TempFolder root;
+    const fs::path image = root.path() / "loop.hex";
+    ASSERT_TRUE(writeFileAtomically(image, kLoopImage));
+    // The sound image is taken: what follows is not a refusal.
+    const auto [taken, takenErr] =
+        simulate(root.path(), {image.string(), "--lamps", "1", "--seconds", "0.01"});
+    ASSERT_EQ(taken, 0) << takenErr;
+    for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGKILL}) {
+        SCOPED_TRACE(::strsignal(sig));
+        const test::TempFolder out("hostile-signal");
+        const pid_t cli =
+            startCli({"simulate", image.string(), "--lamps", "1", "--seconds", "600"}, out.path());
+        ASSERT_GT(cli, 0);
+        pid_t s51 = 0;
+        ASSERT_TRUE(waitFor([&] { return (s51 = childNamed(cli, "s51")) != 0; }, 60s));
+        const fs::path scratch =
+            fs::temp_directory_path() / ("vexolume-sim-" + std::to_string(cli));
+        EXPECT_TRUE(fs::exists(scratch));
+        ::kill(cli, sig);
+        int status = 0;
+        ASSERT_TRUE(waitFor([&] { return ::waitpid(cli, &status, WNOHANG) == cli; }, 20s));
+        EXPECT_TRUE(waitFor([&] { return !running(s51); }, 5s));
+        if (sig == SIGKILL) {
+            // Nothing runs on a SIGKILL: the folder goes with the next run.
+            EXPECT_TRUE(fs::exists(scratch));
+            const auto [code, err] =
+                simulate(root.path(), {image.string(), "--lamps", "1", "--seconds", "0.01"});
+            EXPECT_EQ(code, 0) << err;
+        } else {
+            ASSERT_TRUE(WIFEXITED(status));
+            EXPECT_EQ(WEXITSTATUS(status), 128 + sig);
+            EXPECT_NE(test::readText(out.path() / "stderr").find("ERR_SIM_STOPPED"),
+                      std::string::npos);
+        }
+        EXPECT_FALSE(fs::exists(scratch));
+    }
+}
+
+}  // namespace
+}  // namespace vx
