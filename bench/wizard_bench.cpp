@@ -6,7 +6,7 @@
 #include "app/wizard/wizard_lamps.h"
 #include "app/wizard/wizard_programs.h"
 #include "app/wizard/wizard_styles.h"
-#include "layout/lamp_extent.h"
+#include "layout/layout_bounds.h"
 #include "layout/lamp_layout.h"
 
 namespace vx {
@@ -18,9 +18,9 @@ void BM_WizardLayout120x80(benchmark::State& state) {
         LampLayout layout;
         layout.lamps = makeWizardLamps(shape, kWizardZoom, layout.lampPitch);
         wireWizardLamps(layout.lamps, shape.port);
-        const LampExtent e = lampExtent(layout.lamps);
+        const LayoutBounds e = allLampBounds(layout.lamps);
         ChosenStyles chosen = noStylesChosen();
-        openStylesPage(layout.effects, chosen, CellRect{e.minX, e.minY, e.maxX, e.maxY},
+        openStylesPage(layout.effects, chosen, CellRect{e.left, e.top, e.right, e.bottom},
                        layout.lamps.size());
         for (std::size_t s = 0; s < kWizardStyleCount; ++s) {
             benchmark::DoNotOptimize(insertStyle(layout.effects, chosen, s, s));

@@ -9,6 +9,7 @@
 #include "cli/command.h"
 #include "cli/report.h"
 #include "effects/effect_json_fields.h"
+#include "layout/layout_bounds.h"
 #include "layout/layout_json.h"
 
 namespace vx::cli {
@@ -27,7 +28,7 @@ struct PortSummary {
 struct Summary {
     std::size_t lampCount = 0;
     bool hasExtent = false;
-    std::int32_t minX = 0, maxX = 0, minY = 0, maxY = 0;
+    LayoutBounds extent;
     std::map<std::int32_t, PortSummary> ports;  // only ports 1..12 that hold lamps
     std::size_t unwired = 0;                    // lamps on no port (or an unknown one)
     std::map<std::string, std::size_t> modesByKind;
@@ -36,17 +37,10 @@ struct Summary {
 Summary summarise(const LampLayout& layout) {
     Summary s;
     s.lampCount = layout.lamps.size();
+    s.hasExtent = !layout.lamps.empty();
+    s.extent = allLampBounds(layout.lamps);
     std::map<std::int32_t, std::vector<std::int32_t>> orders;
     for (const auto& lamp : layout.lamps) {
-        if (!s.hasExtent) {
-            s.minX = s.maxX = lamp.x;
-            s.minY = s.maxY = lamp.y;
-            s.hasExtent = true;
-        }
-        s.minX = std::min(s.minX, lamp.x);
-        s.maxX = std::max(s.maxX, lamp.x);
-        s.minY = std::min(s.minY, lamp.y);
-        s.maxY = std::max(s.maxY, lamp.y);
         if (lamp.port >= 1 && lamp.port <= kPortCount) {
             orders[lamp.port].push_back(lamp.portOrder);
         } else {
@@ -77,9 +71,10 @@ Json summaryJson(const LampLayout& layout, const Summary& s) {
     j["lamps"] = s.lampCount;
     j["effectLamps"] = layout.effectLamps.size();
     j["spareLamps"] = layout.spareLamps.size();
-    j["extent"] = s.hasExtent ? Json{{"minX", s.minX}, {"maxX", s.maxX}, {"minY", s.minY},
-                                     {"maxY", s.maxY}}
-                              : Json(nullptr);
+    const LayoutBounds& b = s.extent;
+    j["extent"] =
+        s.hasExtent ? Json{{"minX", b.left}, {"maxX", b.right}, {"minY", b.top}, {"maxY", b.bottom}}
+                    : Json(nullptr);
     Json ports = Json::array();
     for (const auto& [port, p] : s.ports) {
         ports.push_back(Json{{"port", port},
@@ -118,8 +113,8 @@ void printText(std::ostream& out, const std::string& file, const LampLayout& lay
     out << "Lamps: " << s.lampCount << " (effect lamps " << layout.effectLamps.size()
         << ", spare lamps " << layout.spareLamps.size() << ")\n";
     if (s.hasExtent) {
-        out << "Extent: x " << s.minX << ".." << s.maxX << ", y " << s.minY << ".." << s.maxY
-            << '\n';
+        out << "Extent: x " << s.extent.left << ".." << s.extent.right << ", y " << s.extent.top
+            << ".." << s.extent.bottom << '\n';
     } else {
         out << "Extent: none\n";
     }

@@ -15,7 +15,7 @@
 #include "cli/command.h"
 #include "cli/layout_output.h"
 #include "cli/report.h"
-#include "layout/lamp_extent.h"
+#include "layout/layout_bounds.h"
 
 namespace vx::cli {
 namespace {
@@ -46,9 +46,9 @@ int runWizard(const WizardOptions& options) {
     // Transfer Data: the effect side plays these lamps.
     for (const Lamp& lamp : layout.lamps) layout.effectLamps.push_back(effectLampRecord(lamp));
 
-    const LampExtent e = lampExtent(layout.lamps);
+    const LayoutBounds e = allLampBounds(layout.lamps);
     ChosenStyles chosen = noStylesChosen();
-    openStylesPage(layout.effects, chosen, CellRect{e.minX, e.minY, e.maxX, e.maxY},
+    openStylesPage(layout.effects, chosen, CellRect{e.left, e.top, e.right, e.bottom},
                    layout.lamps.size());
     for (std::size_t group = 0; group < options.styles.size(); ++group) {
         (void)insertStyle(layout.effects, chosen, group, options.styles[group]);

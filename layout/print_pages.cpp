@@ -1,13 +1,13 @@
 #include "layout/print_pages.h"
 
-#include "layout/lamp_extent.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 
 PrintTiling printTiling(std::span<const Lamp> lamps) {
-    const LampExtent e = lampExtent(lamps);
-    return PrintTiling{e.minX, e.minY, (e.maxX - e.minX) / kPrintColumns + 1,
-                       (e.maxY - e.minY) / kPrintRows + 1};
+    const LayoutBounds e = allLampBounds(lamps);
+    return PrintTiling{e.left, e.top, (e.right - e.left) / kPrintColumns + 1,
+                       (e.bottom - e.top) / kPrintRows + 1};
 }
 
 PrintTile printTile(const PrintTiling& tiling, std::int32_t page) {

@@ -1,6 +1,6 @@
 #include "app/wizard/wizard_lamps.h"
 
-#include "layout/lamp_extent.h"
+#include "layout/layout_bounds.h"
 #include "layout/ports.h"
 
 namespace vx {
@@ -42,8 +42,8 @@ void wireWizardLamps(std::vector<Lamp>& lamps, std::int32_t port) {
 
 WizardExtent wizardExtent(const std::vector<Lamp>& lamps) {
     if (lamps.empty()) return {};
-    const LampExtent e = lampExtent(lamps);
-    return {e.maxX - e.minX + 1, e.maxY - e.minY + 1};
+    const LayoutBounds e = allLampBounds(lamps);
+    return {e.right - e.left + 1, e.bottom - e.top + 1};
 }
 
 }  // namespace vx

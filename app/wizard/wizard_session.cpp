@@ -1,6 +1,6 @@
 #include "app/wizard/wizard_session.h"
 
-#include "layout/lamp_extent.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 
@@ -38,8 +38,8 @@ WizardExtent WizardSession::wire(LampLayout& layout) {
 }
 
 bool WizardSession::openStyles(LampLayout& layout) {
-    const LampExtent e = lampExtent(layout.lamps);
-    return openStylesPage(layout.effects, chosen_, CellRect{e.minX, e.minY, e.maxX, e.maxY},
+    const LayoutBounds e = allLampBounds(layout.lamps);
+    return openStylesPage(layout.effects, chosen_, CellRect{e.left, e.top, e.right, e.bottom},
                           layout.lamps.size());
 }
 

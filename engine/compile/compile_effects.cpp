@@ -1,9 +1,9 @@
 #include "engine/compile/compile_effects.h"
 
 #include "engine/compile/compile_modes.h"
-#include "engine/compile/layout_bounds.h"
 #include "engine/compile/program_groups.h"
 #include "engine/compile/word_modes.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 

@@ -6,10 +6,10 @@
 #include <span>
 #include <vector>
 
-#include "engine/compile/layout_bounds.h"
 #include "engine/compile/word_modes.h"
 #include "engine/compiled_effects.h"
 #include "layout/lamp.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "effects/mode.h"
-#include "engine/compile/layout_bounds.h"
 #include "layout/lamp_grid.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "effects/effect_data.h"
-#include "engine/compile/layout_bounds.h"
 #include "layout/lamp.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 

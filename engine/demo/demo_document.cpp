@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/play/play_geometry.h"
-#include "layout/lamp_extent.h"
+#include "layout/layout_bounds.h"
 #include "platform/file_io.h"
 
 namespace vx {
@@ -105,7 +105,7 @@ bool DemoDocument::mouseUp(std::int32_t x, std::int32_t y) {
 
 void DemoDocument::fitCellSizeIfUnset(std::int32_t width, std::int32_t height) {
     if (cellSize_ != 0) return;
-    cellSize_ = fitCellSize(lampExtent(lamps_), width, height);
+    cellSize_ = fitCellSize(allLampBounds(lamps_), width, height);
 }
 
 void DemoDocument::scaleDialogClosed(std::optional<std::int32_t> chosen) {

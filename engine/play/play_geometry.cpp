@@ -4,9 +4,9 @@
 
 namespace vx {
 
-std::int32_t fitCellSize(const LampExtent& extent, std::int32_t width, std::int32_t height) {
-    const std::int64_t spreadX = std::int64_t{extent.maxX} - extent.minX;
-    const std::int64_t spreadY = std::int64_t{extent.maxY} - extent.minY;
+std::int32_t fitCellSize(const LayoutBounds& bounds, std::int32_t width, std::int32_t height) {
+    const std::int64_t spreadX = std::int64_t{bounds.right} - bounds.left;
+    const std::int64_t spreadY = std::int64_t{bounds.bottom} - bounds.top;
     std::int64_t size = kMaxCellSize;
     if (spreadX > spreadY) {
         size = width / spreadX;
@@ -16,13 +16,13 @@ std::int32_t fitCellSize(const LampExtent& extent, std::int32_t width, std::int3
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(size, 1, kMaxCellSize));
 }
 
-PlayGeometry::PlayGeometry(const LampExtent& extent, std::int32_t cell, std::int32_t width,
+PlayGeometry::PlayGeometry(const LayoutBounds& bounds, std::int32_t cell, std::int32_t width,
                            std::int32_t height)
     : cellSize(std::max(cell, 1)),
-      offX((width - (extent.maxX + extent.minX) * cellSize) / 2),
-      offY((height - (extent.maxY + extent.minY) * cellSize) / 2) {}
+      offX((width - (bounds.right + bounds.left) * cellSize) / 2),
+      offY((height - (bounds.bottom + bounds.top) * cellSize) / 2) {}
 
-CellBox PlayGeometry::cell(std::int32_t x, std::int32_t y) const {
+PixelBox PlayGeometry::cell(std::int32_t x, std::int32_t y) const {
     const std::int32_t cx = x * cellSize + offX;
     const std::int32_t cy = y * cellSize + offY;
     const std::int32_t half = cellSize / 2;

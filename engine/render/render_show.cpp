@@ -17,18 +17,18 @@ constexpr std::int32_t kMaxSide = 4096;
 }  // namespace
 
 RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& settings) {
-    const LampExtent extent = lampExtent(lamps);
+    const LayoutBounds bounds = allLampBounds(lamps);
     RenderFrame frame;
     if (settings.width > 0 && settings.height > 0) {
         frame.width = settings.width;
         frame.height = settings.height;
         frame.cellSize = settings.cellSize > 0 ? std::min(settings.cellSize, kMaxCellSize)
-                                               : fitCellSize(extent, frame.width, frame.height);
+                                               : fitCellSize(bounds, frame.width, frame.height);
         return frame;
     }
     frame.cellSize = settings.cellSize > 0 ? std::min(settings.cellSize, kMaxCellSize) : kDefaultCell;
-    const std::int64_t w = (std::int64_t{extent.maxX} - extent.minX + 2) * frame.cellSize;
-    const std::int64_t h = (std::int64_t{extent.maxY} - extent.minY + 2) * frame.cellSize;
+    const std::int64_t w = (std::int64_t{bounds.right} - bounds.left + 2) * frame.cellSize;
+    const std::int64_t h = (std::int64_t{bounds.bottom} - bounds.top + 2) * frame.cellSize;
     frame.width = static_cast<std::int32_t>(std::clamp<std::int64_t>(w, 1, kMaxSide));
     frame.height = static_cast<std::int32_t>(std::clamp<std::int64_t>(h, 1, kMaxSide));
     return frame;
@@ -41,7 +41,7 @@ namespace {
 template <class Take>
 Status renderFrames(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
                     const RenderSettings& settings, const RenderFrame& frame, Take take) {
-    const PlayGeometry geometry(lampExtent(lamps), frame.cellSize, frame.width, frame.height);
+    const PlayGeometry geometry(allLampBounds(lamps), frame.cellSize, frame.width, frame.height);
     PlayRequest played = request;
     played.surfaceWidth = frame.width;
     Playback playback(effects, lamps.size(), played);

@@ -5,14 +5,14 @@
 namespace vx {
 
 int fittedCellSize(const std::vector<Lamp>& lamps, QSize client) {
-    return fitCellSize(lampExtent(lamps), client.width(), client.height());
+    return fitCellSize(allLampBounds(lamps), client.width(), client.height());
 }
 
 QPoint cellOffset(const std::vector<Lamp>& lamps, QSize client, int cellSize) {
     if (lamps.empty()) return {};
-    const auto e = lampExtent(lamps);
-    return {(client.width() - (e.maxX + e.minX) * cellSize) / 2,
-            (client.height() - (e.maxY + e.minY) * cellSize) / 2};
+    const auto e = allLampBounds(lamps);
+    return {(client.width() - (e.right + e.left) * cellSize) / 2,
+            (client.height() - (e.bottom + e.top) * cellSize) / 2};
 }
 
 QRect lampCell(const Lamp& lamp, QPoint offset, int cellSize) {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "layout/lamp_extent.h"
+#include "layout/layout_bounds.h"
 #include "layout/ports.h"
 #include "layout/ui/colour_word.h"
 
@@ -33,9 +33,9 @@ void paintGrid(QPainter& painter, QSize client, const LayoutPaintState& state) {
 
 int fittedZoom(const std::vector<Lamp>& lamps, QSize client, int current) {
     if (lamps.empty()) return std::min(current, kMaxFittedZoom);
-    const auto e = lampExtent(lamps);
-    const int w = e.maxX - e.minX;
-    const int h = e.maxY - e.minY;
+    const auto e = allLampBounds(lamps);
+    const int w = e.right - e.left;
+    const int h = e.bottom - e.top;
     int zoom = current;
     if (w > h) {
         zoom = client.width() / w;
@@ -47,9 +47,9 @@ int fittedZoom(const std::vector<Lamp>& lamps, QSize client, int current) {
 
 QPoint displayOffset(const std::vector<Lamp>& lamps, QSize client, int zoom) {
     if (lamps.empty()) return {};
-    const auto e = lampExtent(lamps);
-    return {(client.width() - (e.minX + e.maxX) * zoom) / 2,
-            (client.height() - (e.minY + e.maxY) * zoom) / 2};
+    const auto e = allLampBounds(lamps);
+    return {(client.width() - (e.left + e.right) * zoom) / 2,
+            (client.height() - (e.top + e.bottom) * zoom) / 2};
 }
 
 QPoint lampSquareOrigin(const Lamp& lamp, QPoint offset, const LayoutPaintState& state) {

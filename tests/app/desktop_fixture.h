@@ -13,7 +13,7 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx::test {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/language/language_settings.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
@@ -90,22 +90,20 @@ TEST_F(LanguageStateTest, SwitchingToAMissingTableChangesNothing) {
     EXPECT_FALSE(std::filesystem::exists(settings()));
 }
 
-TEST(Languages, SixLanguagesWithTheirFilesValuesAndCommands) {
-    ASSERT_EQ(languages().size(), 6U);
-    EXPECT_EQ(languageInfo(Language::CTChinese).fileName, "CTChinese.ini");
-    EXPECT_EQ(languageInfo(Language::Italy).fileName, "Italy.ini");
-    EXPECT_EQ(languageForCommand(32916), Language::English);
-    EXPECT_EQ(languageForCommand(32917), Language::Chinese);
-    EXPECT_EQ(languageForCommand(32918), Language::CTChinese);
-    EXPECT_EQ(languageForCommand(31759), Language::French);
-    EXPECT_EQ(languageForCommand(31761), Language::German);
-    EXPECT_EQ(languageForCommand(31762), Language::Italy);
-    EXPECT_FALSE(languageForCommand(57601));
-    EXPECT_EQ(languageForSettingsValue("Italy"), Language::Italy);
-    EXPECT_FALSE(languageForSettingsValue("Italian"));
-    for (const LanguageInfo& info : languages()) {
-        EXPECT_EQ(std::string(info.settingsValue) + ".ini", info.fileName);
-    }
+TEST(LanguageSettings, LiveInTheDataFolderWhenItCanBeWritten) {
+    test::TempFolder folder;
+    folder.write("data/Mullanguage/English.ini", "");
+    FolderEnvironment env;
+    env.xdgConfigHome = (folder.path() / "cfg").string();
+    EXPECT_EQ(settingsFilePath(folder.path() / "data", env),
+              folder.path() / "data" / "Mullanguage" / "Setting.ini");
+    // No usable Mullanguage folder: the user's config folder takes the file.
+    EXPECT_EQ(settingsFilePath(folder.path() / "nowhere", env),
+              folder.path() / "cfg" / "vexolume" / "Setting.ini");
+
+    const auto file = settingsFilePath(folder.path() / "nowhere", env);
+    ASSERT_TRUE(writeLanguageSetting(file, "CTChinese").ok());
+    EXPECT_EQ(readLanguageSetting(file), "CTChinese");
 }
 
 }  // namespace

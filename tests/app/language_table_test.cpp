@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "app/language/language_settings.h"
 #include "platform/file_io.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {

@@ -44,18 +44,6 @@ TEST(DeleteMode, RemovesProgramEntriesAndRenumbersLaterOnes) {
     EXPECT_EQ(effects, before);
 }
 
-TEST(EffectData, ProgramCopiesAreIndependentOfTheirSource) {
-    EffectData effects;
-    Mode m = createMode("CM_LEFTTORIGHT_GC");
-    m.colors = {1, 2, 3};
-    effects.modes.push_back(m);
-    effects.programGroups[4].push_back(effects.modes[0]);
-    effects.modes[0].colors.push_back(4);
-    effects.modes[0].label = "edited";
-    EXPECT_EQ(effects.programGroups[4][0].colors, (UintList{1, 2, 3}));
-    EXPECT_TRUE(effects.programGroups[4][0].label.empty());
-}
-
 TEST(EffectData, LayersAreNumberedFromOne) {
     EffectData effects;
     EXPECT_EQ(effects.layers.size(), 50u);

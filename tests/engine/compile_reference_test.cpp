@@ -10,8 +10,8 @@
 #include <set>
 #include <utility>
 
-#include "engine/compile/layout_bounds.h"
 #include "engine/compile/mode_lists.h"
+#include "layout/layout_bounds.h"
 #include "tests/engine/compile_test_support.h"
 
 namespace vx {

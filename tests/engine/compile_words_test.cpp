@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/compile/layout_bounds.h"
 #include "engine/compile/word_modes.h"
+#include "layout/layout_bounds.h"
 #include "tests/engine/compile_test_support.h"
 
 namespace vx {

@@ -29,23 +29,23 @@ std::vector<Lamp> grid(std::int32_t columns, std::int32_t rows) {
 }
 
 TEST(PlayGeometry, CellSizeFollowsTheLongerSpreadAndIsLimitedTo20) {
-    EXPECT_EQ(fitCellSize(lampExtent(grid(100, 40)), 800, 600), 8);
-    EXPECT_EQ(fitCellSize(lampExtent(grid(10, 5)), 800, 600), 20);
-    EXPECT_EQ(fitCellSize(lampExtent(grid(40, 100)), 800, 600), 6);
-    EXPECT_EQ(fitCellSize(lampExtent(grid(1, 1)), 800, 600), 20);   // no extent
-    EXPECT_EQ(fitCellSize(lampExtent(grid(1, 400)), 800, 300), 1);   // never 0
+    EXPECT_EQ(fitCellSize(allLampBounds(grid(100, 40)), 800, 600), 8);
+    EXPECT_EQ(fitCellSize(allLampBounds(grid(10, 5)), 800, 600), 20);
+    EXPECT_EQ(fitCellSize(allLampBounds(grid(40, 100)), 800, 600), 6);
+    EXPECT_EQ(fitCellSize(allLampBounds(grid(1, 1)), 800, 600), 20);   // no extent
+    EXPECT_EQ(fitCellSize(allLampBounds(grid(1, 400)), 800, 300), 1);   // never 0
 }
 
 TEST(PlayGeometry, CellsAreCentredOnTheSurface) {
-    const PlayGeometry g(lampExtent(grid(10, 5)), 20, 800, 600);
+    const PlayGeometry g(allLampBounds(grid(10, 5)), 20, 800, 600);
     EXPECT_EQ(g.offX, 310);
     EXPECT_EQ(g.offY, 260);
-    const CellBox first = g.cell(0, 0);
+    const PixelBox first = g.cell(0, 0);
     EXPECT_EQ(first.left, 300);
     EXPECT_EQ(first.top, 250);
     EXPECT_EQ(first.right, 320);
     EXPECT_EQ(first.bottom, 270);
-    const CellBox last = g.cell(9, 4);
+    const PixelBox last = g.cell(9, 4);
     EXPECT_EQ(800 - last.right, first.left);  // symmetric about the centre
     EXPECT_EQ(g.cornerSize(), 18);
 }
@@ -60,12 +60,12 @@ std::size_t litPixels(const RgbImage& image) {
 
 TEST(LampPicture, DrawsEachLampInItsColourSquareOrRounded) {
     const auto lamps = grid(2, 1);
-    const PlayGeometry g(lampExtent(lamps), 10, 40, 20);
+    const PlayGeometry g(allLampBounds(lamps), 10, 40, 20);
     RgbImage image(40, 20);
     const std::vector<ColourWord> colours{rgb(10, 20, 30), 0};
     drawLamps(image, lamps, colours, g, CellShape::Square);
     EXPECT_EQ(litPixels(image), 100u);  // the black lamp is black on black
-    const CellBox box = g.cell(0, 0);
+    const PixelBox box = g.cell(0, 0);
     const auto at = [&](std::int32_t x, std::int32_t y) {
         return static_cast<std::size_t>(y * 40 + x) * 3;
     };
@@ -145,9 +145,9 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
     std::vector<int> delays;
     for (int i = 0; i < gif.file->ImageCount; ++i) delays.push_back(gif.delay(i));
     EXPECT_EQ(delays, (std::vector<int>{200, 50, 50, 100}));
-    const PlayGeometry g(lampExtent(lamps), 10, 40, 20);
-    const CellBox lamp0 = g.cell(0, 0);
-    const CellBox lamp1 = g.cell(1, 0);
+    const PlayGeometry g(allLampBounds(lamps), 10, 40, 20);
+    const PixelBox lamp0 = g.cell(0, 0);
+    const PixelBox lamp1 = g.cell(1, 0);
     EXPECT_EQ(gif.pixel(0, lamp0.left + 2, lamp0.top + 2).Red, 0);
     EXPECT_EQ(gif.pixel(1, lamp0.left + 2, lamp0.top + 2).Red, 250);
     EXPECT_EQ(gif.pixel(1, lamp1.left + 2, lamp1.top + 2).Blue, 0);
@@ -155,7 +155,7 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
     EXPECT_EQ(gif.pixel(3, lamp0.left + 2, lamp0.top + 2).Red, 250);
     // The first frame is whole; later ones hold only the cell that changed.
     EXPECT_EQ(gif.region(0).Width, 40);
-    const CellBox lamp2 = g.cell(2, 0);
+    const PixelBox lamp2 = g.cell(2, 0);
     EXPECT_EQ(gif.region(3).Left, lamp2.left);
     EXPECT_EQ(gif.region(3).Width, lamp2.right - lamp2.left);
     std::filesystem::remove(path);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "output/cdata/table_parse.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

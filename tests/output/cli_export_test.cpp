@@ -10,7 +10,7 @@
 #include <tuple>
 
 #include "tests/output/oversized_layout.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "output/tables/accessors.h"
 #include "output/tables/table_files.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

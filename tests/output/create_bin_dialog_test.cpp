@@ -20,7 +20,7 @@
 #include "layout/layout_file.h"
 #include "layout/port_table.h"
 #include "output/firmware/firmware_build.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 #include "tests/support/qt_app.h"
 
 namespace vx {

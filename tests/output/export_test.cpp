@@ -6,7 +6,7 @@
 #include "layout/layout_file.h"
 #include "output/cdata/cdata.h"
 #include "tests/output/compiled_fixture.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

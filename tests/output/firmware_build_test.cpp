@@ -11,7 +11,7 @@
 #include "layout/layout_file.h"
 #include "output/firmware/firmware_build.h"
 #include "output/firmware/template_files.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

@@ -8,7 +8,7 @@
 #include "layout/port_table.h"
 #include "output/firmware/firmware_build.h"
 #include "tests/output/oversized_layout.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

@@ -10,7 +10,7 @@
 #include "output/firmware/image_tag.h"
 #include "output/firmware/template_files.h"
 #include "output/firmware/template_writer.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

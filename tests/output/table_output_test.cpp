@@ -8,7 +8,7 @@
 #include "layout/layout_file.h"
 #include "output/tables/cluster_tables.h"
 #include "tests/output/oversized_layout.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 #include "tests/support/qt_app.h"
 
 namespace vx {

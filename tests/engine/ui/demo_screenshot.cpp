@@ -20,7 +20,7 @@
 #include "engine/play/play_geometry.h"
 #include "engine/render/gif_writer.h"
 #include "engine/ui/demo_view.h"
-#include "layout/lamp_extent.h"
+#include "layout/layout_bounds.h"
 #include "layout/layout_file.h"
 #include "platform/file_io.h"
 
@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     view.player().setWallClock(false);
     document->scaleDialogClosed(kCell);
 
-    const vx::PlayGeometry geometry(vx::lampExtent(layout->lamps), kCell, kWidth, kHeight);
+    const vx::PlayGeometry geometry(vx::allLampBounds(layout->lamps), kCell, kWidth, kHeight);
     const QString picture = QString::fromStdString((docs / "demo-installation.png").string());
     installationPicture(layout->lamps, geometry).save(picture);
     document->openPicture(picture.toStdString());

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "layout/port_table.h"
-#include "tests/output/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {
@@ -153,7 +153,7 @@ TEST(PortLookup, FirstLampOnCellAndHighestOrder) {
 TEST(PortTable, ExampleWithThreeLamps) {
     // Lamps numbered 7, 3 and 12 at orders 1, 2 and 3 of port 1.
     std::vector<Lamp> lamps = {lampOn(3, 1, 2), lampOn(5, 0, 0), lampOn(12, 1, 3), lampOn(7, 1, 1)};
-    EXPECT_EQ(portTableText(lamps), test::golden("cport_example.h"));
+    EXPECT_EQ(portTableText(lamps), test::dataText("layout/cport_example.h"));
     EXPECT_EQ(portTableText({}), portTableText({lampOn(1, 0, 0)}));
 }
 
@@ -163,14 +163,14 @@ TEST(PortTable, BreakAfterOrderTenAndDuplicateOrders) {
     lamps.push_back(lampOn(5, 12, 2));
     lamps.push_back(lampOn(4, 12, 1));
     lamps.push_back(lampOn(0, 12, 2));
-    EXPECT_EQ(portTableText(lamps), test::golden("cport_ten_and_duplicate.h"));
+    EXPECT_EQ(portTableText(lamps), test::dataText("layout/cport_ten_and_duplicate.h"));
 }
 
 TEST(PortTable, WritesFileAndReportsFailure) {
     test::ScratchDir dir("ports");
     std::vector<Lamp> lamps = {lampOn(3, 1, 2), lampOn(12, 1, 3), lampOn(7, 1, 1)};
     ASSERT_TRUE(writePortTable(lamps, dir.path()));
-    EXPECT_EQ(test::fileText(dir.path() / "cport.h"), test::golden("cport_example.h"));
+    EXPECT_EQ(test::fileText(dir.path() / "cport.h"), test::dataText("layout/cport_example.h"));
 
     const Status failed = writePortTable(lamps, dir.path() / "missing" / "folder");
     ASSERT_FALSE(failed);

@@ -1,7 +1,7 @@
 #pragma once
-// LayoutBounds: the smallest and largest lamp column and row over all lamps
-// of a layout. The orderings scan inside it; a mode's area only decides
-// which lamps are taken.
+// LayoutBounds: the smallest and largest lamp column and row of a set of
+// lamps. The orderings scan inside the bounds of the lamps on the grid; the
+// views and the renderer fit and centre the bounds of all lamps.
 
 #include <cstdint>
 #include <span>
@@ -21,5 +21,9 @@ struct LayoutBounds {
 // Lamps off the 500 x 500 grid have no cell, cannot be played and do not
 // count. (0, 0, -1, -1) when no lamp is on the grid.
 LayoutBounds computeLayoutBounds(std::span<const Lamp> lamps);
+
+// Every lamp counts, on the grid or not; (0, 0, 0, 0) for no lamps, so a
+// view of an empty layout is one cell wide.
+LayoutBounds allLampBounds(std::span<const Lamp> lamps);
 
 }  // namespace vx

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/language/language_settings.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
@@ -41,22 +40,6 @@ TEST(DataFolder, UserConfigFolderFollowsXdg) {
     EXPECT_EQ(userConfigFolder(env), "/home/ann/.config/vexolume");
     env.xdgConfigHome = "/cfg";
     EXPECT_EQ(userConfigFolder(env), "/cfg/vexolume");
-}
-
-TEST(DataFolder, SettingsLiveInTheDataFolderWhenItCanBeWritten) {
-    test::TempFolder folder;
-    folder.write("data/Mullanguage/English.ini", "");
-    FolderEnvironment env;
-    env.xdgConfigHome = (folder.path() / "cfg").string();
-    EXPECT_EQ(settingsFilePath(folder.path() / "data", env),
-              folder.path() / "data" / "Mullanguage" / "Setting.ini");
-    // No usable Mullanguage folder: the user's config folder takes the file.
-    EXPECT_EQ(settingsFilePath(folder.path() / "nowhere", env),
-              folder.path() / "cfg" / "vexolume" / "Setting.ini");
-
-    const auto file = settingsFilePath(folder.path() / "nowhere", env);
-    ASSERT_TRUE(writeLanguageSetting(file, "CTChinese").ok());
-    EXPECT_EQ(readLanguageSetting(file), "CTChinese");
 }
 
 }  // namespace
