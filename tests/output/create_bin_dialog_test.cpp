@@ -71,13 +71,12 @@ protected:
         }
         return nullptr;
     }
-    // Replaces the toolchain on PATH with stand-ins that fail like a compiler.
-    void failingToolchain() {
+    // Replaces the toolchain on PATH with stand-ins running `body`.
+    void standInToolchain(const std::string& body) {
         const fs::path bin = root_.path() / "bin";
         fs::create_directories(bin);
         for (const char* tool : {"sdcc", "packihx", "makebin"}) {
-            ASSERT_TRUE(writeFileAtomically(
-                bin / tool, std::string("#!/bin/sh\necho 'sing1.c:3: error 1: no' >&2\nexit 1\n")));
+            ASSERT_TRUE(writeFileAtomically(bin / tool, "#!/bin/sh\n" + body + "\n"));
             ::chmod((bin / tool).c_str(), 0755);
         }
         oldPath_ = std::getenv("PATH");
@@ -140,8 +139,10 @@ TEST_F(CreateBin, SampleBuildsWithTheBarMovingAndShowsTheReport) {
     EXPECT_TRUE(test::fileText(work_ / "sample1.hex").ends_with("[LampNum]00160"));
 }
 
-TEST_F(CreateBin, FailingCompilerIsAskedRetryThenCancel) {
-    failingToolchain();
+// A toolchain that ends well but leaves no image: the user is asked whether
+// to wait longer, and Cancel ends the build.
+TEST_F(CreateBin, MissingImageIsAskedRetryThenCancel) {
+    standInToolchain("exit 0");
     auto dialog = open();
     bool finished = false;
     QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
@@ -152,7 +153,6 @@ TEST_F(CreateBin, FailingCompilerIsAskedRetryThenCancel) {
     QMessageBox* retry = box(dialog, "retry");
     EXPECT_EQ(retry->windowTitle(), "Vexolume");
     EXPECT_TRUE(retry->text().startsWith("The firmware image has not appeared yet."));
-    EXPECT_TRUE(retry->detailedText().contains("error 1: no"));
     retry->button(QMessageBox::Retry)->click();
     ASSERT_TRUE(test::waitUntil([&] { return box(dialog, "retry") != nullptr; }, 60000));
     box(dialog, "retry")->button(QMessageBox::Cancel)->click();
@@ -160,6 +160,25 @@ TEST_F(CreateBin, FailingCompilerIsAskedRetryThenCancel) {
     EXPECT_FALSE(dialog->lastResult().completed);
     EXPECT_FALSE(fs::exists(work_ / "sample1.hex"));
     EXPECT_TRUE(dialog->findChild<QPushButton*>("create")->isEnabled());  // may try again
+}
+
+// A compiler that fails ends the build at that step, with its words shown.
+TEST_F(CreateBin, FailingCompilerStopsTheBuildAtThatStep) {
+    standInToolchain("echo 'sing1.c:3: error 1: no' >&2\nexit 1");
+    auto dialog = open();
+    bool finished = false;
+    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
+    dialog->findChild<QRadioButton*>("format1")->click();
+    dialog->findChild<QPushButton*>("create")->click();
+    ASSERT_TRUE(test::waitUntil([&] { return finished; }, 60000));
+    EXPECT_EQ(box(dialog, "retry"), nullptr);
+    QMessageBox* message = box(dialog, "message");
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->text().contains("A step of the firmware build failed"))
+        << message->text().toStdString();
+    EXPECT_TRUE(message->detailedText().contains("error 1: no") ||
+                message->text().contains("error 1: no"));
+    EXPECT_FALSE(fs::exists(work_ / "sample1.hex"));
 }
 
 TEST_F(CreateBin, BlockedOutputFolderIsReportedFromTheTable) {
