@@ -82,6 +82,8 @@ void LayoutView::scrollContentsBy(int dx, int dy) {
 
 void LayoutView::paintOn(QPainter& painter, QSize client) {
     painter.fillRect(QRect(QPoint(0, 0), client), Qt::white);
+    // The picture lies behind the lattice, unscrolled, as the scan reads it.
+    if (scan_.pictureShown() && !shownImage_.isNull()) painter.drawImage(0, 0, shownImage_);
     if (!document_->lampsShown()) return;
     const auto& lamps = document_->layout().lamps;
     if (!zoomFitted_) {
@@ -144,6 +146,8 @@ void LayoutView::editAt(QPoint pos, bool dragging) {
 
 void LayoutView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    const QPoint pos = event->position().toPoint();
+    if (scan_.press(pos.x(), pos.y())) return;
     dragging_ = true;
     ++stroke_;
     document_->closeStep();
@@ -160,12 +164,27 @@ void LayoutView::mouseMoveEvent(QMouseEvent* event) {
 
 void LayoutView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
+    const QPoint pos = event->position().toPoint();
+    if (const auto scope = scan_.release(pos.x(), pos.y())) {
+        ScanSettingsRecord settings = ScanSettingsRecord::of(document_->layout());
+        settings.scanScope = *scope;
+        applyScanSettings(settings, "ID_SCAN_SCOPE");
+        return;
+    }
     dragging_ = false;
     document_->closeStep();
 }
 
 void LayoutView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) endModes();
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint pos = event->position().toPoint();
+    if (const auto colour = scan_.doubleClick(pos.x(), pos.y(), shown_)) {
+        ScanSettingsRecord settings = ScanSettingsRecord::of(document_->layout());
+        settings.backColour = *colour;
+        applyScanSettings(settings, "ID_SCAN_BACK");
+        return;
+    }
+    endModes();
 }
 
 }  // namespace vx

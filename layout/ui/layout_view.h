@@ -7,9 +7,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "layout/layout_document.h"
+#include "layout/picture/picture.h"
 #include "layout/ports.h"
+#include "layout/scan/scan_view_state.h"
 #include "layout/ui/layout_painter.h"
 
 namespace vx {
@@ -40,6 +43,19 @@ public:
     // The view as drawn at its current size, for tests and screenshots.
     QImage render();
 
+    // Picture scanning. Open Image shows the picture fitted to the view and
+    // takes the background colour and scope from it as one step.
+    bool openPicture(const Picture& picture);
+    const Picture& shownPicture() const { return shown_; }
+    const ScanViewState& scanState() const { return scan_; }
+    void armBackColour() { scan_.armBackColour(); }
+    void armScope() { scan_.armScope(); }
+    // Scan and the empty lattice: the lamps come in one step when the timer
+    // fires (scanFinished). False when nothing was started.
+    bool startScan();
+    bool startEmptyLattice();
+    void togglePicture();
+
 Q_SIGNALS:
     // A message for the user, by language key (shown by the main window).
     void userMessage(const QString& key);
@@ -47,6 +63,7 @@ Q_SIGNALS:
     void portStateChanged(const vx::PortEditState& state);
     // The lattice cell under the pointer, at every move (for the tools panel).
     void pointerCell(int x, int y);
+    void scanFinished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +77,8 @@ private:
     void layoutChanged(LayoutChange change) override;
     void paintOn(QPainter& painter, QSize client);
     void editAt(QPoint pos, bool dragging);
+    void finishScan(const ScanSettingsRecord& settings);
+    bool applyScanSettings(const ScanSettingsRecord& settings, std::string_view textKey);
 
     std::shared_ptr<LayoutDocument> document_;
     LayoutPaintState state_;
@@ -69,6 +88,9 @@ private:
     PortEditState portState_;
     bool dragging_ = false;
     std::uint64_t stroke_ = 0;
+    Picture shown_;
+    QImage shownImage_;
+    ScanViewState scan_;
 };
 
 }  // namespace vx

@@ -184,8 +184,8 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
 
     // A command with no handler stays disabled and does not run.
-    EXPECT_FALSE(w->action(cmd::OpenImage)->isEnabled());
-    EXPECT_FALSE(w->runCommand(cmd::OpenImage));
+    EXPECT_FALSE(w->action(cmd::LayerEdit)->isEnabled());
+    EXPECT_FALSE(w->runCommand(cmd::LayerEdit));
 }
 
 TEST_F(Documents, ADamagedFileShowsTheLoaderMessageAndOpensNothing) {

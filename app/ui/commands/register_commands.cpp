@@ -14,6 +14,7 @@
 #include "app/ui/commands/mode_edit_command.h"
 #include "app/ui/commands/new_document_commands.h"
 #include "app/ui/commands/open_file_command.h"
+#include "app/ui/commands/open_image_command.h"
 #include "app/ui/commands/port_edit_command.h"
 #include "app/ui/commands/play_commands.h"
 #include "app/ui/commands/port_table_out_command.h"
@@ -25,7 +26,11 @@
 #include "app/ui/commands/window_commands.h"
 #include "app/ui/demo_popup_menu.h"
 #include "engine/ui/commands/effect_cell_size_command.h"
+#include "layout/ui/commands/empty_lattice_command.h"
 #include "layout/ui/commands/lamp_edit_mode_command.h"
+#include "layout/ui/commands/scan_command.h"
+#include "layout/ui/commands/scan_pick_command.h"
+#include "layout/ui/commands/switch_window_command.h"
 #include "layout/ui/commands/toggle_grid_command.h"
 #include "layout/ui/commands/zoom_command.h"
 
@@ -56,6 +61,13 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<PortTableOutCommand>(cmd::PortTableOut);
     r.emplace<PortEditCommand>(cmd::PortEdit);
     r.emplace<ScanSettingsCommand>(cmd::ScanOtherValues);
+    r.emplace<OpenImageCommand>(cmd::OpenImage);
+    r.emplace<ScanPickCommand>(cmd::ScanBack, ScanPick::BackColour);
+    r.emplace<ScanPickCommand>(cmd::ScanScope, ScanPick::Scope);
+    r.emplace<ScanCommand>(cmd::EditScan);
+    r.emplace<EmptyLatticeCommand>(cmd::OpenEdit);
+    r.emplace<EmptyLatticeCommand>(cmd::OpenEmptyLattice);
+    r.emplace<SwitchWindowCommand>(cmd::SwitchWindow);
     auto printer = std::make_shared<SharedPrinter>();
     r.emplace<PrintCommand>(cmd::FilePrint, PrintAction::Print, printer);
     r.emplace<PrintCommand>(cmd::FilePrintPreview, PrintAction::Preview, printer);

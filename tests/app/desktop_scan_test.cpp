@@ -1,0 +1,166 @@
+// Scanning a photo of a lamp wall in the desktop program through its menu
+// commands: Open Image, Scan Scope, the settings dialog, Scan with its timer,
+// Back Color, Switch Window, undo and the empty lattice.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "app/ui/command_ids.h"
+#include "desktop_fixture.h"
+#include "layout/history/apply_scan_edit.h"
+#include "layout/scan/lattice_scan.h"
+#include "layout/ui/layout_view.h"
+
+namespace vx::test {
+namespace {
+
+const std::filesystem::path kLampWall =
+    std::filesystem::path(VEXOLUME_TEST_DATA) / "scan" / "lamp_wall.jpg";
+
+class Scan : public Desktop {
+protected:
+    // A new layout window whose view shows exactly 640 x 480 pels.
+    LayoutView* newLayoutWindow() {
+        copyTable("English.ini");
+        MainWindow* w = start();
+        if (w == nullptr) return nullptr;
+        w->resize(1000, 700);
+        w->show();
+        if (!w->runCommand(cmd::NewLayout)) return nullptr;
+        DocumentWindow* window = w->activeDocumentWindow();
+        if (window == nullptr || window->layoutView() == nullptr) return nullptr;
+        window->showNormal();
+        LayoutView* view = window->layoutView();
+        const QSize frame = window->size() - view->viewport()->size();
+        window->resize(QSize(640, 480) + frame);
+        return view->viewport()->size() == QSize(640, 480) ? view : nullptr;
+    }
+
+    // Types the values into the scan settings dialog once it is up.
+    static void fillScanSettingsSoon(const char* object, const char* lamp, const char* tolerance) {
+        QTimer::singleShot(0, [=] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QLineEdit*>("objectSize")->setText(object);
+            dialog->findChild<QLineEdit*>("lampSize")->setText(lamp);
+            dialog->findChild<QLineEdit*>("tolerance")->setText(tolerance);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+    }
+
+    void drag(QWidget* viewport, QPoint from, QPoint to) {
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        QTest::mouseMove(viewport, to);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+    }
+};
+
+TEST_F(Scan, ThePhotoScannedThroughTheMenuGivesItsLampsAsOneUndoableStep) {
+    LayoutView* view = newLayoutWindow();
+    ASSERT_NE(view, nullptr);
+    MainWindow* w = window_.get();
+    LayoutDocument& doc = view->document();
+    QWidget* vp = view->viewport();
+
+    // Without a picture there is nothing to scan.
+    EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());
+    EXPECT_FALSE(w->runCommand(cmd::EditScan));
+
+    // A file that is no picture is reported and leaves the view as it was.
+    w->askOpenName = [](const QString&) {
+        return QString::fromStdString((kSourceDir / "README.md").string());
+    };
+    EXPECT_FALSE(w->runCommand(cmd::OpenImage));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(view->shownPicture().empty());
+
+    // Open Image: the picture fitted to the view, the background from the
+    // shown pixel (10, 10), the scope over the picture, as one step.
+    w->askOpenName = [](const QString&) { return QString::fromStdString(kLampWall.string()); };
+    ASSERT_TRUE(w->runCommand(cmd::OpenImage));
+    const Picture& shown = view->shownPicture();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_TRUE(shown.width == 640 || shown.height == 480);
+    EXPECT_EQ(doc.layout().backColour, shown.colourAt(10, 10));
+    const std::size_t openStep = doc.history().index();
+    EXPECT_EQ(view->render().pixelColor(10, 10),
+              QColor(shown.rgb[shown.offset(10, 10)], shown.rgb[shown.offset(10, 10) + 1],
+                     shown.rgb[shown.offset(10, 10) + 2]));
+
+    // Back Color arms a double-click: the pixel under it becomes the background.
+    ASSERT_TRUE(w->runCommand(cmd::ScanBack));
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, QPoint(30, 40));
+    EXPECT_EQ(doc.layout().backColour, shown.colourAt(30, 40));
+
+    // Scan Scope arms a drag; dragged up and left, it is stored normalised.
+    ASSERT_TRUE(w->runCommand(cmd::ScanScope));
+    drag(vp, QPoint(620, 424), QPoint(60, 64));
+    EXPECT_EQ(doc.layout().scanScope, (ScanScope{60, 64, 620, 424}));
+
+    fillScanSettingsSoon("1400", "100", "40");
+    ASSERT_TRUE(w->runCommand(cmd::ScanOtherValues));
+    EXPECT_FLOAT_EQ(doc.layout().objectSize, 1400.0f);
+    const ScanSettingsRecord beforeScan = ScanSettingsRecord::of(doc.layout());
+    const std::size_t beforeScanStep = doc.history().index();
+    EXPECT_EQ(beforeScanStep, openStep + 3);
+
+    // Scan: nothing until the timer fires, then the lamps as one step and
+    // the picture put away. The scan runs once per view.
+    QSignalSpy finished(view, &LayoutView::scanFinished);
+    ASSERT_TRUE(w->runCommand(cmd::EditScan));
+    EXPECT_TRUE(doc.layout().lamps.empty());
+    EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());
+    EXPECT_FALSE(w->runCommand(cmd::EditScan));
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(doc.layout().lamps.size(), 122u);
+    EXPECT_EQ(doc.history().index(), beforeScanStep + 1);
+    EXPECT_FALSE(view->scanState().pictureShown());
+    EXPECT_TRUE(doc.lampsShown());
+
+    // Switch Window brings the picture back behind the lamps and takes it away.
+    ASSERT_TRUE(w->runCommand(cmd::SwitchWindow));
+    EXPECT_TRUE(view->scanState().pictureShown());
+    ASSERT_TRUE(w->runCommand(cmd::SwitchWindow));
+    EXPECT_FALSE(view->scanState().pictureShown());
+
+    // Undo takes every scanned lamp off and gives the settings back; redo
+    // brings them again.
+    ASSERT_TRUE(w->runCommand(cmd::EditUndo));
+    EXPECT_TRUE(doc.layout().lamps.empty());
+    EXPECT_EQ(ScanSettingsRecord::of(doc.layout()), beforeScan);
+    ASSERT_TRUE(w->runCommand(cmd::EditRedo));
+    EXPECT_EQ(doc.layout().lamps.size(), 122u);
+}
+
+TEST_F(Scan, TheEmptyLatticeSetsTheLatticeWithoutLampsAndMayBeRunAgain) {
+    LayoutView* view = newLayoutWindow();
+    ASSERT_NE(view, nullptr);
+    MainWindow* w = window_.get();
+    LayoutDocument& doc = view->document();
+    QSignalSpy finished(view, &LayoutView::scanFinished);
+    const std::int32_t tolerance = doc.layout().colourTolerance;
+
+    ASSERT_TRUE(w->runCommand(cmd::OpenEmptyLattice));
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_TRUE(doc.layout().lamps.empty());
+    EXPECT_EQ(doc.layout().colourTolerance, kEmptyLatticeTolerance);
+    EXPECT_DOUBLE_EQ(doc.layout().lampPitch,
+                     scanPitch(doc.layout().scanScope, doc.layout().objectSize,
+                               doc.layout().lampSize));
+
+    ASSERT_TRUE(w->runCommand(cmd::EditUndo));
+    EXPECT_EQ(doc.layout().colourTolerance, tolerance);
+    ASSERT_TRUE(w->runCommand(cmd::OpenEdit));
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(doc.layout().colourTolerance, kEmptyLatticeTolerance);
+    EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());  // no picture
+}
+
+}  // namespace
+}  // namespace vx::test
