@@ -63,7 +63,7 @@ void BM_PlayParallelShow(benchmark::State& state) {
         frames = 0;
         for (std::int64_t t = 0; t <= kShowMs; t = ++frames * 1000 / kFps) {
             playback.runUntil(t);
-            for (const vx::ColourWord c : playback.lampColours()) checksum += c;
+            for (const vx::ColorWord c : playback.lampColors()) checksum += c;
         }
     }
     benchmark::DoNotOptimize(checksum);

@@ -26,8 +26,8 @@ const Picture& largeWall() {
 // Scope and sizes that put one lattice cell on each lamp of the shown picture.
 LampLayout scanSettings() {
     LampLayout layout;
-    layout.backColour = 0x00201C22;
-    layout.colourTolerance = 40;
+    layout.backColor = 0x00201C22;
+    layout.colorTolerance = 40;
     layout.scanScope = {10, 10, 1610, 1210};  // 80 x 60 cells of 20 pels
     layout.objectSize = 8000.0f;
     layout.lampSize = 100.0f;

@@ -23,7 +23,7 @@ namespace {
 struct ScanOptions {
     std::string picture;
     std::string view;
-    std::vector<int> backColour;  // R, G, B
+    std::vector<int> backColor;  // R, G, B
     std::vector<int> scope;       // left, top, right, bottom
     std::optional<double> objectSize;
     std::optional<double> lampSize;
@@ -64,10 +64,10 @@ int runScan(const ScanOptions& options) {
     const Picture shown = scalePicture(*picture, shownExtent(picture->width, factor),
                                        shownExtent(picture->height, factor));
     takeShownPicture(layout, shown, picture->width, picture->height, factor);
-    if (!options.backColour.empty()) {
-        layout.backColour = static_cast<ColourWord>(options.backColour[0]) |
-                            static_cast<ColourWord>(options.backColour[1]) << 8 |
-                            static_cast<ColourWord>(options.backColour[2]) << 16;
+    if (!options.backColor.empty()) {
+        layout.backColor = static_cast<ColorWord>(options.backColor[0]) |
+                            static_cast<ColorWord>(options.backColor[1]) << 8 |
+                            static_cast<ColorWord>(options.backColor[2]) << 16;
     }
     if (!options.scope.empty()) {
         layout.scanScope = normalisedScope(options.scope[0], options.scope[1], options.scope[2],
@@ -76,7 +76,7 @@ int runScan(const ScanOptions& options) {
     ScanSettingsEntry entry = currentScanSettings(layout);
     if (options.objectSize) entry.objectSize = *options.objectSize;
     if (options.lampSize) entry.lampSize = *options.lampSize;
-    if (options.tolerance) entry.colourTolerance = *options.tolerance;
+    if (options.tolerance) entry.colorTolerance = *options.tolerance;
     const ScanSettingsOutcome settings = acceptScanSettings(layout, entry);
     if (!settings.refusals.empty()) {
         return refuse(settings.refusals.front());
@@ -109,7 +109,7 @@ void addScanCommand(CLI::App& app, int& status) {
     cmd->add_option("--view", options->view,
                     "client size of the layout view the picture is fitted to, WIDTHxHEIGHT")
         ->required();
-    cmd->add_option("--back-colour", options->backColour,
+    cmd->add_option("--back-colour", options->backColor,
                     "background colour R,G,B (default: the shown pixel at 10,10)")
         ->delimiter(',')
         ->expected(3)

@@ -16,7 +16,7 @@
 namespace vx::cli {
 namespace {
 
-std::string hexColour(ColourWord c) {
+std::string hexColor(ColorWord c) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     return text;
@@ -46,12 +46,12 @@ public:
         }
         out_ << t << " stop " << position << ' ' << why << '\n';
     }
-    void lampPainted(std::int64_t t, std::uint32_t lamp, ColourWord colour) override {
+    void lampPainted(std::int64_t t, std::uint32_t lamp, ColorWord color) override {
         if (json_) {
-            emit({{"t", t}, {"event", "paint"}, {"lamp", lamp}, {"colour", hexColour(colour)}});
+            emit({{"t", t}, {"event", "paint"}, {"lamp", lamp}, {"colour", hexColor(color)}});
             return;
         }
-        out_ << t << " paint " << lamp << ' ' << hexColour(colour) << '\n';
+        out_ << t << " paint " << lamp << ' ' << hexColor(color) << '\n';
     }
 
 private:

@@ -10,12 +10,12 @@ namespace vx {
 
 using kinds::Family;
 
-std::optional<std::string_view> saveColorRefusal(const Mode& mode, std::size_t colourCount) {
+std::optional<std::string_view> saveColorRefusal(const Mode& mode, std::size_t colorCount) {
     const Family family =
         kinds::classifyKind(kinds::ruleKind(mode.kind, mode.circleKind)).family;
-    if (family == Family::Brightness && colourCount != 2) return "PAGE2_ONBUTTON4_YAAT";
-    if (family == Family::Word && colourCount < 2) return "PAGE2_ONBUTTON4_YSAT";
-    if ((family == Family::Scroll || family == Family::Word) && colourCount != 2) {
+    if (family == Family::Brightness && colorCount != 2) return "PAGE2_ONBUTTON4_YAAT";
+    if (family == Family::Word && colorCount < 2) return "PAGE2_ONBUTTON4_YSAT";
+    if ((family == Family::Scroll || family == Family::Word) && colorCount != 2) {
         return "PAGE2_ONBUTTON4_TFCW";
     }
     return std::nullopt;

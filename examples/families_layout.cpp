@@ -24,7 +24,7 @@ constexpr CellRect kAll{0, 0, kFamiliesColumns - 1, kFamiliesRows - 1};
 constexpr std::int32_t kCentreX = kFamiliesColumns / 2;
 constexpr std::int32_t kCentreY = kFamiliesRows / 2;
 
-UintList colours(std::initializer_list<Rgb> list) {
+UintList colors(std::initializer_list<Rgb> list) {
     UintList out;
     for (const auto& c : list) out.insert(out.end(), {c.r, c.g, c.b});
     return out;
@@ -35,7 +35,7 @@ Mode familyMode(std::string kind, std::string label, std::initializer_list<Rgb> 
                 std::uint32_t stepDelay, std::int32_t stepCount, std::int32_t duration) {
     Mode m = createMode(std::move(kind));
     m.label = std::move(label);
-    m.colors = colours(list);
+    m.colors = colors(list);
     m.stepDelay = stepDelay;
     m.stepCount = stepCount;
     m.duration = duration;

@@ -30,7 +30,7 @@ private:
     std::uint32_t state_;
 };
 
-constexpr std::array<Rgb, 6> kLampColours{{
+constexpr std::array<Rgb, 6> kLampColors{{
     {255, 214, 150}, {255, 70, 45}, {60, 235, 110}, {70, 120, 255}, {255, 190, 40}, {230, 80, 255},
 }};
 
@@ -46,20 +46,20 @@ Rgb wall(double x, double y, const LampWallPlan& plan) {
 
 // A lamp disc with a soft rim; a lit lamp is hotter in the middle and throws
 // a halo on the wall.
-void addGlow(Rgb& px, double distance, double radius, const Rgb& colour, double strength,
+void addGlow(Rgb& px, double distance, double radius, const Rgb& color, double strength,
              bool lit = true) {
     if (distance <= radius) {
         const double rim = std::clamp((radius - distance) / 3.0, 0.0, 1.0);
         const double hot = lit ? std::clamp(1.0 - distance / radius, 0.0, 1.0) * 60 : 0.0;
-        px.r = px.r * (1 - rim) + std::min(255.0, colour.r + hot) * rim * strength;
-        px.g = px.g * (1 - rim) + std::min(255.0, colour.g + hot) * rim * strength;
-        px.b = px.b * (1 - rim) + std::min(255.0, colour.b + hot) * rim * strength;
+        px.r = px.r * (1 - rim) + std::min(255.0, color.r + hot) * rim * strength;
+        px.g = px.g * (1 - rim) + std::min(255.0, color.g + hot) * rim * strength;
+        px.b = px.b * (1 - rim) + std::min(255.0, color.b + hot) * rim * strength;
     }
     const double halo = std::exp(-std::pow((distance - radius) / (radius * 0.7), 2)) * 0.35 * strength;
     if (lit && distance > radius) {
-        px.r += colour.r * halo;
-        px.g += colour.g * halo;
-        px.b += colour.b * halo;
+        px.r += color.r * halo;
+        px.g += color.g * halo;
+        px.b += color.b * halo;
     }
 }
 
@@ -93,7 +93,7 @@ Picture makeLampWall(const LampWallPlan& plan) {
                     } else if (c == kDeadLampColumn && r == kDeadLampRow) {
                         addGlow(px, d, plan.radius, {44, 40, 42}, 1.0, false);  // an unlit housing
                     } else {
-                        addGlow(px, d, plan.radius, kLampColours[static_cast<std::size_t>(c + r) % kLampColours.size()], 1.0);
+                        addGlow(px, d, plan.radius, kLampColors[static_cast<std::size_t>(c + r) % kLampColors.size()], 1.0);
                     }
                 }
             }

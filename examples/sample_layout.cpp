@@ -21,7 +21,7 @@ constexpr Rgb kOrangeRgb{255, 128, 0};
 
 constexpr CellRect kWholeMatrix{0, 0, kSampleColumns - 1, kSampleRows - 1};
 
-UintList colours(std::initializer_list<Rgb> list) {
+UintList colors(std::initializer_list<Rgb> list) {
     UintList out;
     for (const auto& c : list) out.insert(out.end(), {c.r, c.g, c.b});
     return out;
@@ -33,7 +33,7 @@ Mode sampleMode(std::string kind, std::string label, std::initializer_list<Rgb> 
                 std::uint32_t stepDelay, std::int32_t stepCount) {
     Mode m = createMode(std::move(kind));
     m.label = std::move(label);
-    m.colors = colours(list);
+    m.colors = colors(list);
     m.stepDelay = stepDelay;
     m.stepCount = stepCount;
     m.duration = static_cast<std::int32_t>(stepDelay * static_cast<std::uint32_t>(stepCount) / 10);

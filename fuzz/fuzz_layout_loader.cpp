@@ -18,8 +18,8 @@ constexpr std::size_t kJsonTripLimit = 4096;
 // Layouts compared field by field, except the head's floats: a NaN is not
 // equal to itself, so those are covered by comparing the saved bytes.
 bool sameRecords(const vx::LampLayout& a, const vx::LampLayout& b) {
-    return a.backColour == b.backColour && a.scanScope == b.scanScope &&
-           a.colourTolerance == b.colourTolerance && a.slots == b.slots && a.lamps == b.lamps &&
+    return a.backColor == b.backColor && a.scanScope == b.scanScope &&
+           a.colorTolerance == b.colorTolerance && a.slots == b.slots && a.lamps == b.lamps &&
            a.effectLamps == b.effectLamps && a.spareLamps == b.spareLamps &&
            a.effects == b.effects;
 }

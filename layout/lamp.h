@@ -6,15 +6,15 @@
 namespace vx {
 
 // Colours are 0x00BBGGRR words, red in the low byte.
-using ColourWord = std::uint32_t;
-inline constexpr ColourWord kRed = 0x0000FF;
-inline constexpr ColourWord kGreen = 0x00FF00;
+using ColorWord = std::uint32_t;
+inline constexpr ColorWord kRed = 0x0000FF;
+inline constexpr ColorWord kGreen = 0x00FF00;
 
 struct Lamp {
     std::int32_t x = 0;  // lattice column
     std::int32_t y = 0;  // lattice row, downwards
     std::int32_t number = 0;
-    ColourWord colour = kRed;
+    ColorWord color = kRed;
     std::int32_t diameter = 0;  // lamp pitch in picture pels when the lamp was made
     std::int32_t state = 1;
     std::int32_t port = 0;       // 0 = none, 1..12

@@ -17,7 +17,7 @@ bool takeOutOfChain(std::vector<Lamp>& lamps, std::int32_t cx, std::int32_t cy) 
     for (auto& l : lamps) {
         if (l.port == hit->port && l.portOrder > hit->portOrder) --l.portOrder;
     }
-    hit->colour = kGreen;
+    hit->color = kGreen;
     hit->port = 0;
     hit->portOrder = 0;
     return true;

@@ -31,12 +31,12 @@ struct SlotEntry {
 inline constexpr std::size_t kSlotCount = 128;
 
 struct LampLayout {
-    ColourWord backColour = 0;
+    ColorWord backColor = 0;
     ScanScope scanScope;
     float objectSize = 5000.0f;  // mm across the scan scope
     float reservedValue = 100.0f;
     float lampSize = 40.0f;  // mm
-    std::int32_t colourTolerance = 25;
+    std::int32_t colorTolerance = 25;
     double lampPitch = 8.0;  // picture pels per lattice cell
     std::array<SlotEntry, kSlotCount> slots;
     std::vector<Lamp> lamps;

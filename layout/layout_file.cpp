@@ -27,7 +27,7 @@ void writeLampRecord(ByteWriter& out, const Lamp& lamp) {
     out.i32(lamp.x);
     out.i32(lamp.y);
     out.i32(lamp.number);
-    out.u32(lamp.colour);
+    out.u32(lamp.color);
     out.i32(lamp.diameter);
     out.i32(lamp.state);
     out.i32(lamp.port);
@@ -39,7 +39,7 @@ Lamp readLampRecord(ByteReader& in) {
     lamp.x = in.i32();
     lamp.y = in.i32();
     lamp.number = in.i32();
-    lamp.colour = in.u32();
+    lamp.color = in.u32();
     lamp.diameter = in.i32();
     lamp.state = in.i32();
     lamp.port = in.i32();
@@ -176,7 +176,7 @@ std::vector<std::uint8_t> encodeLayout(const LampLayout& layout) {
     ByteWriter out;
     out.reserve(44 + kSlotCount * 12 + layout.lamps.size() * 34 + layout.effectLamps.size() * 12 +
                 1024);
-    out.u32(layout.backColour);
+    out.u32(layout.backColor);
     out.i32(layout.scanScope.left);
     out.i32(layout.scanScope.top);
     out.i32(layout.scanScope.right);
@@ -184,7 +184,7 @@ std::vector<std::uint8_t> encodeLayout(const LampLayout& layout) {
     out.f32(layout.objectSize);
     out.f32(layout.reservedValue);
     out.f32(layout.lampSize);
-    out.i32(layout.colourTolerance);
+    out.i32(layout.colorTolerance);
     out.f64(layout.lampPitch);
     for (const auto& slot : layout.slots) {
         out.i32(slot.a);
@@ -208,7 +208,7 @@ Result<LampLayout> decodeLayout(std::span<const std::uint8_t> bytes) {
     }
     ByteReader in(bytes);
     LampLayout layout;
-    layout.backColour = in.u32();
+    layout.backColor = in.u32();
     layout.scanScope.left = in.i32();
     layout.scanScope.top = in.i32();
     layout.scanScope.right = in.i32();
@@ -216,7 +216,7 @@ Result<LampLayout> decodeLayout(std::span<const std::uint8_t> bytes) {
     layout.objectSize = in.f32();
     layout.reservedValue = in.f32();
     layout.lampSize = in.f32();
-    layout.colourTolerance = in.i32();
+    layout.colorTolerance = in.i32();
     layout.lampPitch = in.f64();
     if (in.failed()) return truncatedError(in, "the layout head");
     if (auto s = readSlots(in, layout.slots); !s) return s.error();

@@ -15,7 +15,7 @@ Json fromLamp(const Lamp& l) {
     return Json{{"x", l.x},
                 {"y", l.y},
                 {"number", l.number},
-                {"colour", l.colour},
+                {"colour", l.color},
                 {"diameter", l.diameter},
                 {"state", l.state},
                 {"port", l.port},
@@ -31,7 +31,7 @@ Lamp readLamp(Reader& in, const Json& j, const std::string& path) {
     l.x = in.i32(j, path, "x");
     l.y = in.i32(j, path, "y");
     l.number = in.i32(j, path, "number");
-    l.colour = in.u32(j, path, "colour");
+    l.color = in.u32(j, path, "colour");
     l.diameter = in.i32(j, path, "diameter");
     l.state = in.i32(j, path, "state");
     l.port = in.i32(j, path, "port");
@@ -67,13 +67,13 @@ std::vector<Lamp> readShortLamps(Reader& in, const Json& j, std::string_view key
 
 Json fromHead(const LampLayout& layout) {
     const auto& s = layout.scanScope;
-    return Json{{"backColour", layout.backColour},
+    return Json{{"backColour", layout.backColor},
                 {"scanScope",
                  Json{{"left", s.left}, {"top", s.top}, {"right", s.right}, {"bottom", s.bottom}}},
                 {"objectSize", json::fromF32(layout.objectSize)},
                 {"reservedValue", json::fromF32(layout.reservedValue)},
                 {"lampSize", json::fromF32(layout.lampSize)},
-                {"colourTolerance", layout.colourTolerance},
+                {"colourTolerance", layout.colorTolerance},
                 {"lampPitch", json::fromF64(layout.lampPitch)}};
 }
 
@@ -85,7 +85,7 @@ void readHead(Reader& in, const Json& j, LampLayout& layout) {
                           "colourTolerance", "lampPitch"})) {
         return;
     }
-    layout.backColour = in.u32(*h, path, "backColour");
+    layout.backColor = in.u32(*h, path, "backColour");
     if (const Json* s = in.member(*h, path, "scanScope")) {
         const auto where = childPath(path, "scanScope");
         if (in.object(*s, where, {"left", "top", "right", "bottom"})) {
@@ -98,7 +98,7 @@ void readHead(Reader& in, const Json& j, LampLayout& layout) {
     layout.objectSize = in.f32(*h, path, "objectSize");
     layout.reservedValue = in.f32(*h, path, "reservedValue");
     layout.lampSize = in.f32(*h, path, "lampSize");
-    layout.colourTolerance = in.i32(*h, path, "colourTolerance");
+    layout.colorTolerance = in.i32(*h, path, "colourTolerance");
     layout.lampPitch = in.f64(*h, path, "lampPitch");
 }
 

@@ -6,7 +6,7 @@
 namespace vx {
 namespace {
 
-constexpr std::array<ColourWord, kPortCount> kPortColours = {
+constexpr std::array<ColorWord, kPortCount> kPortColors = {
     0x0000FF, 0xFF0000, 0x00C8FF, 0xFF00FF, 0xFFFF00, 0x408000,
     0x0080FF, 0x804000, 0x400080, 0xFF80FF, 0x008080, 0x4040FF,
 };
@@ -19,15 +19,15 @@ bool acceptsNewLamp(const std::vector<Lamp>& lamps, std::size_t index,
 Lamp placed(Lamp lamp, std::int32_t port, std::int32_t order) {
     lamp.port = port;
     lamp.portOrder = order;
-    lamp.colour = portColour(port);
+    lamp.color = portColor(port);
     return lamp;
 }
 
 }  // namespace
 
-ColourWord portColour(std::int32_t port) {
+ColorWord portColor(std::int32_t port) {
     if (port < 1 || port > kPortCount) return kGreen;
-    return kPortColours[static_cast<std::size_t>(port - 1)];
+    return kPortColors[static_cast<std::size_t>(port - 1)];
 }
 
 std::int32_t highestPortOrder(const std::vector<Lamp>& lamps, std::int32_t port) {
@@ -100,7 +100,7 @@ std::optional<PortEdit> removeLampFromPort(const std::vector<Lamp>& lamps, std::
         }
     }
     Lamp freed = clicked;
-    freed.colour = kGreen;
+    freed.color = kGreen;
     freed.port = 0;
     freed.portOrder = 0;
     edit.changes.push_back({index, freed});

@@ -16,7 +16,7 @@ namespace vx {
 inline constexpr std::int32_t kPortCount = 12;
 
 // Colour word of port 1..12; a lamp on no port (or an unknown port) is green.
-ColourWord portColour(std::int32_t port);
+ColorWord portColor(std::int32_t port);
 
 // The largest portOrder among lamps on `port` (0 when the port is empty).
 std::int32_t highestPortOrder(const std::vector<Lamp>& lamps, std::int32_t port);

@@ -8,7 +8,7 @@
 
 #include "app/language/language_table.h"
 #include "app/ui/app_icon.h"
-#include "app/ui/dialog_texts.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace vx {
 namespace {

@@ -11,7 +11,7 @@
 #include <QSpinBox>
 
 #include "app/language/language_table.h"
-#include "app/ui/dialog_texts.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace vx {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QDockWidget>
 
-#include "app/ui/dialog_texts.h"
+#include "platform/ui/dialog_texts.h"
 #include "app/ui/document_window.h"
 #include "app/ui/main_window.h"
 #include "layout/ui/insert_position_dialog.h"

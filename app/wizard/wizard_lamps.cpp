@@ -32,7 +32,7 @@ void wireWizardLamps(std::vector<Lamp>& lamps, std::int32_t port) {
             Lamp& lamp = lamps[i];
             lamp.number = static_cast<std::int32_t>(i);
             lamp.port = port;
-            lamp.colour = portColour(port);
+            lamp.color = portColor(port);
             // Even columns count back from the last place of the column.
             lamp.portOrder = static_cast<std::int32_t>(column % 2 == 1 ? i + 1 : start + end - i);
         }

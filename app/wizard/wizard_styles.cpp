@@ -37,7 +37,7 @@ constexpr Palette kRainbow{kRed, kOrange, kYellow, kGreen, kCyan, kBlue, kViolet
 constexpr Palette kFire{kRed, kOrange, kAmber, kYellow, kAmber, kOrange};
 constexpr Palette kSea{kBlue, kCyan, kWhite, kCyan, kBlue, kViolet};
 
-UintList colours(Palette list) {
+UintList colors(Palette list) {
     UintList out;
     for (const auto& c : list) out.insert(out.end(), {c.r, c.g, c.b});
     return out;
@@ -120,7 +120,7 @@ private:
     Mode base(std::string kind, std::string label, Palette list, std::uint32_t d) const {
         Mode m = createMode(std::move(kind));
         m.label = std::move(label);
-        m.colors = colours(list);
+        m.colors = colors(list);
         m.stepDelay = d;
         m.area = area_;
         m.bandWidth = diagonals();  // diagonal lamp lists scan every diagonal

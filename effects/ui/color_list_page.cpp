@@ -30,22 +30,22 @@ ColorListPage::ColorListPage(SheetContext& context, QWidget* parent)
     names_ = new QListWidget(this);
     hint_ = new QLineEdit(this);
     hint_->setReadOnly(true);
-    auto* colourBox = idBox(this, kDialog, 1141);
-    (new QVBoxLayout(colourBox))->addWidget(list_);
+    auto* colorBox = idBox(this, kDialog, 1141);
+    (new QVBoxLayout(colorBox))->addWidget(list_);
     auto* nameBox = idBox(this, kDialog, 1140);
     (new QVBoxLayout(nameBox))->addWidget(names_);
-    grid->addWidget(colourBox, 0, 0);
+    grid->addWidget(colorBox, 0, 0);
     grid->addWidget(nameBox, 0, 2);
 
-    const std::pair<int, void (ColorListPage::*)()> colourActions[] = {
-        {1113, &ColorListPage::addColour},    {1104, &ColorListPage::insertColour},
+    const std::pair<int, void (ColorListPage::*)()> colorActions[] = {
+        {1113, &ColorListPage::addColor},    {1104, &ColorListPage::insertColor},
         {1114, &ColorListPage::removeSingle}, {1128, &ColorListPage::removeAll},
         {1129, &ColorListPage::markStart},    {1130, &ColorListPage::markEnd},
         {1131, &ColorListPage::deleteMarked}, {1105, &ColorListPage::gradient},
-        {1111, &ColorListPage::showModeColours}, {1112, &ColorListPage::saveColours},
+        {1111, &ColorListPage::showModeColors}, {1112, &ColorListPage::saveColors},
     };
     auto* middle = new QVBoxLayout;
-    for (const auto& [id, action] : colourActions) {
+    for (const auto& [id, action] : colorActions) {
         auto* b = idButton(this, kDialog, id);
         connect(b, &QPushButton::clicked, this, action);
         middle->addWidget(b);
@@ -77,26 +77,26 @@ void ColorListPage::activate() {
     hint_->setText(text);
 }
 
-void ColorListPage::setColours(std::vector<Rgb> colours) {
-    colours_ = std::move(colours);
+void ColorListPage::setColors(std::vector<Rgb> colors) {
+    colors_ = std::move(colors);
     list_->clear();
-    for (const Rgb& c : colours_) {
+    for (const Rgb& c : colors_) {
         auto* item = new QListWidgetItem(QString::fromStdString(colorEntryText(c)), list_);
         item->setBackground(toQColor(c));
         item->setForeground(toQColor(invertedColor(c)));
     }
 }
 
-void ColorListPage::addColour() {
+void ColorListPage::addColor() {
     if (!ctx_.hooks.pickColor) return;
     if (const auto c = ctx_.hooks.pickColor()) {
-        auto next = colours_;
+        auto next = colors_;
         next.push_back(*c);
-        setColours(std::move(next));
+        setColors(std::move(next));
     }
 }
 
-void ColorListPage::insertColour() {
+void ColorListPage::insertColor() {
     const int row = lastSelectedRow(list_);
     if (row < 0) {
         ctx_.message("PAGE2_ONBUTTON3_PSAK");
@@ -104,9 +104,9 @@ void ColorListPage::insertColour() {
     }
     if (!ctx_.hooks.pickColor) return;
     if (const auto c = ctx_.hooks.pickColor()) {
-        auto next = colours_;
+        auto next = colors_;
         next.insert(next.begin() + row, *c);
-        setColours(std::move(next));
+        setColors(std::move(next));
     }
 }
 
@@ -116,14 +116,14 @@ void ColorListPage::removeSingle() {
         ctx_.message("PAGE2_ONBUTTON2_NTST");
         return;
     }
-    auto next = colours_;
+    auto next = colors_;
     next.erase(next.begin() + row);
-    setColours(std::move(next));
+    setColors(std::move(next));
     start_ = end_ = -1;
 }
 
 void ColorListPage::removeAll() {
-    setColours({});
+    setColors({});
     start_ = end_ = -1;
 }
 
@@ -142,10 +142,10 @@ void ColorListPage::markEnd() {
 void ColorListPage::deleteMarked() {
     const int first = std::min(start_, end_);
     const int last = std::max(start_, end_);
-    if (first >= 0 && last < static_cast<int>(colours_.size())) {
-        auto next = colours_;
+    if (first >= 0 && last < static_cast<int>(colors_.size())) {
+        auto next = colors_;
         next.erase(next.begin() + first, next.begin() + last + 1);
-        setColours(std::move(next));
+        setColors(std::move(next));
     }
     start_ = end_ = -1;
 }
@@ -160,7 +160,7 @@ void ColorListPage::gradient() {
     const auto made = makeGradient(*dialog.start, *dialog.end,
                                    static_cast<int>(dialog.steps()->value()), dialog.shape());
     if (!made) return;  // the field holds 2..1000 only
-    auto next = colours_;
+    auto next = colors_;
     if (dialog.insertBox()->isChecked()) {
         const int row = lastSelectedRow(list_);
         if (next.empty() || row < 0) {
@@ -171,27 +171,27 @@ void ColorListPage::gradient() {
     } else {
         next.insert(next.end(), made->begin(), made->end());
     }
-    setColours(std::move(next));
+    setColors(std::move(next));
 }
 
-void ColorListPage::showModeColours() {
+void ColorListPage::showModeColors() {
     if (!ctx_.colorsArmed) return;
     ctx_.colorsArmed = false;
-    setColours(colorsFromList(ctx_.state.current.colors));
+    setColors(colorsFromList(ctx_.state.current.colors));
 }
 
-void ColorListPage::saveColours() {
-    if (const auto refusal = saveColorRefusal(ctx_.state.current, colours_.size())) {
+void ColorListPage::saveColors() {
+    if (const auto refusal = saveColorRefusal(ctx_.state.current, colors_.size())) {
         ctx_.message(*refusal);
         return;
     }
-    ctx_.state.current.colors = listFromColors(colours_);
+    ctx_.state.current.colors = listFromColors(colors_);
     // A mode opened with "&Edit" is the document's own: the change is a step.
     if (ctx_.state.replacing) {
         ctx_.document.apply(std::make_unique<ColorGroupEdit>(ctx_.state.rememberedIndex,
                                                              ctx_.state.current.colors));
     }
-    setColours({});
+    setColors({});
 }
 
 std::optional<ColorDataFile> ColorListPage::readFile() {
@@ -247,7 +247,7 @@ void ColorListPage::addGroup() {
         }
     }
     const std::string name = edit->text().toStdString();
-    file.appendGroup(name, colours_);
+    file.appendGroup(name, colors_);
     if (writeFile(file)) reloadNames();
 }
 
@@ -264,9 +264,9 @@ void ColorListPage::outputGroup() {
         ctx_.message("MYFUNCTION_GETCOLORDATE_CGD");
         return;
     }
-    auto next = colours_;
+    auto next = colors_;
     next.insert(next.end(), group->begin(), group->end());
-    setColours(std::move(next));
+    setColors(std::move(next));
 }
 
 void ColorListPage::inputGroup() {
@@ -276,7 +276,7 @@ void ColorListPage::inputGroup() {
         return;
     }
     auto file = readFile();
-    if (file && file->extendGroup(static_cast<std::size_t>(row), colours_)) writeFile(*file);
+    if (file && file->extendGroup(static_cast<std::size_t>(row), colors_)) writeFile(*file);
 }
 
 void ColorListPage::clearGroup() {

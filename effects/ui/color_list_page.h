@@ -26,23 +26,23 @@ public:
     // Shows the current mode's kind and hint (on every visit of the page).
     void activate();
 
-    const std::vector<Rgb>& colours() const { return colours_; }
-    QListWidget* colourList() const { return list_; }
+    const std::vector<Rgb>& colors() const { return colors_; }
+    QListWidget* colorList() const { return list_; }
     QListWidget* groupNames() const { return names_; }
     QLineEdit* hint() const { return hint_; }
     int startMark() const { return start_; }
     int endMark() const { return end_; }
 
-    void addColour();
-    void insertColour();
+    void addColor();
+    void insertColor();
     void removeSingle();
     void removeAll();
     void markStart();
     void markEnd();
     void deleteMarked();
     void gradient();
-    void showModeColours();
-    void saveColours();
+    void showModeColors();
+    void saveColors();
     void addGroup();
     void outputGroup();
     void inputGroup();
@@ -51,12 +51,12 @@ public:
     void reloadNames();
 
 private:
-    void setColours(std::vector<Rgb> colours);
+    void setColors(std::vector<Rgb> colors);
     bool writeFile(const ColorDataFile& file);
     std::optional<ColorDataFile> readFile();
 
     SheetContext& ctx_;
-    std::vector<Rgb> colours_;
+    std::vector<Rgb> colors_;
     int start_ = -1;
     int end_ = -1;
     QListWidget* list_;

@@ -33,9 +33,9 @@ LampLayout previewLattice() {
 Mode previewMode(const std::string& kind) {
     Mode m = createMode(kind);
     const auto family = kinds::classifyKind(kinds::ruleKind(kind, "")).family;
-    const bool twoColours = family == kinds::Family::Brightness ||
+    const bool twoColors = family == kinds::Family::Brightness ||
                             family == kinds::Family::Scroll || family == kinds::Family::Word;
-    m.colors = twoColours ? UintList{255, 40, 0, 0, 40, 255}
+    m.colors = twoColors ? UintList{255, 40, 0, 0, 40, 255}
                           : UintList{255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
     m.stepDelay = 8;
     m.stepCount = 3;
@@ -91,9 +91,9 @@ void KindPreview::tick() {
     update();
 }
 
-std::vector<ColourWord> KindPreview::colours() const {
-    if (!playback_) return std::vector<ColourWord>(lattice_.lamps.size(), 0);
-    return playback_->lampColours();
+std::vector<ColorWord> KindPreview::colors() const {
+    if (!playback_) return std::vector<ColorWord>(lattice_.lamps.size(), 0);
+    return playback_->lampColors();
 }
 
 void KindPreview::paintEvent(QPaintEvent*) {
@@ -102,16 +102,16 @@ void KindPreview::paintEvent(QPaintEvent*) {
     const int cell = std::max(2, std::min(width() / kColumns, height() / kRows));
     const int offX = (width() - cell * kColumns) / 2;
     const int offY = (height() - cell * kRows) / 2;
-    const auto colours = this->colours();
+    const auto colors = this->colors();
     p.setRenderHint(QPainter::Antialiasing);
     for (std::size_t i = 0; i < lattice_.lamps.size(); ++i) {
         const Lamp& lamp = lattice_.lamps[i];
-        const ColourWord c = i < colours.size() ? colours[i] : 0;
-        const QColor colour(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+        const ColorWord c = i < colors.size() ? colors[i] : 0;
+        const QColor color(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                             static_cast<int>((c >> 16) & 0xFF));
         const QRect r(offX + lamp.x * cell + 1, offY + lamp.y * cell + 1, cell - 2, cell - 2);
         p.setPen(QColor(60, 60, 60));
-        p.setBrush(colour);
+        p.setBrush(color);
         p.drawRoundedRect(r, cell * 0.3, cell * 0.3);
     }
 }

@@ -30,7 +30,7 @@ public:
     // Advances the preview by one tick (the timer calls it).
     void tick();
     // Current lamp colours, 0x00BBGGRR, in lamp order.
-    std::vector<ColourWord> colours() const;
+    std::vector<ColorWord> colors() const;
     QSize sizeHint() const override { return {kColumns * 10 + 4, kRows * 10 + 4}; }
 
 protected:

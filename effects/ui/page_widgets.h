@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/ui/dialog_texts.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace vx {
 

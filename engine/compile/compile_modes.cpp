@@ -44,7 +44,7 @@ std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const Effec
     out.colorGroup.clear();
     InternTable lampLists(out.cstGroup);
     InternTable groupLists(out.cstGroupGroup);
-    InternTable colourLists(out.colorGroup);
+    InternTable colorLists(out.colorGroup);
     ModeGridBuilder grids(lamps, effects.layers);
     std::vector<std::size_t> sources;
 
@@ -63,7 +63,7 @@ std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const Effec
         if (const auto pk = playKindOf(orderKind)) m.kindCode = *pk;
 
         if (m.kindCode <= 10) {
-            if (m.kindCode != 0) m.colorIndex = colourLists.intern(m.colors);
+            if (m.kindCode != 0) m.colorIndex = colorLists.intern(m.colors);
             const bool lampList = isLampListPlayKind(m.kindCode);
             const bool groupList = isGroupListPlayKind(m.kindCode);
             if (!kinds::isCustomKind(m.kind) && (lampList || groupList)) {

@@ -11,9 +11,9 @@ namespace vx {
 
 namespace {
 
-using Colour = std::array<std::uint32_t, 3>;
+using Color = std::array<std::uint32_t, 3>;
 
-Colour colourAt(const UintList& components, std::size_t i) {
+Color colorAt(const UintList& components, std::size_t i) {
     if (components.size() < 3 * i + 3) return {0, 0, 0};
     return {components[3 * i], components[3 * i + 1], components[3 * i + 2]};
 }
@@ -62,18 +62,18 @@ public:
         const std::int32_t from = shape.vertical ? bounds_.left : bounds_.top;
         const std::int32_t to = shape.vertical ? bounds_.right : bounds_.bottom;
         const std::vector<std::uint32_t> text = textLamps(word);
-        const Colour textColour = colourAt(word.colors, 0);
-        const Colour background = colourAt(word.colors, 1);
+        const Color textColor = colorAt(word.colors, 0);
+        const Color background = colorAt(word.colors, 1);
         std::uint32_t count = 0;
         for (std::int32_t line = from; line <= to; ++line) {
             Mode m = word;
             m.kind = lineKind(shape, fill);
             m.area = lineArea(shape.vertical, line);
-            std::vector<Colour> pattern;
+            std::vector<Color> pattern;
             walkLine(shape.vertical, line, [&](std::int32_t lamp) {
                 const bool isText =
                     std::binary_search(text.begin(), text.end(), static_cast<std::uint32_t>(lamp));
-                pattern.push_back(isText ? textColour : background);
+                pattern.push_back(isText ? textColor : background);
             });
             // Reversed fills put each colour in front of the ones before it.
             if (shape.reversed && fill) std::reverse(pattern.begin(), pattern.end());
@@ -84,7 +84,7 @@ public:
             }
             m.colors.clear();
             m.colors.reserve(3 * pattern.size());
-            for (const Colour& c : pattern) m.colors.insert(m.colors.end(), c.begin(), c.end());
+            for (const Color& c : pattern) m.colors.insert(m.colors.end(), c.begin(), c.end());
             m.duration = line == to ? word.duration : 0;
             out.push_back(std::move(m));
             ++count;

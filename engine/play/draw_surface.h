@@ -18,7 +18,7 @@ public:
 
     // Fills the cell of the lamp at this position of the layout's lamp list.
     // A position that names no lamp paints nothing.
-    virtual void paint(std::uint32_t lamp, ColourWord colour) = 0;
+    virtual void paint(std::uint32_t lamp, ColorWord color) = 0;
     virtual void text(std::int32_t x, std::int32_t y, std::string_view s) = 0;
 
     // Usage: co_await surface.wait(ms);

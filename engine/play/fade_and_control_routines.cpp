@@ -34,10 +34,10 @@ Routine playFade(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const std::uint64_t wait = lampStepTime(mode.stepDelay, lamps.size());
     Channels now = from;
     for (std::int64_t f = 0; f < frames; ++f) {
-        const ColourWord colour = ColourList::make(static_cast<std::uint32_t>(now[0] & 0xFF),
+        const ColorWord color = ColorList::make(static_cast<std::uint32_t>(now[0] & 0xFF),
                                                    static_cast<std::uint32_t>(now[1] & 0xFF),
                                                    static_cast<std::uint32_t>(now[2] & 0xFF));
-        for (const std::uint32_t lamp : lamps) surface.paint(lamp, colour);
+        for (const std::uint32_t lamp : lamps) surface.paint(lamp, color);
         co_await surface.wait(wait);
         for (std::size_t c = 0; c < 3; ++c) {
             // A negative step (negative stepCount) would move away from the

@@ -33,10 +33,10 @@ std::uint64_t groupStepTime(std::uint32_t stepDelay, std::size_t paintedLamps) {
 
 namespace {
 
-std::size_t paintGroup(const PlayTables& tables, std::uint32_t group, ColourWord colour,
+std::size_t paintGroup(const PlayTables& tables, std::uint32_t group, ColorWord color,
                        DrawSurface& surface) {
     const auto lamps = tables.lampList(group);
-    for (const std::uint32_t lamp : lamps) surface.paint(lamp, colour);
+    for (const std::uint32_t lamp : lamps) surface.paint(lamp, color);
     return lamps.size();
 }
 
@@ -47,22 +47,22 @@ std::size_t paintGroup(const PlayTables& tables, std::uint32_t group, ColourWord
 Routine playGroupChange(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const std::int32_t kind = mode.kindCode;
     const auto groups = tables.groupList(mode.groupListIndex);
-    const ColourList colours = tables.colours(mode.colorIndex);
+    const ColorList colors = tables.colors(mode.colorIndex);
     const std::size_t g_count = groups.size();
-    const std::size_t n = colours.count();
+    const std::size_t n = colors.count();
     for (std::int64_t j = 0; j < mode.stepCount; ++j) {
         const auto step = static_cast<std::size_t>(j);
         std::size_t painted = 0;
-        if (colours.usable()) {
+        if (colors.usable()) {
             for (std::size_t g = g_count; g-- > 0;) {
                 const std::size_t forward = (step + g_count - 1 - g) % n;
                 const std::size_t backward = (g + step) % n;
-                ColourWord c = 0;
+                ColorWord c = 0;
                 switch (kind) {
-                    case 1: c = colours.at(backward); break;
-                    case 2: c = colours.at(forward); break;
-                    case 3: c = colours.fromEnd(forward); break;
-                    default: c = colours.fromEnd(backward); break;
+                    case 1: c = colors.at(backward); break;
+                    case 2: c = colors.at(forward); break;
+                    case 3: c = colors.fromEnd(forward); break;
+                    default: c = colors.fromEnd(backward); break;
                 }
                 painted += paintGroup(tables, groups[g], c, surface);
             }
@@ -75,18 +75,18 @@ Routine playGroupChange(Mode mode, const PlayTables& tables, DrawSurface& surfac
 // lamp per step toward earlier lamps (5) or later lamps (6).
 Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const auto lamps = tables.lampList(mode.lampListIndex);
-    const ColourList colours = tables.colours(mode.colorIndex);
+    const ColorList colors = tables.colors(mode.colorIndex);
     const std::size_t m = lamps.size();
-    const std::size_t n = colours.count();
+    const std::size_t n = colors.count();
     const std::uint64_t wait = lampStepTime(mode.stepDelay, m);
     for (std::int64_t j = 0; j < mode.stepCount; ++j) {
         const auto step = static_cast<std::size_t>(j);
-        if (colours.usable()) {
+        if (colors.usable()) {
             if (mode.kindCode == 5) {
-                for (std::size_t k = 0; k < m; ++k) surface.paint(lamps[k], colours.at((k + step) % n));
+                for (std::size_t k = 0; k < m; ++k) surface.paint(lamps[k], colors.at((k + step) % n));
             } else {
                 for (std::size_t k = m; k-- > 0;) {
-                    surface.paint(lamps[k], colours.fromEnd((step + m - 1 - k) % n));
+                    surface.paint(lamps[k], colors.fromEnd((step + m - 1 - k) % n));
                 }
             }
         }
@@ -97,13 +97,13 @@ Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface
 // PlayKinds 7 and 8: one more group lit per step, in list order (7) or from
 // the last group (8); lit groups stay lit.
 Routine playGroupFill(Mode mode, const PlayTables& tables, DrawSurface& surface) {
-    const ColourList colours = tables.colours(mode.colorIndex);
-    if (!colours.usable()) co_return;
+    const ColorList colors = tables.colors(mode.colorIndex);
+    if (!colors.usable()) co_return;
     const auto groups = tables.groupList(mode.groupListIndex);
     const std::size_t count = groups.size();
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t g = mode.kindCode == 7 ? i : count - 1 - i;
-        paintGroup(tables, groups[g], colours.at(i % colours.count()), surface);
+        paintGroup(tables, groups[g], colors.at(i % colors.count()), surface);
         co_await surface.wait(plainStepTime(9ull * mode.stepDelay));
     }
 }
@@ -111,13 +111,13 @@ Routine playGroupFill(Mode mode, const PlayTables& tables, DrawSurface& surface)
 // PlayKinds 9 and 10: one more lamp per step, from the first (9) or the last
 // lamp (10) of the list.
 Routine playLampFill(Mode mode, const PlayTables& tables, DrawSurface& surface) {
-    const ColourList colours = tables.colours(mode.colorIndex);
-    if (!colours.usable()) co_return;
+    const ColorList colors = tables.colors(mode.colorIndex);
+    if (!colors.usable()) co_return;
     const auto lamps = tables.lampList(mode.lampListIndex);
     const std::size_t m = lamps.size();
     for (std::size_t i = 0; i < m; ++i) {
         const std::size_t k = mode.kindCode == 9 ? i : m - 1 - i;
-        surface.paint(lamps[k], colours.at(i % colours.count()));
+        surface.paint(lamps[k], colors.at(i % colors.count()));
         co_await surface.wait(plainStepTime(10ull * mode.stepDelay));
     }
 }

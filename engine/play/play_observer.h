@@ -22,7 +22,7 @@ public:
     // A started mode ended: its routine finished, or a control mode, a
     // restart or the end of the playback stopped it where it stood.
     virtual void modeStopped(std::int64_t, std::size_t /*position*/, StopReason) {}
-    virtual void lampPainted(std::int64_t, std::uint32_t /*lamp*/, ColourWord) {}
+    virtual void lampPainted(std::int64_t, std::uint32_t /*lamp*/, ColorWord) {}
     virtual void textDrawn(std::int64_t, std::int32_t /*x*/, std::int32_t /*y*/, std::string_view) {}
 };
 

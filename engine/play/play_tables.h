@@ -16,23 +16,23 @@ namespace vx {
 // colour i "from the end" is components count-3i-3 .. count-3i-1, which for
 // a count that is not a multiple of 3 straddles triplets, as the controller
 // does it.
-class ColourList {
+class ColorList {
 public:
-    explicit ColourList(std::span<const std::uint32_t> components) : c_(components) {}
+    explicit ColorList(std::span<const std::uint32_t> components) : c_(components) {}
 
     std::size_t count() const { return c_.size() / 3; }
     // Fewer than 3 components: the routines paint nothing with it.
     bool usable() const { return c_.size() >= 3; }
-    ColourWord at(std::size_t i) const { return word(3 * i); }
-    ColourWord fromEnd(std::size_t i) const { return word(c_.size() - 3 * i - 3); }
+    ColorWord at(std::size_t i) const { return word(3 * i); }
+    ColorWord fromEnd(std::size_t i) const { return word(c_.size() - 3 * i - 3); }
 
     // Each component is taken modulo 256, as a colour word holds bytes.
-    static ColourWord make(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    static ColorWord make(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
         return (r & 0xFFu) | ((g & 0xFFu) << 8) | ((b & 0xFFu) << 16);
     }
 
 private:
-    ColourWord word(std::size_t first) const { return make(c_[first], c_[first + 1], c_[first + 2]); }
+    ColorWord word(std::size_t first) const { return make(c_[first], c_[first + 1], c_[first + 2]); }
     std::span<const std::uint32_t> c_;
 };
 
@@ -49,7 +49,7 @@ struct PlayTables {
     std::span<const std::uint32_t> groupList(std::int64_t i) const {
         return entry(effects.cstGroupGroup, i);
     }
-    ColourList colours(std::int64_t i) const { return ColourList{entry(effects.colorGroup, i)}; }
+    ColorList colors(std::int64_t i) const { return ColorList{entry(effects.colorGroup, i)}; }
 };
 
 }  // namespace vx

@@ -44,7 +44,7 @@ Playback::Playback(const CompiledEffects& effects, std::size_t lampCount, const 
       request_(request),
       observer_(observer),
       list_(playList(effects, request)),
-      colours_(lampCount, 0) {
+      colors_(lampCount, 0) {
     switch (request.order) {
         case PlayOrder::Sequential:
             for (Mode& mode : list_) mode.startOffset = 0;
@@ -153,10 +153,10 @@ void Playback::stopAll() {
     playingThreads_.clear();
 }
 
-void Playback::paint(std::uint32_t lamp, ColourWord colour) {
-    if (lamp >= colours_.size()) return;
-    colours_[lamp] = colour;
-    if (observer_ != nullptr) observer_->lampPainted(now_, lamp, colour);
+void Playback::paint(std::uint32_t lamp, ColorWord color) {
+    if (lamp >= colors_.size()) return;
+    colors_[lamp] = color;
+    if (observer_ != nullptr) observer_->lampPainted(now_, lamp, color);
 }
 
 void Playback::text(std::int32_t x, std::int32_t y, std::string_view s) {

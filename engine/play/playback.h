@@ -72,7 +72,7 @@ public:
     bool idle() const { return queue_.empty(); }
     std::int32_t playState() const { return playState_; }
     // Current colour of each lamp, black until painted.
-    const std::vector<ColourWord>& lampColours() const { return colours_; }
+    const std::vector<ColorWord>& lampColors() const { return colors_; }
     const std::vector<Mode>& modes() const { return list_; }
 
 private:
@@ -90,7 +90,7 @@ private:
     void stop(std::uint64_t id);
 
     // DrawSurface
-    void paint(std::uint32_t lamp, ColourWord colour) override;
+    void paint(std::uint32_t lamp, ColorWord color) override;
     void text(std::int32_t x, std::int32_t y, std::string_view s) override;
     // PlayControl
     void stopEarlierModes(std::size_t p) override;
@@ -101,7 +101,7 @@ private:
     PlayRequest request_;
     PlayObserver* observer_;
     std::vector<Mode> list_;
-    std::vector<ColourWord> colours_;
+    std::vector<ColorWord> colors_;
     std::int32_t playState_ = playstate::kIdle;
     std::int64_t now_ = 0;
     std::uint64_t nextId_ = 0;

@@ -66,7 +66,7 @@ Region changedRegion(const RgbImage& before, const RgbImage& after) {
 
 // Colour table and indices of one frame.
 struct Indexed {
-    std::vector<GifColorType> colours;
+    std::vector<GifColorType> colors;
     std::vector<GifPixelType> indices;
 };
 
@@ -90,16 +90,16 @@ Indexed indexFrame(const RgbImage& image, const Region& region) {
                 break;
             }
             it = seen.emplace(rgb, static_cast<GifPixelType>(seen.size())).first;
-            out.colours.push_back(GifColorType{static_cast<GifByteType>(rgb >> 16),
+            out.colors.push_back(GifColorType{static_cast<GifByteType>(rgb >> 16),
                                                static_cast<GifByteType>(rgb >> 8),
                                                static_cast<GifByteType>(rgb)});
         }
         out.indices[i] = it->second;
     }
     if (exact) return out;
-    out.colours.clear();
+    out.colors.clear();
     for (unsigned i = 0; i < 256; ++i) {
-        out.colours.push_back(GifColorType{static_cast<GifByteType>((i >> 5) * 255 / 7),
+        out.colors.push_back(GifColorType{static_cast<GifByteType>((i >> 5) * 255 / 7),
                                            static_cast<GifByteType>(((i >> 2) & 7) * 255 / 7),
                                            static_cast<GifByteType>((i & 3) * 255 / 3)});
     }
@@ -113,9 +113,9 @@ Indexed indexFrame(const RgbImage& image, const Region& region) {
     return out;
 }
 
-int tableSize(std::size_t colours) {
+int tableSize(std::size_t colors) {
     int size = 2;
-    while (static_cast<std::size_t>(size) < colours) size *= 2;
+    while (static_cast<std::size_t>(size) < colors) size *= 2;
     return size;
 }
 
@@ -196,9 +196,9 @@ Status GifWriter::flush() {
     gcb.TransparentColor = NO_TRANSPARENT_COLOR;
     std::array<GifByteType, 4> ext{};
     const std::size_t extLength = EGifGCBToExtension(&gcb, ext.data());
-    std::vector<GifColorType> colours = frame.colours;
-    colours.resize(static_cast<std::size_t>(tableSize(colours.size())), GifColorType{0, 0, 0});
-    ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
+    std::vector<GifColorType> colors = frame.colors;
+    colors.resize(static_cast<std::size_t>(tableSize(colors.size())), GifColorType{0, 0, 0});
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(colors.size()), colors.data());
     if (map == nullptr) return Error{"ERR_GIF_WRITE", "out of memory", std::nullopt};
     bool ok = EGifPutExtension(f, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extLength), ext.data()) != GIF_ERROR &&
               EGifPutImageDesc(f, region.left, region.top, region.width, region.height, false, map) != GIF_ERROR;

@@ -22,13 +22,13 @@ bool insideRounded(const PixelBox& box, std::int32_t corner, std::int32_t px, st
 
 }  // namespace
 
-void drawLamps(RgbImage& image, std::span<const Lamp> lamps, std::span<const ColourWord> colours,
+void drawLamps(RgbImage& image, std::span<const Lamp> lamps, std::span<const ColorWord> colors,
                const PlayGeometry& geometry, CellShape shape) {
     std::fill(image.pixels.begin(), image.pixels.end(), std::uint8_t{0});
     const std::int32_t corner = shape == CellShape::Rounded ? geometry.cornerSize() : 0;
-    const std::size_t count = std::min(lamps.size(), colours.size());
+    const std::size_t count = std::min(lamps.size(), colors.size());
     for (std::size_t i = 0; i < count; ++i) {
-        const ColourWord c = colours[i];
+        const ColorWord c = colors[i];
         if (c == 0) continue;  // black on black
         const PixelBox box = geometry.cell(lamps[i].x, lamps[i].y);
         const std::int32_t x0 = std::max(box.left, 0);

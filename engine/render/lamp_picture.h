@@ -16,7 +16,7 @@ enum class CellShape { Square, Rounded };
 // Clears `image` to black and draws lamp i of `lamps` in colours[i]
 // (0x00BBGGRR); lamps without a colour entry are left black. Cells are
 // clipped to the image.
-void drawLamps(RgbImage& image, std::span<const Lamp> lamps, std::span<const ColourWord> colours,
+void drawLamps(RgbImage& image, std::span<const Lamp> lamps, std::span<const ColorWord> colors,
                const PlayGeometry& geometry, CellShape shape);
 
 }  // namespace vx

@@ -49,7 +49,7 @@ Status renderFrames(std::span<const Lamp> lamps, const CompiledEffects& effects,
     const auto frames = static_cast<std::int64_t>(std::ceil(settings.seconds * settings.fps));
     for (std::int64_t k = 0; k < frames; ++k) {
         playback.runUntil(k * 1000 / settings.fps);
-        drawLamps(image, lamps, playback.lampColours(), geometry, settings.shape);
+        drawLamps(image, lamps, playback.lampColors(), geometry, settings.shape);
         // Delays spread so that they add up exactly.
         const auto delay = static_cast<std::int32_t>((k + 1) * 100 / settings.fps - k * 100 / settings.fps);
         if (Status s = take(image, k, delay); !s) return s;

@@ -9,7 +9,7 @@ constexpr int kTickMs = 15;
 }  // namespace
 
 DemoPlayer::DemoPlayer(const CompiledEffects& effects, std::size_t lampCount, QObject* parent)
-    : QObject(parent), effects_(effects), lampCount_(lampCount), colours_(lampCount, 0), painted_(lampCount) {
+    : QObject(parent), effects_(effects), lampCount_(lampCount), colors_(lampCount, 0), painted_(lampCount) {
     timer_.setInterval(kTickMs);
     connect(&timer_, &QTimer::timeout, this, &DemoPlayer::tick);
 }
@@ -48,9 +48,9 @@ void DemoPlayer::modeStarted(std::int64_t, std::size_t, const Mode& mode) {
     Q_EMIT modeBegan(mode.kindCode, QString::fromStdString(mode.label));
 }
 
-void DemoPlayer::lampPainted(std::int64_t, std::uint32_t lamp, ColourWord colour) {
-    if (lamp >= colours_.size()) return;
-    colours_[lamp] = colour;
+void DemoPlayer::lampPainted(std::int64_t, std::uint32_t lamp, ColorWord color) {
+    if (lamp >= colors_.size()) return;
+    colors_[lamp] = color;
     painted_[lamp] = true;
     changed_ = true;
 }

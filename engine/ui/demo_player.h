@@ -40,7 +40,7 @@ public:
     void setWallClock(bool on) { wallClock_ = on; }
 
     std::int64_t now() const { return playback_ ? playback_->now() : 0; }
-    const std::vector<ColourWord>& colours() const { return colours_; }
+    const std::vector<ColorWord>& colors() const { return colors_; }
     // Lamps painted since the start: only these are drawn.
     const std::vector<bool>& painted() const { return painted_; }
     // Texts drawn by the playback, by position; the last one at a place wins.
@@ -55,13 +55,13 @@ Q_SIGNALS:
 private:
     void tick();
     void modeStarted(std::int64_t, std::size_t, const Mode& mode) override;
-    void lampPainted(std::int64_t, std::uint32_t lamp, ColourWord colour) override;
+    void lampPainted(std::int64_t, std::uint32_t lamp, ColorWord color) override;
     void textDrawn(std::int64_t, std::int32_t x, std::int32_t y, std::string_view s) override;
 
     const CompiledEffects& effects_;
     std::size_t lampCount_;
     std::unique_ptr<Playback> playback_;
-    std::vector<ColourWord> colours_;
+    std::vector<ColorWord> colors_;
     std::vector<bool> painted_;
     std::map<std::pair<int, int>, std::string> texts_;
     QTimer timer_;

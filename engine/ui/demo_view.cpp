@@ -10,7 +10,7 @@ namespace vx {
 
 namespace {
 
-QColor colourOf(ColourWord c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor colorOf(ColorWord c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 }  // namespace
 
@@ -76,7 +76,7 @@ void DemoView::paintLamps(QPainter& painter, QSize client, bool allInRed) {
     const int cell = document_->cellSize();
     const QPoint offset = cellOffset(lamps, client, cell);
     const qreal corner = cell * 9 / 10;
-    const auto& colours = player_.colours();
+    const auto& colors = player_.colors();
     const auto& painted = player_.painted();
     const bool round = allInRed || roundLamps_;
     // One drawn cell per colour, stamped at every lamp of that colour: a
@@ -88,7 +88,7 @@ void DemoView::paintLamps(QPainter& painter, QSize client, bool allInRed) {
     }
     for (std::size_t i = 0; i < lamps.size(); ++i) {
         if (!allInRed && !painted[i]) continue;
-        const QRgb rgb = allInRed ? qRgb(255, 0, 0) : colourOf(colours[i]).rgb();
+        const QRgb rgb = allInRed ? qRgb(255, 0, 0) : colorOf(colors[i]).rgb();
         const QRect box = lampCell(lamps[i], offset, cell);
         auto stamp = stamps_.find(rgb);
         if (stamp == stamps_.end()) {

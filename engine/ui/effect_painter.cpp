@@ -37,13 +37,13 @@ void paintEffectLamps(QPainter& painter, const std::vector<Lamp>& lamps, QSize c
 
 void paintMarkedLamps(QPainter& painter, const std::vector<Lamp>& lamps,
                       const std::vector<std::uint32_t>& numbers, QSize client, int cellSize,
-                      QColor colour) {
+                      QColor color) {
     if (lamps.empty() || numbers.empty()) return;
     const QPoint offset = cellOffset(lamps, client, cellSize);
     const double corner = (cellSize * 9 / 10) / 2.0;
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::white);
-    painter.setBrush(colour);
+    painter.setBrush(color);
     for (const auto& lamp : lamps) {
         const auto n = static_cast<std::uint32_t>(lamp.number);
         if (std::find(numbers.begin(), numbers.end(), n) == numbers.end()) continue;

@@ -27,7 +27,7 @@ QPoint cellOffset(const std::vector<Lamp>& lamps, QSize client, int cellSize);
 // rounded cells (the layer being edited green, a picked list blue).
 void paintMarkedLamps(QPainter& painter, const std::vector<Lamp>& lamps,
                       const std::vector<std::uint32_t>& numbers, QSize client, int cellSize,
-                      QColor colour);
+                      QColor color);
 
 // The lamp in lattice cell `cell`, or -1.
 int lampAtCell(const std::vector<Lamp>& lamps, QPoint cell);

@@ -3,16 +3,16 @@
 namespace vx {
 
 ScanSettingsRecord ScanSettingsRecord::of(const LampLayout& layout) {
-    return {layout.backColour,      layout.scanScope,       layout.objectSize,
-            layout.lampSize,        layout.colourTolerance, layout.lampPitch};
+    return {layout.backColor,      layout.scanScope,       layout.objectSize,
+            layout.lampSize,        layout.colorTolerance, layout.lampPitch};
 }
 
 void ScanSettingsRecord::storeIn(LampLayout& layout) const {
-    layout.backColour = backColour;
+    layout.backColor = backColor;
     layout.scanScope = scanScope;
     layout.objectSize = objectSize;
     layout.lampSize = lampSize;
-    layout.colourTolerance = colourTolerance;
+    layout.colorTolerance = colorTolerance;
     layout.lampPitch = lampPitch;
 }
 

@@ -13,11 +13,11 @@ namespace vx {
 
 // The fields of a layout that a scan sets.
 struct ScanSettingsRecord {
-    ColourWord backColour = 0;
+    ColorWord backColor = 0;
     ScanScope scanScope;
     float objectSize = 0;
     float lampSize = 0;
-    std::int32_t colourTolerance = 0;
+    std::int32_t colorTolerance = 0;
     double lampPitch = 0;
 
     static ScanSettingsRecord of(const LampLayout& layout);

@@ -28,10 +28,10 @@ struct Picture {
                 static_cast<std::size_t>(x)) * 3;
     }
     // The pixel as a colour word 0x00BBGGRR; the caller keeps (x, y) inside.
-    ColourWord colourAt(std::int32_t x, std::int32_t y) const {
+    ColorWord colorAt(std::int32_t x, std::int32_t y) const {
         const std::size_t o = offset(x, y);
-        return static_cast<ColourWord>(rgb[o]) | static_cast<ColourWord>(rgb[o + 1]) << 8 |
-               static_cast<ColourWord>(rgb[o + 2]) << 16;
+        return static_cast<ColorWord>(rgb[o]) | static_cast<ColorWord>(rgb[o + 1]) << 8 |
+               static_cast<ColorWord>(rgb[o + 2]) << 16;
     }
 
     bool operator==(const Picture&) const = default;

@@ -14,7 +14,7 @@ std::int32_t cellsAcross(std::int32_t extent, double pitch) {
     return static_cast<std::int32_t>(cells);
 }
 
-bool channelNear(ColourWord pixel, ColourWord back, int shift, std::int64_t tolerance) {
+bool channelNear(ColorWord pixel, ColorWord back, int shift, std::int64_t tolerance) {
     const std::int64_t c = (pixel >> shift) & 0xFF;
     const std::int64_t b = (back >> shift) & 0xFF;
     return c <= b + tolerance && c >= b - tolerance;
@@ -32,7 +32,7 @@ LatticeSize latticeSize(const ScanScope& scope, double pitch) {
     return {cellsAcross(scope.right - scope.left, pitch), cellsAcross(scope.bottom - scope.top, pitch)};
 }
 
-bool isBackground(ColourWord pixel, ColourWord back, std::int64_t tolerance) {
+bool isBackground(ColorWord pixel, ColorWord back, std::int64_t tolerance) {
     return channelNear(pixel, back, 0, tolerance) && channelNear(pixel, back, 8, tolerance) &&
            channelNear(pixel, back, 16, tolerance);
 }
@@ -50,7 +50,7 @@ std::vector<Lamp> latticeScan(const Picture& shown, const LampLayout& layout) {
         for (std::int32_t j = 0; j < size.rows; ++j) {
             const auto y = static_cast<std::int32_t>(layout.scanScope.top + p * j);
             if (!shown.contains(x, y)) continue;
-            if (isBackground(shown.colourAt(x, y), layout.backColour, layout.colourTolerance)) {
+            if (isBackground(shown.colorAt(x, y), layout.backColor, layout.colorTolerance)) {
                 continue;
             }
             lamps.push_back(Lamp::made(i, j, n++, diameter));
@@ -64,7 +64,7 @@ void prepareScan(LampLayout& layout) {
 }
 
 void prepareEmptyLattice(LampLayout& layout) {
-    layout.colourTolerance = kEmptyLatticeTolerance;
+    layout.colorTolerance = kEmptyLatticeTolerance;
     prepareScan(layout);
 }
 

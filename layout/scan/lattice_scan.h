@@ -28,7 +28,7 @@ struct LatticeSize {
 LatticeSize latticeSize(const ScanScope& scope, double pitch);
 
 // Background when every channel lies within `tolerance` of the background's.
-bool isBackground(ColourWord pixel, ColourWord back, std::int64_t tolerance);
+bool isBackground(ColorWord pixel, ColorWord back, std::int64_t tolerance);
 
 // Scans `shown` (client pels of the view, picture at the top-left) with the
 // layout's scope, pitch, background and tolerance. A sample outside the shown

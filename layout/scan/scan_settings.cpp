@@ -5,15 +5,15 @@
 namespace vx {
 
 ScanSettingsOutcome acceptScanSettings(const LampLayout& layout, const ScanSettingsEntry& entry) {
-    ScanSettingsOutcome out{layout.objectSize, layout.lampSize, layout.colourTolerance, {}};
+    ScanSettingsOutcome out{layout.objectSize, layout.lampSize, layout.colorTolerance, {}};
     if (entry.lampSize > 1.0 && entry.lampSize < 1000.0) {
         out.lampSize = static_cast<float>(entry.lampSize);
     } else {
         out.refusals.emplace_back("EDITIMGVIEW_ONSCANSETOTHER_PIT");
     }
     out.objectSize = static_cast<float>(entry.objectSize);
-    if (entry.colourTolerance >= 1 && entry.colourTolerance <= 254) {
-        out.colourTolerance = static_cast<std::int32_t>(entry.colourTolerance);
+    if (entry.colorTolerance >= 1 && entry.colorTolerance <= 254) {
+        out.colorTolerance = static_cast<std::int32_t>(entry.colorTolerance);
     } else {
         out.refusals.emplace_back("EDITIMGVIEW_ONSCANSETOTHER_PITV");
     }
@@ -23,13 +23,13 @@ ScanSettingsOutcome acceptScanSettings(const LampLayout& layout, const ScanSetti
 void storeScanSettings(LampLayout& layout, const ScanSettingsOutcome& outcome) {
     layout.objectSize = outcome.objectSize;
     layout.lampSize = outcome.lampSize;
-    layout.colourTolerance = outcome.colourTolerance;
+    layout.colorTolerance = outcome.colorTolerance;
 }
 
 void takeShownPicture(LampLayout& layout, const Picture& shown, std::int32_t pictureWidth,
                       std::int32_t pictureHeight, float factor) {
     // A picture too small to reach (10, 10) leaves the view's black behind it.
-    layout.backColour = shown.contains(10, 10) ? shown.colourAt(10, 10) : 0;
+    layout.backColor = shown.contains(10, 10) ? shown.colorAt(10, 10) : 0;
     layout.scanScope = ScanScope{1, 1, shownExtent(pictureWidth, factor) - 20,
                                  shownExtent(pictureHeight, factor)};
 }

@@ -18,19 +18,19 @@ namespace vx {
 struct ScanSettingsEntry {
     double objectSize = 5000.0;
     double lampSize = 40.0;
-    std::int64_t colourTolerance = 25;
+    std::int64_t colorTolerance = 25;
 };
 
 struct ScanSettingsOutcome {
     float objectSize = 0;
     float lampSize = 0;
-    std::int32_t colourTolerance = 0;
+    std::int32_t colorTolerance = 0;
     // Message keys of the values refused, in the order the dialog reports them.
     std::vector<std::string> refusals;
 };
 
 inline ScanSettingsEntry currentScanSettings(const LampLayout& layout) {
-    return {layout.objectSize, layout.lampSize, layout.colourTolerance};
+    return {layout.objectSize, layout.lampSize, layout.colorTolerance};
 }
 
 // A lamp size must lie strictly between 1 and 1000 mm, the tolerance from 1

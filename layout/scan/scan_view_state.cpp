@@ -20,11 +20,11 @@ std::optional<ScanScope> ScanViewState::release(std::int32_t x, std::int32_t y) 
     return normalisedScope(pressX_, pressY_, x, y);
 }
 
-std::optional<ColourWord> ScanViewState::doubleClick(std::int32_t x, std::int32_t y,
+std::optional<ColorWord> ScanViewState::doubleClick(std::int32_t x, std::int32_t y,
                                                      const Picture& shown) {
-    if (!pickBackColour_) return std::nullopt;
-    pickBackColour_ = false;
-    return shown.contains(x, y) ? shown.colourAt(x, y) : ColourWord{0};
+    if (!pickBackColor_) return std::nullopt;
+    pickBackColor_ = false;
+    return shown.contains(x, y) ? shown.colorAt(x, y) : ColorWord{0};
 }
 
 std::optional<ScanSettingsRecord> ScanViewState::startScan(const LampLayout& layout) {
@@ -39,7 +39,7 @@ std::optional<ScanSettingsRecord> ScanViewState::startScan(const LampLayout& lay
 
 ScanSettingsRecord ScanViewState::startEmptyLattice(const LampLayout& layout) {
     ScanSettingsRecord settings = ScanSettingsRecord::of(layout);
-    settings.colourTolerance = kEmptyLatticeTolerance;
+    settings.colorTolerance = kEmptyLatticeTolerance;
     settings.lampPitch = scanPitch(settings.scanScope, settings.objectSize, settings.lampSize);
     return settings;
 }

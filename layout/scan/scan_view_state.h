@@ -25,11 +25,11 @@ public:
     bool scopeAllowed() const { return scopeAllowed_; }
     bool scopeArmed() const { return scopeArmed_; }
     bool scopeDragging() const { return scopeDragging_; }
-    bool pickingBackColour() const { return pickBackColour_; }
+    bool pickingBackColor() const { return pickBackColor_; }
     bool pictureShown() const { return pictureShown_; }
 
     // Back Color and Scan Scope arm the next double-click and press.
-    void armBackColour() { pickBackColour_ = true; }
+    void armBackColor() { pickBackColor_ = true; }
     void armScope() {
         if (scopeAllowed_) scopeArmed_ = true;
     }
@@ -43,7 +43,7 @@ public:
     std::optional<ScanScope> release(std::int32_t x, std::int32_t y);
     // A double-click picks the background colour when armed: the shown
     // pixel under the pointer (black off the picture).
-    std::optional<ColourWord> doubleClick(std::int32_t x, std::int32_t y, const Picture& shown);
+    std::optional<ColorWord> doubleClick(std::int32_t x, std::int32_t y, const Picture& shown);
 
     // Scan: the settings the scan will run with (the pitch set from the
     // scope and sizes), once per view; nothing after the first scan.
@@ -60,7 +60,7 @@ private:
     bool scopeAllowed_ = true;
     bool scopeArmed_ = false;
     bool scopeDragging_ = false;
-    bool pickBackColour_ = false;
+    bool pickBackColor_ = false;
     bool pictureShown_ = true;
     std::int32_t pressX_ = 0;
     std::int32_t pressY_ = 0;

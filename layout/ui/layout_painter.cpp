@@ -7,7 +7,7 @@
 
 #include "layout/layout_bounds.h"
 #include "layout/ports.h"
-#include "layout/ui/colour_word.h"
+#include "layout/ui/color_word.h"
 
 namespace vx {
 namespace {
@@ -76,7 +76,7 @@ void paintLayout(QPainter& painter, const LampLayout& layout, QSize client,
     for (const auto& lamp : lamps) {
         const QRect square(lampSquareOrigin(lamp, offset, state), QSize(z, z));
         // A wired lamp shows its port's colour even when a file stored another.
-        const QColor fill = toQColor(lamp.port > 0 ? portColour(lamp.port) : lamp.colour);
+        const QColor fill = toQColor(lamp.port > 0 ? portColor(lamp.port) : lamp.color);
         painter.setPen(fill);
         painter.setBrush(fill);
         // Corner size is the ellipse's full width and height, as in the

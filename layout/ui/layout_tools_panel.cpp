@@ -63,8 +63,8 @@ LayoutToolsPanel::LayoutToolsPanel(QWidget* parent) : QWidget(parent) {
         b->setObjectName(QStringLiteral("port%1").arg(p));
         b->setProperty("controlId", kFirstPortButton + p - 1);  // numbered, not captioned
         b->setStyleSheet(QStringLiteral("QRadioButton { color: %1; }")
-                             .arg(QColor(portColour(p) & 0xFF, (portColour(p) >> 8) & 0xFF,
-                                         (portColour(p) >> 16) & 0xFF)
+                             .arg(QColor(portColor(p) & 0xFF, (portColor(p) >> 8) & 0xFF,
+                                         (portColor(p) >> 16) & 0xFF)
                                       .name()));
         group->addButton(b, p);
         ports_[p - 1] = b;

@@ -178,9 +178,9 @@ void LayoutView::mouseReleaseEvent(QMouseEvent* event) {
 void LayoutView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint pos = event->position().toPoint();
-    if (const auto colour = scan_.doubleClick(pos.x(), pos.y(), shown_)) {
+    if (const auto color = scan_.doubleClick(pos.x(), pos.y(), shown_)) {
         ScanSettingsRecord settings = ScanSettingsRecord::of(document_->layout());
-        settings.backColour = *colour;
+        settings.backColor = *color;
         applyScanSettings(settings, "ID_SCAN_BACK");
         return;
     }

@@ -48,7 +48,7 @@ public:
     bool openPicture(const Picture& picture);
     const Picture& shownPicture() const { return shown_; }
     const ScanViewState& scanState() const { return scan_; }
-    void armBackColour() { scan_.armBackColour(); }
+    void armBackColor() { scan_.armBackColor(); }
     void armScope() { scan_.armScope(); }
     // Scan and the empty lattice: the lamps come in one step when the timer
     // fires (scanFinished). False when nothing was started.

@@ -35,7 +35,7 @@ ScanSettingsDialog::ScanSettingsDialog(const ScanSettingsEntry& current, QWidget
     objectSize_ = numberField(QStringLiteral("objectSize"), QString::number(current.objectSize), false);
     lampSize_ = numberField(QStringLiteral("lampSize"), QString::number(current.lampSize), false);
     tolerance_ = numberField(QStringLiteral("tolerance"),
-                             QString::number(current.colourTolerance), true);
+                             QString::number(current.colorTolerance), true);
     auto* form = new QFormLayout(this);
     form->addRow(withControlId(new QLabel(QStringLiteral("Object Size (mm):")), kObjectSize), objectSize_);
     form->addRow(withControlId(new QLabel(QStringLiteral("Lamp Size (mm):")), kLampSize), lampSize_);

@@ -46,10 +46,10 @@ std::string joined(const Values& values) {
 struct Tables {
     std::vector<const Values*> clusters;
     std::vector<const Values*> groups;
-    std::vector<const Values*> colours;
+    std::vector<const Values*> colors;
     bool clustersRefused = false;
     bool groupsRefused = false;
-    bool coloursRefused = false;
+    bool colorsRefused = false;
 };
 
 class RecordWriter {
@@ -80,22 +80,22 @@ public:
         if (c == 0) return fade(f, fadeTables);
         if (c <= 4 || c == 7 || c == 8) {
             auto g = index(f[1], tables_.groups, "cluster group");
-            auto k = index(f[2], tables_.colours, "colour group");
+            auto k = index(f[2], tables_.colors, "colour group");
             if (!g) return g.error();
             if (!k) return k.error();
             const bool stepped = c <= 4;
             return std::string(stepped ? "{0," : "{4,") + f[3] + "," + f[4] +
                    "," + direction + "," + std::to_string(tables_.groups[*g]->size()) + ",CSTG" +
-                   std::to_string(*g) + "," + colourCount(*k) + ",CLRGRP" + std::to_string(*k) +
+                   std::to_string(*g) + "," + colorCount(*k) + ",CLRGRP" + std::to_string(*k) +
                    ",{0,0,0},0,0,0}";
         }
         auto k = index(f[1], tables_.clusters, "cluster");
-        auto col = index(f[2], tables_.colours, "colour group");
+        auto col = index(f[2], tables_.colors, "colour group");
         if (!k) return k.error();
         if (!col) return col.error();
         const bool chase = c <= 6;
         return std::string(chase ? "{5," : "{9,") + f[3] + "," + f[4] + "," + direction +
-               ",0,0," + colourCount(*col) + ",CLRGRP" + std::to_string(*col) + ",{0,0,0},0," +
+               ",0,0," + colorCount(*col) + ",CLRGRP" + std::to_string(*col) + ",{0,0,0},0," +
                std::to_string(tables_.clusters[*k]->size()) + ",CST" + std::to_string(*k) + "}";
     }
 
@@ -107,7 +107,7 @@ private:
         if (!code || *code < 0 || *code > 10) return false;
         if (*code == 0) return tables_.clustersRefused;
         const bool grouped = *code <= 4 || *code == 7 || *code == 8;
-        return tables_.coloursRefused || (grouped ? tables_.groupsRefused : tables_.clustersRefused);
+        return tables_.colorsRefused || (grouped ? tables_.groupsRefused : tables_.clustersRefused);
     }
 
     static Result<std::int64_t> number(const std::string& field) {
@@ -131,8 +131,8 @@ private:
         return static_cast<std::size_t>(*value);
     }
 
-    std::string colourCount(std::size_t c) const {
-        return std::to_string(tables_.colours[c]->size() / 3);
+    std::string colorCount(std::size_t c) const {
+        return std::to_string(tables_.colors[c]->size() / 3);
     }
 
     Result<std::string> fade(const std::vector<std::string>& f, std::string& fadeTables) {
@@ -217,7 +217,7 @@ Result<CDataText> buildCData(const CDataInput& input) {
 
     std::array<std::vector<std::string>, kPrograms> records;
     std::string fadeTables;
-    RecordWriter writer(tables, tables.colours.size());
+    RecordWriter writer(tables, tables.colors.size());
     for (const PatternRow& row : parsePatternRows(input.showPattern)) {
         auto record = writer.record(row, fadeTables);
         if (!record) return record.error();
@@ -258,14 +258,14 @@ Result<CDataText> buildCData(const CDataInput& input) {
         line.back() = '}';
         text += line + ";" + kEol;
     }
-    for (std::size_t c = 0; c < tables.colours.size(); ++c) {
-        const Values* colours = tables.colours[c];
-        if (colours == nullptr) continue;
+    for (std::size_t c = 0; c < tables.colors.size(); ++c) {
+        const Values* colors = tables.colors[c];
+        if (colors == nullptr) continue;
         std::string line = "code RGB CLRGRP" + std::to_string(c) + "[]={";
-        if (colours->size() < 3) line += "{0,0,0},";
-        for (std::size_t i = 0; i + 2 < colours->size(); i += 3) {
-            line += "{" + std::to_string((*colours)[i]) + "," + std::to_string((*colours)[i + 1]) +
-                    "," + std::to_string((*colours)[i + 2]) + "},";
+        if (colors->size() < 3) line += "{0,0,0},";
+        for (std::size_t i = 0; i + 2 < colors->size(); i += 3) {
+            line += "{" + std::to_string((*colors)[i]) + "," + std::to_string((*colors)[i + 1]) +
+                    "," + std::to_string((*colors)[i + 2]) + "},";
         }
         line.back() = '}';
         text += line + ";" + kEol;

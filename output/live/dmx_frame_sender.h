@@ -18,9 +18,9 @@ public:
         : universes_(std::move(universes)), output_(output) {}
 
     // Colours by lamp-list position; the first failing universe stops the frame.
-    Status send(std::span<const ColourWord> colours) {
+    Status send(std::span<const ColorWord> colors) {
         for (const DmxUniverse& universe : universes_) {
-            fillSlots(universe, colours, slots_);
+            fillSlots(universe, colors, slots_);
             if (Status sent = output_.send(universe.number, slots_); !sent) return sent;
         }
         return {};

@@ -38,12 +38,12 @@ Result<std::vector<DmxUniverse>> mapUniverses(std::span<const Lamp> lamps, std::
     return universes;
 }
 
-void fillSlots(const DmxUniverse& universe, std::span<const ColourWord> colours,
+void fillSlots(const DmxUniverse& universe, std::span<const ColorWord> colors,
                std::vector<std::uint8_t>& slots) {
     slots.resize(3 * universe.lamps.size());
     std::size_t s = 0;
     for (const std::uint32_t lamp : universe.lamps) {
-        const ColourWord c = lamp < colours.size() ? colours[lamp] : 0;
+        const ColorWord c = lamp < colors.size() ? colors[lamp] : 0;
         slots[s++] = static_cast<std::uint8_t>(c & 0xFF);
         slots[s++] = static_cast<std::uint8_t>((c >> 8) & 0xFF);
         slots[s++] = static_cast<std::uint8_t>((c >> 16) & 0xFF);

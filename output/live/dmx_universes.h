@@ -30,7 +30,7 @@ Result<std::vector<DmxUniverse>> mapUniverses(std::span<const Lamp> lamps, std::
 
 // The slots of one universe, R, G, B a lamp, from the lamp colours by list
 // position (colour words are 0x00BBGGRR). Positions without a colour are black.
-void fillSlots(const DmxUniverse& universe, std::span<const ColourWord> colours,
+void fillSlots(const DmxUniverse& universe, std::span<const ColorWord> colors,
                std::vector<std::uint8_t>& slots);
 
 }  // namespace vx

@@ -16,7 +16,7 @@ std::int64_t LiveSampler::frameTime(std::uint64_t k) const {
 Status LiveSampler::sendNextFrame() {
     playback_.runUntil(frameTime(next_));
     ++next_;
-    return sender_.send(playback_.lampColours());
+    return sender_.send(playback_.lampColors());
 }
 
 }  // namespace vx

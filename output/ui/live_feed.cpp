@@ -16,7 +16,7 @@ LiveFeed::LiveFeed(const DemoPlayer& player, std::vector<DmxUniverse> universes,
 LiveFeed::~LiveFeed() = default;
 
 void LiveFeed::sendFrame() {
-    const Status sent = sender_.send(player_.colours());
+    const Status sent = sender_.send(player_.colors());
     if (!sent) {
         timer_.stop();
         Q_EMIT failed(QString::fromStdString(sent.error().key), QString::fromStdString(sent.error().detail));

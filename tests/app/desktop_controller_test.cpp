@@ -87,7 +87,7 @@ TEST_F(DesktopController, SampleToTaggedImageThenWriteToController) {
 }
 
 TEST_F(DesktopController, CreateDataSaysWhichTableIsOverItsLimit) {
-    const fs::path layout = writeTooColourfulLayout(folder_.path());
+    const fs::path layout = writeTooColorfulLayout(folder_.path());
     MainWindow* window = start(layout.string());
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->action(cmd::WriteToController)->isEnabled());

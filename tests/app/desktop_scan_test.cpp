@@ -87,7 +87,7 @@ TEST_F(Scan, ThePhotoScannedThroughTheMenuGivesItsLampsAsOneUndoableStep) {
     const Picture& shown = view->shownPicture();
     ASSERT_FALSE(shown.empty());
     EXPECT_TRUE(shown.width == 640 || shown.height == 480);
-    EXPECT_EQ(doc.layout().backColour, shown.colourAt(10, 10));
+    EXPECT_EQ(doc.layout().backColor, shown.colorAt(10, 10));
     const std::size_t openStep = doc.history().index();
     EXPECT_EQ(view->render().pixelColor(10, 10),
               QColor(shown.rgb[shown.offset(10, 10)], shown.rgb[shown.offset(10, 10) + 1],
@@ -96,7 +96,7 @@ TEST_F(Scan, ThePhotoScannedThroughTheMenuGivesItsLampsAsOneUndoableStep) {
     // Back Color arms a double-click: the pixel under it becomes the background.
     ASSERT_TRUE(w->runCommand(cmd::ScanBack));
     QTest::mouseDClick(vp, Qt::LeftButton, {}, QPoint(30, 40));
-    EXPECT_EQ(doc.layout().backColour, shown.colourAt(30, 40));
+    EXPECT_EQ(doc.layout().backColor, shown.colorAt(30, 40));
 
     // Scan Scope arms a drag; dragged up and left, it is stored normalised.
     ASSERT_TRUE(w->runCommand(cmd::ScanScope));
@@ -144,21 +144,21 @@ TEST_F(Scan, TheEmptyLatticeSetsTheLatticeWithoutLampsAndMayBeRunAgain) {
     MainWindow* w = window_.get();
     LayoutDocument& doc = view->document();
     QSignalSpy finished(view, &LayoutView::scanFinished);
-    const std::int32_t tolerance = doc.layout().colourTolerance;
+    const std::int32_t tolerance = doc.layout().colorTolerance;
 
     ASSERT_TRUE(w->runCommand(cmd::OpenEmptyLattice));
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_TRUE(doc.layout().lamps.empty());
-    EXPECT_EQ(doc.layout().colourTolerance, kEmptyLatticeTolerance);
+    EXPECT_EQ(doc.layout().colorTolerance, kEmptyLatticeTolerance);
     EXPECT_DOUBLE_EQ(doc.layout().lampPitch,
                      scanPitch(doc.layout().scanScope, doc.layout().objectSize,
                                doc.layout().lampSize));
 
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
-    EXPECT_EQ(doc.layout().colourTolerance, tolerance);
+    EXPECT_EQ(doc.layout().colorTolerance, tolerance);
     ASSERT_TRUE(w->runCommand(cmd::OpenEdit));
     ASSERT_TRUE(finished.wait(5000));
-    EXPECT_EQ(doc.layout().colourTolerance, kEmptyLatticeTolerance);
+    EXPECT_EQ(doc.layout().colorTolerance, kEmptyLatticeTolerance);
     EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());  // no picture
 }
 

@@ -8,7 +8,7 @@
 #include "engine/ui/effect_view.h"
 #include "layout/history/transfer_data_edit.h"
 #include "layout/ports.h"
-#include "layout/ui/colour_word.h"
+#include "layout/ui/color_word.h"
 #include "layout/ui/layout_painter.h"
 #include "layout/ui/layout_view.h"
 
@@ -21,7 +21,7 @@ std::shared_ptr<LayoutDocument> twoLampDocument() {
     Lamp wired = Lamp::made(5, 3, 1, 8);
     wired.port = 2;
     wired.portOrder = 7;
-    wired.colour = portColour(2);
+    wired.color = portColor(2);
     layout.lamps.push_back(wired);
     auto document = std::make_shared<LayoutDocument>(layout);
     document->apply(std::make_unique<TransferDataEdit>());
@@ -43,7 +43,7 @@ TEST(LayoutPainting, FittedZoomFollowsTheWiderExtentAndStopsAt20) {
     EXPECT_EQ(fittedZoom(lamps, QSize(800, 600), 28), 20);
 }
 
-TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColourWithTheChainNumber) {
+TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColorWithTheChainNumber) {
     application();
     auto document = twoLampDocument();
     LayoutView view(document);
@@ -59,7 +59,7 @@ TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColourWithTheChainNumbe
     EXPECT_EQ(image.pixelColor(green - QPoint(10, 10)), QColor(Qt::white));
     // The wired lamp shows its port colour round its white chain number.
     const QPoint wired(100 + offset.x(), 60 + offset.y());
-    EXPECT_EQ(image.pixelColor(wired + QPoint(8, 0)), toQColor(portColour(2)));
+    EXPECT_EQ(image.pixelColor(wired + QPoint(8, 0)), toQColor(portColor(2)));
     bool whiteInside = false;
     for (int dx = -5; dx <= 5; ++dx) {
         for (int dy = -6; dy <= 6; ++dy) {
@@ -72,7 +72,7 @@ TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColourWithTheChainNumbe
     view.setInsertMode();
     const QImage aligned = view.render();
     EXPECT_EQ(aligned.pixelColor(30, 30), toQColor(kGreen));
-    EXPECT_EQ(aligned.pixelColor(102, 70), toQColor(portColour(2)));
+    EXPECT_EQ(aligned.pixelColor(102, 70), toQColor(portColor(2)));
 }
 
 TEST(LayoutPainting, TheGridMarksEveryFifthLineDarker) {

@@ -1,4 +1,4 @@
-#include "app/ui/dialog_texts.h"
+#include "platform/ui/dialog_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include <iostream>
 
 #include "app/language/language_table.h"
-#include "app/ui/dialog_texts.h"
+#include "platform/ui/dialog_texts.h"
 #include "app/wizard/ui/wizard_pages.h"
 #include "layout/picture/picture_decoder.h"
 #include "layout/picture/picture_scaling.h"

@@ -67,7 +67,7 @@ TEST(WizardLamps, SerpentineChainRunsDownOddColumnsAndUpEvenOnes) {
     for (std::size_t i = 0; i < lamps.size(); ++i) {
         EXPECT_EQ(lamps[i].number, static_cast<std::int32_t>(i));
         EXPECT_EQ(lamps[i].port, 5);
-        EXPECT_EQ(lamps[i].colour, portColour(5));
+        EXPECT_EQ(lamps[i].color, portColor(5));
     }
 
     // An outline's middle columns hold two lamps: bottom first on the way up.

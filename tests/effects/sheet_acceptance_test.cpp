@@ -34,10 +34,10 @@ protected:
         list->kindList()->setCurrentItem(items.front());
         items.front()->setSelected(true);
         list->add();
-        auto* colourPage = sheet_->colorListPage();
+        auto* colorPage = sheet_->colorListPage();
         picks.assign(picked.begin(), picked.end());
-        for (std::size_t i = 0; i < picked.size(); ++i) colourPage->addColour();
-        colourPage->saveColours();
+        for (std::size_t i = 0; i < picked.size(); ++i) colorPage->addColor();
+        colorPage->saveColors();
         sheet_->showPage(SheetPage::Parameter);
         auto* page = sheet_->parameterPage();
         page->field(ParamField::Interval)->setText("5");
@@ -84,9 +84,9 @@ TEST_F(SheetSession, EveryFamilyTwoProgramsSavedReopenedAndCompiled) {
         list->kindList()->setCurrentItem(items.front());
         list->add();
         picks = {kRed, kBlack};
-        sheet_->colorListPage()->addColour();
-        sheet_->colorListPage()->addColour();
-        sheet_->colorListPage()->saveColours();
+        sheet_->colorListPage()->addColor();
+        sheet_->colorListPage()->addColor();
+        sheet_->colorListPage()->saveColors();
         pickLamps({0, 1, 2});
         lamps->inputGroup();
         sheet_->showPage(SheetPage::Parameter);
@@ -102,9 +102,9 @@ TEST_F(SheetSession, EveryFamilyTwoProgramsSavedReopenedAndCompiled) {
         list->kindList()->setCurrentItem(items.front());
         list->add();
         picks = {kRed, kBlue};
-        sheet_->colorListPage()->addColour();
-        sheet_->colorListPage()->addColour();
-        sheet_->colorListPage()->saveColours();
+        sheet_->colorListPage()->addColor();
+        sheet_->colorListPage()->addColor();
+        sheet_->colorListPage()->saveColors();
         pickLamps({6, 12, 18});
         lamps->inputGroup();
         sheet_->showPage(SheetPage::Parameter);
@@ -165,8 +165,8 @@ TEST_F(SheetSession, EveryFamilyTwoProgramsSavedReopenedAndCompiled) {
     const auto lampList = custom["lampListIndex"].get<std::size_t>();
     EXPECT_EQ(c["cstGroup"][lampList], (nlohmann::json{6, 12, 18}));
     // The scan's colours, red then blue.
-    const auto colourIndex = c["modes"][0]["colorIndex"].get<std::size_t>();
-    EXPECT_EQ(c["colorGroup"][colourIndex], (nlohmann::json{255, 0, 0, 0, 0, 255}));
+    const auto colorIndex = c["modes"][0]["colorIndex"].get<std::size_t>();
+    EXPECT_EQ(c["colorGroup"][colorIndex], (nlohmann::json{255, 0, 0, 0, 0, 255}));
     EXPECT_EQ(c["programGroups"][0], (nlohmann::json{0, 1, 2}));
     EXPECT_EQ(c["programGroups"][1], (nlohmann::json{3, 4 + kLatticeRows, 5 + kLatticeRows}));
     EXPECT_EQ(c["programGroups"][2], nlohmann::json::array());
@@ -211,8 +211,8 @@ TEST_F(SheetSession, SampleGetsAGradientSweepAndALampGroupChaseInProgramThree) {
         return true;
     };
     sheet_->colorListPage()->gradient();
-    ASSERT_EQ(sheet_->colorListPage()->colours().size(), 6u);
-    sheet_->colorListPage()->saveColours();
+    ASSERT_EQ(sheet_->colorListPage()->colors().size(), 6u);
+    sheet_->colorListPage()->saveColors();
     sheet_->showPage(SheetPage::Parameter);
     sheet_->parameterPage()->labelEdit()->setText("Gradient sweep");
     sheet_->parameterPage()->commit();
@@ -220,9 +220,9 @@ TEST_F(SheetSession, SampleGetsAGradientSweepAndALampGroupChaseInProgramThree) {
     choose("CM_CUSTOMMODE");
     list->add();
     picks = {{0, 255, 0}, {0, 0, 0}};
-    sheet_->colorListPage()->addColour();
-    sheet_->colorListPage()->addColour();
-    sheet_->colorListPage()->saveColours();
+    sheet_->colorListPage()->addColor();
+    sheet_->colorListPage()->addColor();
+    sheet_->colorListPage()->saveColors();
     sheet_->showPage(SheetPage::Parameter);
     QLineEdit* playKind = sheet_->parameterPage()->field(ParamField::LayerCode);
     playKind->setText("5");

@@ -44,7 +44,7 @@ TEST_F(SheetTest, PagesAndTitlesComeFromTheLanguageTable) {
     bool lit = false;
     for (int i = 0; i < 40 && !lit; ++i) {
         list->preview()->tick();
-        for (ColourWord c : list->preview()->colours()) lit = lit || c != 0;
+        for (ColorWord c : list->preview()->colors()) lit = lit || c != 0;
     }
     EXPECT_TRUE(lit);
 }
@@ -119,13 +119,13 @@ TEST_F(SheetTest, GradientDialogAndSaveColorChecks) {
     auto* list = sheet_->modeListPage();
     selectKind(list, "CM_LEFTTORIGHT_SCROLL");
     list->add();
-    auto* colours = sheet_->colorListPage();
-    EXPECT_TRUE(colours->hint()->text().contains(QString::fromStdString(
+    auto* colors = sheet_->colorListPage();
+    EXPECT_TRUE(colors->hint()->text().contains(QString::fromStdString(
         table_.LookUpText("ID_MSG_PAGE2_CM_INFO14"))));
 
     // Without end colours nothing is made.
     fillDialog = [](QDialog&) { return true; };
-    colours->gradient();
+    colors->gradient();
     EXPECT_EQ(lastMessage(), "PAGE2_ONBUTTON4_PSTC");
 
     fillDialog = [this](QDialog& d) {
@@ -141,45 +141,45 @@ TEST_F(SheetTest, GradientDialogAndSaveColorChecks) {
         EXPECT_EQ(dialog.steps()->edit()->text(), "3");
         return true;
     };
-    colours->gradient();
-    ASSERT_EQ(colours->colours().size(), 3u);
-    EXPECT_EQ(colours->colours()[1], (Rgb{127, 127, 127}));
-    EXPECT_EQ(colours->colourList()->item(1)->text(), " 127R 127G 127B");
+    colors->gradient();
+    ASSERT_EQ(colors->colors().size(), 3u);
+    EXPECT_EQ(colors->colors()[1], (Rgb{127, 127, 127}));
+    EXPECT_EQ(colors->colorList()->item(1)->text(), " 127R 127G 127B");
 
-    colours->saveColours();  // three colours on a scroll kind
+    colors->saveColors();  // three colours on a scroll kind
     EXPECT_EQ(lastMessage(), "PAGE2_ONBUTTON4_TFCW");
     EXPECT_TRUE(sheet_->context().state.current.colors.empty());
 
-    selectRow(colours->colourList(), 1);
-    colours->removeSingle();
-    colours->saveColours();
+    selectRow(colors->colorList(), 1);
+    colors->removeSingle();
+    colors->saveColors();
     EXPECT_EQ(sheet_->context().state.current.colors, (UintList{0, 0, 0, 255, 255, 255}));
-    EXPECT_TRUE(colours->colours().empty());
+    EXPECT_TRUE(colors->colors().empty());
 }
 
-TEST_F(SheetTest, NamedColourGroupsGoToTheLibraryFile) {
-    auto* colours = sheet_->colorListPage();
+TEST_F(SheetTest, NamedColorGroupsGoToTheLibraryFile) {
+    auto* colors = sheet_->colorListPage();
     picks = {{7, 8, 9}, {255, 0, 0}};
-    colours->addColour();
-    colours->addColour();
+    colors->addColor();
+    colors->addColor();
     fillDialog = [](QDialog& d) {
         d.findChild<QLineEdit*>()->setText("Mine");
         return true;
     };
-    colours->addGroup();
-    ASSERT_EQ(colours->groupNames()->count(), 1);
-    EXPECT_EQ(colours->groupNames()->item(0)->text(), "Mine");
+    colors->addGroup();
+    ASSERT_EQ(colors->groupNames()->count(), 1);
+    EXPECT_EQ(colors->groupNames()->item(0)->text(), "Mine");
     const auto file = ColorDataFile::load(folder_.path() / "ColorData.sav");
     ASSERT_TRUE(file.ok());
     EXPECT_EQ(file.value().lines().back(), "     [Mine]  7  8  9255  0  0");
 
-    colours->removeAll();
-    colours->outputGroup();
+    colors->removeAll();
+    colors->outputGroup();
     EXPECT_EQ(lastMessage(), "PAGE2_ONBUTTON12_PSAC");
-    selectRow(colours->groupNames(), 0);
-    colours->outputGroup();
-    EXPECT_EQ(colours->colours(), (std::vector<Rgb>{{7, 8, 9}, {255, 0, 0}}));
-    colours->clearGroup();
+    selectRow(colors->groupNames(), 0);
+    colors->outputGroup();
+    EXPECT_EQ(colors->colors(), (std::vector<Rgb>{{7, 8, 9}, {255, 0, 0}}));
+    colors->clearGroup();
     EXPECT_EQ(lastMessage(), "PAGE2_ONBUTTON14_DYRW");
     EXPECT_EQ(ColorDataFile::load(folder_.path() / "ColorData.sav").value().lines().back(),
               "     [Mine]");

@@ -26,10 +26,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-vx::Mode mode(const char* kind, const char* label, vx::UintList colours) {
+vx::Mode mode(const char* kind, const char* label, vx::UintList colors) {
     vx::Mode m = vx::createMode(kind);
     m.label = label;
-    m.colors = std::move(colours);
+    m.colors = std::move(colors);
     m.stepDelay = 5;
     m.stepCount = 10;
     m.duration = 5;
@@ -82,9 +82,9 @@ int main(int argc, char* argv[]) {
     list->modeList()->setCurrentRow(0);
     list->edit();  // opens the sweep on the parameter page
 
-    auto* colours = sheet.colorListPage();
-    colours->showModeColours();
-    colours->groupNames()->setCurrentRow(0);
+    auto* colors = sheet.colorListPage();
+    colors->showModeColors();
+    colors->groupNames()->setCurrentRow(0);
 
     int status = 0;
     const std::pair<vx::SheetPage, const char*> pages[] = {

@@ -20,7 +20,7 @@ constexpr CellRect kAll{0, 0, 2, 1};
 const UintList kText{255, 0, 0};
 const UintList kBack{0, 0, 255};
 
-UintList colours(std::initializer_list<const UintList*> list) {
+UintList colors(std::initializer_list<const UintList*> list) {
     UintList out;
     for (const UintList* c : list) out.insert(out.end(), c->begin(), c->end());
     return out;
@@ -34,7 +34,7 @@ LampLayout wordLayout() {
 
 Mode word(const char* kind, std::int32_t colorMode, std::int32_t gap) {
     Mode m = modeOver(kind, kAll);
-    m.colors = colours({&kText, &kBack});
+    m.colors = colors({&kText, &kBack});
     m.lampListIndex = 0;
     m.wordColorMode = colorMode;
     m.wordStep = gap;
@@ -50,28 +50,28 @@ ExpandedModes expand(const LampLayout& layout, ModeList modes) {
 const UintList* T = &kText;
 const UintList* B = &kBack;
 
-TEST(CompileWords, HorizontalWordBecomesOneColourChangeLinePerRow) {
+TEST(CompileWords, HorizontalWordBecomesOneColorChangeLinePerRow) {
     const auto e = expand(wordLayout(), {word("CM_LEFTTORIGHT_WORD", 0, 2)});
     ASSERT_EQ(e.modes.size(), 2u);
     EXPECT_EQ(e.words, (std::vector<WordRecord>{{0, 2}}));
     EXPECT_EQ(e.modes[0].kind, "CM_LEFTTORIGHT_CC");
     EXPECT_EQ(e.modes[0].area, (CellRect{0, 0, 2, 0}));
-    EXPECT_EQ(e.modes[0].colors, colours({B, T, B, B, B}));  // pattern, then 2 gap colours
+    EXPECT_EQ(e.modes[0].colors, colors({B, T, B, B, B}));  // pattern, then 2 gap colours
     EXPECT_EQ(e.modes[1].area, (CellRect{0, 1, 2, 1}));
-    EXPECT_EQ(e.modes[1].colors, colours({B, B, T, B, B}));
+    EXPECT_EQ(e.modes[1].colors, colors({B, B, T, B, B}));
     EXPECT_EQ(e.modes[0].duration, 0);
     EXPECT_EQ(e.modes[1].duration, 30);  // only the last line holds the word's time
 }
 
-TEST(CompileWords, FilledReverseWordPutsEachColourInFront) {
+TEST(CompileWords, FilledReverseWordPutsEachColorInFront) {
     const auto e = expand(wordLayout(), {word("CM_RIGHTTOLEFT_WORD", 1, 2)});
     ASSERT_EQ(e.modes.size(), 2u);
     EXPECT_EQ(e.modes[1].kind, "CM_RIGHTTOLEFT_CF");
-    EXPECT_EQ(e.modes[1].colors, colours({T, B, B}));  // no gap for filled words
+    EXPECT_EQ(e.modes[1].colors, colors({T, B, B}));  // no gap for filled words
     const auto down = expand(wordLayout(), {word("CM_DOWNTOUP_WORD", 1, 0)});
     ASSERT_EQ(down.modes.size(), 3u);
     EXPECT_EQ(down.modes[1].kind, "CM_DOWNTOUP_CF");
-    EXPECT_EQ(down.modes[1].colors, colours({B, T}));
+    EXPECT_EQ(down.modes[1].colors, colors({B, T}));
 }
 
 TEST(CompileWords, VerticalWordLinesCompileToTheirColumns) {
@@ -86,7 +86,7 @@ TEST(CompileWords, VerticalWordLinesCompileToTheirColumns) {
     EXPECT_EQ(e.words, (std::vector<WordRecord>{{0, 3}}));
     EXPECT_EQ(e.modes[1].area, (CellRect{1, -1, 1, -1}));
     EXPECT_EQ(e.modes[1].colors, UintList{});
-    EXPECT_EQ(e.modes[2].colors, colours({B, T}));
+    EXPECT_EQ(e.modes[2].colors, colors({B, T}));
 
     const auto c = compileEffects(layout);
     ASSERT_EQ(c.modes.size(), 3u);
@@ -96,7 +96,7 @@ TEST(CompileWords, VerticalWordLinesCompileToTheirColumns) {
     EXPECT_EQ(lampListOf(c, 2), (UintList{2, 3}));
 }
 
-TEST(CompileWords, WordWithoutItsClusterOrColoursUsesBackgroundAndBlack) {
+TEST(CompileWords, WordWithoutItsClusterOrColorsUsesBackgroundAndBlack) {
     Mode m = word("CM_LEFTTORIGHT_WORD", 0, 0);
     m.lampListIndex = 4;
     m.colors = {9, 9, 9};

@@ -10,8 +10,8 @@
 namespace vx::test {
 namespace {
 
-const ColourWord kRed = rgb(255, 0, 0);
-const ColourWord kGreen = rgb(0, 255, 0);
+const ColorWord kRed = rgb(255, 0, 0);
+const ColorWord kGreen = rgb(0, 255, 0);
 
 // Four lamps; lamp list k < 4 is lamp k alone, list 4 is all four.
 CompiledEffects show(std::vector<Mode> modes) {
@@ -24,10 +24,10 @@ CompiledEffects show(std::vector<Mode> modes) {
 }
 
 // A lamp fill over list `list` in colour `colour`: one paint per lamp.
-Mode fill(std::int32_t list, std::int32_t duration, std::uint32_t delay = 1, std::int32_t colour = 0) {
+Mode fill(std::int32_t list, std::int32_t duration, std::uint32_t delay = 1, std::int32_t color = 0) {
     Mode m = compiledMode(9, delay, 0, duration);
     m.lampListIndex = list;
-    m.colorIndex = colour;
+    m.colorIndex = color;
     return m;
 }
 
@@ -54,17 +54,17 @@ TEST(PlayClock, ModesActingAtTheSameMillisecondActInStartOrder) {
     // At every shared millisecond the first mode paints before the second.
     const auto paints = r.only('p');
     ASSERT_EQ(paints.size(), 4u);
-    EXPECT_EQ(paints[0].colour, kRed);
-    EXPECT_EQ(paints[1].colour, kGreen);
+    EXPECT_EQ(paints[0].color, kRed);
+    EXPECT_EQ(paints[1].color, kGreen);
     EXPECT_EQ(paints[2].t, 2100);
-    EXPECT_EQ(paints[2].colour, kRed);
-    EXPECT_EQ(paints[3].colour, kGreen);
+    EXPECT_EQ(paints[2].color, kRed);
+    EXPECT_EQ(paints[3].color, kGreen);
     // The lamp colours seen between frames follow the clock.
     playback.runUntil(1999);
-    EXPECT_EQ(playback.lampColours(), std::vector<ColourWord>(4, 0));
+    EXPECT_EQ(playback.lampColors(), std::vector<ColorWord>(4, 0));
     playback.runUntil(2000);
-    EXPECT_EQ(playback.lampColours()[0], kGreen);
-    EXPECT_EQ(playback.lampColours()[1], 0u);
+    EXPECT_EQ(playback.lampColors()[0], kGreen);
+    EXPECT_EQ(playback.lampColors()[1], 0u);
 }
 
 TEST(PlayClock, PartialPlayClampsItsEndAndRefusesAnEmptyRange) {
@@ -120,7 +120,7 @@ TEST(PlayControlModes, EmptyModePaintsBlackAndStopsOnlyInThreadedPlay) {
     ASSERT_GE(paints.size(), 4u);
     for (std::size_t i = paints.size() - 4; i < paints.size(); ++i) {
         EXPECT_EQ(paints[i].t, 3000);
-        EXPECT_EQ(paints[i].colour, 0u);
+        EXPECT_EQ(paints[i].color, 0u);
     }
 
     const Recorder seq = play(show({longChange(2, 10), controlMode(254, 1, 10), longChange(1, 0)}), 4,

@@ -58,12 +58,12 @@ std::size_t litPixels(const RgbImage& image) {
     return n;
 }
 
-TEST(LampPicture, DrawsEachLampInItsColourSquareOrRounded) {
+TEST(LampPicture, DrawsEachLampInItsColorSquareOrRounded) {
     const auto lamps = grid(2, 1);
     const PlayGeometry g(allLampBounds(lamps), 10, 40, 20);
     RgbImage image(40, 20);
-    const std::vector<ColourWord> colours{rgb(10, 20, 30), 0};
-    drawLamps(image, lamps, colours, g, CellShape::Square);
+    const std::vector<ColorWord> colors{rgb(10, 20, 30), 0};
+    drawLamps(image, lamps, colors, g, CellShape::Square);
     EXPECT_EQ(litPixels(image), 100u);  // the black lamp is black on black
     const PixelBox box = g.cell(0, 0);
     const auto at = [&](std::int32_t x, std::int32_t y) {
@@ -73,7 +73,7 @@ TEST(LampPicture, DrawsEachLampInItsColourSquareOrRounded) {
     EXPECT_EQ(image.pixels[at(box.left, box.top) + 1], 20);
     EXPECT_EQ(image.pixels[at(box.left, box.top) + 2], 30);
 
-    drawLamps(image, lamps, colours, g, CellShape::Rounded);
+    drawLamps(image, lamps, colors, g, CellShape::Rounded);
     EXPECT_LT(litPixels(image), 100u);
     EXPECT_GT(litPixels(image), 60u);
     EXPECT_EQ(image.pixels[at(box.left, box.top)], 0);  // corner cut off
@@ -161,7 +161,7 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
     std::filesystem::remove(path);
 }
 
-TEST(RenderGif, ManyColoursFallBackToAFixedPalette) {
+TEST(RenderGif, ManyColorsFallBackToAFixedPalette) {
     const std::string path = (std::filesystem::temp_directory_path() / "vexolume_play_palette_test.gif").string();
     auto writer = GifWriter::open(path, 32, 32);
     ASSERT_TRUE(writer.ok());

@@ -8,9 +8,9 @@
 namespace vx::test {
 namespace {
 
-const ColourWord C0 = rgb(255, 0, 0);
-const ColourWord C1 = rgb(0, 255, 0);
-const ColourWord C2 = rgb(0, 0, 255);
+const ColorWord C0 = rgb(255, 0, 0);
+const ColorWord C1 = rgb(0, 255, 0);
+const ColorWord C2 = rgb(0, 0, 255);
 
 CompiledEffects fiveLamps(Mode mode) {
     CompiledEffects e;
@@ -25,9 +25,9 @@ Recorder playOne(const Mode& mode, std::int64_t until = 1'000'000) {
     return play(fiveLamps(mode), 5, sequential(), until);
 }
 
-std::vector<ColourWord> colours(const std::vector<Event>& paints) {
-    std::vector<ColourWord> out;
-    for (const Event& e : paints) out.push_back(e.colour);
+std::vector<ColorWord> colors(const std::vector<Event>& paints) {
+    std::vector<ColorWord> out;
+    for (const Event& e : paints) out.push_back(e.color);
     return out;
 }
 
@@ -55,11 +55,11 @@ Mode fade(std::vector<std::uint32_t> colors, std::uint32_t delay, std::int32_t s
 
 std::vector<std::uint32_t> reds(const Recorder& r) {
     std::vector<std::uint32_t> out;
-    for (const Event& e : r.only('p')) out.push_back(e.colour & 0xFF);
+    for (const Event& e : r.only('p')) out.push_back(e.color & 0xFF);
     return out;
 }
 
-TEST(PlayFade, FadesInStepsThenHoldsTheEndColour) {
+TEST(PlayFade, FadesInStepsThenHoldsTheEndColor) {
     const Recorder r = playOne(fade({255, 0, 0, 0, 0, 0}, 10, 5, 10));
     EXPECT_EQ(reds(r), (std::vector<std::uint32_t>{255, 204, 153, 102, 51, 0, 0, 0, 0, 0}));
     EXPECT_EQ(r.times('p'), (std::vector<std::int64_t>{0, 100, 200, 300, 400, 500, 600, 700, 800, 900}));
@@ -80,11 +80,11 @@ TEST(PlayFade, StepDelayZeroActsAsOneAndDurationZeroPlaysNothing) {
 
 TEST(PlayFade, MovesEveryChannelByTheLargestStepWithoutOvershoot) {
     const Recorder r = playOne(fade({10, 200, 30, 20, 100, 30}, 10, 2, 3));
-    EXPECT_EQ(colours(r.only('p')),
-              (std::vector<ColourWord>{rgb(10, 200, 30), rgb(20, 150, 30), rgb(20, 100, 30)}));
+    EXPECT_EQ(colors(r.only('p')),
+              (std::vector<ColorWord>{rgb(10, 200, 30), rgb(20, 150, 30), rgb(20, 100, 30)}));
     // Without colours the fade goes from black to black.
     const Recorder dark = playOne(fade({}, 10, 2, 1));
-    EXPECT_EQ(colours(dark.only('p')), std::vector<ColourWord>{0});
+    EXPECT_EQ(colors(dark.only('p')), std::vector<ColorWord>{0});
 }
 
 TEST(PlayFade, StepsLastTheirFullTimeWhateverTheLampCount) {
@@ -134,8 +134,8 @@ TEST(PlayLampChange, PatternMovesBackwardForFiveAndForwardForSix) {
     five.lampListIndex = 3;
     const Recorder r5 = playOne(five);
     EXPECT_EQ(lamps(paintsAt(r5, 0)), (std::vector<std::uint64_t>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(colours(paintsAt(r5, 0)), (std::vector<ColourWord>{C0, C1, C2, C0, C1}));
-    EXPECT_EQ(colours(paintsAt(r5, 50)), (std::vector<ColourWord>{C1, C2, C0, C1, C2}));
+    EXPECT_EQ(colors(paintsAt(r5, 0)), (std::vector<ColorWord>{C0, C1, C2, C0, C1}));
+    EXPECT_EQ(colors(paintsAt(r5, 50)), (std::vector<ColorWord>{C1, C2, C0, C1, C2}));
     EXPECT_EQ(r5.times('e'), std::vector<std::int64_t>{100});
 
     Mode six = five;
@@ -143,16 +143,16 @@ TEST(PlayLampChange, PatternMovesBackwardForFiveAndForwardForSix) {
     const Recorder r6 = playOne(six);
     // Painted from the last lamp; by lamp, step 0 reads C1 C2 C0 C1 C2.
     EXPECT_EQ(lamps(paintsAt(r6, 0)), (std::vector<std::uint64_t>{4, 3, 2, 1, 0}));
-    EXPECT_EQ(colours(paintsAt(r6, 0)), (std::vector<ColourWord>{C2, C1, C0, C2, C1}));
-    EXPECT_EQ(colours(paintsAt(r6, 50)), (std::vector<ColourWord>{C1, C0, C2, C1, C0}));
+    EXPECT_EQ(colors(paintsAt(r6, 0)), (std::vector<ColorWord>{C2, C1, C0, C2, C1}));
+    EXPECT_EQ(colors(paintsAt(r6, 50)), (std::vector<ColorWord>{C1, C0, C2, C1, C0}));
 }
 
-TEST(PlayGroupChange, FourKindsDifferInDirectionAndColourEnd) {
+TEST(PlayGroupChange, FourKindsDifferInDirectionAndColorEnd) {
     // Groups {0,1}, {2}, {3,4}, painted last group first.
     const std::vector<std::uint64_t> order{3, 4, 2, 0, 1};
     struct Case {
         std::int32_t kind;
-        std::vector<ColourWord> step0, step1;
+        std::vector<ColorWord> step0, step1;
     };
     const std::vector<Case> cases = {
         {1, {C2, C2, C1, C0, C0}, {C0, C0, C2, C1, C1}},
@@ -164,8 +164,8 @@ TEST(PlayGroupChange, FourKindsDifferInDirectionAndColourEnd) {
         SCOPED_TRACE(c.kind);
         const Recorder r = playOne(compiledMode(c.kind, 10, 2));
         EXPECT_EQ(lamps(paintsAt(r, 0)), order);
-        EXPECT_EQ(colours(paintsAt(r, 0)), c.step0);
-        EXPECT_EQ(colours(paintsAt(r, 100)), c.step1);
+        EXPECT_EQ(colors(paintsAt(r, 0)), c.step0);
+        EXPECT_EQ(colors(paintsAt(r, 100)), c.step1);
         EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{200});
     }
 }
@@ -173,29 +173,29 @@ TEST(PlayGroupChange, FourKindsDifferInDirectionAndColourEnd) {
 TEST(PlayFills, LightOneMorePerStepAndKeepThem) {
     const Recorder r7 = playOne(compiledMode(7, 10, 0));
     EXPECT_EQ(lamps(r7.only('p')), (std::vector<std::uint64_t>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(colours(r7.only('p')), (std::vector<ColourWord>{C0, C0, C1, C2, C2}));
+    EXPECT_EQ(colors(r7.only('p')), (std::vector<ColorWord>{C0, C0, C1, C2, C2}));
     EXPECT_EQ(r7.times('p'), (std::vector<std::int64_t>{0, 0, 90, 180, 180}));
     EXPECT_EQ(r7.times('e'), std::vector<std::int64_t>{270});
 
     const Recorder r8 = playOne(compiledMode(8, 10, 0));
     EXPECT_EQ(lamps(r8.only('p')), (std::vector<std::uint64_t>{3, 4, 2, 0, 1}));
-    EXPECT_EQ(colours(r8.only('p')), (std::vector<ColourWord>{C0, C0, C1, C2, C2}));
+    EXPECT_EQ(colors(r8.only('p')), (std::vector<ColorWord>{C0, C0, C1, C2, C2}));
 
     Mode nine = compiledMode(9, 10, 0);
     nine.lampListIndex = 3;
     const Recorder r9 = playOne(nine);
     EXPECT_EQ(lamps(r9.only('p')), (std::vector<std::uint64_t>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(colours(r9.only('p')), (std::vector<ColourWord>{C0, C1, C2, C0, C1}));
+    EXPECT_EQ(colors(r9.only('p')), (std::vector<ColorWord>{C0, C1, C2, C0, C1}));
     EXPECT_EQ(r9.times('p'), (std::vector<std::int64_t>{0, 100, 200, 300, 400}));
 
     Mode ten = nine;
     ten.kindCode = 10;
     const Recorder r10 = playOne(ten);
     EXPECT_EQ(lamps(r10.only('p')), (std::vector<std::uint64_t>{4, 3, 2, 1, 0}));
-    EXPECT_EQ(colours(r10.only('p')), (std::vector<ColourWord>{C0, C1, C2, C0, C1}));
+    EXPECT_EQ(colors(r10.only('p')), (std::vector<ColorWord>{C0, C1, C2, C0, C1}));
 }
 
-TEST(PlayGuards, ShortColourListsEmptyListsAndMissingEntries) {
+TEST(PlayGuards, ShortColorListsEmptyListsAndMissingEntries) {
     // Fewer than 3 components: fills end at once, colour changes only wait.
     for (const std::int32_t kind : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}) {
         SCOPED_TRACE(kind);
@@ -237,7 +237,7 @@ TEST(PlayGuards, PaintsOfLampsOutsideTheLayoutAreDropped) {
     CompiledEffects e = fiveLamps(nine);
     Playback playback(e, 3, sequential());
     playback.runUntil(1000);
-    EXPECT_EQ(playback.lampColours(), (std::vector<ColourWord>{C0, C1, C2}));
+    EXPECT_EQ(playback.lampColors(), (std::vector<ColorWord>{C0, C1, C2}));
 }
 
 }  // namespace

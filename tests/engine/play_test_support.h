@@ -17,7 +17,7 @@ struct Event {
     std::int64_t t = 0;
     char what = 'p';  // p paint, s start, e end (finished), x stopped
     std::uint64_t a = 0;  // lamp or position
-    ColourWord colour = 0;
+    ColorWord color = 0;
     bool operator==(const Event&) const = default;
 };
 
@@ -31,8 +31,8 @@ public:
     void modeStopped(std::int64_t t, std::size_t position, StopReason reason) override {
         events.push_back({t, reason == StopReason::Finished ? 'e' : 'x', position, 0});
     }
-    void lampPainted(std::int64_t t, std::uint32_t lamp, ColourWord colour) override {
-        events.push_back({t, 'p', lamp, colour});
+    void lampPainted(std::int64_t t, std::uint32_t lamp, ColorWord color) override {
+        events.push_back({t, 'p', lamp, color});
     }
 
     std::vector<Event> only(char what) const {
@@ -54,7 +54,7 @@ public:
     }
 };
 
-inline ColourWord rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+inline ColorWord rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return r | (g << 8) | (b << 16);
 }
 

@@ -191,12 +191,12 @@ TEST(LayoutFile, StringLengthPrefixes) {
 
 TEST(LayoutFile, EveryFieldOfEveryCollectionRoundTrips) {
     LampLayout layout;
-    layout.backColour = 0x123456;
+    layout.backColor = 0x123456;
     layout.scanScope = {1, 2, 3, 4};
     layout.objectSize = 1234.5f;
     layout.reservedValue = -1.0f;
     layout.lampSize = 12.25f;
-    layout.colourTolerance = 200;
+    layout.colorTolerance = 200;
     layout.lampPitch = 3.0625;
     layout.slots[3] = {7, -8, {1, 2, 3}};
     for (int i = 0; i < 5; ++i) {

@@ -18,12 +18,12 @@ using json::Json;
 // payload, infinities, negative zero and denormals.
 LampLayout everyFieldLayout() {
     LampLayout layout;
-    layout.backColour = 0x00123456;
+    layout.backColor = 0x00123456;
     layout.scanScope = {-3, 4, 700, 500};
     layout.objectSize = std::bit_cast<float>(0x7FC00123u);  // NaN with a payload
     layout.reservedValue = -0.0f;
     layout.lampSize = std::numeric_limits<float>::denorm_min();
-    layout.colourTolerance = -7;
+    layout.colorTolerance = -7;
     layout.lampPitch = -std::numeric_limits<double>::infinity();
     layout.slots[0] = {1, -2, {3, 4, 0xFFFFFFFFu}};
     layout.slots[127] = {std::numeric_limits<std::int32_t>::min(), 9, {}};

@@ -15,7 +15,7 @@ Lamp lampOn(std::int32_t number, std::int32_t port, std::int32_t order) {
     if (port > 0) {
         lamp.port = port;
         lamp.portOrder = order;
-        lamp.colour = portColour(port);
+        lamp.color = portColor(port);
     }
     return lamp;
 }
@@ -31,13 +31,13 @@ std::vector<Lamp> applied(std::vector<Lamp> lamps, const std::optional<PortEdit>
     return lamps;
 }
 
-TEST(PortColours, TableAndFallback) {
-    EXPECT_EQ(portColour(1), 0x0000FFu);
-    EXPECT_EQ(portColour(3), 0x00C8FFu);
-    EXPECT_EQ(portColour(8), 0x804000u);
-    EXPECT_EQ(portColour(12), 0x4040FFu);
-    EXPECT_EQ(portColour(0), kGreen);
-    EXPECT_EQ(portColour(13), kGreen);
+TEST(PortColors, TableAndFallback) {
+    EXPECT_EQ(portColor(1), 0x0000FFu);
+    EXPECT_EQ(portColor(3), 0x00C8FFu);
+    EXPECT_EQ(portColor(8), 0x804000u);
+    EXPECT_EQ(portColor(12), 0x4040FFu);
+    EXPECT_EQ(portColor(0), kGreen);
+    EXPECT_EQ(portColor(13), kGreen);
 }
 
 TEST(PortAdd, AppendsAfterHighestOrderAndRefusesWiredLamps) {
@@ -50,7 +50,7 @@ TEST(PortAdd, AppendsAfterHighestOrderAndRefusesWiredLamps) {
     lamps = applied(lamps, edit);
     EXPECT_EQ(lamps[2].port, 2);
     EXPECT_EQ(lamps[2].portOrder, 3);
-    EXPECT_EQ(lamps[2].colour, 0xFF0000u);
+    EXPECT_EQ(lamps[2].color, 0xFF0000u);
 
     EXPECT_FALSE(addLampToPort(lamps, 3, state));        // already on port 5
     EXPECT_FALSE(addLampToPort(lamps, 9, state));        // no such lamp
@@ -78,7 +78,7 @@ TEST(PortInsert, AtFrontThenOneAfterAnother) {
     lamps = applied(lamps, second);
     EXPECT_EQ(orders(lamps), (std::vector<std::int32_t>{3, 4, 5, 1, 2}));
     EXPECT_EQ(second->state.insertAfter, 2);
-    EXPECT_EQ(lamps[4].colour, portColour(1));
+    EXPECT_EQ(lamps[4].color, portColor(1));
 }
 
 TEST(PortInsert, PastTheEndAppends) {
@@ -100,7 +100,7 @@ TEST(PortRemove, ClosesTheGapOnThatPortOnly) {
     lamps = applied(lamps, edit);
     EXPECT_EQ(orders(lamps), (std::vector<std::int32_t>{1, 0, 2, 3, 4, 4}));
     EXPECT_EQ(lamps[1].port, 0);
-    EXPECT_EQ(lamps[1].colour, kGreen);
+    EXPECT_EQ(lamps[1].color, kGreen);
     EXPECT_FALSE(removeLampFromPort(lamps, 6, {}));
 }
 

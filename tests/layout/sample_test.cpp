@@ -47,7 +47,7 @@ TEST(Sample, MatrixIsNumberedByColumnAndWiredAsTwoContinuousChains) {
         const auto& lamp = layout.lamps[i];
         EXPECT_EQ(lamp.number, static_cast<std::int32_t>(i));
         EXPECT_EQ(lamp.number, lamp.x * kSampleRows + lamp.y);
-        EXPECT_EQ(lamp.colour, kGreen);
+        EXPECT_EQ(lamp.color, kGreen);
         EXPECT_EQ(lamp.diameter, 8);
         EXPECT_EQ(lamp.port, lamp.x < 8 ? 1 : 2);
         EXPECT_TRUE(chainPlaces.insert({lamp.port, lamp.portOrder}).second);

@@ -54,7 +54,7 @@ TEST(ScanLattice, PitchesWithoutCellsAndTheGridLimit) {
 }
 
 TEST(ScanTolerance, AChannelExactlyAtTheToleranceIsBackgroundOneMoreIsALamp) {
-    const ColourWord back = 0x00646464;  // 100, 100, 100
+    const ColorWord back = 0x00646464;  // 100, 100, 100
     EXPECT_TRUE(isBackground(0x0064646E, back, 10));   // red 110
     EXPECT_FALSE(isBackground(0x0064646F, back, 10));  // red 111
     EXPECT_TRUE(isBackground(0x005A6464, back, 10));   // blue 90
@@ -67,8 +67,8 @@ TEST(ScanTolerance, AChannelExactlyAtTheToleranceIsBackgroundOneMoreIsALamp) {
     LampLayout layout;
     layout.scanScope = {0, 0, 20, 10};
     layout.lampPitch = 10.0;
-    layout.backColour = back;
-    layout.colourTolerance = 10;
+    layout.backColor = back;
+    layout.colorTolerance = 10;
     Picture shown = filled(30, 20, 100, 100, 100);
     setPixel(shown, 0, 0, 110, 100, 100);
     setPixel(shown, 10, 0, 111, 100, 100);
@@ -81,8 +81,8 @@ TEST(ScanLattice, LampsAreNumberedInColumnOrderAtTruncatedSamplePoints) {
     LampLayout layout;
     layout.scanScope = {2, 3, 32, 33};
     layout.lampPitch = 7.5;  // 4 x 4 cells, samples at 2, 9, 17, 24 and 3, 10, 18, 25
-    layout.backColour = 0;
-    layout.colourTolerance = 20;
+    layout.backColor = 0;
+    layout.colorTolerance = 20;
     Picture shown = filled(40, 40, 0, 0, 0);
     setPixel(shown, 17, 3, 200, 0, 0);   // column 2, row 0
     setPixel(shown, 9, 25, 0, 200, 0);   // column 1, row 3
@@ -111,20 +111,20 @@ TEST(ScanSettings, LampSizeMustLieStrictlyBetween1And1000AndToleranceIn1To254) {
         ASSERT_EQ(out.refusals.size(), 1u);
         EXPECT_EQ(out.refusals[0], "EDITIMGVIEW_ONSCANSETOTHER_PIT");
         EXPECT_EQ(out.objectSize, 1234.0f);  // still taken
-        EXPECT_EQ(out.colourTolerance, 30);
+        EXPECT_EQ(out.colorTolerance, 30);
     }
     EXPECT_EQ(with(1.01, 30).lampSize, 1.01f);
     EXPECT_TRUE(with(1.01, 30).refusals.empty());
     EXPECT_EQ(with(999.9, 30).lampSize, 999.9f);
     for (const std::int64_t refused : {0, 255}) {
         const auto out = with(50.0, refused);
-        EXPECT_EQ(out.colourTolerance, 25);
+        EXPECT_EQ(out.colorTolerance, 25);
         ASSERT_EQ(out.refusals.size(), 1u);
         EXPECT_EQ(out.refusals[0], "EDITIMGVIEW_ONSCANSETOTHER_PITV");
         EXPECT_EQ(out.lampSize, 50.0f);
     }
-    EXPECT_EQ(with(50.0, 1).colourTolerance, 1);
-    EXPECT_EQ(with(50.0, 254).colourTolerance, 254);
+    EXPECT_EQ(with(50.0, 1).colorTolerance, 1);
+    EXPECT_EQ(with(50.0, 254).colorTolerance, 254);
     const auto both = with(1000.0, 0);
     EXPECT_EQ(both.refusals, (std::vector<std::string>{"EDITIMGVIEW_ONSCANSETOTHER_PIT",
                                                        "EDITIMGVIEW_ONSCANSETOTHER_PITV"}));
@@ -154,8 +154,8 @@ TEST(ScanPicture, FitFactorAndBoxScalingAreExact) {
     for (std::int32_t i = 0; i < 8; ++i) setPixel(p, i % 4, i / 4, values[i], 0, 9);
     const Picture half = scalePicture(p, 2, 1);
     ASSERT_EQ(half.width, 2);
-    EXPECT_EQ(half.colourAt(0, 0), 0x00090000u | 75u);   // (0 + 100 + 50 + 150) / 4
-    EXPECT_EQ(half.colourAt(1, 0), 0x00090000u | 114u);  // (200 + 255 + 0 + 1) / 4
+    EXPECT_EQ(half.colorAt(0, 0), 0x00090000u | 75u);   // (0 + 100 + 50 + 150) / 4
+    EXPECT_EQ(half.colorAt(1, 0), 0x00090000u | 114u);  // (200 + 255 + 0 + 1) / 4
     // Growing keeps a plain picture plain.
     const Picture grown = scalePicture(filled(1, 1, 7, 8, 9), 3, 3);
     EXPECT_EQ(grown, filled(3, 3, 7, 8, 9));
@@ -163,7 +163,7 @@ TEST(ScanPicture, FitFactorAndBoxScalingAreExact) {
     LampLayout layout;
     Picture shown = filled(640, 480, 20, 30, 40);
     takeShownPicture(layout, shown, 800, 600, 0.8f);
-    EXPECT_EQ(layout.backColour, 0x00281E14u);
+    EXPECT_EQ(layout.backColor, 0x00281E14u);
     EXPECT_EQ(layout.scanScope, (ScanScope{1, 1, 620, 480}));
 }
 
@@ -183,8 +183,8 @@ TEST(ScanPicture, DecodingRefusesWhatIsNoPicture) {
     const auto decoded = decodePicture(bmp);
     ASSERT_TRUE(decoded.ok()) << decoded.error().describe();
     EXPECT_EQ(decoded->width, 2);
-    EXPECT_EQ(decoded->colourAt(0, 0), 0x001E140Au);
-    EXPECT_EQ(decoded->colourAt(1, 0), 0x00FF0080u);
+    EXPECT_EQ(decoded->colorAt(0, 0), 0x001E140Au);
+    EXPECT_EQ(decoded->colorAt(1, 0), 0x00FF0080u);
 }
 
 TEST(ScanPicture, ThePhotoOfALampWallScansToItsLamps) {
@@ -231,8 +231,8 @@ TEST(ScanEdit, AScanIsOneStepThatUndoesToTheSettingsAndLampsBefore) {
     LayoutDocument doc(start);
     LampLayout scanned = start;
     scanned.scanScope = {0, 0, 20, 10};
-    scanned.backColour = 0x00646464;
-    scanned.colourTolerance = 10;
+    scanned.backColor = 0x00646464;
+    scanned.colorTolerance = 10;
     prepareScan(scanned);
     Picture shown = filled(30, 20, 255, 255, 255);
     const auto found = latticeScan(shown, scanned);
@@ -250,7 +250,7 @@ TEST(ScanEdit, AScanIsOneStepThatUndoesToTheSettingsAndLampsBefore) {
     EXPECT_EQ(doc.layout().lampPitch, scanned.lampPitch);
 }
 
-TEST(ScanView, ScopeDragBackColourAndTheOnceOnlyScan) {
+TEST(ScanView, ScopeDragBackColorAndTheOnceOnlyScan) {
     ScanViewState view;
     EXPECT_FALSE(view.press(5, 5));  // not armed: an ordinary press
     view.armScope();
@@ -262,9 +262,9 @@ TEST(ScanView, ScopeDragBackColourAndTheOnceOnlyScan) {
     Picture shown = filled(40, 40, 0, 0, 0);
     setPixel(shown, 12, 13, 1, 2, 3);
     EXPECT_FALSE(view.doubleClick(12, 13, shown));
-    view.armBackColour();
-    EXPECT_EQ(view.doubleClick(12, 13, shown), ColourWord{0x030201});
-    EXPECT_FALSE(view.pickingBackColour());
+    view.armBackColor();
+    EXPECT_EQ(view.doubleClick(12, 13, shown), ColorWord{0x030201});
+    EXPECT_FALSE(view.pickingBackColor());
 
     LampLayout layout;
     const auto settings = view.startScan(layout);
@@ -279,7 +279,7 @@ TEST(ScanView, ScopeDragBackColourAndTheOnceOnlyScan) {
 
     // The empty lattice runs after a scan too, and finds nothing.
     const auto empty = view.startEmptyLattice(layout);
-    EXPECT_EQ(empty.colourTolerance, kEmptyLatticeTolerance);
+    EXPECT_EQ(empty.colorTolerance, kEmptyLatticeTolerance);
     EXPECT_TRUE(view.finishScan(filled(700, 500, 255, 255, 255), empty).empty());
 }
 

@@ -40,7 +40,7 @@ LampLayout wiredColumn() {
         auto& lamp = layout.lamps[static_cast<std::size_t>(i)];
         lamp.port = 5;
         lamp.portOrder = i - 1;
-        lamp.colour = portColour(5);
+        lamp.color = portColor(5);
     }
     return layout;
 }
@@ -67,7 +67,7 @@ TEST(LampEditing, InsertKeepsNumbersDenseInColumnOrder) {
     auto layout = columnOfTen();
     EXPECT_TRUE(insertLampAt(layout, 0, 10));
     EXPECT_EQ(layout.lamps.back().number, 10);
-    EXPECT_EQ(layout.lamps.back().colour, kGreen);
+    EXPECT_EQ(layout.lamps.back().color, kGreen);
     EXPECT_EQ(layout.lamps.back().diameter, 8);
 
     auto layout2 = columnOfTen();

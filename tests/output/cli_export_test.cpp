@@ -63,7 +63,7 @@ TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
     test::ScratchDir dir("cli-over");
     const fs::path out = dir.path() / "out";
     fs::create_directories(out);
-    const fs::path layout = test::writeTooColourfulLayout(dir.path());
+    const fs::path layout = test::writeTooColorfulLayout(dir.path());
     const int status =
         runCli("export '" + layout.string() + "' -o '" + out.string() + "'", dir.path() / "err.txt");
     ASSERT_TRUE(WIFEXITED(status));

@@ -50,10 +50,10 @@ TEST(ClusterTables, LimitsAcceptTheLastAndRefuseOneMore) {
     EXPECT_EQ(groups->back(), "code unsigned int Cst_GroupGroup60[] = {\r\n60,  0xffff };         \r\n  ");
     EXPECT_EQ(buildClusterGroupText(numbered(62)).error().key, "SIMULATELIST_GCGT_GETN");
 
-    const auto colours = buildColorGroupText(numbered(101));
-    ASSERT_TRUE(colours);
-    EXPECT_EQ(colours->size(), 101u);
-    EXPECT_EQ(colours->back(), "code unsigned int Color_Group100[] = {\r\n100,  0xffff };         \r\n  ");
+    const auto colors = buildColorGroupText(numbered(101));
+    ASSERT_TRUE(colors);
+    EXPECT_EQ(colors->size(), 101u);
+    EXPECT_EQ(colors->back(), "code unsigned int Color_Group100[] = {\r\n100,  0xffff };         \r\n  ");
     EXPECT_EQ(buildColorGroupText(numbered(102)).error().key, "SIMULATELIST_COLORTEXT_CETN");
 }
 

@@ -12,11 +12,11 @@ struct ModeFields {
     std::int32_t code = 0;
     std::int32_t lampList = -1;
     std::int32_t groupList = -1;
-    std::int32_t colour = 0;
+    std::int32_t color = 0;
     std::uint32_t stepDelay = 0;
     std::int32_t stepCount = 0;
     std::int32_t duration = 0;
-    UintList colours = {};
+    UintList colors = {};
 };
 
 inline Mode compiledMode(const ModeFields& s) {
@@ -24,11 +24,11 @@ inline Mode compiledMode(const ModeFields& s) {
     m.kindCode = s.code;
     m.lampListIndex = s.lampList;
     m.groupListIndex = s.groupList;
-    m.colorIndex = s.colour;
+    m.colorIndex = s.color;
     m.stepDelay = s.stepDelay;
     m.stepCount = s.stepCount;
     m.duration = s.duration;
-    m.colors = s.colours;
+    m.colors = s.colors;
     return m;
 }
 

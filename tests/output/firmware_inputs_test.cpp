@@ -42,7 +42,7 @@ std::vector<std::string> keys(const FirmwareBuildResult& result) {
 
 TEST(FirmwareInputs, TableOverItsLimitIsReportedAndTheBuildGoesOn) {
     Folders f("fw-limits");
-    const FirmwareBuildResult result = buildFirmware(test::tooColourfulLayout(), f.options());
+    const FirmwareBuildResult result = buildFirmware(test::tooColorfulLayout(), f.options());
     ASSERT_TRUE(result.completed) << result.toolLog;
     EXPECT_EQ(keys(result), (std::vector<std::string>{"SIMULATELIST_COLORTEXT_CETN",
                                                       "ID_MSG_CBINDLG_CREATE"}));
@@ -60,7 +60,7 @@ TEST(FirmwareInputs, DesktopBuildTakesThePortTableAndLampCountItIsGiven) {
     options.lampCount = 3;
 
     // Without a port table in the working folder there is nothing to copy.
-    FirmwareBuildResult result = buildFirmware(test::tooColourfulLayout(), options);
+    FirmwareBuildResult result = buildFirmware(test::tooColorfulLayout(), options);
     EXPECT_EQ(keys(result).back(), "CRTBINDLG_ONBINGO_PC");
     EXPECT_FALSE(result.completed);
 
@@ -74,7 +74,7 @@ TEST(FirmwareInputs, DesktopBuildTakesThePortTableAndLampCountItIsGiven) {
     }
     ASSERT_TRUE(writePortTable(wired.lamps, f.work));
     const std::string portTable = test::fileText(f.work / "cport.h");
-    result = buildFirmware(test::tooColourfulLayout(), options);
+    result = buildFirmware(test::tooColorfulLayout(), options);
     ASSERT_TRUE(result.completed) << result.toolLog;
     EXPECT_EQ(test::fileText(f.work / "cport.h"), portTable);
     EXPECT_EQ(test::fileText(f.tools / "cport.h"), portTable);
@@ -85,7 +85,7 @@ TEST(FirmwareInputs, CancelEndsTheBuildBeforeTheToolchain) {
     Folders f("fw-cancel");
     auto options = f.options();
     options.cancelled = [] { return true; };
-    const FirmwareBuildResult result = buildFirmware(test::tooColourfulLayout(), options);
+    const FirmwareBuildResult result = buildFirmware(test::tooColorfulLayout(), options);
     EXPECT_TRUE(result.cancelled);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(result.toolLog.empty());

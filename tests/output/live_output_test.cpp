@@ -45,7 +45,7 @@ TEST(DmxUniverses, ChainOrderWithANewUniverseForEachPortAndEvery170Lamps) {
     EXPECT_EQ((*universes)[2].lamps, (std::vector<std::uint32_t>{2, 0}));
 
     std::vector<std::uint8_t> slots;
-    fillSlots((*universes)[2], std::vector<ColourWord>{0x030201, 0, 0x0C0B0A}, slots);
+    fillSlots((*universes)[2], std::vector<ColorWord>{0x030201, 0, 0x0C0B0A}, slots);
     EXPECT_EQ(slots, (std::vector<std::uint8_t>{10, 11, 12, 1, 2, 3}));
 
     EXPECT_TRUE(mapUniverses(lamps, 63997).ok());
@@ -143,7 +143,7 @@ TEST(LiveSampler, TheSamplePlaysIntoALoopbackSocketFrameByFrame) {
         reference.runUntil(static_cast<std::int64_t>(k * 25));
         std::vector<std::uint8_t> line;
         for (std::size_t lamp : chain) {
-            const ColourWord c = reference.lampColours()[lamp];
+            const ColorWord c = reference.lampColors()[lamp];
             line.insert(line.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
                                      static_cast<std::uint8_t>(c >> 16)});
         }

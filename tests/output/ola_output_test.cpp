@@ -48,7 +48,7 @@ TEST(OlaOutput, TheSampleStreamedToOladIsWhatOladHolds) {
     // Streaming needs no replies; give olad a moment to take the last frame.
     std::vector<std::uint8_t> expected;
     for (std::size_t u = 0; u < 2; ++u) {
-        fillSlots((*universes)[u], playback.lampColours(), expected);
+        fillSlots((*universes)[u], playback.lampColors(), expected);
         std::optional<std::vector<std::uint8_t>> held;
         for (int i = 0; i < 50; ++i) {
             held = olad.fetch(static_cast<unsigned>(21 + u));

@@ -11,7 +11,7 @@ namespace vx::test {
 
 // Four lamps in a row and 102 chases over them, each in its own colours,
 // all in program group 0.
-inline LampLayout tooColourfulLayout() {
+inline LampLayout tooColorfulLayout() {
     LampLayout layout;
     for (std::int32_t i = 0; i < 4; ++i) layout.lamps.push_back(Lamp::made(i, 0, i, 10));
     for (std::uint32_t i = 0; i < 102; ++i) {
@@ -28,9 +28,9 @@ inline LampLayout tooColourfulLayout() {
     return layout;
 }
 
-inline std::filesystem::path writeTooColourfulLayout(const std::filesystem::path& folder) {
+inline std::filesystem::path writeTooColorfulLayout(const std::filesystem::path& folder) {
     const std::filesystem::path path = folder / "colourful.led";
-    const auto bytes = encodeLayout(tooColourfulLayout());
+    const auto bytes = encodeLayout(tooColorfulLayout());
     if (!writeFileAtomically(path, std::string(bytes.begin(), bytes.end()))) return {};
     return path;
 }

@@ -72,7 +72,7 @@ TEST(TableOutput, CancelWritesNothingAndFailuresAreShown) {
     // Too many colour groups: the file is written without them, with the message.
     fake.shown.clear();
     fake.answer = QString::fromStdString((dir.path() / "CSTGRP.h").string());
-    EXPECT_FALSE(outputClusterTables(test::tooColourfulLayout(), fake.ui()).empty());
+    EXPECT_FALSE(outputClusterTables(test::tooColorfulLayout(), fake.ui()).empty());
     EXPECT_EQ(fake.shown, std::vector<std::string>{kColorGroupsRefusedKey});
     const std::string text = test::fileText(dir.path() / "CSTGRP.h");
     EXPECT_NE(text.find("CstGroup0[]"), std::string::npos);

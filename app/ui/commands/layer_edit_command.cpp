@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "app/ui/dialog_texts.h"
+#include "platform/ui/dialog_texts.h"
 #include "engine/ui/effect_view.h"
 
 namespace vx {

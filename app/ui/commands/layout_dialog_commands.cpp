@@ -11,7 +11,7 @@
 #include "app/ui/commands/port_edit_command.h"
 #include "app/ui/commands/print_command.h"
 #include "app/ui/commands/scan_settings_command.h"
-#include "app/ui/dialog_texts.h"
+#include "platform/ui/dialog_texts.h"
 #include "layout/history/apply_scan_edit.h"
 #include "layout/ui/layout_printer.h"
 #include "layout/ui/layout_view.h"
@@ -39,7 +39,7 @@ bool ScanSettingsCommand::run(AppCommandContext& c) {
     ScanSettingsRecord settings = ScanSettingsRecord::of(document.layout());
     settings.objectSize = outcome.objectSize;
     settings.lampSize = outcome.lampSize;
-    settings.colourTolerance = outcome.colourTolerance;
+    settings.colorTolerance = outcome.colorTolerance;
     if (settings == ScanSettingsRecord::of(document.layout())) return false;
     return document.apply(std::make_unique<ApplyScanEdit>(settings, std::vector<Lamp>{},
                                                           "ID_SCAN_SETOTHER"));

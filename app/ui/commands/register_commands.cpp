@@ -62,7 +62,7 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<PortEditCommand>(cmd::PortEdit);
     r.emplace<ScanSettingsCommand>(cmd::ScanOtherValues);
     r.emplace<OpenImageCommand>(cmd::OpenImage);
-    r.emplace<ScanPickCommand>(cmd::ScanBack, ScanPick::BackColour);
+    r.emplace<ScanPickCommand>(cmd::ScanBack, ScanPick::BackColor);
     r.emplace<ScanPickCommand>(cmd::ScanScope, ScanPick::Scope);
     r.emplace<ScanCommand>(cmd::EditScan);
     r.emplace<EmptyLatticeCommand>(cmd::OpenEdit);

@@ -9,7 +9,7 @@
 
 namespace vx {
 
-enum class ScanPick { BackColour, Scope };
+enum class ScanPick { BackColor, Scope };
 
 class ScanPickCommand : public CommandHandler<LayoutCommandContext> {
 public:
@@ -18,12 +18,12 @@ public:
     bool enabled(const LayoutCommandContext& c) const override {
         const LayoutView* view = c.activeLayoutView();
         if (view == nullptr || view->shownPicture().empty()) return false;
-        return pick_ == ScanPick::BackColour || view->scanState().scopeAllowed();
+        return pick_ == ScanPick::BackColor || view->scanState().scopeAllowed();
     }
     bool run(LayoutCommandContext& c) override {
         LayoutView* view = c.activeLayoutView();
-        if (pick_ == ScanPick::BackColour) {
-            view->armBackColour();
+        if (pick_ == ScanPick::BackColor) {
+            view->armBackColor();
         } else {
             view->armScope();
         }

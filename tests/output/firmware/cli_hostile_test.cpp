@@ -67,7 +67,7 @@ std::vector<DmxFrame> previewFrames(const LampLayout& layout, std::int64_t ms) {
         DmxFrame frame{0};
         bool lit = false;
         for (std::size_t lamp : chain) {
-            const ColourWord c = playback.lampColours()[lamp];
+            const ColorWord c = playback.lampColors()[lamp];
             for (int shift : {0, 8, 16})
                 frame.push_back(static_cast<std::uint8_t>((c >> shift) & 0xFF));
             lit = lit || (c & 0xFFFFFF) != 0;
@@ -213,7 +213,7 @@ TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         // Every colour the controller sends is one its own layout's preview
         // shows (frames may be caught while a step is being painted, so whole
         // frames are not compared), and it sends several.
-        const auto colours = [](const std::vector<DmxFrame>& frames) {
+        const auto colors = [](const std::vector<DmxFrame>& frames) {
             std::set<std::array<std::uint8_t, 3>> set;
             for (const auto& frame : frames) {
                 for (std::size_t i = 1; i + 2 < frame.size(); i += 3) {
@@ -225,8 +225,8 @@ TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         };
         ASSERT_FALSE(run->capture.frames.empty());
         EXPECT_EQ(run->capture.frames[0].size(), 1 + 3 * request.lamps);
-        const auto sent = colours(run->capture.frames);
-        const auto shown = colours(previewFrames(layout, 2000));
+        const auto sent = colors(run->capture.frames);
+        const auto shown = colors(previewFrames(layout, 2000));
         EXPECT_GE(sent.size(), 2u);
         EXPECT_TRUE(std::ranges::includes(shown, sent)) << sent.size() << " colours sent";
     }

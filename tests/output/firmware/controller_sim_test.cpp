@@ -26,7 +26,7 @@ using LampState = std::vector<Rgb>;  // by lamp number
 
 using Scratch = test::TempFolder;
 
-Rgb rgbOf(ColourWord c) {
+Rgb rgbOf(ColorWord c) {
     return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),
             static_cast<std::uint8_t>((c >> 16) & 0xFF)};
 }
@@ -101,7 +101,7 @@ protected:
         for (std::int64_t t = 0; t <= ms; ++t) {
             playback.runUntil(t);
             LampState state;
-            for (ColourWord c : playback.lampColours()) state.push_back(rgbOf(c));
+            for (ColorWord c : playback.lampColors()) state.push_back(rgbOf(c));
             if (state != black && (states.empty() || states.back() != state)) states.push_back(state);
         }
         return states;
@@ -149,7 +149,7 @@ TEST_F(SampleOnController, SendsEveryWiredLampInLineOrderAndSweepsAsThePreview) 
     EXPECT_EQ(controller[0][10], (Rgb{0, 0, 255}));
 }
 
-TEST_F(SampleOnController, FadeEndsExactlyOnItsSecondColour) {
+TEST_F(SampleOnController, FadeEndsExactlyOnItsSecondColor) {
     // Program 1 is sweep (16 steps of 100 ms), chase (10 steps of 200 ms),
     // then the fade of the left half from white to blue, 7 per step.
     const SimulationResult run = simulate(8.0);
@@ -177,11 +177,11 @@ TEST_F(SampleOnController, ProgramKeyAdvancesToTheNextProgram) {
     // all its rings black, then the first ring in the first colour.
     const Mode& rings = compiled_.modes[compiled_.programGroups[1].front()];
     const auto& groups = compiled_.cstGroupGroup[static_cast<std::size_t>(rings.groupListIndex)];
-    const auto& colours = compiled_.colorGroup[static_cast<std::size_t>(rings.colorIndex)];
+    const auto& colors = compiled_.colorGroup[static_cast<std::size_t>(rings.colorIndex)];
     LampState expected(layout_.lamps.size(), Rgb{0, 0, 0});
     for (std::uint32_t lamp : compiled_.cstGroup[groups.front()]) {
-        expected[lamp] = {static_cast<std::uint8_t>(colours[0]), static_cast<std::uint8_t>(colours[1]),
-                          static_cast<std::uint8_t>(colours[2])};
+        expected[lamp] = {static_cast<std::uint8_t>(colors[0]), static_cast<std::uint8_t>(colors[1]),
+                          static_cast<std::uint8_t>(colors[2])};
     }
     const auto states = distinctStates(run.capture.frames);
     const auto first = std::ranges::find(states, expected);

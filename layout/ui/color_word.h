@@ -7,7 +7,7 @@
 
 namespace vx {
 
-inline QColor toQColor(ColourWord word) {
+inline QColor toQColor(ColorWord word) {
     return QColor(static_cast<int>(word & 0xFFu), static_cast<int>((word >> 8) & 0xFFu),
                   static_cast<int>((word >> 16) & 0xFFu));
 }
