@@ -11,7 +11,8 @@ void ByteWriter::u16(std::uint16_t v) {
 }
 
 void ByteWriter::u32(std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes_.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
 void ByteWriter::f32(float v) { u32(std::bit_cast<std::uint32_t>(v)); }

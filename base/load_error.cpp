@@ -3,8 +3,7 @@
 namespace vx {
 
 Error truncatedError(const ByteReader& in, const std::string& what) {
-    return Error{"ERR_FILE_TRUNCATED", "the file ends in the middle of " + what,
-                 in.failOffset()};
+    return Error{"ERR_FILE_TRUNCATED", "the file ends in the middle of " + what, in.failOffset()};
 }
 
 Error badValueError(std::size_t offset, const std::string& key, const std::string& detail) {

@@ -12,8 +12,8 @@
 namespace vx {
 
 struct Error {
-    std::string key;     // message key, e.g. "ERR_LAYOUT_TRUNCATED"
-    std::string detail;  // English sentence naming what is wrong
+    std::string key;                        // message key, e.g. "ERR_LAYOUT_TRUNCATED"
+    std::string detail;                     // English sentence naming what is wrong
     std::optional<std::uint64_t> offset{};  // byte offset in a file, when known
 
     // "detail (at byte N)" — the form shown by the command-line tool.
@@ -23,7 +23,7 @@ struct Error {
 template <class T>
 class [[nodiscard]] Result {
 public:
-    Result(T value) : state_(std::move(value)) {}  // NOLINT(google-explicit-constructor)
+    Result(T value) : state_(std::move(value)) {}      // NOLINT(google-explicit-constructor)
     Result(Error error) : state_(std::move(error)) {}  // NOLINT(google-explicit-constructor)
 
     bool ok() const { return state_.index() == 0; }

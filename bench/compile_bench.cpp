@@ -17,11 +17,13 @@ constexpr std::int32_t kOrigin = 10;
 constexpr std::size_t kModes = 200;
 
 constexpr std::array<std::string_view, 20> kKinds = {
-    "CM_LEFTTORIGHT_CC",   "CM_UPTODOWN_CF",      "CM_LEFTDOWN_CC",       "CM_LEFTUP_CF",
-    "CM_SIDEFRAME_CC",     "CM_KERNELBD",         "CM_BRIGHTTODARK",      "CM_LEFTTORIGHT_GC",
-    "CM_DOWNTOUP_GF",      "CM_LEFTUP_GC",        "CM_RIGHTUP_GOBC",      "CM_EXPANDCIRCULAR_GC",
-    "CM_SHRINKCIRCULAR_GF", "CM_CIRCULAR_AREA",   "CM_RIGHTTOLEFT_SCROLL", "CM_ASIDEFRAME_CF",
-    "CM_RIGHTDOWN_GF",     "CM_UPTODOWN_WORD",    "CM_REGROUP",           "CM_DOWNTOUP_CC"};
+    "CM_LEFTTORIGHT_CC",    "CM_UPTODOWN_CF",    "CM_LEFTDOWN_CC",
+    "CM_LEFTUP_CF",         "CM_SIDEFRAME_CC",   "CM_KERNELBD",
+    "CM_BRIGHTTODARK",      "CM_LEFTTORIGHT_GC", "CM_DOWNTOUP_GF",
+    "CM_LEFTUP_GC",         "CM_RIGHTUP_GOBC",   "CM_EXPANDCIRCULAR_GC",
+    "CM_SHRINKCIRCULAR_GF", "CM_CIRCULAR_AREA",  "CM_RIGHTTOLEFT_SCROLL",
+    "CM_ASIDEFRAME_CF",     "CM_RIGHTDOWN_GF",   "CM_UPTODOWN_WORD",
+    "CM_REGROUP",           "CM_DOWNTOUP_CC"};
 
 vx::LampLayout makeLayout() {
     vx::LampLayout layout;
@@ -43,7 +45,8 @@ vx::LampLayout makeLayout() {
         m.duration = 50;
         m.startX = kOrigin + 10 * v;
         m.startY = kOrigin + 5 * v;
-        m.bandWidth = m.kind == "CM_LEFTDOWN_CC" || m.kind == "CM_LEFTUP_CF" ? 2 * kSide : 1 + v % 4;
+        m.bandWidth =
+            m.kind == "CM_LEFTDOWN_CC" || m.kind == "CM_LEFTUP_CF" ? 2 * kSide : 1 + v % 4;
         m.circleKind = "CM_LEFTTORIGHT_GF";
         m.circleX = kOrigin + kSide / 2;
         m.circleY = kOrigin + kSide / 2;

@@ -28,7 +28,8 @@ QApplication& application() {
 std::shared_ptr<vx::DemoDocument> bigDemo() {
     std::vector<vx::Lamp> lamps;
     for (std::int32_t x = 0; x < kColumns; ++x) {
-        for (std::int32_t y = 0; y < kRows; ++y) lamps.push_back(vx::Lamp::made(x, y, x * kRows + y, 8));
+        for (std::int32_t y = 0; y < kRows; ++y)
+            lamps.push_back(vx::Lamp::made(x, y, x * kRows + y, 8));
     }
     vx::CompiledEffects e;
     vx::UintList all(lamps.size());
@@ -43,7 +44,8 @@ std::shared_ptr<vx::DemoDocument> bigDemo() {
     m.colorIndex = 0;
     m.lampListIndex = 0;
     e.modes.push_back(m);
-    return std::make_shared<vx::DemoDocument>(std::move(lamps), std::move(e), vx::playstate::kParallel);
+    return std::make_shared<vx::DemoDocument>(std::move(lamps), std::move(e),
+                                              vx::playstate::kParallel);
 }
 
 }  // namespace
@@ -64,7 +66,8 @@ void BM_DemoViewRepaint20000Lamps(benchmark::State& state) {
         checksum += image.pixel(900, 500);
     }
     benchmark::DoNotOptimize(checksum);
-    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["fps"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 // Target: well over 60 repaints a second.
 BENCHMARK(BM_DemoViewRepaint20000Lamps)->Unit(benchmark::kMillisecond);

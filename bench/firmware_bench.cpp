@@ -81,10 +81,12 @@ void BM_SimulateSample(benchmark::State& state) {
         simulated += run->simulatedSeconds;
         frames += run->capture.frames.size();
     }
-    state.counters["simulated_s"] = benchmark::Counter(simulated, benchmark::Counter::kAvgIterations);
-    state.counters["frames"] = benchmark::Counter(static_cast<double>(frames),
-                                                  benchmark::Counter::kAvgIterations);
-    state.counters["simulated_s_per_s"] = benchmark::Counter(simulated, benchmark::Counter::kIsRate);
+    state.counters["simulated_s"] =
+        benchmark::Counter(simulated, benchmark::Counter::kAvgIterations);
+    state.counters["frames"] =
+        benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kAvgIterations);
+    state.counters["simulated_s_per_s"] =
+        benchmark::Counter(simulated, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SimulateSample)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 

@@ -32,7 +32,8 @@ vx::CompiledEffects makeShow() {
         columns.push_back(x + 1);
     }
     e.cstGroupGroup.push_back(columns);
-    e.colorGroup.push_back({255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255, 128, 0, 255, 0, 0, 0});
+    e.colorGroup.push_back(
+        {255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255, 128, 0, 255, 0, 0, 0});
     for (std::size_t i = 0; i < kModes; ++i) {
         vx::Mode m;
         m.kind = "CM_BENCH";

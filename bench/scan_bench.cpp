@@ -18,8 +18,8 @@ namespace {
 constexpr ViewSize kView{1600, 1200};
 
 const Picture& largeWall() {
-    static const Picture picture = makeLampWall(
-        LampWallPlan{4000, 3000, 80, 60, 25.0, 25.0, 50.0, 14.0, 7});
+    static const Picture picture =
+        makeLampWall(LampWallPlan{4000, 3000, 80, 60, 25.0, 25.0, 50.0, 14.0, 7});
     return picture;
 }
 

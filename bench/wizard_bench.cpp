@@ -6,8 +6,8 @@
 #include "app/wizard/wizard_lamps.h"
 #include "app/wizard/wizard_programs.h"
 #include "app/wizard/wizard_styles.h"
-#include "layout/layout_bounds.h"
 #include "layout/lamp_layout.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 namespace {

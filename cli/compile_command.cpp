@@ -71,10 +71,10 @@ void printText(std::ostream& out, const std::string& file, const CompiledEffects
         const Mode& m = c.modes[i];
         out << "  " << i << ". \"" << printable(m.label) << "\" " << printable(m.kind);
         if (!m.circleKind.empty()) out << " (" << printable(m.circleKind) << ")";
-        out << ": PlayKind " << m.kindCode << ", colorIndex " << m.colorIndex
-            << ", lampListIndex " << m.lampListIndex << ", groupListIndex " << m.groupListIndex
-            << ", stepDelay " << m.stepDelay << ", stepCount " << m.stepCount << ", duration "
-            << m.duration << ", startOffset " << m.startOffset << '\n';
+        out << ": PlayKind " << m.kindCode << ", colorIndex " << m.colorIndex << ", lampListIndex "
+            << m.lampListIndex << ", groupListIndex " << m.groupListIndex << ", stepDelay "
+            << m.stepDelay << ", stepCount " << m.stepCount << ", duration " << m.duration
+            << ", startOffset " << m.startOffset << '\n';
     }
     printTable(out, "CstGroup", c.cstGroup);
     printTable(out, "Cst_GroupGroup", c.cstGroupGroup);

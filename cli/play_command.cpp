@@ -56,8 +56,8 @@ int play(const PlayOptions& options, const LiveOptions& live) {
             return 1;
         }
     }
-    std::cout << "sent " << sampler.framesSent() << " frames of " << universeCount << " universes by "
-              << (*output)->describe() << '\n';
+    std::cout << "sent " << sampler.framesSent() << " frames of " << universeCount
+              << " universes by " << (*output)->describe() << '\n';
     return 0;
 }
 
@@ -68,10 +68,15 @@ void addPlayCommand(CLI::App& app, int& status) {
     auto live = std::make_shared<LiveOptions>();
     CLI::App* cmd = app.add_subcommand("play", "Play in real time and send the lamps as live DMX");
     addPlayOptions(*cmd, *options);
-    cmd->add_option("--seconds", live->seconds, "how long to play")->required()->check(CLI::NonNegativeNumber);
-    cmd->add_option("--output", live->output, "sacn (multicast), sacn:HOST[:PORT] or ola")->required();
-    cmd->add_option("--universe", live->universe, "first universe (default 1)")->check(CLI::Range(1, 63999));
-    cmd->add_option("--fps", live->fps, "frames a second (default 40)")->check(CLI::Range(1.0, 1000.0));
+    cmd->add_option("--seconds", live->seconds, "how long to play")
+        ->required()
+        ->check(CLI::NonNegativeNumber);
+    cmd->add_option("--output", live->output, "sacn (multicast), sacn:HOST[:PORT] or ola")
+        ->required();
+    cmd->add_option("--universe", live->universe, "first universe (default 1)")
+        ->check(CLI::Range(1, 63999));
+    cmd->add_option("--fps", live->fps, "frames a second (default 40)")
+        ->check(CLI::Range(1.0, 1000.0));
     cmd->add_option("--ola-port", live->olaPort, "olad's RPC port (default 9010)");
     cmd->callback([options, live, &status] { status = play(*options, *live); });
 }

@@ -18,10 +18,11 @@ void addPlayOptions(CLI::App& command, PlayOptions& options) {
 }
 
 Result<PlaySource> loadPlaySource(const PlayOptions& options) {
-    const int chosen = (options.program ? 1 : 0) + (options.parallel ? 1 : 0) + (options.sequential ? 1 : 0) +
-                       (options.partial.empty() ? 0 : 1);
+    const int chosen = (options.program ? 1 : 0) + (options.parallel ? 1 : 0) +
+                       (options.sequential ? 1 : 0) + (options.partial.empty() ? 0 : 1);
     if (chosen != 1) {
-        return Error{"ERR_CLI_USAGE", "choose one of --program N, --parallel, --sequential, --partial A B",
+        return Error{"ERR_CLI_USAGE",
+                     "choose one of --program N, --parallel, --sequential, --partial A B",
                      std::nullopt};
     }
     auto layout = readLayoutFile(options.file);

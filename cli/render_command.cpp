@@ -22,7 +22,8 @@ void addRenderCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<PlayOptions>();
     auto settings = std::make_shared<RenderSettings>();
     auto out = std::make_shared<std::string>();
-    CLI::App* cmd = app.add_subcommand("render", "Write a playback as an animated GIF or PNG frames");
+    CLI::App* cmd =
+        app.add_subcommand("render", "Write a playback as an animated GIF or PNG frames");
     addPlayOptions(*cmd, *options);
     cmd->add_option("--seconds", settings->seconds, "length of the animation")
         ->required()
@@ -30,7 +31,8 @@ void addRenderCommand(CLI::App& app, int& status) {
     cmd->add_option("--fps", settings->fps, "frames per second (1-50)")
         ->required()
         ->check(wholeIn(1, 50));
-    cmd->add_option("-o,--output", *out, "GIF file to write, or a folder for PNG frames")->required();
+    cmd->add_option("-o,--output", *out, "GIF file to write, or a folder for PNG frames")
+        ->required();
     // A picture of 4096 x 4096 pixels is 48 MB a frame; larger ones help no one.
     auto* width =
         cmd->add_option("--width", settings->width, "surface width in pixels (with --height)")
@@ -42,7 +44,8 @@ void addRenderCommand(CLI::App& app, int& status) {
     height->needs(width);
     cmd->add_option("--cell", settings->cellSize, "lamp cell size in pixels (1-20)")
         ->check(wholeIn(1, 20));
-    const std::map<std::string, CellShape> shapes{{"round", CellShape::Rounded}, {"square", CellShape::Square}};
+    const std::map<std::string, CellShape> shapes{{"round", CellShape::Rounded},
+                                                  {"square", CellShape::Square}};
     cmd->add_option("--shape", settings->shape, "lamp shape: round or square")
         ->transform(CLI::CheckedTransformer(shapes, CLI::ignore_case));
     cmd->callback([options, settings, out, &status] {
@@ -60,9 +63,10 @@ void addRenderCommand(CLI::App& app, int& status) {
         }
         std::error_code error;
         const bool folder = std::filesystem::is_directory(*out, error);
-        const Status written =
-            folder ? renderPngFrames(source->layout.lamps, source->effects, source->request, *settings, *out)
-                   : renderGif(source->layout.lamps, source->effects, source->request, *settings, *out);
+        const Status written = folder ? renderPngFrames(source->layout.lamps, source->effects,
+                                                        source->request, *settings, *out)
+                                      : renderGif(source->layout.lamps, source->effects,
+                                                  source->request, *settings, *out);
         if (!written) {
             std::cerr << "vexolume-cli render: " << written.error().describe() << '\n';
             status = 1;

@@ -24,7 +24,7 @@ struct ScanOptions {
     std::string picture;
     std::string view;
     std::vector<int> backColor;  // R, G, B
-    std::vector<int> scope;       // left, top, right, bottom
+    std::vector<int> scope;      // left, top, right, bottom
     std::optional<double> objectSize;
     std::optional<double> lampSize;
     std::optional<std::int64_t> tolerance;
@@ -54,7 +54,8 @@ int refuse(const std::string& key) {
 int runScan(const ScanOptions& options) {
     const auto view = parseView(options.view);
     if (!view) {
-        return fail("--view", Error{"ERR_CLI_USAGE", "expected WIDTHxHEIGHT in pels, e.g. 800x600"});
+        return fail("--view",
+                    Error{"ERR_CLI_USAGE", "expected WIDTHxHEIGHT in pels, e.g. 800x600"});
     }
     auto picture = readPicture(options.picture);
     if (!picture) return fail(options.picture, picture.error());
@@ -66,12 +67,12 @@ int runScan(const ScanOptions& options) {
     takeShownPicture(layout, shown, picture->width, picture->height, factor);
     if (!options.backColor.empty()) {
         layout.backColor = static_cast<ColorWord>(options.backColor[0]) |
-                            static_cast<ColorWord>(options.backColor[1]) << 8 |
-                            static_cast<ColorWord>(options.backColor[2]) << 16;
+                           static_cast<ColorWord>(options.backColor[1]) << 8 |
+                           static_cast<ColorWord>(options.backColor[2]) << 16;
     }
     if (!options.scope.empty()) {
-        layout.scanScope = normalisedScope(options.scope[0], options.scope[1], options.scope[2],
-                                           options.scope[3]);
+        layout.scanScope =
+            normalisedScope(options.scope[0], options.scope[1], options.scope[2], options.scope[3]);
     }
     ScanSettingsEntry entry = currentScanSettings(layout);
     if (options.objectSize) entry.objectSize = *options.objectSize;
@@ -104,8 +105,7 @@ void addScanCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<ScanOptions>();
     auto* cmd = app.add_subcommand(
         "scan", "Scan a picture of an installation for lamps and write the layout");
-    cmd->add_option("picture", options->picture, "the picture (PNG, JPEG, BMP or GIF)")
-        ->required();
+    cmd->add_option("picture", options->picture, "the picture (PNG, JPEG, BMP or GIF)")->required();
     cmd->add_option("--view", options->view,
                     "client size of the layout view the picture is fitted to, WIDTHxHEIGHT")
         ->required();

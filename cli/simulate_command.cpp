@@ -154,8 +154,8 @@ int runSimulate(const SimulateOptions& options) {
         return 0;
     }
     for (const auto& frame : frames) std::cout << hexSlots(frame) << '\n';
-    std::cerr << frames.size() << " frames in " << result->simulatedSeconds
-              << " s simulated; " << result->capture.skippedBytes << " bytes fit no frame\n";
+    std::cerr << frames.size() << " frames in " << result->simulatedSeconds << " s simulated; "
+              << result->capture.skippedBytes << " bytes fit no frame\n";
     return 0;
 }
 
@@ -165,7 +165,8 @@ void addSimulateCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<SimulateOptions>();
     auto* cmd = app.add_subcommand(
         "simulate", "Run a controller image in the 8051 simulator and print its DMX frames");
-    cmd->add_option("image", options->image, "the firmware image (.hex)")->required()
+    cmd->add_option("image", options->image, "the firmware image (.hex)")
+        ->required()
         ->check(CLI::ExistingFile);
     // The controller's 32 KB of data memory holds at most 6553 lamps (5 bytes each).
     cmd->add_option("--lamps", options->lamps, "lamps in each frame")

@@ -32,11 +32,16 @@ public:
 
     void modeStarted(std::int64_t t, std::size_t position, const Mode& mode) override {
         if (json_) {
-            emit({{"t", t}, {"event", "start"}, {"mode", position}, {"playKind", mode.kindCode},
-                  {"kind", mode.kind}, {"label", mode.label}});
+            emit({{"t", t},
+                  {"event", "start"},
+                  {"mode", position},
+                  {"playKind", mode.kindCode},
+                  {"kind", mode.kind},
+                  {"label", mode.label}});
             return;
         }
-        out_ << t << " start " << position << " playKind " << mode.kindCode << ' ' << mode.kind << '\n';
+        out_ << t << " start " << position << " playKind " << mode.kindCode << ' ' << mode.kind
+             << '\n';
     }
     void modeStopped(std::int64_t t, std::size_t position, StopReason reason) override {
         const char* why = reason == StopReason::Finished ? "finished" : "stopped";
@@ -57,7 +62,8 @@ public:
 private:
     void emit(nlohmann::json event) {
         // Labels are bytes as typed; invalid UTF-8 is shown replaced.
-        out_ << (first_ ? "\n" : ",\n") << event.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        out_ << (first_ ? "\n" : ",\n")
+             << event.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
         first_ = false;
     }
     std::ostream& out_;

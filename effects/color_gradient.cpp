@@ -11,16 +11,16 @@ constexpr double kQuarterTurn = 1.5707963;
 int component(int s, int e, int i, int last, GradientShape shape) {
     const int change = e - s;
     switch (shape) {
-    case GradientShape::Linear:
-        return s + change * i / last;  // integer division truncates toward zero
-    case GradientShape::Sin: {
-        const double t = i * kQuarterTurn / last;
-        return s + static_cast<int>(change * std::sin(t));
-    }
-    case GradientShape::Cos: {
-        const double t = i * kQuarterTurn / last;
-        return s + static_cast<int>(change * (1.0 - std::cos(t)));
-    }
+        case GradientShape::Linear:
+            return s + change * i / last;  // integer division truncates toward zero
+        case GradientShape::Sin: {
+            const double t = i * kQuarterTurn / last;
+            return s + static_cast<int>(change * std::sin(t));
+        }
+        case GradientShape::Cos: {
+            const double t = i * kQuarterTurn / last;
+            return s + static_cast<int>(change * (1.0 - std::cos(t)));
+        }
     }
     return s;
 }

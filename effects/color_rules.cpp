@@ -11,8 +11,7 @@ namespace vx {
 using kinds::Family;
 
 std::optional<std::string_view> saveColorRefusal(const Mode& mode, std::size_t colorCount) {
-    const Family family =
-        kinds::classifyKind(kinds::ruleKind(mode.kind, mode.circleKind)).family;
+    const Family family = kinds::classifyKind(kinds::ruleKind(mode.kind, mode.circleKind)).family;
     if (family == Family::Brightness && colorCount != 2) return "PAGE2_ONBUTTON4_YAAT";
     if (family == Family::Word && colorCount < 2) return "PAGE2_ONBUTTON4_YSAT";
     if ((family == Family::Scroll || family == Family::Word) && colorCount != 2) {
@@ -23,23 +22,23 @@ std::optional<std::string_view> saveColorRefusal(const Mode& mode, std::size_t c
 
 std::string_view colorHintKey(const Mode& mode) {
     switch (kinds::classifyKind(kinds::ruleKind(mode.kind, mode.circleKind)).family) {
-    case Family::Custom: return "ID_MSG_PAGE2_CM_INFO5";
-    case Family::Empty:
-    case Family::Regroup:
-    case Family::Regress: return "ID_MSG_PAGE2_CM_INFO2";
-    case Family::Brightness: return "ID_MSG_PAGE2_CM_INFO3";
-    case Family::GC:
-    case Family::GOBC:
-    case Family::CC:
-    case Family::GF:
-    case Family::CF: return "ID_MSG_PAGE2_CM_INFO4";
-    case Family::Scroll: return "ID_MSG_PAGE2_CM_INFO14";
-    case Family::Word:
-        return kinds::isWordKind(kinds::ruleKind(mode.kind, mode.circleKind))
-                   ? "ID_MSG_PAGE2_CM_INFO15"
-                   : "";
-    case Family::Circle:
-    case Family::Unknown: break;
+        case Family::Custom: return "ID_MSG_PAGE2_CM_INFO5";
+        case Family::Empty:
+        case Family::Regroup:
+        case Family::Regress: return "ID_MSG_PAGE2_CM_INFO2";
+        case Family::Brightness: return "ID_MSG_PAGE2_CM_INFO3";
+        case Family::GC:
+        case Family::GOBC:
+        case Family::CC:
+        case Family::GF:
+        case Family::CF: return "ID_MSG_PAGE2_CM_INFO4";
+        case Family::Scroll: return "ID_MSG_PAGE2_CM_INFO14";
+        case Family::Word:
+            return kinds::isWordKind(kinds::ruleKind(mode.kind, mode.circleKind))
+                       ? "ID_MSG_PAGE2_CM_INFO15"
+                       : "";
+        case Family::Circle:
+        case Family::Unknown: break;
     }
     return "";
 }

@@ -32,10 +32,10 @@ Result<std::string> readString(ByteReader& in, const std::string& what) {
     }
     if (in.failed()) return truncatedError(in, "the length of " + what);
     if (n > in.remaining()) {
-        return Error{"ERR_FILE_BAD_COUNT",
-                     "the length of " + what + " (" + std::to_string(n) +
-                         ") runs past the end of the file",
-                     start};
+        return Error{
+            "ERR_FILE_BAD_COUNT",
+            "the length of " + what + " (" + std::to_string(n) + ") runs past the end of the file",
+            start};
     }
     return in.bytes(static_cast<std::size_t>(n));
 }

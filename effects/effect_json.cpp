@@ -23,8 +23,8 @@ CellRect readRect(Reader& in, const Json& j, const std::string& path, std::strin
 }
 
 // An int32 member that may be left out when not required; absent reads as 0.
-std::int32_t optionalI32(Reader& in, const Json& j, const std::string& path,
-                         std::string_view key, bool required) {
+std::int32_t optionalI32(Reader& in, const Json& j, const std::string& path, std::string_view key,
+                         bool required) {
     const Json* v = in.member(j, path, key, required);
     return v ? in.i32(*v, childPath(path, key)) : 0;
 }
@@ -102,10 +102,11 @@ Json fromMode(const Mode& m) {
 Mode readMode(Reader& in, const Json& j, const std::string& path) {
     Mode m;
     if (!in.object(j, path,
-                   {"kind", "label", "kindCode", "colors", "stepDelay", "area", "stepCount",
-                    "duration", "startOffset", "startX", "startY", "bandWidth", "colorIndex",
-                    "lampListIndex", "groupListIndex", "wordStep", "wordColorMode", "extraLamps",
-                    "extraRect", "circleX", "circleY", "circleRadius", "circleKind"})) {
+                   {"kind",     "label",         "kindCode",   "colors",        "stepDelay",
+                    "area",     "stepCount",     "duration",   "startOffset",   "startX",
+                    "startY",   "bandWidth",     "colorIndex", "lampListIndex", "groupListIndex",
+                    "wordStep", "wordColorMode", "extraLamps", "extraRect",     "circleX",
+                    "circleY",  "circleRadius",  "circleKind"})) {
         return m;
     }
     m.kind = in.bytes(j, path, "kind");

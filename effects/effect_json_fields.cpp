@@ -212,8 +212,7 @@ std::uint32_t Reader::u32(const Json& v, const std::string& path) {
     return 0;
 }
 
-std::optional<std::uint64_t> Reader::bits(const Json& v, const std::string& path,
-                                          int hexDigits) {
+std::optional<std::uint64_t> Reader::bits(const Json& v, const std::string& path, int hexDigits) {
     if (!object(v, path, {"bits"})) return {};
     const Json* b = member(v, path, "bits");
     if (!b) return {};

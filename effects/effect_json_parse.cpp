@@ -164,8 +164,8 @@ private:
     bool open(Json container) {
         if (stack_.size() >= limits_.maxDepth) {
             return fail("ERR_JSON_DEPTH", pathText(childStep()),
-                        "lists and records nest deeper than " +
-                            std::to_string(limits_.maxDepth) + " levels, deeper than the form");
+                        "lists and records nest deeper than " + std::to_string(limits_.maxDepth) +
+                            " levels, deeper than the form");
         }
         const bool nested = !stack_.empty();
         auto step = childStepOf();
@@ -211,10 +211,10 @@ Result<Json> parseBounded(std::string_view text, const ParseLimits& limits) {
     } catch (const std::bad_alloc&) {
         return Error{"ERR_JSON_TOO_LARGE", "the JSON text needs more memory than is free", {}};
     } catch (const std::exception& e) {
-        return Error{"ERR_JSON_SYNTAX",
-                     std::string("the JSON text could not be read: ") +
-                         syntaxSentence(e.what(), {}),
-                     {}};
+        return Error{
+            "ERR_JSON_SYNTAX",
+            std::string("the JSON text could not be read: ") + syntaxSentence(e.what(), {}),
+            {}};
     }
     return builder.take();
 }

@@ -83,8 +83,7 @@ namespace {
 // per straight or diagonal direction its GC, GOBC, GF, CC and CF kind, the
 // frame kinds, brightness, scroll, word, the rings and the circle.
 std::vector<std::string> infoOrder() {
-    std::vector<std::string> order = {"CM_CUSTOMMODE", "CM_EMPTYMODE", "CM_REGROUP",
-                                      "CM_REGRESS"};
+    std::vector<std::string> order = {"CM_CUSTOMMODE", "CM_EMPTYMODE", "CM_REGROUP", "CM_REGRESS"};
     for (const char* dir : {"LEFTTORIGHT", "RIGHTTOLEFT", "UPTODOWN", "DOWNTOUP", "LEFTUP",
                             "RIGHTUP", "LEFTDOWN", "RIGHTDOWN"}) {
         for (const char* fam : {"GC", "GOBC", "GF", "CC", "CF"}) {

@@ -28,7 +28,7 @@ struct Mode {
     // mode; the source mode's ModeList index in a program-group entry; the
     // PlayKind in a compiled copy.
     std::int32_t kindCode = 0;
-    UintList colors;  // R, G, B triplets, each 0..255
+    UintList colors;              // R, G, B triplets, each 0..255
     std::uint32_t stepDelay = 0;  // 10 ms units
     CellRect area;
     std::int32_t stepCount = 0;

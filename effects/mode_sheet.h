@@ -17,13 +17,13 @@ namespace vx {
 inline constexpr std::uint32_t kNoLampsMarker = 10000;
 
 struct ModeSheetState {
-    Mode current;                 // the mode being edited
+    Mode current;                    // the mode being edited
     std::optional<Mode> copyBuffer;  // "&Copy Mode" / "&Paste Mode"
-    bool adding = false;          // append on commit
-    bool inserting = false;       // insert before the selected entries on commit
-    bool replacing = false;       // the entry at rememberedIndex is replaced on commit
-    bool openedForEdit = false;   // the pages load the mode's values
-    bool custom = false;          // a custom mode whose lamp lists are not chosen yet
+    bool adding = false;             // append on commit
+    bool inserting = false;          // insert before the selected entries on commit
+    bool replacing = false;          // the entry at rememberedIndex is replaced on commit
+    bool openedForEdit = false;      // the pages load the mode's values
+    bool custom = false;             // a custom mode whose lamp lists are not chosen yet
     std::size_t rememberedIndex = 0;
     std::optional<std::size_t> previewStart;
     std::optional<std::size_t> previewEnd;

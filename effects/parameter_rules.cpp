@@ -33,56 +33,51 @@ void lockByFamily(ParameterPageRules& rules, kinds::KindClass kc) {
     using F = ParamField;
     const bool diagonal = kc.shape == Shape::Diagonal;
     switch (kc.family) {
-    case Family::Empty:
-    case Family::Regroup:
-        lock(rules, {F::Interval, F::Loop, F::Step, F::LayerCode, F::WordStep, F::StartPoint,
-                     F::Area, F::WordColorMode});
-        break;
-    case Family::Regress:
-        lock(rules, {F::Interval, F::Loop, F::HoldTime, F::Step, F::LayerCode, F::WordStep,
-                     F::StartPoint, F::Area, F::WordColorMode});
-        break;
-    case Family::Custom:
-        lock(rules, {F::Step, F::WordStep, F::StartPoint, F::Area});
-        break;
-    case Family::Brightness:
-        lock(rules, {F::Step, F::WordStep});
-        rules.labelKeys[kLoopColumn] = "IDD112_5133_EDIT14B";
-        break;
-    case Family::GC:
-    case Family::GOBC:
-    case Family::Scroll:
-        lock(rules, {F::WordStep});
-        if (diagonal && kc.family != Family::Scroll) {
-            rules.labelKeys[kStepColumn] = "IDD112_5310_EDIT16B";
-        }
-        break;
-    case Family::GF:
-        lock(rules, {F::Loop, F::WordStep});
-        if (diagonal) rules.labelKeys[kStepColumn] = "IDD112_5310_EDIT16B";
-        break;
-    case Family::CC:
-        if (diagonal) {
-            lock(rules, {F::WordStep});
-            rules.labelKeys[kStepColumn] = "IDD112_5310_EDIT16C";
-        } else {
+        case Family::Empty:
+        case Family::Regroup:
+            lock(rules, {F::Interval, F::Loop, F::Step, F::LayerCode, F::WordStep, F::StartPoint,
+                         F::Area, F::WordColorMode});
+            break;
+        case Family::Regress:
+            lock(rules, {F::Interval, F::Loop, F::HoldTime, F::Step, F::LayerCode, F::WordStep,
+                         F::StartPoint, F::Area, F::WordColorMode});
+            break;
+        case Family::Custom: lock(rules, {F::Step, F::WordStep, F::StartPoint, F::Area}); break;
+        case Family::Brightness:
             lock(rules, {F::Step, F::WordStep});
-        }
-        break;
-    case Family::CF:
-        if (diagonal) {
+            rules.labelKeys[kLoopColumn] = "IDD112_5133_EDIT14B";
+            break;
+        case Family::GC:
+        case Family::GOBC:
+        case Family::Scroll:
+            lock(rules, {F::WordStep});
+            if (diagonal && kc.family != Family::Scroll) {
+                rules.labelKeys[kStepColumn] = "IDD112_5310_EDIT16B";
+            }
+            break;
+        case Family::GF:
             lock(rules, {F::Loop, F::WordStep});
-            rules.labelKeys[kStepColumn] = "IDD112_5310_EDIT16C";
-        } else {
-            lock(rules, {F::Loop, F::Step, F::WordStep});
-        }
-        break;
-    case Family::Word:
-        lock(rules, {F::Step});
-        break;
-    case Family::Circle:
-    case Family::Unknown:
-        break;
+            if (diagonal) rules.labelKeys[kStepColumn] = "IDD112_5310_EDIT16B";
+            break;
+        case Family::CC:
+            if (diagonal) {
+                lock(rules, {F::WordStep});
+                rules.labelKeys[kStepColumn] = "IDD112_5310_EDIT16C";
+            } else {
+                lock(rules, {F::Step, F::WordStep});
+            }
+            break;
+        case Family::CF:
+            if (diagonal) {
+                lock(rules, {F::Loop, F::WordStep});
+                rules.labelKeys[kStepColumn] = "IDD112_5310_EDIT16C";
+            } else {
+                lock(rules, {F::Loop, F::Step, F::WordStep});
+            }
+            break;
+        case Family::Word: lock(rules, {F::Step}); break;
+        case Family::Circle:
+        case Family::Unknown: break;
     }
 }
 
@@ -109,8 +104,7 @@ std::int32_t holdTimeFor(std::uint32_t stepDelay, std::int32_t stepCount) {
     return static_cast<std::int32_t>(total / 10u);
 }
 
-std::optional<std::int32_t> HoldTimeRule::settle(std::uint32_t stepDelay,
-                                                 std::int32_t stepCount) {
+std::optional<std::int32_t> HoldTimeRule::settle(std::uint32_t stepDelay, std::int32_t stepCount) {
     if (!pending_) return std::nullopt;
     pending_ = false;
     return holdTimeFor(stepDelay, stepCount);

@@ -37,8 +37,7 @@ ProgramTree buildProgramTree(const EffectData& effects) {
     ProgramTree tree = withExisting(effects.modes);
     for (std::size_t n = 0; n < kProgramGroupCount; ++n) {
         for (const Mode& entry : effects.programGroups[n]) {
-            tree.programs[n].push_back(
-                std::to_string(entry.kindCode) + "_" + entry.label);
+            tree.programs[n].push_back(std::to_string(entry.kindCode) + "_" + entry.label);
         }
     }
     return tree;
@@ -52,8 +51,8 @@ ProgramTree insertAllTree(const ModeList& modes) {
 
 ProgramTree removeAllTree(const ModeList& modes) { return withExisting(modes); }
 
-Result<std::array<ProgramGroup, kProgramGroupCount>> programGroupsFromTree(
-    const ProgramTree& tree, const ModeList& modes) {
+Result<std::array<ProgramGroup, kProgramGroupCount>> programGroupsFromTree(const ProgramTree& tree,
+                                                                           const ModeList& modes) {
     bool anyEntry = false;
     for (const auto& program : tree.programs) anyEntry = anyEntry || !program.empty();
     if (!anyEntry) {

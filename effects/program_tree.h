@@ -42,8 +42,8 @@ ProgramTree removeAllTree(const ModeList& modes);
 // ModeList mode its text names, with kindCode set to that index; entries that
 // name no mode are left out. Refused with "MODEGRPEDIT_ONBTNMOK_YSIA" when no
 // program item has an entry.
-Result<std::array<ProgramGroup, kProgramGroupCount>> programGroupsFromTree(
-    const ProgramTree& tree, const ModeList& modes);
+Result<std::array<ProgramGroup, kProgramGroupCount>> programGroupsFromTree(const ProgramTree& tree,
+                                                                           const ModeList& modes);
 
 // One property line under an entry, with its own children (coordinates).
 struct PropertyItem {

@@ -50,20 +50,25 @@ ModeList familyModes() {
     modes.push_back(familyMode("CM_LEFTTORIGHT_CC", "Lamp colour change", rainbow, 8, 30, 18));
     modes.push_back(familyMode("CM_UPTODOWN_CF", "Lamp fill", {kCyan, kBlue}, 1, 0, 25));
     modes.push_back(familyMode("CM_LEFTTORIGHT_GC", "Group colour change", rainbow, 10, 20, 18));
-    Mode scroll = familyMode("CM_DOWNTOUP_SCROLL", "Scroll", {kYellow, kDark, kDark, kOrange, kDark, kDark}, 10, 18, 17);
+    Mode scroll = familyMode("CM_DOWNTOUP_SCROLL", "Scroll",
+                             {kYellow, kDark, kDark, kOrange, kDark, kDark}, 10, 18, 17);
     scroll.bandWidth = 1;
     modes.push_back(scroll);
-    modes.push_back(familyMode("CM_RIGHTTOLEFT_GOBC", "Colours from the end", {kGreen, kDark, kCyan, kDark}, 10, 20, 18));
-    Mode diagonal = familyMode("CM_LEFTUP_GF", "Diagonal group fill", {kViolet, kBlue, kCyan}, 6, 0, 18);
+    modes.push_back(familyMode("CM_RIGHTTOLEFT_GOBC", "Colours from the end",
+                               {kGreen, kDark, kCyan, kDark}, 10, 20, 18));
+    Mode diagonal =
+        familyMode("CM_LEFTUP_GF", "Diagonal group fill", {kViolet, kBlue, kCyan}, 6, 0, 18);
     diagonal.bandWidth = 2;
     modes.push_back(diagonal);
     modes.push_back(familyMode("CM_EMPTYMODE", "Blackout", {}, 0, 0, 5));
 
-    Mode expand = familyMode("CM_EXPANDCIRCULAR_GC", "Expanding rings", {kRed, kOrange, kYellow, kDark}, 10, 24, 22);
+    Mode expand = familyMode("CM_EXPANDCIRCULAR_GC", "Expanding rings",
+                             {kRed, kOrange, kYellow, kDark}, 10, 24, 22);
     expand.startX = kCentreX;
     expand.startY = kCentreY;
     modes.push_back(expand);
-    Mode shrink = familyMode("CM_SHRINKCIRCULAR_GF", "Shrinking fill", {kBlue, kCyan, kWhite}, 12, 0, 15);
+    Mode shrink =
+        familyMode("CM_SHRINKCIRCULAR_GF", "Shrinking fill", {kBlue, kCyan, kWhite}, 12, 0, 15);
     shrink.startX = kCentreX;
     shrink.startY = kCentreY;
     modes.push_back(shrink);

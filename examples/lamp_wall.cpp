@@ -31,7 +31,12 @@ private:
 };
 
 constexpr std::array<Rgb, 6> kLampColors{{
-    {255, 214, 150}, {255, 70, 45}, {60, 235, 110}, {70, 120, 255}, {255, 190, 40}, {230, 80, 255},
+    {255, 214, 150},
+    {255, 70, 45},
+    {60, 235, 110},
+    {70, 120, 255},
+    {255, 190, 40},
+    {230, 80, 255},
 }};
 
 // Brick-grey wall, darker towards the edges as under one spotlight.
@@ -39,7 +44,8 @@ Rgb wall(double x, double y, const LampWallPlan& plan) {
     const double dx = x / plan.width - 0.45;
     const double dy = y / plan.height - 0.4;
     const double light = 1.0 - 0.9 * (dx * dx + dy * dy);
-    const bool mortar = std::fmod(y, 31.0) < 2.0 || std::fmod(x + (static_cast<int>(y / 31) % 2) * 30, 60.0) < 2.0;
+    const bool mortar =
+        std::fmod(y, 31.0) < 2.0 || std::fmod(x + (static_cast<int>(y / 31) % 2) * 30, 60.0) < 2.0;
     const double base = mortar ? 22 : 34;
     return {base * light + 4, base * light, base * light + 6};
 }
@@ -55,7 +61,8 @@ void addGlow(Rgb& px, double distance, double radius, const Rgb& color, double s
         px.g = px.g * (1 - rim) + std::min(255.0, color.g + hot) * rim * strength;
         px.b = px.b * (1 - rim) + std::min(255.0, color.b + hot) * rim * strength;
     }
-    const double halo = std::exp(-std::pow((distance - radius) / (radius * 0.7), 2)) * 0.35 * strength;
+    const double halo =
+        std::exp(-std::pow((distance - radius) / (radius * 0.7), 2)) * 0.35 * strength;
     if (lit && distance > radius) {
         px.r += color.r * halo;
         px.g += color.g * halo;
@@ -78,8 +85,10 @@ Picture makeLampWall(const LampWallPlan& plan) {
         for (std::int32_t x = 0; x < plan.width; ++x) {
             Rgb px = wall(x, y, plan);
             // Only the nearest lamps can light this pixel.
-            const auto c0 = static_cast<std::int32_t>(std::floor((x - plan.originX) / plan.spacing));
-            const auto r0 = static_cast<std::int32_t>(std::floor((y - plan.originY) / plan.spacing));
+            const auto c0 =
+                static_cast<std::int32_t>(std::floor((x - plan.originX) / plan.spacing));
+            const auto r0 =
+                static_cast<std::int32_t>(std::floor((y - plan.originY) / plan.spacing));
             for (std::int32_t c = c0; c <= c0 + 1; ++c) {
                 for (std::int32_t r = r0; r <= r0 + 1; ++r) {
                     if (c < 0 || r < 0 || c >= plan.columns || r >= plan.rows) continue;
@@ -93,15 +102,20 @@ Picture makeLampWall(const LampWallPlan& plan) {
                     } else if (c == kDeadLampColumn && r == kDeadLampRow) {
                         addGlow(px, d, plan.radius, {44, 40, 42}, 1.0, false);  // an unlit housing
                     } else {
-                        addGlow(px, d, plan.radius, kLampColors[static_cast<std::size_t>(c + r) % kLampColors.size()], 1.0);
+                        addGlow(px, d, plan.radius,
+                                kLampColors[static_cast<std::size_t>(c + r) % kLampColors.size()],
+                                1.0);
                     }
                 }
             }
             const std::size_t o = picture.offset(x, y);
             const double grain = noise.next() * 4.0;
-            picture.rgb[o] = static_cast<std::uint8_t>(std::clamp(px.r + grain + noise.next() * 2, 0.0, 255.0));
-            picture.rgb[o + 1] = static_cast<std::uint8_t>(std::clamp(px.g + grain + noise.next() * 2, 0.0, 255.0));
-            picture.rgb[o + 2] = static_cast<std::uint8_t>(std::clamp(px.b + grain + noise.next() * 2, 0.0, 255.0));
+            picture.rgb[o] =
+                static_cast<std::uint8_t>(std::clamp(px.r + grain + noise.next() * 2, 0.0, 255.0));
+            picture.rgb[o + 1] =
+                static_cast<std::uint8_t>(std::clamp(px.g + grain + noise.next() * 2, 0.0, 255.0));
+            picture.rgb[o + 2] =
+                static_cast<std::uint8_t>(std::clamp(px.b + grain + noise.next() * 2, 0.0, 255.0));
         }
     }
     return picture;

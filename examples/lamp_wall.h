@@ -15,10 +15,10 @@ struct LampWallPlan {
     std::int32_t height = 600;
     std::int32_t columns = 14;
     std::int32_t rows = 9;
-    double originX = 75;   // centre of the top-left lamp, in pels
+    double originX = 75;  // centre of the top-left lamp, in pels
     double originY = 80;
-    double spacing = 50;   // pels between lamp centres
-    double radius = 14;    // lamp disc radius
+    double spacing = 50;  // pels between lamp centres
+    double radius = 14;   // lamp disc radius
     std::uint32_t seed = 20261206;
 };
 

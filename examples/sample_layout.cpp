@@ -64,8 +64,8 @@ std::vector<Lamp> matrixLamps() {
 
 ModeList sampleModes() {
     ModeList modes;
-    Mode sweep = sampleMode("CM_LEFTTORIGHT_GC", "Colour sweep", {kRedRgb, kGreenRgb, kBlueRgb},
-                            10, 16);
+    Mode sweep =
+        sampleMode("CM_LEFTTORIGHT_GC", "Colour sweep", {kRedRgb, kGreenRgb, kBlueRgb}, 10, 16);
     modes.push_back(sweep);
 
     Mode rain = sampleMode("CM_UPTODOWN_CC", "Falling chase", {kYellowRgb, kMagentaRgb}, 20, 10);
@@ -85,8 +85,8 @@ ModeList sampleModes() {
 
     modes.push_back(sampleMode("CM_SIDEFRAME_CF", "Frame trace", {kCyanRgb, kBlueRgb}, 5, 48));
 
-    Mode circle = sampleMode("CM_CIRCULAR_AREA", "Diagonal in a circle", {kGreenRgb, kBlueRgb},
-                             10, 20);
+    Mode circle =
+        sampleMode("CM_CIRCULAR_AREA", "Diagonal in a circle", {kGreenRgb, kBlueRgb}, 10, 20);
     circle.circleX = 7;
     circle.circleY = 4;
     circle.circleRadius = 4;
@@ -96,8 +96,8 @@ ModeList sampleModes() {
     // A control mode: it plays no colours, only its hold time of 1 s matters.
     modes.push_back(sampleMode("CM_EMPTYMODE", "Pause", {}, 10, 10));
 
-    Mode word = sampleMode("CM_LEFTTORIGHT_WORD", "Word sweep", {kWhiteRgb, kRedRgb, kBlueRgb},
-                           15, 16);
+    Mode word =
+        sampleMode("CM_LEFTTORIGHT_WORD", "Word sweep", {kWhiteRgb, kRedRgb, kBlueRgb}, 15, 16);
     word.wordStep = 2;
     word.wordColorMode = 0;
     modes.push_back(word);

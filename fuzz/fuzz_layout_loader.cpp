@@ -20,8 +20,7 @@ constexpr std::size_t kJsonTripLimit = 4096;
 bool sameRecords(const vx::LampLayout& a, const vx::LampLayout& b) {
     return a.backColor == b.backColor && a.scanScope == b.scanScope &&
            a.colorTolerance == b.colorTolerance && a.slots == b.slots && a.lamps == b.lamps &&
-           a.effectLamps == b.effectLamps && a.spareLamps == b.spareLamps &&
-           a.effects == b.effects;
+           a.effectLamps == b.effectLamps && a.spareLamps == b.spareLamps && a.effects == b.effects;
 }
 
 }  // namespace

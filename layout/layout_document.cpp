@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "layout/layout_file.h"
-#include "layout/save_name.h"
 #include "layout/layout_limits.h"
+#include "layout/save_name.h"
 #include "platform/bounded_read.h"
 #include "platform/file_io.h"
 
@@ -70,9 +70,7 @@ void LayoutDocument::addObserver(LayoutObserver* observer) {
     }
 }
 
-void LayoutDocument::removeObserver(LayoutObserver* observer) {
-    std::erase(observers_, observer);
-}
+void LayoutDocument::removeObserver(LayoutObserver* observer) { std::erase(observers_, observer); }
 
 Result<SaveOutcome> LayoutDocument::save() {
     if (layout_.lamps.size() < 2) return SaveOutcome::TooFewLamps;

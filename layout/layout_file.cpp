@@ -102,8 +102,7 @@ Status readLampObjects(ByteReader& in, std::vector<Lamp>& lamps) {
             if (in.failed()) return truncatedError(in, "the class entry of " + which());
             if (name != kLampClass) {
                 return badValueError(tagOffset, "ERR_FILE_BAD_CLASS",
-                                     "the lamp list names the class " +
-                                         quotedExcerpt(name) +
+                                     "the lamp list names the class " + quotedExcerpt(name) +
                                          " where only \"CLamp\" is allowed");
             }
             classIndices.insert(nextIndex++);
@@ -227,9 +226,9 @@ Result<LampLayout> decodeLayout(std::span<const std::uint8_t> bytes) {
     layout.effects.layers.clear();
     if (auto s = readEffectSections(in, layout.effects); !s) return s.error();
     if (!in.atEnd()) {
-        return badValueError(in.offset(), "ERR_FILE_TRAILING_DATA",
-                             std::to_string(in.remaining()) +
-                                 " bytes follow the end of the layer table");
+        return badValueError(
+            in.offset(), "ERR_FILE_TRAILING_DATA",
+            std::to_string(in.remaining()) + " bytes follow the end of the layer table");
     }
     return layout;
 }

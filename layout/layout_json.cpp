@@ -6,10 +6,10 @@
 namespace vx {
 namespace {
 
-using json::Json;
-using json::Reader;
 using json::childPath;
 using json::indexPath;
+using json::Json;
+using json::Reader;
 
 Json fromLamp(const Lamp& l) {
     return Json{{"x", l.x},

@@ -11,8 +11,7 @@ constexpr std::array<ColorWord, kPortCount> kPortColors = {
     0x0080FF, 0x804000, 0x400080, 0xFF80FF, 0x008080, 0x4040FF,
 };
 
-bool acceptsNewLamp(const std::vector<Lamp>& lamps, std::size_t index,
-                    const PortEditState& state) {
+bool acceptsNewLamp(const std::vector<Lamp>& lamps, std::size_t index, const PortEditState& state) {
     return state.currentPort != 0 && index < lamps.size() && lamps[index].port <= 0;
 }
 
@@ -144,14 +143,10 @@ PortEditState acceptPortDialog(PortEditState state, PortOperation operation, std
 std::optional<PortEdit> portClick(const std::vector<Lamp>& lamps, std::size_t index,
                                   const PortEditState& state) {
     switch (state.operation) {
-        case PortOperation::Add:
-            return addLampToPort(lamps, index, state);
-        case PortOperation::Insert:
-            return insertLampIntoPort(lamps, index, state);
-        case PortOperation::Remove:
-            return removeLampFromPort(lamps, index, state);
-        case PortOperation::None:
-            break;
+        case PortOperation::Add: return addLampToPort(lamps, index, state);
+        case PortOperation::Insert: return insertLampIntoPort(lamps, index, state);
+        case PortOperation::Remove: return removeLampFromPort(lamps, index, state);
+        case PortOperation::None: break;
     }
     return std::nullopt;
 }

@@ -48,7 +48,8 @@ Result<std::vector<std::uint8_t>> readFileAtMost(const std::filesystem::path& pa
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) return fileError("ERR_FILE_OPEN", "cannot open", path, errno);
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) return fileError("ERR_FILE_OPEN", "cannot open", path, errno);
+    if (::fstat(fd.get(), &info) != 0)
+        return fileError("ERR_FILE_OPEN", "cannot open", path, errno);
     if (S_ISDIR(info.st_mode)) return fileError("ERR_FILE_OPEN", "cannot open", path, EISDIR);
     const bool regular = S_ISREG(info.st_mode);
     if (regular && static_cast<std::uint64_t>(info.st_size) > maxBytes) {

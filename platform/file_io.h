@@ -17,8 +17,7 @@ namespace vx {
 
 Result<std::vector<std::uint8_t>> readFileBytes(const std::filesystem::path& path);
 
-Status writeFileAtomically(const std::filesystem::path& path,
-                           std::span<const std::uint8_t> bytes);
+Status writeFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 // The first half of writeFileAtomically: the bytes are written beside the
 // file, which is replaced only by commit() (for writing several files as
 // one).

@@ -79,9 +79,7 @@ FileReplacement& FileReplacement::operator=(FileReplacement&& other) noexcept {
     return *this;
 }
 
-FileReplacement::~FileReplacement() {
-    discard();
-}
+FileReplacement::~FileReplacement() { discard(); }
 
 void FileReplacement::discard() {
     if (!temp_.empty()) ::unlink(temp_.c_str());

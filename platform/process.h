@@ -24,10 +24,10 @@ struct ProcessRun {
 };
 
 struct ProcessOutcome {
-    int exitCode = -1;     // exit status, or -1 when ended by a signal or the time limit
+    int exitCode = -1;      // exit status, or -1 when ended by a signal or the time limit
     bool timedOut = false;  // the time limit ended it (it was killed)
     bool stopped = false;   // stopFd ended it (it was killed)
-    std::string output;    // standard error, and standard output unless outputFile is set
+    std::string output;     // standard error, and standard output unless outputFile is set
 };
 
 // Runs the program to its end, to the time limit or until stopFd is readable.

@@ -16,9 +16,9 @@ Result<std::filesystem::path> toolFolderPath(const EnvLookup& env) {
     if (auto cache = env("XDG_CACHE_HOME")) {
         return std::filesystem::path(*cache) / "vexolume" / "sys";
     }
-    if (auto home = env("HOME")) return std::filesystem::path(*home) / ".cache" / "vexolume" / "sys";
-    return Error{"TOOL_FOLDER_NONE",
-                 "no tool folder: set VEXOLUME_TOOLS, XDG_CACHE_HOME or HOME"};
+    if (auto home = env("HOME"))
+        return std::filesystem::path(*home) / ".cache" / "vexolume" / "sys";
+    return Error{"TOOL_FOLDER_NONE", "no tool folder: set VEXOLUME_TOOLS, XDG_CACHE_HOME or HOME"};
 }
 
 Result<std::filesystem::path> ensureToolFolder(const EnvLookup& env) {

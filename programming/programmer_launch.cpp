@@ -28,8 +28,8 @@ Result<fs::path> resolveProgram(const std::string& program, const fs::path& tool
     if (program.find('/') != std::string::npos) {
         const fs::path path = named.is_absolute() ? named : toolFolder / named;
         if (isExecutable(path)) return path;
-        return Error{key, "the programming tool " + path.string() +
-                              " does not exist or cannot be run"};
+        return Error{key,
+                     "the programming tool " + path.string() + " does not exist or cannot be run"};
     }
     if (isExecutable(toolFolder / named)) return toolFolder / named;
     if (auto found = findProgram(program)) return *found;

@@ -71,8 +71,8 @@ Result<std::vector<std::string>> programmerCommand(ControllerModel model,
 // Starts a program in a folder and returns at once; failure when it cannot be
 // started. startDetached is the real one; tests and the command line pass
 // their own.
-using ProgramStarter =
-    std::function<Status(const std::vector<std::string>& argv, const std::filesystem::path& folder)>;
+using ProgramStarter = std::function<Status(const std::vector<std::string>& argv,
+                                            const std::filesystem::path& folder)>;
 
 // Starts the programming tool in the tool folder. Fails with
 // "CSelPRG_ONOPEN300_ERR" (NORA-A) or "CSelPRG_ONOPEN400_ERR" (NORA-B) when

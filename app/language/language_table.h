@@ -31,7 +31,7 @@ public:
 
     // Dialog captions: the cut value as written, backslash-n left alone.
     std::string DialogText(std::string_view key) const;
-    std::string DialogTitle(int dialog) const;                // "IDD%d_Title"
+    std::string DialogTitle(int dialog) const;                     // "IDD%d_Title"
     std::string DialogControlText(int dialog, int control) const;  // "IDD%d_%d"
 
     // Keys of section "String" in file order, repeats included.

@@ -17,9 +17,10 @@ QPixmap iconPixmap(int side) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1c, 0x24, 0x30));
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-    const std::array<QColor, 9> lamps{QColor(255, 0, 0),   QColor(255, 200, 0), QColor(0, 255, 0),
-                                      QColor(0, 0, 255),   QColor(58, 110, 165), QColor(255, 0, 255),
-                                      QColor(0, 255, 255), QColor(255, 128, 0), QColor(0, 255, 0)};
+    const std::array<QColor, 9> lamps{
+        QColor(255, 0, 0),   QColor(255, 200, 0),  QColor(0, 255, 0),
+        QColor(0, 0, 255),   QColor(58, 110, 165), QColor(255, 0, 255),
+        QColor(0, 255, 255), QColor(255, 128, 0),  QColor(0, 255, 0)};
     p.setPen(QPen(Qt::white, 1.5));
     for (int i = 0; i < 9; ++i) {
         p.setBrush(lamps[static_cast<std::size_t>(i)]);

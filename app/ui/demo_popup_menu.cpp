@@ -47,7 +47,9 @@ int programGroupOfCommand(int command) {
 QMenu* buildDemoPopupMenu(QWidget* parent, const LanguageTable& table, const DemoMenuState& state,
                           std::function<void(int)> run) {
     auto* menu = new QMenu(parent);
-    const auto text = [&table](const char* key) { return QString::fromStdString(table.LookUpText(key)); };
+    const auto text = [&table](const char* key) {
+        return QString::fromStdString(table.LookUpText(key));
+    };
     const auto add = [&](QMenu* into, int id, const QString& caption, bool enabled = true) {
         QAction* action = into->addAction(caption);
         action->setData(id);

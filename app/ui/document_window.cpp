@@ -5,8 +5,8 @@
 
 #include "engine/ui/demo_view.h"
 #include "engine/ui/effect_view.h"
-#include "output/ui/live_feed.h"
 #include "layout/ui/layout_view.h"
+#include "output/ui/live_feed.h"
 
 namespace vx {
 

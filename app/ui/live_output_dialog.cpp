@@ -63,17 +63,20 @@ std::optional<LiveOutputChoice> askLiveOutput(QWidget* parent, const LiveOutputC
     grid->addWidget(universe, row++, 1, 1, 2);
 
     const QString& t = current.target;
-    const int chosen = t.isEmpty() ? kOff : t == QStringLiteral("ola") ? kOla
-                                     : t == QStringLiteral("sacn")  ? kMulticast
-                                                                    : kUnicast;
+    const int chosen = t.isEmpty()                   ? kOff
+                       : t == QStringLiteral("ola")  ? kOla
+                       : t == QStringLiteral("sacn") ? kMulticast
+                                                     : kUnicast;
     choices->button(chosen)->setChecked(true);
     if (chosen == kUnicast) host->setText(t.mid(5));
     host->setEnabled(chosen == kUnicast);
-    QObject::connect(choices, &QButtonGroup::idToggled, host,
-                     [host](int id, bool on) { if (id == kUnicast) host->setEnabled(on); });
+    QObject::connect(choices, &QButtonGroup::idToggled, host, [host](int id, bool on) {
+        if (id == kUnicast) host->setEnabled(on);
+    });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    for (auto [which, id] : {std::pair{QDialogButtonBox::Ok, kOk}, std::pair{QDialogButtonBox::Cancel, kCancel}}) {
+    for (auto [which, id] :
+         {std::pair{QDialogButtonBox::Ok, kOk}, std::pair{QDialogButtonBox::Cancel, kCancel}}) {
         QPushButton* b = buttons->button(which);
         b->setText(resourceCaptionText(kLiveDialog, id));
         setControlId(b, id);
@@ -91,8 +94,9 @@ std::optional<LiveOutputChoice> askLiveOutput(QWidget* parent, const LiveOutputC
         case kMulticast: choice.target = QStringLiteral("sacn"); break;
         case kUnicast:
             // Without a host this is multicast: sACN needs no address for that.
-            choice.target = host->text().trimmed().isEmpty() ? QStringLiteral("sacn")
-                                                             : QStringLiteral("sacn:") + host->text().trimmed();
+            choice.target = host->text().trimmed().isEmpty()
+                                ? QStringLiteral("sacn")
+                                : QStringLiteral("sacn:") + host->text().trimmed();
             break;
         default: break;
     }

@@ -59,13 +59,13 @@ MainWindow::MainWindow(AppState state)
     };
     askDocumentType = [this](const QStringList& types) {
         bool ok = false;
-        const QString type = QInputDialog::getItem(this, QStringLiteral("Vexolume"), {}, types, 0,
-                                                   false, &ok);
+        const QString type =
+            QInputDialog::getItem(this, QStringLiteral("Vexolume"), {}, types, 0, false, &ok);
         return ok ? type : QString();
     };
     openInShell = [](const QString& target) {
-        const QUrl url = target.contains(QStringLiteral("://")) ? QUrl(target)
-                                                               : QUrl::fromLocalFile(target);
+        const QUrl url =
+            target.contains(QStringLiteral("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
         return QDesktopServices::openUrl(url);
     };
 
@@ -127,8 +127,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Ask per document before anything closes, so Cancel leaves all open.
     std::vector<std::shared_ptr<LayoutDocument>> documents;
     for (DocumentWindow* w : documentWindows()) {
-        if (w->document() && std::find(documents.begin(), documents.end(), w->document()) ==
-                                 documents.end()) {
+        if (w->document() &&
+            std::find(documents.begin(), documents.end(), w->document()) == documents.end()) {
             documents.push_back(w->document());
         }
     }

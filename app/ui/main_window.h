@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 
 #include "app/ui/app_state.h"
 #include "app/ui/commands/register_commands.h"

@@ -26,7 +26,9 @@ QWidget* MainWindowContext::dialogParent() { return &window_; }
 QString MainWindowContext::askOpenName(const QString& filter) {
     return window_.askOpenName(filter);
 }
-QString MainWindowContext::askSaveName(const QString& filter) { return window_.askSaveName(filter); }
+QString MainWindowContext::askSaveName(const QString& filter) {
+    return window_.askSaveName(filter);
+}
 std::optional<LiveOutputChoice> MainWindowContext::askLiveOutput(const LiveOutputChoice& current) {
     return window_.askLiveOutput(current);
 }

@@ -53,7 +53,8 @@ DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
     toolBar_->setEnabled(false);
     connect(window, &QObject::destroyed, this, [this] {
         bool demoLeft = false;
-        for (DocumentWindow* w : documentWindows()) demoLeft = demoLeft || w->kind() == DocumentKind::Demo;
+        for (DocumentWindow* w : documentWindows())
+            demoLeft = demoLeft || w->kind() == DocumentKind::Demo;
         toolBar_->setEnabled(!demoLeft);
     });
     return showWindow(window);
@@ -110,8 +111,9 @@ DocumentWindow* MainWindow::openFile(const std::filesystem::path& path) {
     }
     auto opened = LayoutDocument::open(path);
     if (!opened) {
-        showMessage(QStringLiteral("%1\n%2").arg(QString::fromStdString(path.string()),
-                                                 QString::fromStdString(opened.error().describe())));
+        showMessage(
+            QStringLiteral("%1\n%2").arg(QString::fromStdString(path.string()),
+                                         QString::fromStdString(opened.error().describe())));
         return nullptr;
     }
     std::shared_ptr<LayoutDocument> document = std::move(opened.value());

@@ -14,7 +14,6 @@
 namespace vx {
 namespace {
 
-
 // French, German and Italian have no text key; each is named in its own
 // language whatever the language in use.
 const char* languageCaption(Language language) {
@@ -25,7 +24,6 @@ const char* languageCaption(Language language) {
         default: return "";
     }
 }
-
 
 }  // namespace
 
@@ -40,8 +38,9 @@ void MainWindow::createActions() {
     action(cmd::FileOpen)->setShortcut(QKeySequence::Open);
     action(cmd::FileSave)->setShortcut(QKeySequence::Save);
     action(cmd::EditUndo)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
-    action(cmd::EditRedo)->setShortcuts(
-        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    action(cmd::EditRedo)
+        ->setShortcuts(
+            {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     // Shortcuts work whichever menu bar is shown.
     for (int command :
          {cmd::NewLayout, cmd::FileOpen, cmd::FileSave, cmd::EditUndo, cmd::EditRedo}) {
@@ -101,7 +100,8 @@ void MainWindow::buildMenu(QMenu* menu, std::span<const MenuEntry> entries) {
             }
             case MenuEntry::Type::Popup: {
                 QMenu* sub = menu->addMenu(menuText(e.key));
-                sub->menuAction()->setData(QString::fromUtf8(e.key.data(), static_cast<qsizetype>(e.key.size())));
+                sub->menuAction()->setData(
+                    QString::fromUtf8(e.key.data(), static_cast<qsizetype>(e.key.size())));
                 buildMenu(sub, e.children);
                 break;
             }
@@ -126,8 +126,9 @@ void MainWindow::buildMenu(QMenu* menu, std::span<const MenuEntry> entries) {
             case MenuEntry::Type::Languages:
                 for (const LanguageInfo& info : languages()) {
                     QAction* a = languageActions_[languageIndex(info.language)];
-                    a->setText(info.menuKey.empty() ? QString::fromUtf8(languageCaption(info.language))
-                                                    : menuText(info.menuKey));
+                    a->setText(info.menuKey.empty()
+                                   ? QString::fromUtf8(languageCaption(info.language))
+                                   : menuText(info.menuKey));
                     menu->addAction(a);
                 }
                 break;
@@ -148,7 +149,8 @@ void MainWindow::applyMenuTexts() {
     auto* bar = new QMenuBar(this);
     for (const MenuEntry& top : vx::menuBar(menuKind_)) {
         QMenu* menu = bar->addMenu(menuText(top.key));
-        menu->menuAction()->setData(QString::fromUtf8(top.key.data(), static_cast<qsizetype>(top.key.size())));
+        menu->menuAction()->setData(
+            QString::fromUtf8(top.key.data(), static_cast<qsizetype>(top.key.size())));
         buildMenu(menu, top.children);
     }
     setMenuBar(bar);  // the old bar and its popups go; the actions stay

@@ -3,12 +3,12 @@
 
 #include <QDockWidget>
 
-#include "platform/ui/dialog_texts.h"
 #include "app/ui/document_window.h"
 #include "app/ui/main_window.h"
 #include "layout/ui/insert_position_dialog.h"
 #include "layout/ui/layout_tools_panel.h"
 #include "layout/ui/layout_view.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace vx {
 
@@ -45,15 +45,14 @@ void MainWindow::linkToolsPanel() {
     toolsPanel_->setEnabled(view != nullptr);
     if (view == nullptr) return;
     toolsPanel_->setPortState(view->portState());
-    toolsLinks_.push_back(connect(toolsPanel_, &LayoutToolsPanel::portStateChanged, view,
-                                  &LayoutView::setPortState));
-    toolsLinks_.push_back(connect(view, &LayoutView::portStateChanged, toolsPanel_,
-                                  &LayoutToolsPanel::setPortState));
-    toolsLinks_.push_back(connect(view, &LayoutView::pointerCell, toolsPanel_,
-                                  [this, view](int x, int y) {
-                                      toolsPanel_->showReadout(readPointer(
-                                          view->document().layout(), x, y, view->zoom()));
-                                  }));
+    toolsLinks_.push_back(
+        connect(toolsPanel_, &LayoutToolsPanel::portStateChanged, view, &LayoutView::setPortState));
+    toolsLinks_.push_back(
+        connect(view, &LayoutView::portStateChanged, toolsPanel_, &LayoutToolsPanel::setPortState));
+    toolsLinks_.push_back(
+        connect(view, &LayoutView::pointerCell, toolsPanel_, [this, view](int x, int y) {
+            toolsPanel_->showReadout(readPointer(view->document().layout(), x, y, view->zoom()));
+        }));
 }
 
 }  // namespace vx

@@ -9,43 +9,64 @@ namespace {
 
 using T = MenuEntry::Type;
 
-constexpr MenuEntry item(int command, std::string_view key) { return {T::Command, command, key, {}, {}}; }
+constexpr MenuEntry item(int command, std::string_view key) {
+    return {T::Command, command, key, {}, {}};
+}
 constexpr MenuEntry separator() { return {T::Separator, 0, {}, {}, {}}; }
 constexpr MenuEntry popup(std::string_view key, std::span<const MenuEntry> children) {
     return {T::Popup, 0, key, {}, children};
 }
-constexpr MenuEntry recentFiles() { return {T::RecentFiles, cmd::RecentFile1, "ID_FILE_MRU_FILE1", {}, {}}; }
+constexpr MenuEntry recentFiles() {
+    return {T::RecentFiles, cmd::RecentFile1, "ID_FILE_MRU_FILE1", {}, {}};
+}
 
 constexpr MenuEntry kUndo = item(cmd::EditUndo, "ID_EDIT_UNDO");
 constexpr MenuEntry kRedo = item(cmd::EditRedo, "ID_EDIT_REDO");
 
 // Layout menu.
-constexpr std::array kLayoutFile{
-    item(cmd::OpenEdit, "ID_OPENEDIT"), item(cmd::FileWizard, "ID_FILE_WIZARD"),
-    item(cmd::FileOpen, "ID_FILE_OPEN"), item(cmd::OpenImage, "ID_OPEN_IMAGE"),
-    item(cmd::OpenEmptyLattice, "ID_OPENEDITL"), separator(), item(cmd::FileSave, "ID_FILE_SAVE"),
-    item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"), item(cmd::FileClose, "ID_FILE_CLOSE"), separator(),
-    item(cmd::FilePrint, "ID_FILE_PRINT"), item(cmd::FilePrintPreview, "ID_FILE_PRINT_PREVIEW"),
-    item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"), separator(), recentFiles(), separator(),
-    item(cmd::AppExit, "ID_APP_EXIT")};
+constexpr std::array kLayoutFile{item(cmd::OpenEdit, "ID_OPENEDIT"),
+                                 item(cmd::FileWizard, "ID_FILE_WIZARD"),
+                                 item(cmd::FileOpen, "ID_FILE_OPEN"),
+                                 item(cmd::OpenImage, "ID_OPEN_IMAGE"),
+                                 item(cmd::OpenEmptyLattice, "ID_OPENEDITL"),
+                                 separator(),
+                                 item(cmd::FileSave, "ID_FILE_SAVE"),
+                                 item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"),
+                                 item(cmd::FileClose, "ID_FILE_CLOSE"),
+                                 separator(),
+                                 item(cmd::FilePrint, "ID_FILE_PRINT"),
+                                 item(cmd::FilePrintPreview, "ID_FILE_PRINT_PREVIEW"),
+                                 item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"),
+                                 separator(),
+                                 recentFiles(),
+                                 separator(),
+                                 item(cmd::AppExit, "ID_APP_EXIT")};
 constexpr std::array kLayoutSetv{item(cmd::ScanBack, "ID_SCAN_BACK"),
                                  item(cmd::ScanScope, "ID_SCAN_SCOPE"),
                                  item(cmd::ScanOtherValues, "ID_SCAN_SETOTHER")};
-constexpr std::array kLayoutZoom{
-    item(cmd::Zoom4, "ID_EFFECT1"),  item(cmd::Zoom8, "ID_EFFECT2"),  item(cmd::Zoom12, "ID_EFFECT3"),
-    item(cmd::Zoom16, "ID_EFFECT4"), item(cmd::Zoom20, "ID_EFFECT5"), item(cmd::Zoom24, "ID_EFFECT6"),
-    item(cmd::Zoom28, "ID_EFFECT7")};
-constexpr std::array kLayoutEdit{
-    popup("ID_EDIT_SETV", kLayoutSetv), item(cmd::EditScan, "ID_EDIT_SCAN"),
-    popup("ID_EDIT_ZOOMIO", kLayoutZoom), separator(), item(cmd::EditInsert, "ID_EDIT_INSERT"),
-    item(cmd::EditDelete, "ID_EDIT_DELETE"), separator(), item(cmd::PortEdit, "ID_CPORT_EDIT"),
-    item(cmd::PortTableOut, "ID_CPORT_OUT"), separator(), item(cmd::TransferData, "ID_EDIT_PLAMP"),
-    separator(), kUndo, kRedo};
+constexpr std::array kLayoutZoom{item(cmd::Zoom4, "ID_EFFECT1"),  item(cmd::Zoom8, "ID_EFFECT2"),
+                                 item(cmd::Zoom12, "ID_EFFECT3"), item(cmd::Zoom16, "ID_EFFECT4"),
+                                 item(cmd::Zoom20, "ID_EFFECT5"), item(cmd::Zoom24, "ID_EFFECT6"),
+                                 item(cmd::Zoom28, "ID_EFFECT7")};
+constexpr std::array kLayoutEdit{popup("ID_EDIT_SETV", kLayoutSetv),
+                                 item(cmd::EditScan, "ID_EDIT_SCAN"),
+                                 popup("ID_EDIT_ZOOMIO", kLayoutZoom),
+                                 separator(),
+                                 item(cmd::EditInsert, "ID_EDIT_INSERT"),
+                                 item(cmd::EditDelete, "ID_EDIT_DELETE"),
+                                 separator(),
+                                 item(cmd::PortEdit, "ID_CPORT_EDIT"),
+                                 item(cmd::PortTableOut, "ID_CPORT_OUT"),
+                                 separator(),
+                                 item(cmd::TransferData, "ID_EDIT_PLAMP"),
+                                 separator(),
+                                 kUndo,
+                                 kRedo};
 constexpr std::array kLanguageEntries{MenuEntry{T::Languages, 0, {}, {}, {}}};
-constexpr std::array kLayoutView{
-    item(cmd::ViewToolbar, "ID_VIEW_TOOLBAR"), item(cmd::ViewStatusBar, "ID_VIEW_STATUS_BAR"),
-    item(cmd::ToggleGrid, "ID_EDIT_GRIDDING"), separator(),
-    popup("ID_VIEW_LANGUAGE", kLanguageEntries)};
+constexpr std::array kLayoutView{item(cmd::ViewToolbar, "ID_VIEW_TOOLBAR"),
+                                 item(cmd::ViewStatusBar, "ID_VIEW_STATUS_BAR"),
+                                 item(cmd::ToggleGrid, "ID_EDIT_GRIDDING"), separator(),
+                                 popup("ID_VIEW_LANGUAGE", kLanguageEntries)};
 constexpr std::array kLayoutWindow{item(cmd::SwitchWindow, "ID_CHANGEWIN")};
 constexpr std::array kFullHelp{
     item(cmd::HelpTopics, "ID_HELP_ABOUT_VC"), item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
@@ -57,26 +78,33 @@ constexpr std::array kLayoutBar{popup("ID_FILE", kLayoutFile), popup("ID_EDIT", 
 // Shared by the demo and effect menus.
 constexpr std::array kViewBars{item(cmd::ViewToolbar, "ID_VIEW_TOOLBAR"),
                                item(cmd::ViewStatusBar, "ID_VIEW_STATUS_BAR")};
-constexpr std::array kWindows{
-    item(cmd::WindowNew, "ID_WINDOW_NEW"), item(cmd::WindowCascade, "ID_WINDOW_CASCADE"),
-    item(cmd::WindowTileHorizontal, "ID_WINDOW_TILE_HORZ"), item(cmd::WindowArrange, "ID_WINDOW_ARRANGE")};
+constexpr std::array kWindows{item(cmd::WindowNew, "ID_WINDOW_NEW"),
+                              item(cmd::WindowCascade, "ID_WINDOW_CASCADE"),
+                              item(cmd::WindowTileHorizontal, "ID_WINDOW_TILE_HORZ"),
+                              item(cmd::WindowArrange, "ID_WINDOW_ARRANGE")};
 
 // Demo menu.
-constexpr std::array kDemoFile{
-    item(cmd::FileNew, "ID_FILE_NEW"), item(cmd::FileOpen, "ID_FILE_OPEN"),
-    item(cmd::FileClose, "ID_FILE_CLOSE"), item(cmd::FileSave, "ID_FILE_SAVE"),
-    item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"), separator(), item(cmd::FilePrint, "ID_FILE_PRINT"),
-    item(cmd::FilePrintPreview, "ID_FILE_PRINT_PREVIEW"),
-    item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"), separator(), recentFiles(), separator(),
-    item(cmd::AppExit, "ID_APP_EXIT")};
+constexpr std::array kDemoFile{item(cmd::FileNew, "ID_FILE_NEW"),
+                               item(cmd::FileOpen, "ID_FILE_OPEN"),
+                               item(cmd::FileClose, "ID_FILE_CLOSE"),
+                               item(cmd::FileSave, "ID_FILE_SAVE"),
+                               item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"),
+                               separator(),
+                               item(cmd::FilePrint, "ID_FILE_PRINT"),
+                               item(cmd::FilePrintPreview, "ID_FILE_PRINT_PREVIEW"),
+                               item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"),
+                               separator(),
+                               recentFiles(),
+                               separator(),
+                               item(cmd::AppExit, "ID_APP_EXIT")};
 constexpr std::array kDemoShape{item(cmd::DemoRect, "ID_DEMO_RECT"),
                                 item(cmd::DemoCircle, "ID_DEMO_Circle")};
 // Program Group 0 .. 31, by the ids of the menu resource.
 constexpr std::array kDemoProgramGroups{
-    item(32909, "ID_PRG_0"), item(32903, "ID_PRG_1"), item(32905, "ID_PRG_2"),
-    item(32906, "ID_PRG_3"), item(32907, "ID_PRG_4"), item(32908, "ID_PRG_5"),
-    item(32910, "ID_PRG_6"), item(32911, "ID_PRG_7"), item(32912, "ID_PRG_8"),
-    item(32913, "ID_PRG_9"), item(32914, "ID_PRG_10"), item(32915, "ID_PRG_11"),
+    item(32909, "ID_PRG_0"),  item(32903, "ID_PRG_1"),  item(32905, "ID_PRG_2"),
+    item(32906, "ID_PRG_3"),  item(32907, "ID_PRG_4"),  item(32908, "ID_PRG_5"),
+    item(32910, "ID_PRG_6"),  item(32911, "ID_PRG_7"),  item(32912, "ID_PRG_8"),
+    item(32913, "ID_PRG_9"),  item(32914, "ID_PRG_10"), item(32915, "ID_PRG_11"),
     item(32916, "ID_PRG_12"), item(32917, "ID_PRG_13"), item(32918, "ID_PRG_14"),
     item(32919, "ID_PRG_15"), item(32920, "ID_PRG_16"), item(32921, "ID_PRG_17"),
     item(32922, "ID_PRG_18"), item(32923, "ID_PRG_19"), item(32924, "ID_PRG_20"),
@@ -84,15 +112,20 @@ constexpr std::array kDemoProgramGroups{
     item(32928, "ID_PRG_24"), item(32929, "ID_PRG_25"), item(32930, "ID_PRG_26"),
     item(32931, "ID_PRG_27"), item(32932, "ID_PRG_28"), item(32933, "ID_PRG_29"),
     item(32934, "ID_PRG_30"), item(32935, "ID_PRG_31")};
-constexpr std::array kDemoEdit{
-    item(cmd::DemoScale, "ID_EDIT_SIZE"), popup("ID_EDIT_DEMOSHAPE", kDemoShape),
-    item(cmd::DemoOpenBackImage, "ID_EDITBACKIMAGE"), item(cmd::DemoEnlargeImage, "ID_EDIT_WIDE"),
-    item(cmd::DemoShrinkImage, "ID_EDIT_THIN"), item(cmd::DemoWidenImage, "ID_ADDBMP"),
-    item(cmd::DemoNarrowImage, "ID_REDUCEBMP"), item(cmd::DemoMoveImage, "ID_MOVEBMP"),
-    item(cmd::DemoSaveImageParameters, "ID_SAVE_CODE"), item(cmd::DemoLoadImageParameters, "ID_OPEN_CODE"),
-    item(cmd::DemoStart, "ID_EDITDO"), item(cmd::DemoStop, "ID_DEMO_STOP"),
-    item(cmd::DemoLiveOutput, "ID_DEMO_LIVE"),
-    popup("ID_EDIT_PGROUP", kDemoProgramGroups)};
+constexpr std::array kDemoEdit{item(cmd::DemoScale, "ID_EDIT_SIZE"),
+                               popup("ID_EDIT_DEMOSHAPE", kDemoShape),
+                               item(cmd::DemoOpenBackImage, "ID_EDITBACKIMAGE"),
+                               item(cmd::DemoEnlargeImage, "ID_EDIT_WIDE"),
+                               item(cmd::DemoShrinkImage, "ID_EDIT_THIN"),
+                               item(cmd::DemoWidenImage, "ID_ADDBMP"),
+                               item(cmd::DemoNarrowImage, "ID_REDUCEBMP"),
+                               item(cmd::DemoMoveImage, "ID_MOVEBMP"),
+                               item(cmd::DemoSaveImageParameters, "ID_SAVE_CODE"),
+                               item(cmd::DemoLoadImageParameters, "ID_OPEN_CODE"),
+                               item(cmd::DemoStart, "ID_EDITDO"),
+                               item(cmd::DemoStop, "ID_DEMO_STOP"),
+                               item(cmd::DemoLiveOutput, "ID_DEMO_LIVE"),
+                               popup("ID_EDIT_PGROUP", kDemoProgramGroups)};
 constexpr std::array kShortHelp{item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
                                 item(cmd::AppAbout, "ID_APP_ABOUT"),
                                 item(cmd::HelpWhatsNew, "ID_HELP_WHATSNEW")};
@@ -104,29 +137,44 @@ constexpr std::array kDemoBar{popup("ID_FILE", kDemoFile), popup("ID_EDIT", kDem
 constexpr std::array kExport{item(cmd::OutputClusterTables, "ID_OUT_TEXT2"),
                              item(cmd::OutputAccessors, "ID_OUT_TEXT3"),
                              item(cmd::CreateBinFile, "ID_OUT_TEXT4")};
-constexpr std::array kEffectFile{
-    item(cmd::FileNew, "ID_FILE_NEW"), item(cmd::FileOpen, "ID_FILE_OPEN"),
-    item(cmd::FileSave, "ID_FILE_SAVE"), item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"),
-    item(cmd::FileClose, "ID_FILE_CLOSE"), separator(), popup("ID_FILE_EXPORT", kExport),
-    item(cmd::WriteToController, "ID_OUT_TEXT5"), separator(), item(cmd::FilePrint, "ID_FILE_PRINT"),
-    item(cmd::FilePrintPreview, "ID_FILE_PRINT_PREVIEW"),
-    item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"), separator(), recentFiles(), separator(),
-    item(cmd::AppExit, "ID_APP_EXIT")};
-constexpr std::array kEffectEdit{
-    item(cmd::EffectCellSize, "ID_LARGEN3"), item(cmd::LayerEdit, "ID_ADDLAMPIMG"),
-    item(cmd::ModeEdit, "ID_PAGESHOW"), item(cmd::CreateEffectData, "ID_EDIT_CHANGE"), separator(), kUndo,
-    kRedo};
+constexpr std::array kEffectFile{item(cmd::FileNew, "ID_FILE_NEW"),
+                                 item(cmd::FileOpen, "ID_FILE_OPEN"),
+                                 item(cmd::FileSave, "ID_FILE_SAVE"),
+                                 item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"),
+                                 item(cmd::FileClose, "ID_FILE_CLOSE"),
+                                 separator(),
+                                 popup("ID_FILE_EXPORT", kExport),
+                                 item(cmd::WriteToController, "ID_OUT_TEXT5"),
+                                 separator(),
+                                 item(cmd::FilePrint, "ID_FILE_PRINT"),
+                                 item(cmd::FilePrintPreview, "ID_FILE_PRINT_PREVIEW"),
+                                 item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"),
+                                 separator(),
+                                 recentFiles(),
+                                 separator(),
+                                 item(cmd::AppExit, "ID_APP_EXIT")};
+constexpr std::array kEffectEdit{item(cmd::EffectCellSize, "ID_LARGEN3"),
+                                 item(cmd::LayerEdit, "ID_ADDLAMPIMG"),
+                                 item(cmd::ModeEdit, "ID_PAGESHOW"),
+                                 item(cmd::CreateEffectData, "ID_EDIT_CHANGE"),
+                                 separator(),
+                                 kUndo,
+                                 kRedo};
 constexpr std::array kEffectPlay{item(cmd::PartialPlay, "ID_OUT_LIST3"),
                                  item(cmd::ParallelPlay, "ID_OUT_LIST"),
                                  item(cmd::SequentialPlay, "ID_OUT_LIST2")};
 constexpr std::array kEffectBar{popup("ID_FILE", kEffectFile), popup("ID_EDIT", kEffectEdit),
                                 popup("ID_PLAY", kEffectPlay), popup("ID_VIEW", kViewBars),
-                                popup("ID_WINDOW", kWindows), popup("ID_HELP", kFullHelp)};
+                                popup("ID_WINDOW", kWindows),  popup("ID_HELP", kFullHelp)};
 
 // Main menu, shown while no document window is open.
-constexpr std::array kMainFile{item(cmd::NewLayout, "ID_NEW_LED"), item(cmd::FileOpen, "ID_FILE_OPEN"),
-                               item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"), separator(),
-                               recentFiles(), separator(), item(cmd::AppExit, "ID_APP_EXIT")};
+constexpr std::array kMainFile{item(cmd::NewLayout, "ID_NEW_LED"),
+                               item(cmd::FileOpen, "ID_FILE_OPEN"),
+                               item(cmd::FilePrintSetup, "ID_FILE_PRINT_SETUP"),
+                               separator(),
+                               recentFiles(),
+                               separator(),
+                               item(cmd::AppExit, "ID_APP_EXIT")};
 constexpr std::array kMainBar{popup("ID_FILE", kMainFile), popup("ID_VIEW", kViewBars),
                               popup("ID_HELP", kFullHelp)};
 
@@ -139,25 +187,110 @@ void collect(std::span<const MenuEntry> entries, std::span<const MenuEntry>& fou
     }
 }
 
-constexpr std::array kAllCommands{
-    cmd::FileNew, cmd::NewLayout, cmd::NewDemo, cmd::RecentFile1, cmd::HelpFile, cmd::FileOpen,
-    cmd::FileClose, cmd::FileSave, cmd::FileSaveAs,
-    cmd::FilePrintSetup, cmd::FilePrint, cmd::FilePrintPreview, cmd::AppExit, cmd::AppAbout,
-    cmd::EditUndo, cmd::EditRedo, cmd::OpenEdit, cmd::OpenEmptyLattice, cmd::FileWizard, cmd::OpenImage,
-    cmd::ScanBack, cmd::ScanScope, cmd::ScanOtherValues, cmd::EditScan, cmd::Zoom4, cmd::Zoom8,
-    cmd::Zoom12, cmd::Zoom16, cmd::Zoom20, cmd::Zoom24, cmd::Zoom28, cmd::EditInsert,
-    cmd::EditDelete, cmd::PortEdit, cmd::PortTableOut, cmd::ToggleGrid, cmd::SwitchWindow,
-    cmd::TransferData, cmd::EffectCellSize, cmd::LayerEdit, cmd::ModeEdit, cmd::CreateEffectData,
-    cmd::PartialPlay, cmd::ParallelPlay, cmd::SequentialPlay, cmd::OutputClusterTables,
-    cmd::OutputAccessors, cmd::CreateBinFile,
-    cmd::WriteToController, cmd::DemoScale, cmd::DemoOpenBackImage, cmd::DemoEnlargeImage, cmd::DemoShrinkImage,
-    cmd::DemoWidenImage, cmd::DemoNarrowImage, cmd::DemoMoveImage, cmd::DemoSaveImageParameters, cmd::DemoLoadImageParameters,
-    cmd::DemoStart, cmd::DemoStop, cmd::DemoLiveOutput, cmd::DemoCircle, cmd::DemoRect, 32909, 32903, 32905, 32906, 32907,
-    32908, 32910, 32911, 32912, 32913, 32914, 32915, 32916, 32917, 32918, 32919, 32920, 32921, 32922,
-    32923, 32924, 32925, 32926, 32927, 32928, 32929, 32930, 32931, 32932, 32933, 32934, 32935,
-    cmd::HelpTopics, cmd::HelpWhatsNew,
-    cmd::HelpWebsite, cmd::ViewToolbar, cmd::ViewStatusBar, cmd::WindowNew, cmd::WindowArrange,
-    cmd::WindowCascade, cmd::WindowTileHorizontal};
+constexpr std::array kAllCommands{cmd::FileNew,
+                                  cmd::NewLayout,
+                                  cmd::NewDemo,
+                                  cmd::RecentFile1,
+                                  cmd::HelpFile,
+                                  cmd::FileOpen,
+                                  cmd::FileClose,
+                                  cmd::FileSave,
+                                  cmd::FileSaveAs,
+                                  cmd::FilePrintSetup,
+                                  cmd::FilePrint,
+                                  cmd::FilePrintPreview,
+                                  cmd::AppExit,
+                                  cmd::AppAbout,
+                                  cmd::EditUndo,
+                                  cmd::EditRedo,
+                                  cmd::OpenEdit,
+                                  cmd::OpenEmptyLattice,
+                                  cmd::FileWizard,
+                                  cmd::OpenImage,
+                                  cmd::ScanBack,
+                                  cmd::ScanScope,
+                                  cmd::ScanOtherValues,
+                                  cmd::EditScan,
+                                  cmd::Zoom4,
+                                  cmd::Zoom8,
+                                  cmd::Zoom12,
+                                  cmd::Zoom16,
+                                  cmd::Zoom20,
+                                  cmd::Zoom24,
+                                  cmd::Zoom28,
+                                  cmd::EditInsert,
+                                  cmd::EditDelete,
+                                  cmd::PortEdit,
+                                  cmd::PortTableOut,
+                                  cmd::ToggleGrid,
+                                  cmd::SwitchWindow,
+                                  cmd::TransferData,
+                                  cmd::EffectCellSize,
+                                  cmd::LayerEdit,
+                                  cmd::ModeEdit,
+                                  cmd::CreateEffectData,
+                                  cmd::PartialPlay,
+                                  cmd::ParallelPlay,
+                                  cmd::SequentialPlay,
+                                  cmd::OutputClusterTables,
+                                  cmd::OutputAccessors,
+                                  cmd::CreateBinFile,
+                                  cmd::WriteToController,
+                                  cmd::DemoScale,
+                                  cmd::DemoOpenBackImage,
+                                  cmd::DemoEnlargeImage,
+                                  cmd::DemoShrinkImage,
+                                  cmd::DemoWidenImage,
+                                  cmd::DemoNarrowImage,
+                                  cmd::DemoMoveImage,
+                                  cmd::DemoSaveImageParameters,
+                                  cmd::DemoLoadImageParameters,
+                                  cmd::DemoStart,
+                                  cmd::DemoStop,
+                                  cmd::DemoLiveOutput,
+                                  cmd::DemoCircle,
+                                  cmd::DemoRect,
+                                  32909,
+                                  32903,
+                                  32905,
+                                  32906,
+                                  32907,
+                                  32908,
+                                  32910,
+                                  32911,
+                                  32912,
+                                  32913,
+                                  32914,
+                                  32915,
+                                  32916,
+                                  32917,
+                                  32918,
+                                  32919,
+                                  32920,
+                                  32921,
+                                  32922,
+                                  32923,
+                                  32924,
+                                  32925,
+                                  32926,
+                                  32927,
+                                  32928,
+                                  32929,
+                                  32930,
+                                  32931,
+                                  32932,
+                                  32933,
+                                  32934,
+                                  32935,
+                                  cmd::HelpTopics,
+                                  cmd::HelpWhatsNew,
+                                  cmd::HelpWebsite,
+                                  cmd::ViewToolbar,
+                                  cmd::ViewStatusBar,
+                                  cmd::WindowNew,
+                                  cmd::WindowArrange,
+                                  cmd::WindowCascade,
+                                  cmd::WindowTileHorizontal};
 
 }  // namespace
 

@@ -12,9 +12,9 @@ enum class MenuKind { Main, Layout, Effect, Demo };
 struct MenuEntry {
     enum class Type { Command, Separator, Popup, RecentFiles, Languages };
     Type type = Type::Command;
-    int command = 0;             // for Command
-    std::string_view key;        // language key; empty: keeps `caption`
-    std::string_view caption;    // text of entries that have no key
+    int command = 0;                        // for Command
+    std::string_view key;                   // language key; empty: keeps `caption`
+    std::string_view caption;               // text of entries that have no key
     std::span<const MenuEntry> children{};  // for Popup
 };
 

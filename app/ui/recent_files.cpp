@@ -16,12 +16,14 @@ std::string keyFor(std::size_t i) { return "File" + std::to_string(i + 1); }
 IniText readSettings(const std::filesystem::path& file) {
     auto bytes = readFileBytes(file);
     if (!bytes) return {};
-    return IniText::parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    return IniText::parse(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
 }  // namespace
 
-RecentFiles::RecentFiles(std::filesystem::path settingsFile) : settingsFile_(std::move(settingsFile)) {
+RecentFiles::RecentFiles(std::filesystem::path settingsFile)
+    : settingsFile_(std::move(settingsFile)) {
     const IniText ini = readSettings(settingsFile_);
     for (std::size_t i = 0; i < kCapacity; ++i) {
         auto value = ini.value(kSection, keyFor(i));

@@ -28,8 +28,8 @@ std::unique_ptr<MainWindow> startApplication(const StartupOptions& options) {
 
     auto window = std::make_unique<MainWindow>(std::move(state));
     window->showMessage = show;
-    const bool opened = options.file ? window->openFile(*options.file) != nullptr
-                                     : window->newLayout() != nullptr;
+    const bool opened =
+        options.file ? window->openFile(*options.file) != nullptr : window->newLayout() != nullptr;
     if (!opened) return nullptr;
 
     window->showMaximized();

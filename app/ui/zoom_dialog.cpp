@@ -39,7 +39,8 @@ std::optional<int> askCellSize(QWidget* parent, int current, const LanguageTable
     grid->addWidget(value, 0, 1);
     grid->addWidget(captioned(kRangeLabel), 0, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    for (auto [which, id] : {std::pair{QDialogButtonBox::Ok, kOk}, std::pair{QDialogButtonBox::Cancel, kCancel}}) {
+    for (auto [which, id] :
+         {std::pair{QDialogButtonBox::Ok, kOk}, std::pair{QDialogButtonBox::Cancel, kCancel}}) {
         QPushButton* b = buttons->button(which);
         b->setText(resourceCaptionText(kZoomDialog, id));
         setControlId(b, id);

@@ -9,8 +9,20 @@ namespace vx {
 namespace {
 
 constexpr std::array<StyleRun, kWizardStyleCount> kRuns{{
-    {0, 1}, {1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1},
-    {8, 6}, {14, 5}, {19, 14}, {33, 5}, {38, 15}, {53, 6},
+    {0, 1},
+    {1, 1},
+    {2, 1},
+    {3, 1},
+    {4, 1},
+    {5, 1},
+    {6, 1},
+    {7, 1},
+    {8, 6},
+    {14, 5},
+    {19, 14},
+    {33, 5},
+    {38, 15},
+    {53, 6},
 }};
 
 struct Rgb {
@@ -156,9 +168,12 @@ ModeList makeStyleModes(const CellRect& area, std::size_t lampCount) {
     m.push_back(banded(p.sweep("CM_UPTODOWN_GC", "Sweep down", kFire, 8, 40)));
     m.push_back(banded(p.sweep("CM_DOWNTOUP_GC", "Sweep up", kSea, 8, 40)));
     m.push_back(banded(p.sweep("CM_LEFTUP_GC", "Diagonal sweep", kRainbow, 8, 40)));
-    m.push_back(p.sweep("CM_SIDEFRAME_CC", "Frame chase", {kCyan, kDark, kDark, kMagenta, kDark, kDark}, 6, 60));
+    m.push_back(p.sweep("CM_SIDEFRAME_CC", "Frame chase",
+                        {kCyan, kDark, kDark, kMagenta, kDark, kDark}, 6, 60));
     m.push_back(p.fade("CM_BRIGHTTODARK", "Breathe", kWarmWhite, kDark, 6, 20, 30));
-    m.push_back(banded(p.sweep("CM_LEFTTORIGHT_SCROLL", "Scroll", {kYellow, kOrange, kDark, kDark, kCyan, kBlue, kDark, kDark}, 10, 40)));
+    m.push_back(
+        banded(p.sweep("CM_LEFTTORIGHT_SCROLL", "Scroll",
+                       {kYellow, kOrange, kDark, kDark, kCyan, kBlue, kDark, kDark}, 10, 40)));
 
     // 8: colour wipes from the four sides, then a white flash fading out.
     m.push_back(banded(p.groupFill("CM_LEFTTORIGHT_GF", "Wipe right", {kRed}, across, 20)));
@@ -171,8 +186,10 @@ ModeList makeStyleModes(const CellRect& area, std::size_t lampCount) {
     // 9: rings out and in.
     m.push_back(p.ring(banded(p.sweep("CM_EXPANDCIRCULAR_GC", "Rings out", kRainbow, 8, 32))));
     m.push_back(p.ring(banded(p.sweep("CM_SHRINKCIRCULAR_GC", "Rings in", kSea, 8, 32))));
-    m.push_back(p.ring(banded(p.groupFill("CM_EXPANDCIRCULAR_GF", "Ring fill out", {kMagenta, kViolet}, rings, 20))));
-    m.push_back(p.ring(banded(p.groupFill("CM_SHRINKCIRCULAR_GF", "Ring fill in", {kCyan, kBlue}, rings, 20))));
+    m.push_back(p.ring(banded(
+        p.groupFill("CM_EXPANDCIRCULAR_GF", "Ring fill out", {kMagenta, kViolet}, rings, 20))));
+    m.push_back(p.ring(
+        banded(p.groupFill("CM_SHRINKCIRCULAR_GF", "Ring fill in", {kCyan, kBlue}, rings, 20))));
     m.push_back(p.fade("CM_KERNELBD", "Core fade", kViolet, kBlack, 5, 16, 12));
 
     // 10: a colour change from every side and corner, then the frame and rings.
@@ -185,7 +202,8 @@ ModeList makeStyleModes(const CellRect& area, std::size_t lampCount) {
     m.push_back(p.sweep("CM_LEFTDOWN_CC", "From the bottom left", kSea, 5, 24));
     m.push_back(p.sweep("CM_RIGHTDOWN_CC", "From the bottom right", kRainbow, 5, 24));
     m.push_back(p.sweep("CM_SIDEFRAME_CC", "Frame clockwise", {kRed, kAmber, kDark, kDark}, 4, 40));
-    m.push_back(p.sweep("CM_ASIDEFRAME_CC", "Frame anticlockwise", {kBlue, kCyan, kDark, kDark}, 4, 40));
+    m.push_back(
+        p.sweep("CM_ASIDEFRAME_CC", "Frame anticlockwise", {kBlue, kCyan, kDark, kDark}, 4, 40));
     m.push_back(banded(p.sweep("CM_LEFTTORIGHT_GOBC", "Bands right", kRainbow, 8, 24)));
     m.push_back(banded(p.sweep("CM_UPTODOWN_GOBC", "Bands down", kFire, 8, 24)));
     m.push_back(p.ring(banded(p.sweep("CM_EXPANDCIRCULAR_GC", "Rings", kRainbow, 8, 24))));
@@ -202,24 +220,31 @@ ModeList makeStyleModes(const CellRect& area, std::size_t lampCount) {
     m.push_back(p.sweep("CM_LEFTTORIGHT_CC", "Rainbow", kRainbow, 5, 20));
     m.push_back(p.lampFill("CM_UPTODOWN_CF", "Fill", {kCyan, kBlue}, 20));
     m.push_back(banded(p.sweep("CM_RIGHTTOLEFT_GC", "Bands", kFire, 8, 20)));
-    m.push_back(banded(p.sweep("CM_DOWNTOUP_SCROLL", "Scroll up", {kLime, kDark, kDark, kCyan, kDark, kDark}, 8, 24)));
+    m.push_back(banded(p.sweep("CM_DOWNTOUP_SCROLL", "Scroll up",
+                               {kLime, kDark, kDark, kCyan, kDark, kDark}, 8, 24)));
     m.push_back(banded(p.sweep("CM_RIGHTDOWN_GOBC", "Diagonal bands", kRainbow, 8, 20)));
-    m.push_back(banded(p.groupFill("CM_LEFTUP_GF", "Diagonal fill", {kViolet, kBlue, kCyan}, diag, 20)));
+    m.push_back(
+        banded(p.groupFill("CM_LEFTUP_GF", "Diagonal fill", {kViolet, kBlue, kCyan}, diag, 20)));
     m.push_back(p.ring(banded(p.sweep("CM_EXPANDCIRCULAR_GC", "Rings out", kRainbow, 8, 20))));
-    m.push_back(p.ring(banded(p.groupFill("CM_SHRINKCIRCULAR_GF", "Ring fill", {kBlue, kCyan, kWhite}, rings, 15))));
+    m.push_back(p.ring(banded(
+        p.groupFill("CM_SHRINKCIRCULAR_GF", "Ring fill", {kBlue, kCyan, kWhite}, rings, 15))));
     m.push_back(p.lampFill("CM_SIDEFRAME_CF", "Frame fill", {kOrange, kYellow}, 15));
     m.push_back(p.fade("CM_KERNELBD", "Core fade", kMagenta, kDark, 5, 16, 10));
     m.push_back(p.fade("CM_SIDEFRAMEBD", "Edge fade", kWhite, kRed, 5, 16, 10));
     m.push_back(p.circle("CM_RIGHTUP_CC", "Circle", kRainbow, 6, 24));
-    m.push_back(p.sweep("CM_ASIDEFRAME_SCROLL", "Frame scroll", {kYellow, kDark, kDark, kOrange, kDark, kDark}, 6, 30));
+    m.push_back(p.sweep("CM_ASIDEFRAME_SCROLL", "Frame scroll",
+                        {kYellow, kDark, kDark, kOrange, kDark, kDark}, 6, 30));
     m.push_back(p.fade("CM_BRIGHTTODARK", "Fade out", kGreen, kBlack, 5, 20, 12));
     m.push_back(p.blackout(3));
 
     // 13: fills from the four corners, and two diagonal lamp fills.
     m.push_back(banded(p.groupFill("CM_LEFTUP_GF", "From top left", {kRed, kOrange}, diag, 18)));
-    m.push_back(banded(p.groupFill("CM_RIGHTDOWN_GF", "From bottom right", {kBlue, kCyan}, diag, 18)));
-    m.push_back(banded(p.groupFill("CM_LEFTDOWN_GF", "From bottom left", {kGreen, kLime}, diag, 18)));
-    m.push_back(banded(p.groupFill("CM_RIGHTUP_GF", "From top right", {kViolet, kMagenta}, diag, 18)));
+    m.push_back(
+        banded(p.groupFill("CM_RIGHTDOWN_GF", "From bottom right", {kBlue, kCyan}, diag, 18)));
+    m.push_back(
+        banded(p.groupFill("CM_LEFTDOWN_GF", "From bottom left", {kGreen, kLime}, diag, 18)));
+    m.push_back(
+        banded(p.groupFill("CM_RIGHTUP_GF", "From top right", {kViolet, kMagenta}, diag, 18)));
     m.push_back(p.lampFill("CM_RIGHTDOWN_CF", "Diagonal lamps", {kAmber, kWhite}, 20));
     m.push_back(p.lampFill("CM_LEFTUP_CF", "Diagonal back", {kDark}, 20));
     return m;

@@ -17,16 +17,22 @@ namespace vx {
 template <class Context>
 class CommandRegistry {
 public:
-    // Registers `handler` for `id`; a later registration of the same id
-    // replaces the earlier one.
+    // Registers `handler` for `id`. One id may stand for different commands
+    // in different windows (a language in every window, a program group in
+    // the demo window): a later registration of the id serves it wherever
+    // that handler is enabled, the earlier ones everywhere else.
     template <class SubContext>
     void add(int id, std::unique_ptr<CommandHandler<SubContext>> handler) {
         static_assert(std::is_base_of_v<SubContext, Context>);
+        std::unique_ptr<CommandHandler<Context>> wide;
         if constexpr (std::is_same_v<SubContext, Context>) {
-            handlers_[id] = std::move(handler);
+            wide = std::move(handler);
         } else {
-            handlers_[id] = std::make_unique<Narrowing<SubContext>>(std::move(handler));
+            wide = std::make_unique<Narrowing<SubContext>>(std::move(handler));
         }
+        auto& slot = handlers_[id];
+        slot = slot ? std::make_unique<Alternatives>(std::move(wide), std::move(slot))
+                    : std::move(wide);
     }
 
     // Makes a `Handler` from `args` and registers it for `id`.
@@ -59,12 +65,30 @@ private:
         bool run(Context& c) override { return inner_->run(c); }
         bool checkable() const override { return inner_->checkable(); }
         bool checked(const Context& c) const override { return inner_->checked(c); }
-        std::string_view detailKey(const Context& c) const override {
-            return inner_->detailKey(c);
-        }
+        std::string_view detailKey(const Context& c) const override { return inner_->detailKey(c); }
 
     private:
         std::unique_ptr<CommandHandler<SubContext>> inner_;
+    };
+
+    // Two handlers of one id: `first` where it is enabled, else `second`.
+    class Alternatives : public CommandHandler<Context> {
+    public:
+        Alternatives(std::unique_ptr<CommandHandler<Context>> first,
+                     std::unique_ptr<CommandHandler<Context>> second)
+            : first_(std::move(first)), second_(std::move(second)) {}
+        bool enabled(const Context& c) const override { return pick(c).enabled(c); }
+        bool run(Context& c) override { return pick(c).run(c); }
+        bool checkable() const override { return first_->checkable() || second_->checkable(); }
+        bool checked(const Context& c) const override { return pick(c).checked(c); }
+        std::string_view detailKey(const Context& c) const override { return pick(c).detailKey(c); }
+
+    private:
+        CommandHandler<Context>& pick(const Context& c) const {
+            return first_->enabled(c) ? *first_ : *second_;
+        }
+        std::unique_ptr<CommandHandler<Context>> first_;
+        std::unique_ptr<CommandHandler<Context>> second_;
     };
 
     std::map<int, std::unique_ptr<CommandHandler<Context>>> handlers_;

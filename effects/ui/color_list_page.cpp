@@ -38,10 +38,10 @@ ColorListPage::ColorListPage(SheetContext& context, QWidget* parent)
     grid->addWidget(nameBox, 0, 2);
 
     const std::pair<int, void (ColorListPage::*)()> colorActions[] = {
-        {1113, &ColorListPage::addColor},    {1104, &ColorListPage::insertColor},
-        {1114, &ColorListPage::removeSingle}, {1128, &ColorListPage::removeAll},
-        {1129, &ColorListPage::markStart},    {1130, &ColorListPage::markEnd},
-        {1131, &ColorListPage::deleteMarked}, {1105, &ColorListPage::gradient},
+        {1113, &ColorListPage::addColor},       {1104, &ColorListPage::insertColor},
+        {1114, &ColorListPage::removeSingle},   {1128, &ColorListPage::removeAll},
+        {1129, &ColorListPage::markStart},      {1130, &ColorListPage::markEnd},
+        {1131, &ColorListPage::deleteMarked},   {1105, &ColorListPage::gradient},
         {1111, &ColorListPage::showModeColors}, {1112, &ColorListPage::saveColors},
     };
     auto* middle = new QVBoxLayout;
@@ -52,8 +52,10 @@ ColorListPage::ColorListPage(SheetContext& context, QWidget* parent)
     }
     grid->addLayout(middle, 0, 1);
     const std::pair<int, void (ColorListPage::*)()> groupActions[] = {
-        {1100, &ColorListPage::addGroup},   {1106, &ColorListPage::outputGroup},
-        {1107, &ColorListPage::inputGroup}, {1108, &ColorListPage::clearGroup},
+        {1100, &ColorListPage::addGroup},
+        {1106, &ColorListPage::outputGroup},
+        {1107, &ColorListPage::inputGroup},
+        {1108, &ColorListPage::clearGroup},
     };
     auto* right = new QVBoxLayout;
     for (const auto& [id, action] : groupActions) {
@@ -70,8 +72,8 @@ ColorListPage::ColorListPage(SheetContext& context, QWidget* parent)
 
 void ColorListPage::activate() {
     const Mode& m = ctx_.state.current;
-    QString text = ctx_.text("ID_MSG_PAGE2_CURMODE") + QString(7, '\t') +
-                   QString::fromStdString(m.kind);
+    QString text =
+        ctx_.text("ID_MSG_PAGE2_CURMODE") + QString(7, '\t') + QString::fromStdString(m.kind);
     const std::string_view hintKey = colorHintKey(m);
     if (!hintKey.empty()) text += "  " + ctx_.text(hintKey);
     hint_->setText(text);
@@ -129,14 +131,18 @@ void ColorListPage::removeAll() {
 
 void ColorListPage::markStart() {
     const int row = lastSelectedRow(list_);
-    if (row < 0) ctx_.message("PAGE2_ONBUTTON8_NTST");
-    else start_ = row;
+    if (row < 0)
+        ctx_.message("PAGE2_ONBUTTON8_NTST");
+    else
+        start_ = row;
 }
 
 void ColorListPage::markEnd() {
     const int row = lastSelectedRow(list_);
-    if (row < 0) ctx_.message("PAGE2_ONBUTTON8_NTST");
-    else end_ = row;
+    if (row < 0)
+        ctx_.message("PAGE2_ONBUTTON8_NTST");
+    else
+        end_ = row;
 }
 
 void ColorListPage::deleteMarked() {

@@ -33,10 +33,10 @@ LampLayout previewLattice() {
 Mode previewMode(const std::string& kind) {
     Mode m = createMode(kind);
     const auto family = kinds::classifyKind(kinds::ruleKind(kind, "")).family;
-    const bool twoColors = family == kinds::Family::Brightness ||
-                            family == kinds::Family::Scroll || family == kinds::Family::Word;
+    const bool twoColors = family == kinds::Family::Brightness || family == kinds::Family::Scroll ||
+                           family == kinds::Family::Word;
     m.colors = twoColors ? UintList{255, 40, 0, 0, 40, 255}
-                          : UintList{255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
+                         : UintList{255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
     m.stepDelay = 8;
     m.stepCount = 3;
     m.duration = 40;
@@ -108,7 +108,7 @@ void KindPreview::paintEvent(QPaintEvent*) {
         const Lamp& lamp = lattice_.lamps[i];
         const ColorWord c = i < colors.size() ? colors[i] : 0;
         const QColor color(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                            static_cast<int>((c >> 16) & 0xFF));
+                           static_cast<int>((c >> 16) & 0xFF));
         const QRect r(offX + lamp.x * cell + 1, offY + lamp.y * cell + 1, cell - 2, cell - 2);
         p.setPen(QColor(60, 60, 60));
         p.setBrush(color);

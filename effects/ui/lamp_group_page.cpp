@@ -31,10 +31,10 @@ LampGroupPage::LampGroupPage(SheetContext& context, QWidget* parent)
     auto* functions = idBox(this, kDialog, 1070);
     auto* buttons = new QGridLayout(functions);
     const std::pair<int, void (LampGroupPage::*)()> actions[] = {
-        {1058, &LampGroupPage::addLamps},   {1059, &LampGroupPage::insertLamps},
+        {1058, &LampGroupPage::addLamps},    {1059, &LampGroupPage::insertLamps},
         {1060, &LampGroupPage::deleteLamps}, {1061, &LampGroupPage::inputGroup},
-        {1062, &LampGroupPage::newGroup},   {1063, &LampGroupPage::show},
-        {1064, &LampGroupPage::addGroup},   {1065, &LampGroupPage::insertGroup},
+        {1062, &LampGroupPage::newGroup},    {1063, &LampGroupPage::show},
+        {1064, &LampGroupPage::addGroup},    {1065, &LampGroupPage::insertGroup},
         {1066, &LampGroupPage::deleteGroup}, {1067, &LampGroupPage::inputGroupGroup},
         {1069, &LampGroupPage::openGroup},
     };
@@ -182,8 +182,8 @@ void LampGroupPage::openGroup() {
 
 void LampGroupPage::inputGroupGroup() {
     if (!usesGroupList()) return;
-    const std::int32_t index = InternListEdit::indexIn(ctx_.document.layout(),
-                                                       ListTable::ClusterGroups, ctx_.groupBuffer);
+    const std::int32_t index =
+        InternListEdit::indexIn(ctx_.document.layout(), ListTable::ClusterGroups, ctx_.groupBuffer);
     ctx_.document.apply(
         std::make_unique<InternListEdit>(ListTable::ClusterGroups, ctx_.groupBuffer));
     ctx_.state.current.groupListIndex = index;

@@ -53,8 +53,7 @@ ModeListPage::ModeListPage(SheetContext& context, QWidget* parent)
         ++i;
     }
     auto* confirm = idButton(this, kDialog, 1097);
-    connect(confirm, &QPushButton::clicked, this,
-            [this] { ctx_.goToPage(SheetPage::Programs); });
+    connect(confirm, &QPushButton::clicked, this, [this] { ctx_.goToPage(SheetPage::Programs); });
     buttons->addWidget(confirm, i / 3, i % 3);
     grid->addLayout(buttons, 2, 2);
 

@@ -94,8 +94,7 @@ ModeParameterPage::ModeParameterPage(SheetContext& context, QWidget* parent)
 
     for (ParamField f : {ParamField::Interval, ParamField::Loop}) {
         connect(field(f), &QLineEdit::textEdited, this, &ModeParameterPage::timingEdited);
-        connect(field(f), &QLineEdit::editingFinished, this,
-                &ModeParameterPage::settleHoldTime);
+        connect(field(f), &QLineEdit::editingFinished, this, &ModeParameterPage::settleHoldTime);
     }
     connect(field(ParamField::HoldTime), &QLineEdit::textEdited, this,
             &ModeParameterPage::settleHoldTime);
@@ -104,12 +103,13 @@ ModeParameterPage::ModeParameterPage(SheetContext& context, QWidget* parent)
             [this](const QString& t) { ctx_.state.current.kindCode = t.toInt(); });
     connect(wordColor_, &QComboBox::activated, this, [this](int index) {
         ctx_.state.current.wordColorMode = index;
-        const bool locked = index == 1 || parameterPageRules(ctx_.state.current,
-                                                             ctx_.state.openedForEdit)
-                                              .isLocked(ParamField::Loop);
-        field(ParamField::Loop)->setReadOnly(locked);
-        field(ParamField::WordStep)->setReadOnly(
+        const bool locked =
             index == 1 || parameterPageRules(ctx_.state.current, ctx_.state.openedForEdit)
+                              .isLocked(ParamField::Loop);
+        field(ParamField::Loop)->setReadOnly(locked);
+        field(ParamField::WordStep)
+            ->setReadOnly(index == 1 ||
+                          parameterPageRules(ctx_.state.current, ctx_.state.openedForEdit)
                               .isLocked(ParamField::WordStep));
     });
     const auto aside = [this](PickKind kind) {
@@ -130,11 +130,11 @@ QLineEdit* ModeParameterPage::field(ParamField f) const {
 
 bool ModeParameterPage::isLocked(ParamField f) const {
     switch (f) {
-    case ParamField::WordColorMode: return !wordColor_->isEnabled();
-    case ParamField::StartPoint: return !startButton_->isEnabled();
-    case ParamField::Area: return !areaButton_->isEnabled();
-    case ParamField::ExtraScope: return !extraAdd_->isEnabled();
-    default: return field(f)->isReadOnly();
+        case ParamField::WordColorMode: return !wordColor_->isEnabled();
+        case ParamField::StartPoint: return !startButton_->isEnabled();
+        case ParamField::Area: return !areaButton_->isEnabled();
+        case ParamField::ExtraScope: return !extraAdd_->isEnabled();
+        default: return field(f)->isReadOnly();
     }
 }
 
@@ -147,8 +147,8 @@ void ModeParameterPage::activate() {
 }
 
 void ModeParameterPage::applyRules() {
-    const ParameterPageRules rules = parameterPageRules(ctx_.state.current,
-                                                        ctx_.state.openedForEdit);
+    const ParameterPageRules rules =
+        parameterPageRules(ctx_.state.current, ctx_.state.openedForEdit);
     for (std::size_t i = 0; i < kParamColumnCount; ++i) {
         labels_[i]->setText(ctx_.text(rules.labelKeys[i]));
         if (columns_[i] != nullptr) {
@@ -243,25 +243,25 @@ void ModeParameterPage::commit() {
     std::vector<std::size_t> selected;
     if (ctx_.selectedModes) selected = ctx_.selectedModes();
     const ModeList& modes = ctx_.document.layout().effects.modes;
-    SupplementaryBuffer extra = ctx_.extraLoaded
-                                    ? ctx_.extra
-                                    : SupplementaryBuffer{ctx_.state.current.extraLamps,
-                                                          ctx_.state.current.extraRect};
-    const ModeCommit c = commitMode(ctx_.state, values(), ctx_.cellSize, extra,
-                                    std::move(selected), modes.size());
+    SupplementaryBuffer extra =
+        ctx_.extraLoaded
+            ? ctx_.extra
+            : SupplementaryBuffer{ctx_.state.current.extraLamps, ctx_.state.current.extraRect};
+    const ModeCommit c =
+        commitMode(ctx_.state, values(), ctx_.cellSize, extra, std::move(selected), modes.size());
     ctx_.state.current = c.mode;
     switch (c.action) {
-    case CommitAction::Replace:
-        ctx_.document.apply(std::make_unique<ReplaceModeEdit>(c.replaceIndex, c.mode));
-        break;
-    case CommitAction::Append:
-        ctx_.document.apply(InsertModeEdit::append(ctx_.document.layout(), c.mode));
-        break;
-    case CommitAction::Insert:
-        ctx_.document.apply(std::make_unique<InsertModeEdit>(c.insertPositions, c.mode,
-                                                             "ID_UNDO_MODE_INSERT"));
-        break;
-    case CommitAction::None: break;
+        case CommitAction::Replace:
+            ctx_.document.apply(std::make_unique<ReplaceModeEdit>(c.replaceIndex, c.mode));
+            break;
+        case CommitAction::Append:
+            ctx_.document.apply(InsertModeEdit::append(ctx_.document.layout(), c.mode));
+            break;
+        case CommitAction::Insert:
+            ctx_.document.apply(
+                std::make_unique<InsertModeEdit>(c.insertPositions, c.mode, "ID_UNDO_MODE_INSERT"));
+            break;
+        case CommitAction::None: break;
     }
     // The interned lists belong to the tables now; the buffers start afresh.
     ctx_.extra = {};

@@ -31,8 +31,8 @@ ModeSheetDialog::ModeSheetDialog(LayoutDocument& document, const LanguageTable& 
     parameters_ = new ModeParameterPage(ctx_, tabs_);
     programs_ = new ProgramGroupPage(ctx_, tabs_);
     const std::pair<QWidget*, int> pages[] = {
-        {modeList_, ModeListPage::kDialog},       {colorList_, ColorListPage::kDialog},
-        {lampGroups_, LampGroupPage::kDialog},    {parameters_, ModeParameterPage::kDialog},
+        {modeList_, ModeListPage::kDialog},     {colorList_, ColorListPage::kDialog},
+        {lampGroups_, LampGroupPage::kDialog},  {parameters_, ModeParameterPage::kDialog},
         {programs_, ProgramGroupPage::kDialog},
     };
     for (const auto& [page, dialog] : pages) {
@@ -62,8 +62,10 @@ void ModeSheetDialog::setColorDataFile(const std::filesystem::path& file) {
 
 void ModeSheetDialog::showPage(SheetPage page) {
     const int index = static_cast<int>(page);
-    if (tabs_->currentIndex() == index) pageShown(index);
-    else tabs_->setCurrentIndex(index);
+    if (tabs_->currentIndex() == index)
+        pageShown(index);
+    else
+        tabs_->setCurrentIndex(index);
 }
 
 SheetPage ModeSheetDialog::currentPage() const {
@@ -72,11 +74,11 @@ SheetPage ModeSheetDialog::currentPage() const {
 
 void ModeSheetDialog::pageShown(int index) {
     switch (static_cast<SheetPage>(index)) {
-    case SheetPage::Modes: modeList_->refresh(); break;
-    case SheetPage::ColorList: colorList_->activate(); break;
-    case SheetPage::GroupList: lampGroups_->refresh(); break;
-    case SheetPage::Parameter: parameters_->activate(); break;
-    case SheetPage::Programs: programs_->rebuild(); break;
+        case SheetPage::Modes: modeList_->refresh(); break;
+        case SheetPage::ColorList: colorList_->activate(); break;
+        case SheetPage::GroupList: lampGroups_->refresh(); break;
+        case SheetPage::Parameter: parameters_->activate(); break;
+        case SheetPage::Programs: programs_->rebuild(); break;
     }
 }
 
@@ -106,12 +108,12 @@ void ModeSheetDialog::areaPicked(int left, int top, int right, int bottom) {
 
 void ModeSheetDialog::lampPicked(std::uint32_t lamp) {
     switch (pick_) {
-    case PickKind::LampAdd:
-    case PickKind::LampInsert:
-    case PickKind::LampDelete: lampGroups_->lampPicked(lamp, pick_); break;
-    case PickKind::ExtraAdd:
-    case PickKind::ExtraDelete: parameters_->extraLampPicked(lamp, pick_); break;
-    default: break;
+        case PickKind::LampAdd:
+        case PickKind::LampInsert:
+        case PickKind::LampDelete: lampGroups_->lampPicked(lamp, pick_); break;
+        case PickKind::ExtraAdd:
+        case PickKind::ExtraDelete: parameters_->extraLampPicked(lamp, pick_); break;
+        default: break;
     }
 }
 

@@ -27,8 +27,10 @@ void ProgramTreeWidget::dragEnterEvent(QDragEnterEvent* event) {
 
 void ProgramTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
     const int program = programOf(itemAt(event->position().toPoint()));
-    if (program >= 0 && event->source() != this) event->acceptProposedAction();
-    else event->ignore();
+    if (program >= 0 && event->source() != this)
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void ProgramTreeWidget::dropEvent(QDropEvent* event) {
@@ -93,8 +95,8 @@ ProgramGroupPage::ProgramGroupPage(SheetContext& context, QWidget* parent)
 void ProgramGroupPage::rebuild() {
     const EffectData& fx = ctx_.document.layout().effects;
     if (fx.modes.empty()) {
-        ctx_.document.apply(std::make_unique<ProgramGroupsEdit>(
-            std::array<ProgramGroup, kProgramGroupCount>{}));
+        ctx_.document.apply(
+            std::make_unique<ProgramGroupsEdit>(std::array<ProgramGroup, kProgramGroupCount>{}));
     }
     tree_ = buildProgramTree(ctx_.document.layout().effects);
     showTree();
@@ -158,8 +160,7 @@ void ProgramGroupPage::showTree() {
     right_->clear();
     auto* programs = new QTreeWidgetItem(left_, {QStringLiteral("Program Group")});
     for (std::size_t n = 0; n < kProgramGroupCount; ++n) {
-        auto* program =
-            new QTreeWidgetItem(programs, {QString::fromStdString(programItemText(n))});
+        auto* program = new QTreeWidgetItem(programs, {QString::fromStdString(programItemText(n))});
         for (const std::string& entry : tree_.programs[n]) entryItem(program, entry);
     }
     programs->setExpanded(true);

@@ -33,7 +33,7 @@ enum class PickKind {
     CircleCentre,  // the circular-area dialog's centre
     ExtraAdd,      // supplementary lamps
     ExtraDelete,
-    LampAdd,       // the lamp groups page's lamp list
+    LampAdd,  // the lamp groups page's lamp list
     LampInsert,
     LampDelete,
 };
@@ -57,11 +57,11 @@ struct SheetContext {
 
     // The document's editing buffers (not saved with the layout).
     SupplementaryBuffer extra;
-    bool extraLoaded = false;   // loaded from the current mode since it was prepared
-    UintList lampBuffer;        // the Cluster being assembled
-    UintList groupBuffer;       // the ClusterGroup being assembled
-    std::size_t insertAt = 0;   // where LampInsert puts the next lamp
-    bool colorsArmed = false;   // "Sho&w Color" works once after "&Edit"
+    bool extraLoaded = false;  // loaded from the current mode since it was prepared
+    UintList lampBuffer;       // the Cluster being assembled
+    UintList groupBuffer;      // the ClusterGroup being assembled
+    std::size_t insertAt = 0;  // where LampInsert puts the next lamp
+    bool colorsArmed = false;  // "Sho&w Color" works once after "&Edit"
     bool parameterPrepared = false;
 
     SheetHooks hooks;

@@ -34,8 +34,7 @@ SheetHooks desktopSheetHooks(QWidget* parent, const LanguageTable& table) {
     };
     hooks.confirm = [parent, &table](std::string_view key) {
         const QString text = QString::fromStdString(table.LookUpText(key));
-        return QMessageBox::question(parent, QStringLiteral("Vexolume"), text) ==
-               QMessageBox::Yes;
+        return QMessageBox::question(parent, QStringLiteral("Vexolume"), text) == QMessageBox::Yes;
     };
     hooks.pickColor = [parent]() -> std::optional<Rgb> {
         const QColor c = QColorDialog::getColor(Qt::white, parent);

@@ -8,9 +8,7 @@ namespace vx {
 
 namespace {
 
-std::int64_t bandWidthOf(const Mode& mode) {
-    return mode.bandWidth < 1 ? 1 : mode.bandWidth;
-}
+std::int64_t bandWidthOf(const Mode& mode) { return mode.bandWidth < 1 ? 1 : mode.bandWidth; }
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     const std::int64_t q = a / b;
@@ -44,8 +42,9 @@ public:
     }
     // Cells whose row lies in [r0, r1].
     void rows(std::int64_t r0, std::int64_t r1) {
-        collect(box_.x0, box_.x1,
-                [&](std::int64_t) { return Span{std::max(r0, box_.y0), std::min(r1, box_.y1)}; });
+        collect(box_.x0, box_.x1, [&](std::int64_t) {
+            return Span{std::max(r0, box_.y0), std::min(r1, box_.y1)};
+        });
     }
     // Cells with x + y in the range.
     void antiDiagonals(LineRange lines) {

@@ -73,7 +73,8 @@ std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const Effec
                 } else {
                     UintList groups;
                     for (UintList& band : buildGroupOrder(in, orderKind)) {
-                        groups.push_back(static_cast<std::uint32_t>(lampLists.intern(std::move(band))));
+                        groups.push_back(
+                            static_cast<std::uint32_t>(lampLists.intern(std::move(band))));
                     }
                     m.groupListIndex = groupLists.intern(std::move(groups));
                 }

@@ -19,8 +19,9 @@ ModeGridBuilder::ModeGridBuilder(std::span<const Lamp> lamps, const LayerTable& 
 void ModeGridBuilder::put(const Lamp& lamp, const Key& key) {
     if (!LampGrid::inside(lamp.x, lamp.y)) return;
     // Lamps outside the circle are blanked; lamps exactly on it stay.
-    if (key.circle && square(std::int64_t{key.cx} - lamp.x) + square(std::int64_t{key.cy} - lamp.y) >
-                          square(key.radius)) {
+    if (key.circle &&
+        square(std::int64_t{key.cx} - lamp.x) + square(std::int64_t{key.cy} - lamp.y) >
+            square(key.radius)) {
         return;
     }
     grid_.set(lamp.x, lamp.y, lamp.number);

@@ -13,8 +13,8 @@ bool holdsLamp(const LampGrid& grid, std::int64_t x, std::int64_t y) {
 bool isBoundaryLamp(const LampGrid& grid, std::int64_t x, std::int64_t y) {
     if (!holdsLamp(grid, x, y)) return false;
     if (x == 0 || y == 0) return true;
-    return !holdsLamp(grid, x, y - 1) || !holdsLamp(grid, x, y + 1) ||
-           !holdsLamp(grid, x - 1, y) || !holdsLamp(grid, x + 1, y);
+    return !holdsLamp(grid, x, y - 1) || !holdsLamp(grid, x, y + 1) || !holdsLamp(grid, x - 1, y) ||
+           !holdsLamp(grid, x + 1, y);
 }
 
 bool isKernelLamp(const LampGrid& grid, std::int64_t x, std::int64_t y) {

@@ -42,10 +42,9 @@ Bands buildRings(const ScanInput& in) {
     const CellRect& area = m.area;
     const CellBox all = lampBox(in.bounds);
     // Only these cells of the area can hold a lamp.
-    const CellBox box{std::max<std::int64_t>(area.left, all.x0),
-                      std::max<std::int64_t>(area.top, all.y0),
-                      std::min<std::int64_t>(area.right, all.x1),
-                      std::min<std::int64_t>(area.bottom, all.y1)};
+    const CellBox box{
+        std::max<std::int64_t>(area.left, all.x0), std::max<std::int64_t>(area.top, all.y0),
+        std::min<std::int64_t>(area.right, all.x1), std::min<std::int64_t>(area.bottom, all.y1)};
 
     Centre c{m.startX, m.startY};
     if (!inside(area, c.x, c.y)) {

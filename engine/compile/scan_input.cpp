@@ -37,9 +37,9 @@ bool Inclusion::takes(std::int64_t x, std::int64_t y, std::int32_t lamp) const {
 
 CellBox Inclusion::reach(const CellBox& box) const {
     if (!extra_.empty()) return box;
-    return CellBox{std::max<std::int64_t>(box.x0, area_.left), std::max<std::int64_t>(box.y0, area_.top),
-                   std::min<std::int64_t>(box.x1, area_.right),
-                   std::min<std::int64_t>(box.y1, area_.bottom)};
+    return CellBox{
+        std::max<std::int64_t>(box.x0, area_.left), std::max<std::int64_t>(box.y0, area_.top),
+        std::min<std::int64_t>(box.x1, area_.right), std::min<std::int64_t>(box.y1, area_.bottom)};
 }
 
 void LampCollector::add(std::int32_t lamp) {

@@ -69,7 +69,7 @@ public:
 private:
     static constexpr std::uint32_t kDenseLimit = 1u << 20;
     UintList list_;
-    std::vector<bool> seen_;               // lamp numbers below kDenseLimit
+    std::vector<bool> seen_;                 // lamp numbers below kDenseLimit
     std::unordered_set<std::uint32_t> far_;  // the others
 };
 

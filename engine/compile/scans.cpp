@@ -120,8 +120,7 @@ UintList scanAntiDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy
     return out.take();
 }
 
-UintList scanDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy,
-                       std::int64_t count) {
+UintList scanDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy, std::int64_t count) {
     const Inclusion inc(in.mode);
     const CellBox box = inc.reach(lampBox(in.bounds));
     LampCollector out;

@@ -24,8 +24,7 @@ UintList scanAntiDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy
 
 // `count` lines x - y = const, from the line after the anchor (sx - 1, sy)
 // onward; each line from its anchor up-left, then down-right.
-UintList scanDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy,
-                       std::int64_t count);
+UintList scanDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy, std::int64_t count);
 
 // The lines (constant x + y, or x - y) that a diagonal scan with these
 // arguments visits: consecutive values, first > last when none.

@@ -31,15 +31,16 @@ NormalisedPlacement normalisePlacement(const PicturePlacement& picture, std::int
     const double c = cellSize > 0 ? cellSize : 1;
     const double halfW = width / 2;
     const double halfH = height / 2;
-    return {picture.x / c + halfW - halfW / c, picture.y / c + halfH - halfH / c, picture.scale / c};
+    return {picture.x / c + halfW - halfW / c, picture.y / c + halfH - halfH / c,
+            picture.scale / c};
 }
 
-PicturePlacement placeFromNormalised(const NormalisedPlacement& n, std::int32_t cellSize, std::int32_t width,
-                                     std::int32_t height) {
+PicturePlacement placeFromNormalised(const NormalisedPlacement& n, std::int32_t cellSize,
+                                     std::int32_t width, std::int32_t height) {
     const std::int32_t halfW = width / 2;
     const std::int32_t halfH = height / 2;
-    return {truncated(halfW - (halfW - n.x) * cellSize), truncated(halfH - (halfH - n.y) * cellSize),
-            cellSize * n.scale};
+    return {truncated(halfW - (halfW - n.x) * cellSize),
+            truncated(halfH - (halfH - n.y) * cellSize), cellSize * n.scale};
 }
 
 std::vector<std::uint8_t> encodeBmpParameters(const NormalisedPlacement& n) {

@@ -28,8 +28,8 @@ struct NormalisedPlacement {
 
 NormalisedPlacement normalisePlacement(const PicturePlacement& picture, std::int32_t cellSize,
                                        std::int32_t width, std::int32_t height);
-PicturePlacement placeFromNormalised(const NormalisedPlacement& n, std::int32_t cellSize, std::int32_t width,
-                                     std::int32_t height);
+PicturePlacement placeFromNormalised(const NormalisedPlacement& n, std::int32_t cellSize,
+                                     std::int32_t width, std::int32_t height);
 
 // The file's bytes for a placement.
 std::vector<std::uint8_t> encodeBmpParameters(const NormalisedPlacement& n);

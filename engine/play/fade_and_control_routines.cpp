@@ -25,7 +25,8 @@ Routine playFade(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const Channels from = channelsAt(mode.colors, 0);
     const Channels to = channelsAt(mode.colors, 3);
     std::int64_t delta = 0;
-    for (std::size_t c = 0; c < 3; ++c) delta = std::max<std::int64_t>(delta, std::llabs(to[c] - from[c]));
+    for (std::size_t c = 0; c < 3; ++c)
+        delta = std::max<std::int64_t>(delta, std::llabs(to[c] - from[c]));
     const std::int64_t step = mode.stepCount != 0 ? delta / mode.stepCount : delta;
     if (mode.stepDelay == 0) mode.stepDelay = 1;
     const std::int64_t frames = std::int64_t{mode.duration} * 10 / mode.stepDelay;
@@ -35,8 +36,8 @@ Routine playFade(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     Channels now = from;
     for (std::int64_t f = 0; f < frames; ++f) {
         const ColorWord color = ColorList::make(static_cast<std::uint32_t>(now[0] & 0xFF),
-                                                   static_cast<std::uint32_t>(now[1] & 0xFF),
-                                                   static_cast<std::uint32_t>(now[2] & 0xFF));
+                                                static_cast<std::uint32_t>(now[1] & 0xFF),
+                                                static_cast<std::uint32_t>(now[2] & 0xFF));
         for (const std::uint32_t lamp : lamps) surface.paint(lamp, color);
         co_await surface.wait(wait);
         for (std::size_t c = 0; c < 3; ++c) {
@@ -52,7 +53,8 @@ Routine playFade(Mode mode, const PlayTables& tables, DrawSurface& surface) {
 }
 
 // PlayKinds 253 to 255; stepCount holds the mode's own position p.
-Routine playControl(Mode mode, const PlayTables& tables, DrawSurface& surface, PlayControl* control) {
+Routine playControl(Mode mode, const PlayTables& tables, DrawSurface& surface,
+                    PlayControl* control) {
     const std::size_t p = mode.stepCount > 0 ? static_cast<std::size_t>(mode.stepCount) : 0;
     switch (mode.kindCode) {
         case playkind::kEmpty:

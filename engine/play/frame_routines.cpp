@@ -6,7 +6,9 @@ namespace vx {
 
 namespace {
 
-std::uint64_t lampPainting(std::size_t lampCount) { return lampCount == 0 ? 0 : (lampCount - 1) / 10; }
+std::uint64_t lampPainting(std::size_t lampCount) {
+    return lampCount == 0 ? 0 : (lampCount - 1) / 10;
+}
 std::uint64_t groupPainting(std::size_t paintedLamps) { return paintedLamps / 20; }
 
 }  // namespace
@@ -83,7 +85,8 @@ Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface
         const auto step = static_cast<std::size_t>(j);
         if (colors.usable()) {
             if (mode.kindCode == 5) {
-                for (std::size_t k = 0; k < m; ++k) surface.paint(lamps[k], colors.at((k + step) % n));
+                for (std::size_t k = 0; k < m; ++k)
+                    surface.paint(lamps[k], colors.at((k + step) % n));
             } else {
                 for (std::size_t k = m; k-- > 0;) {
                     surface.paint(lamps[k], colors.fromEnd((step + m - 1 - k) % n));
@@ -122,13 +125,20 @@ Routine playLampFill(Mode mode, const PlayTables& tables, DrawSurface& surface) 
     }
 }
 
-Routine playFrames(Mode mode, const PlayTables& tables, DrawSurface& surface, PlayControl* control) {
+Routine playFrames(Mode mode, const PlayTables& tables, DrawSurface& surface,
+                   PlayControl* control) {
     switch (mode.kindCode) {
         case playkind::kFade: return playFade(std::move(mode), tables, surface);
-        case 1: case 2: case 3: case 4: return playGroupChange(std::move(mode), tables, surface);
-        case 5: case 6: return playLampChange(std::move(mode), tables, surface);
-        case 7: case 8: return playGroupFill(std::move(mode), tables, surface);
-        case 9: case 10: return playLampFill(std::move(mode), tables, surface);
+        case 1:
+        case 2:
+        case 3:
+        case 4: return playGroupChange(std::move(mode), tables, surface);
+        case 5:
+        case 6: return playLampChange(std::move(mode), tables, surface);
+        case 7:
+        case 8: return playGroupFill(std::move(mode), tables, surface);
+        case 9:
+        case 10: return playLampFill(std::move(mode), tables, surface);
         case playkind::kRegroup:
         case playkind::kEmpty:
         case playkind::kRegress: return playControl(std::move(mode), tables, surface, control);

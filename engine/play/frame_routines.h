@@ -24,7 +24,8 @@ Routine playLampFill(Mode mode, const PlayTables& tables, DrawSurface& surface);
 // PlayKind 0, reading the mode's own colours.
 Routine playFade(Mode mode, const PlayTables& tables, DrawSurface& surface);
 // PlayKinds 253, 254, 255.
-Routine playControl(Mode mode, const PlayTables& tables, DrawSurface& surface, PlayControl* control);
+Routine playControl(Mode mode, const PlayTables& tables, DrawSurface& surface,
+                    PlayControl* control);
 
 // The shortened wait after one step of the lamp-list kinds (5, 6 and the
 // fade): 10 x d less one ms per ten lamps, never below 0; an empty list

@@ -23,7 +23,8 @@ public:
     // restart or the end of the playback stopped it where it stood.
     virtual void modeStopped(std::int64_t, std::size_t /*position*/, StopReason) {}
     virtual void lampPainted(std::int64_t, std::uint32_t /*lamp*/, ColorWord) {}
-    virtual void textDrawn(std::int64_t, std::int32_t /*x*/, std::int32_t /*y*/, std::string_view) {}
+    virtual void textDrawn(std::int64_t, std::int32_t /*x*/, std::int32_t /*y*/, std::string_view) {
+    }
 };
 
 }  // namespace vx

@@ -32,7 +32,9 @@ public:
     }
 
 private:
-    ColorWord word(std::size_t first) const { return make(c_[first], c_[first + 1], c_[first + 2]); }
+    ColorWord word(std::size_t first) const {
+        return make(c_[first], c_[first + 1], c_[first + 2]);
+    }
     std::span<const std::uint32_t> c_;
 };
 
@@ -45,7 +47,9 @@ struct PlayTables {
         if (index < 0 || static_cast<std::uint64_t>(index) >= table.size()) return {};
         return table[static_cast<std::size_t>(index)];
     }
-    std::span<const std::uint32_t> lampList(std::int64_t i) const { return entry(effects.cstGroup, i); }
+    std::span<const std::uint32_t> lampList(std::int64_t i) const {
+        return entry(effects.cstGroup, i);
+    }
     std::span<const std::uint32_t> groupList(std::int64_t i) const {
         return entry(effects.cstGroupGroup, i);
     }

@@ -38,8 +38,8 @@ std::vector<Mode> playList(const CompiledEffects& effects, const PlayRequest& re
     return list;
 }
 
-Playback::Playback(const CompiledEffects& effects, std::size_t lampCount, const PlayRequest& request,
-                   PlayObserver* observer)
+Playback::Playback(const CompiledEffects& effects, std::size_t lampCount,
+                   const PlayRequest& request, PlayObserver* observer)
     : tables_{effects, lampCount},
       request_(request),
       observer_(observer),
@@ -91,8 +91,9 @@ void Playback::launch(std::size_t position, std::int64_t at) {
     playingThreads_.push_back(id);
     if (observer_ != nullptr) {
         const std::int32_t x = request_.surfaceWidth - 160;
-        const std::string caption = "Program Group " + std::to_string(request_.programGroup.value_or(0)) +
-                                    " [" + std::to_string(list_.size()) + "]";
+        const std::string caption = "Program Group " +
+                                    std::to_string(request_.programGroup.value_or(0)) + " [" +
+                                    std::to_string(list_.size()) + "]";
         observer_->textDrawn(now_, x, 10, caption);
         observer_->textDrawn(now_, x, 30, std::string(33, ' '));
         observer_->textDrawn(now_, x, 30, list_[position].label);
@@ -145,7 +146,8 @@ void Playback::stop(std::uint64_t id) {
     const bool started = it->second.started;
     const std::size_t position = it->second.position;
     tasks_.erase(it);
-    if (started && observer_ != nullptr) observer_->modeStopped(now_, position, StopReason::Stopped);
+    if (started && observer_ != nullptr)
+        observer_->modeStopped(now_, position, StopReason::Stopped);
 }
 
 void Playback::stopAll() {

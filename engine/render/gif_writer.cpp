@@ -42,7 +42,9 @@ struct Region {
 };
 
 std::uint32_t rgbAt(const RgbImage& image, std::int32_t x, std::int32_t y) {
-    const auto at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) + static_cast<std::size_t>(x)) * 3;
+    const auto at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                     static_cast<std::size_t>(x)) *
+                    3;
     const std::uint8_t* p = &image.pixels[at];
     return std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
 }
@@ -72,10 +74,12 @@ struct Indexed {
 
 // Indices of the region's pixels, row by row.
 Indexed indexFrame(const RgbImage& image, const Region& region) {
-    const std::size_t count = static_cast<std::size_t>(region.width) * static_cast<std::size_t>(region.height);
+    const std::size_t count =
+        static_cast<std::size_t>(region.width) * static_cast<std::size_t>(region.height);
     const auto pixel = [&](std::size_t i) {
         const auto w = static_cast<std::size_t>(region.width);
-        return rgbAt(image, region.left + static_cast<std::int32_t>(i % w), region.top + static_cast<std::int32_t>(i / w));
+        return rgbAt(image, region.left + static_cast<std::int32_t>(i % w),
+                     region.top + static_cast<std::int32_t>(i / w));
     };
     Indexed out;
     out.indices.resize(count);
@@ -91,8 +95,8 @@ Indexed indexFrame(const RgbImage& image, const Region& region) {
             }
             it = seen.emplace(rgb, static_cast<GifPixelType>(seen.size())).first;
             out.colors.push_back(GifColorType{static_cast<GifByteType>(rgb >> 16),
-                                               static_cast<GifByteType>(rgb >> 8),
-                                               static_cast<GifByteType>(rgb)});
+                                              static_cast<GifByteType>(rgb >> 8),
+                                              static_cast<GifByteType>(rgb)});
         }
         out.indices[i] = it->second;
     }
@@ -100,8 +104,8 @@ Indexed indexFrame(const RgbImage& image, const Region& region) {
     out.colors.clear();
     for (unsigned i = 0; i < 256; ++i) {
         out.colors.push_back(GifColorType{static_cast<GifByteType>((i >> 5) * 255 / 7),
-                                           static_cast<GifByteType>(((i >> 2) & 7) * 255 / 7),
-                                           static_cast<GifByteType>((i & 3) * 255 / 3)});
+                                          static_cast<GifByteType>(((i >> 2) & 7) * 255 / 7),
+                                          static_cast<GifByteType>((i & 3) * 255 / 3)});
     }
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint32_t rgb = pixel(i);
@@ -127,7 +131,8 @@ GifWriter& GifWriter::operator=(GifWriter&&) noexcept = default;
 
 GifWriter::~GifWriter() = default;
 
-Result<GifWriter> GifWriter::open(const std::string& path, std::int32_t width, std::int32_t height) {
+Result<GifWriter> GifWriter::open(const std::string& path, std::int32_t width,
+                                  std::int32_t height) {
     if (width <= 0 || height <= 0 || width > 65535 || height > 65535) {
         return Error{"ERR_GIF_WRITE", "picture size out of range for " + path, std::nullopt};
     }
@@ -151,7 +156,8 @@ Result<GifWriter> GifWriter::open(const std::string& path, std::int32_t width, s
         return gifError("cannot write", path, f->Error);
     }
     // Loop forever.
-    static constexpr std::array<GifByteType, 11> kApp = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
+    static constexpr std::array<GifByteType, 11> kApp = {'N', 'E', 'T', 'S', 'C', 'A',
+                                                         'P', 'E', '2', '.', '0'};
     static constexpr std::array<GifByteType, 3> kLoop = {1, 0, 0};
     if (EGifPutExtensionLeader(f, APPLICATION_EXT_FUNC_CODE) == GIF_ERROR ||
         EGifPutExtensionBlock(f, kApp.size(), kApp.data()) == GIF_ERROR ||
@@ -163,7 +169,8 @@ Result<GifWriter> GifWriter::open(const std::string& path, std::int32_t width, s
 }
 
 Status GifWriter::addFrame(const RgbImage& image, std::int32_t delayCs) {
-    if (!state_ || state_->file == nullptr) return Error{"ERR_GIF_WRITE", "writer is closed", std::nullopt};
+    if (!state_ || state_->file == nullptr)
+        return Error{"ERR_GIF_WRITE", "writer is closed", std::nullopt};
     if (image.width != state_->width || image.height != state_->height) {
         return Error{"ERR_GIF_WRITE", "frame size differs from the picture size", std::nullopt};
     }
@@ -200,13 +207,16 @@ Status GifWriter::flush() {
     colors.resize(static_cast<std::size_t>(tableSize(colors.size())), GifColorType{0, 0, 0});
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(colors.size()), colors.data());
     if (map == nullptr) return Error{"ERR_GIF_WRITE", "out of memory", std::nullopt};
-    bool ok = EGifPutExtension(f, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extLength), ext.data()) != GIF_ERROR &&
-              EGifPutImageDesc(f, region.left, region.top, region.width, region.height, false, map) != GIF_ERROR;
+    bool ok = EGifPutExtension(f, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extLength),
+                               ext.data()) != GIF_ERROR &&
+              EGifPutImageDesc(f, region.left, region.top, region.width, region.height, false,
+                               map) != GIF_ERROR;
     GifFreeMapObject(map);
     std::vector<GifPixelType> row(static_cast<std::size_t>(region.width));
     for (std::int32_t y = 0; ok && y < region.height; ++y) {
         const auto at = static_cast<std::size_t>(y) * row.size();
-        std::copy_n(frame.indices.begin() + static_cast<std::ptrdiff_t>(at), row.size(), row.begin());
+        std::copy_n(frame.indices.begin() + static_cast<std::ptrdiff_t>(at), row.size(),
+                    row.begin());
         ok = EGifPutLine(f, row.data(), region.width) != GIF_ERROR;
     }
     if (!ok) return gifError("cannot write", state_->path, f->Error);

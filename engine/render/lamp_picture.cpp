@@ -38,8 +38,10 @@ void drawLamps(RgbImage& image, std::span<const Lamp> lamps, std::span<const Col
         for (std::int32_t y = y0; y < y1; ++y) {
             for (std::int32_t x = x0; x < x1; ++x) {
                 if (!insideRounded(box, corner, x, y)) continue;
-                const auto at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
-                                 static_cast<std::size_t>(x)) * 3;
+                const auto at =
+                    (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                     static_cast<std::size_t>(x)) *
+                    3;
                 image.pixels[at] = static_cast<std::uint8_t>(c & 0xFF);
                 image.pixels[at + 1] = static_cast<std::uint8_t>((c >> 8) & 0xFF);
                 image.pixels[at + 2] = static_cast<std::uint8_t>((c >> 16) & 0xFF);

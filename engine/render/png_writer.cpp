@@ -10,10 +10,12 @@ namespace vx {
 namespace {
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
-void chunk(std::vector<std::uint8_t>& out, std::string_view type, const std::vector<std::uint8_t>& data) {
+void chunk(std::vector<std::uint8_t>& out, std::string_view type,
+           const std::vector<std::uint8_t>& data) {
     put32(out, static_cast<std::uint32_t>(data.size()));
     const std::size_t start = out.size();
     out.insert(out.end(), type.begin(), type.end());
@@ -38,7 +40,8 @@ std::vector<std::uint8_t> encodePng(const RgbImage& image) {
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     std::vector<std::uint8_t> packed(packedSize);
-    compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION);
+    compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()),
+              Z_BEST_COMPRESSION);
     packed.resize(packedSize);
 
     std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

@@ -26,7 +26,8 @@ RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& setti
                                                : fitCellSize(bounds, frame.width, frame.height);
         return frame;
     }
-    frame.cellSize = settings.cellSize > 0 ? std::min(settings.cellSize, kMaxCellSize) : kDefaultCell;
+    frame.cellSize =
+        settings.cellSize > 0 ? std::min(settings.cellSize, kMaxCellSize) : kDefaultCell;
     const std::int64_t w = (std::int64_t{bounds.right} - bounds.left + 2) * frame.cellSize;
     const std::int64_t h = (std::int64_t{bounds.bottom} - bounds.top + 2) * frame.cellSize;
     frame.width = static_cast<std::int32_t>(std::clamp<std::int64_t>(w, 1, kMaxSide));
@@ -39,8 +40,9 @@ namespace {
 // Plays the show and hands every frame to `take` with its number and its
 // delay in hundredths of a second.
 template <class Take>
-Status renderFrames(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
-                    const RenderSettings& settings, const RenderFrame& frame, Take take) {
+Status renderFrames(std::span<const Lamp> lamps, const CompiledEffects& effects,
+                    const PlayRequest& request, const RenderSettings& settings,
+                    const RenderFrame& frame, Take take) {
     const PlayGeometry geometry(allLampBounds(lamps), frame.cellSize, frame.width, frame.height);
     PlayRequest played = request;
     played.surfaceWidth = frame.width;
@@ -51,24 +53,27 @@ Status renderFrames(std::span<const Lamp> lamps, const CompiledEffects& effects,
         playback.runUntil(k * 1000 / settings.fps);
         drawLamps(image, lamps, playback.lampColors(), geometry, settings.shape);
         // Delays spread so that they add up exactly.
-        const auto delay = static_cast<std::int32_t>((k + 1) * 100 / settings.fps - k * 100 / settings.fps);
+        const auto delay =
+            static_cast<std::int32_t>((k + 1) * 100 / settings.fps - k * 100 / settings.fps);
         if (Status s = take(image, k, delay); !s) return s;
     }
     return {};
 }
 
 Status checkSettings(const RenderSettings& settings) {
-    if (settings.fps < 1 || settings.fps > 50 || !(settings.seconds > 0) || settings.seconds > 3600) {
-        return Error{"ERR_RENDER_SETTINGS", "fps must be 1 to 50 and seconds above 0 and at most 3600",
-                     std::nullopt};
+    if (settings.fps < 1 || settings.fps > 50 || !(settings.seconds > 0) ||
+        settings.seconds > 3600) {
+        return Error{"ERR_RENDER_SETTINGS",
+                     "fps must be 1 to 50 and seconds above 0 and at most 3600", std::nullopt};
     }
     return {};
 }
 
 }  // namespace
 
-Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
-                 const RenderSettings& settings, const std::string& path) {
+Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects,
+                 const PlayRequest& request, const RenderSettings& settings,
+                 const std::string& path) {
     if (Status s = checkSettings(settings); !s) return s;
     const RenderFrame frame = renderFrame(lamps, settings);
     // The picture is written beside the old one and replaces it only when
@@ -77,17 +82,19 @@ Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, co
     if (!replacement) return Error{"ERR_GIF_WRITE", replacement.error().detail, std::nullopt};
     auto writer = GifWriter::open(replacement->tempPath().string(), frame.width, frame.height);
     if (!writer) return writer.error();
-    const Status played = renderFrames(lamps, effects, request, settings, frame,
-                                       [&](const RgbImage& image, std::int64_t, std::int32_t delay) {
-                                           return writer->addFrame(image, delay);
-                                       });
+    const Status played =
+        renderFrames(lamps, effects, request, settings, frame,
+                     [&](const RgbImage& image, std::int64_t, std::int32_t delay) {
+                         return writer->addFrame(image, delay);
+                     });
     if (!played) return played;
     if (Status closed = writer->close(); !closed) return closed;
     return replacement->commit();
 }
 
-Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
-                       const RenderSettings& settings, const std::filesystem::path& folder) {
+Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effects,
+                       const PlayRequest& request, const RenderSettings& settings,
+                       const std::filesystem::path& folder) {
     if (Status s = checkSettings(settings); !s) return s;
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
@@ -97,7 +104,8 @@ Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effec
     return renderFrames(lamps, effects, request, settings, frame,
                         [&](const RgbImage& image, std::int64_t k, std::int32_t) {
                             char name[32];
-                            std::snprintf(name, sizeof name, "frame-%05lld.png", static_cast<long long>(k));
+                            std::snprintf(name, sizeof name, "frame-%05lld.png",
+                                          static_cast<long long>(k));
                             return writeFileAtomically(folder / name, encodePng(image));
                         });
 }

@@ -39,11 +39,13 @@ RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& setti
 
 // Frame k shows the lamps at time floor(k x 1000 / fps) ms. The GIF replaces
 // the file at `path` only once it is complete (file_replacement.h).
-Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
-                 const RenderSettings& settings, const std::string& path);
+Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects,
+                 const PlayRequest& request, const RenderSettings& settings,
+                 const std::string& path);
 // The same frames as PNG files frame-00000.png, frame-00001.png ... in an
 // existing folder.
-Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effects, const PlayRequest& request,
-                       const RenderSettings& settings, const std::filesystem::path& folder);
+Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effects,
+                       const PlayRequest& request, const RenderSettings& settings,
+                       const std::filesystem::path& folder);
 
 }  // namespace vx

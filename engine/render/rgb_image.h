@@ -14,7 +14,9 @@ struct RgbImage {
 
     RgbImage() = default;
     RgbImage(std::int32_t w, std::int32_t h)
-        : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3, 0) {}
+        : width(w),
+          height(h),
+          pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3, 0) {}
 
     bool operator==(const RgbImage&) const = default;
 };

@@ -9,7 +9,11 @@ constexpr int kTickMs = 15;
 }  // namespace
 
 DemoPlayer::DemoPlayer(const CompiledEffects& effects, std::size_t lampCount, QObject* parent)
-    : QObject(parent), effects_(effects), lampCount_(lampCount), colors_(lampCount, 0), painted_(lampCount) {
+    : QObject(parent),
+      effects_(effects),
+      lampCount_(lampCount),
+      colors_(lampCount, 0),
+      painted_(lampCount) {
     timer_.setInterval(kTickMs);
     connect(&timer_, &QTimer::timeout, this, &DemoPlayer::tick);
 }

@@ -65,7 +65,9 @@ void DemoView::paintPicture(QPainter& painter) {
     if (scaled_.isNull() || scaledFor_ != at.scale) {
         const int w = static_cast<int>(picture_.width() * at.scale);
         const int h = static_cast<int>(picture_.height() * at.scale);
-        scaled_ = w > 0 && h > 0 ? picture_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : QImage();
+        scaled_ = w > 0 && h > 0
+                      ? picture_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      : QImage();
         scaledFor_ = at.scale;
     }
     if (!scaled_.isNull()) painter.drawImage(QPoint(at.x, at.y), scaled_);
@@ -162,6 +164,8 @@ void DemoView::mouseMoveEvent(QMouseEvent* event) {
     if (const auto k = takeProgramGroupRequest()) selectProgramGroup(*k);
 }
 
-void DemoView::contextMenuEvent(QContextMenuEvent* event) { Q_EMIT contextMenuWanted(event->globalPos()); }
+void DemoView::contextMenuEvent(QContextMenuEvent* event) {
+    Q_EMIT contextMenuWanted(event->globalPos());
+}
 
 }  // namespace vx

@@ -8,9 +8,9 @@
 #include <QWidget>
 
 #include <functional>
-#include <unordered_map>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "engine/demo/demo_document.h"
 #include "engine/ui/demo_player.h"

@@ -78,8 +78,7 @@ void EffectView::editLayerAt(QPoint cell) {
         if (lamps[i].x != cell.x() || lamps[i].y != cell.y()) continue;
         document_->apply(std::make_unique<LayerEdit>(
             editedLayer_, static_cast<std::uint32_t>(i),
-            removingFromLayer_ ? LayerEdit::Action::Remove : LayerEdit::Action::Add,
-            layerStroke_));
+            removingFromLayer_ ? LayerEdit::Action::Remove : LayerEdit::Action::Add, layerStroke_));
         return;
     }
 }

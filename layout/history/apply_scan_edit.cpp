@@ -3,8 +3,8 @@
 namespace vx {
 
 ScanSettingsRecord ScanSettingsRecord::of(const LampLayout& layout) {
-    return {layout.backColor,      layout.scanScope,       layout.objectSize,
-            layout.lampSize,        layout.colorTolerance, layout.lampPitch};
+    return {layout.backColor, layout.scanScope,      layout.objectSize,
+            layout.lampSize,  layout.colorTolerance, layout.lampPitch};
 }
 
 void ScanSettingsRecord::storeIn(LampLayout& layout) const {

@@ -36,7 +36,9 @@ public:
     void undo(LampLayout& layout) override;
     LayoutChange change() const override { return LayoutChange::Everything; }
     std::string_view textKey() const override { return textKey_; }
-    std::size_t sizeInBytes() const override { return sizeof(*this) + found_.size() * sizeof(Lamp); }
+    std::size_t sizeInBytes() const override {
+        return sizeof(*this) + found_.size() * sizeof(Lamp);
+    }
 
 private:
     ScanSettingsRecord settings_;

@@ -8,16 +8,14 @@
 
 namespace vx {
 
-InsertModeEdit::InsertModeEdit(std::vector<std::size_t> positions, Mode mode,
-                               std::string textKey)
+InsertModeEdit::InsertModeEdit(std::vector<std::size_t> positions, Mode mode, std::string textKey)
     : positions_(std::move(positions)), mode_(std::move(mode)), textKey_(std::move(textKey)) {
     std::sort(positions_.begin(), positions_.end());
 }
 
 std::unique_ptr<InsertModeEdit> InsertModeEdit::append(const LampLayout& layout, Mode mode) {
-    return std::make_unique<InsertModeEdit>(
-        std::vector<std::size_t>{layout.effects.modes.size()}, std::move(mode),
-        "ID_UNDO_MODE_ADD");
+    return std::make_unique<InsertModeEdit>(std::vector<std::size_t>{layout.effects.modes.size()},
+                                            std::move(mode), "ID_UNDO_MODE_ADD");
 }
 
 void InsertModeEdit::redo(LampLayout& layout) {

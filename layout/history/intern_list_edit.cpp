@@ -10,8 +10,8 @@ std::vector<UintList>& InternListEdit::tableOf(LampLayout& layout, ListTable tab
 
 std::int32_t InternListEdit::indexIn(const LampLayout& layout, ListTable table,
                                      const UintList& list) {
-    const auto& t = table == ListTable::Clusters ? layout.effects.clusters
-                                                 : layout.effects.clusterGroups;
+    const auto& t =
+        table == ListTable::Clusters ? layout.effects.clusters : layout.effects.clusterGroups;
     const auto found = std::find(t.begin(), t.end(), list);
     return static_cast<std::int32_t>(found - t.begin());
 }

@@ -34,8 +34,7 @@ void LayerEdit::undo(LampLayout& layout) {
 
 bool LayerEdit::mergeWith(const Edit& next) {
     const auto* other = dynamic_cast<const LayerEdit*>(&next);
-    if (other == nullptr || stroke_ == 0 || other->stroke_ != stroke_ ||
-        other->layer_ != layer_) {
+    if (other == nullptr || stroke_ == 0 || other->stroke_ != stroke_ || other->layer_ != layer_) {
         return false;
     }
     after_ = other->after_;

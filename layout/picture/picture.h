@@ -17,7 +17,9 @@ struct Picture {
 
     Picture() = default;
     Picture(std::int32_t w, std::int32_t h)
-        : width(w), height(h), rgb(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3, 0) {}
+        : width(w),
+          height(h),
+          rgb(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3, 0) {}
 
     bool empty() const { return width <= 0 || height <= 0; }
     bool contains(std::int32_t x, std::int32_t y) const {
@@ -25,7 +27,8 @@ struct Picture {
     }
     std::size_t offset(std::int32_t x, std::int32_t y) const {
         return (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                static_cast<std::size_t>(x)) * 3;
+                static_cast<std::size_t>(x)) *
+               3;
     }
     // The pixel as a colour word 0x00BBGGRR; the caller keeps (x, y) inside.
     ColorWord colorAt(std::int32_t x, std::int32_t y) const {

@@ -29,7 +29,8 @@ double scanPitch(const ScanScope& scope, float objectSize, float lampSize) {
 
 LatticeSize latticeSize(const ScanScope& scope, double pitch) {
     if (!(pitch > 0)) return {};
-    return {cellsAcross(scope.right - scope.left, pitch), cellsAcross(scope.bottom - scope.top, pitch)};
+    return {cellsAcross(scope.right - scope.left, pitch),
+            cellsAcross(scope.bottom - scope.top, pitch)};
 }
 
 bool isBackground(ColorWord pixel, ColorWord back, std::int64_t tolerance) {

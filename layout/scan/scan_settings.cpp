@@ -30,8 +30,8 @@ void takeShownPicture(LampLayout& layout, const Picture& shown, std::int32_t pic
                       std::int32_t pictureHeight, float factor) {
     // A picture too small to reach (10, 10) leaves the view's black behind it.
     layout.backColor = shown.contains(10, 10) ? shown.colorAt(10, 10) : 0;
-    layout.scanScope = ScanScope{1, 1, shownExtent(pictureWidth, factor) - 20,
-                                 shownExtent(pictureHeight, factor)};
+    layout.scanScope =
+        ScanScope{1, 1, shownExtent(pictureWidth, factor) - 20, shownExtent(pictureHeight, factor)};
 }
 
 ScanScope normalisedScope(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {

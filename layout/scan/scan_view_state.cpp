@@ -21,7 +21,7 @@ std::optional<ScanScope> ScanViewState::release(std::int32_t x, std::int32_t y) 
 }
 
 std::optional<ColorWord> ScanViewState::doubleClick(std::int32_t x, std::int32_t y,
-                                                     const Picture& shown) {
+                                                    const Picture& shown) {
     if (!pickBackColor_) return std::nullopt;
     pickBackColor_ = false;
     return shown.contains(x, y) ? shown.colorAt(x, y) : ColorWord{0};

@@ -27,8 +27,8 @@ int printLayout(QPrinter& printer, const LampLayout& layout) {
     font.setPixelSize(std::max(8, page.height() / 60));
     const int labelHeight = font.pixelSize() * 2;
     // One fixed scale for every page: 50 columns across, 76 rows down.
-    const int zoom = std::max(1, std::min(page.width() / kPrintColumns,
-                                          (page.height() - labelHeight) / kPrintRows));
+    const int zoom = std::max(
+        1, std::min(page.width() / kPrintColumns, (page.height() - labelHeight) / kPrintRows));
     const QSize tileSize(kPrintColumns * zoom, kPrintRows * zoom);
     int printed = 0;
     for (int n = first; n <= last; ++n) {

@@ -50,10 +50,12 @@ PointerReadout readPointer(const LampLayout& layout, std::int32_t x, std::int32_
 
 LayoutToolsPanel::LayoutToolsPanel(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
-    column->addWidget(readoutGroup(1118, "COORDINATES",
-                                   {{1123, "X:", "x"}, {1124, "Y:", "y"}, {1125, "ZOOM:", "zoom"}}));
-    column->addWidget(readoutGroup(1119, "LAMP INFO", {{1126, "ID:", "id"}, {1127, "TOTAL:", "total"}}));
-    column->addWidget(readoutGroup(1121, "PORT INFO", {{1128, "PORT:", "port"}, {1129, "LAMP:", "lamp"}}));
+    column->addWidget(readoutGroup(
+        1118, "COORDINATES", {{1123, "X:", "x"}, {1124, "Y:", "y"}, {1125, "ZOOM:", "zoom"}}));
+    column->addWidget(
+        readoutGroup(1119, "LAMP INFO", {{1126, "ID:", "id"}, {1127, "TOTAL:", "total"}}));
+    column->addWidget(
+        readoutGroup(1121, "PORT INFO", {{1128, "PORT:", "port"}, {1129, "LAMP:", "lamp"}}));
 
     auto* edit = withControlId(new QGroupBox(QStringLiteral("PORT EDIT")), 1122);
     auto* grid = new QGridLayout(edit);

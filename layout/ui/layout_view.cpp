@@ -119,7 +119,7 @@ void LayoutView::editAt(QPoint pos, bool dragging) {
     if (pos.x() + state_.scrollX < 0 || pos.y() + state_.scrollY < 0) {
         if (insertMode_) {
             Q_EMIT userMessage(dragging ? QStringLiteral("EDITIMGVIEW_ONLBDCLK_ORIF")
-                                      : QStringLiteral("EDITIMGVIEW_ONLBDCLK_CIP"));
+                                        : QStringLiteral("EDITIMGVIEW_ONLBDCLK_CIP"));
         }
         return;
     }
@@ -156,7 +156,8 @@ void LayoutView::mousePressEvent(QMouseEvent* event) {
 
 void LayoutView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    Q_EMIT pointerCell((pos.x() + state_.scrollX) / state_.zoom, (pos.y() + state_.scrollY) / state_.zoom);
+    Q_EMIT pointerCell((pos.x() + state_.scrollX) / state_.zoom,
+                       (pos.y() + state_.scrollY) / state_.zoom);
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         editAt(event->position().toPoint(), true);
     }

@@ -24,7 +24,8 @@ QImage imageOf(const Picture& picture) {
 
 bool LayoutView::applyScanSettings(const ScanSettingsRecord& settings, std::string_view textKey) {
     if (settings == ScanSettingsRecord::of(document_->layout())) return false;
-    return document_->apply(std::make_unique<ApplyScanEdit>(settings, std::vector<Lamp>{}, textKey));
+    return document_->apply(
+        std::make_unique<ApplyScanEdit>(settings, std::vector<Lamp>{}, textKey));
 }
 
 bool LayoutView::openPicture(const Picture& picture) {

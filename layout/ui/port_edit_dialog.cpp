@@ -48,10 +48,10 @@ PortEditDialog::PortEditDialog(const PortEditState& state, QWidget* parent)
 
 QRadioButton* PortEditDialog::button(PortOperation operation) const {
     switch (operation) {
-    case PortOperation::Add: return add_;
-    case PortOperation::Insert: return insert_;
-    case PortOperation::Remove: return delete_;
-    case PortOperation::None: break;
+        case PortOperation::Add: return add_;
+        case PortOperation::Insert: return insert_;
+        case PortOperation::Remove: return delete_;
+        case PortOperation::None: break;
     }
     return nullptr;
 }

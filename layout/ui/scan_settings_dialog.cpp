@@ -32,13 +32,16 @@ QLineEdit* numberField(const QString& name, const QString& text, bool whole) {
 ScanSettingsDialog::ScanSettingsDialog(const ScanSettingsEntry& current, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Scan Settings"));
-    objectSize_ = numberField(QStringLiteral("objectSize"), QString::number(current.objectSize), false);
+    objectSize_ =
+        numberField(QStringLiteral("objectSize"), QString::number(current.objectSize), false);
     lampSize_ = numberField(QStringLiteral("lampSize"), QString::number(current.lampSize), false);
-    tolerance_ = numberField(QStringLiteral("tolerance"),
-                             QString::number(current.colorTolerance), true);
+    tolerance_ =
+        numberField(QStringLiteral("tolerance"), QString::number(current.colorTolerance), true);
     auto* form = new QFormLayout(this);
-    form->addRow(withControlId(new QLabel(QStringLiteral("Object Size (mm):")), kObjectSize), objectSize_);
-    form->addRow(withControlId(new QLabel(QStringLiteral("Lamp Size (mm):")), kLampSize), lampSize_);
+    form->addRow(withControlId(new QLabel(QStringLiteral("Object Size (mm):")), kObjectSize),
+                 objectSize_);
+    form->addRow(withControlId(new QLabel(QStringLiteral("Lamp Size (mm):")), kLampSize),
+                 lampSize_);
     form->addRow(withControlId(new QLabel(QStringLiteral("BackColor Scope (1-254):")), kTolerance),
                  tolerance_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

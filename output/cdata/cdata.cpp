@@ -4,11 +4,11 @@
 #include <charconv>
 #include <vector>
 
+#include "layout/port_table.h"
 #include "output/cdata/table_parse.h"
 #include "output/tables/cluster_tables.h"
 #include "output/tables/table_files.h"
 #include "output/tables/table_texts.h"
-#include "layout/port_table.h"
 #include "platform/file_io.h"
 
 namespace vx {
@@ -74,9 +74,8 @@ public:
                            std::to_string(row.fields.size()) + " fields");
         }
         const auto& f = row.fields;
-        const std::string direction = (c == 2 || c == 3 || c == 4 || c == 6 || c == 8 || c == 10)
-                                          ? "1"
-                                          : "0";
+        const std::string direction =
+            (c == 2 || c == 3 || c == 4 || c == 6 || c == 8 || c == 10) ? "1" : "0";
         if (c == 0) return fade(f, fadeTables);
         if (c <= 4 || c == 7 || c == 8) {
             auto g = index(f[1], tables_.groups, "cluster group");
@@ -84,18 +83,17 @@ public:
             if (!g) return g.error();
             if (!k) return k.error();
             const bool stepped = c <= 4;
-            return std::string(stepped ? "{0," : "{4,") + f[3] + "," + f[4] +
-                   "," + direction + "," + std::to_string(tables_.groups[*g]->size()) + ",CSTG" +
-                   std::to_string(*g) + "," + colorCount(*k) + ",CLRGRP" + std::to_string(*k) +
-                   ",{0,0,0},0,0,0}";
+            return std::string(stepped ? "{0," : "{4,") + f[3] + "," + f[4] + "," + direction +
+                   "," + std::to_string(tables_.groups[*g]->size()) + ",CSTG" + std::to_string(*g) +
+                   "," + colorCount(*k) + ",CLRGRP" + std::to_string(*k) + ",{0,0,0},0,0,0}";
         }
         auto k = index(f[1], tables_.clusters, "cluster");
         auto col = index(f[2], tables_.colors, "colour group");
         if (!k) return k.error();
         if (!col) return col.error();
         const bool chase = c <= 6;
-        return std::string(chase ? "{5," : "{9,") + f[3] + "," + f[4] + "," + direction +
-               ",0,0," + colorCount(*col) + ",CLRGRP" + std::to_string(*col) + ",{0,0,0},0," +
+        return std::string(chase ? "{5," : "{9,") + f[3] + "," + f[4] + "," + direction + ",0,0," +
+               colorCount(*col) + ",CLRGRP" + std::to_string(*col) + ",{0,0,0},0," +
                std::to_string(tables_.clusters[*k]->size()) + ",CST" + std::to_string(*k) + "}";
     }
 
@@ -145,8 +143,8 @@ private:
             second[i] = decodeFadeTarget(*target);
         }
         const std::string table = std::to_string(nextFadeTable_++);
-        fadeTables += "code RGB CLRGRP" + table + "[]={{" + f[2] + "," + f[3] + "," + f[4] +
-                      "},{" + std::to_string(second[0]) + "," + std::to_string(second[1]) + "," +
+        fadeTables += "code RGB CLRGRP" + table + "[]={{" + f[2] + "," + f[3] + "," + f[4] + "},{" +
+                      std::to_string(second[0]) + "," + std::to_string(second[1]) + "," +
                       std::to_string(second[2]) + "}};" + kEol;
         return "{3," + f[8] + "," + f[1] + ",0,0,0,2,CLRGRP" + table + ",{0,0,0},0," +
                std::to_string(tables_.clusters[*k]->size()) + ",CST" + std::to_string(*k) + "}";
@@ -213,7 +211,9 @@ Result<CDataText> buildCData(const CDataInput& input) {
         entries(*clusterText, "CstGroup", input.clustersRefused ? 0 : input.clusterCount),
         entries(*clusterText, "Cst_GroupGroup", groupsRefused ? 0 : input.clusterGroupCount),
         entries(*clusterText, "Color_Group", input.colorGroupsRefused ? 0 : input.colorGroupCount),
-        input.clustersRefused, groupsRefused, input.colorGroupsRefused};
+        input.clustersRefused,
+        groupsRefused,
+        input.colorGroupsRefused};
 
     std::array<std::vector<std::string>, kPrograms> records;
     std::string fadeTables;
@@ -226,8 +226,8 @@ Result<CDataText> buildCData(const CDataInput& input) {
         }
     }
 
-    std::string text = std::string("#include <DatTyp") + (input.format == "1" ? "1" : "2") +
-                       ".h>" + kEol;
+    std::string text =
+        std::string("#include <DatTyp") + (input.format == "1" ? "1" : "2") + ".h>" + kEol;
     text += "#define TOTLMPCNT\t " + std::to_string(input.lampCount) + kEol;
     for (std::size_t p = 0; p < kPrograms; ++p) {
         text += "#define PTNCNT" + std::to_string(p + 1) + "\t\t " +

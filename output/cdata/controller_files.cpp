@@ -13,7 +13,8 @@ Result<ControllerFiles> buildControllerFiles(const LampLayout& layout,
     TableBuild build = buildTableTexts(compiled);
     ControllerFiles result;
     result.files.push_back({kPortTableFileName, portTableText(layout.lamps)});
-    result.files.push_back({kShowPatternFileName, outputText(build.texts, OutputMode::ShowPattern)});
+    result.files.push_back(
+        {kShowPatternFileName, outputText(build.texts, OutputMode::ShowPattern)});
     result.files.push_back(
         {kClusterTablesFileName, outputText(build.texts, OutputMode::ClusterTables)});
     result.files.push_back({kAccessorFileName, outputText(build.texts, OutputMode::Accessors)});

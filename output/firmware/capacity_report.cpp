@@ -1,6 +1,5 @@
 #include "output/firmware/capacity_report.h"
 
-
 namespace vx {
 namespace {
 

@@ -11,12 +11,12 @@
 namespace vx {
 
 struct CapacityInput {
-    std::string format = "1";         // "1", "2" or "3"
+    std::string format = "1";           // "1", "2" or "3"
     std::size_t programGroupsUsed = 0;  // program groups with at least one mode
     std::size_t clusterCount = 0;
     std::size_t clusterGroupCount = 0;
     std::size_t colorGroupCount = 0;
-    std::uintmax_t imageSize = 0;     // bytes of the binary image
+    std::uintmax_t imageSize = 0;  // bytes of the binary image
 };
 
 struct CapacityFigures {

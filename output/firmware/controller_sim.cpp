@@ -90,7 +90,8 @@ public:
             const auto ticks = static_cast<long long>(seconds / kTickSeconds + 0.5);
             if (ticks <= 0) return {};
             const std::string address = hexAddress(*tickIsr_);
-            return "break " + address + " " + std::to_string(ticks) + "\nrun\nclear " + address + "\n";
+            return "break " + address + " " + std::to_string(ticks) + "\nrun\nclear " + address +
+                   "\n";
         }
         const auto micros = static_cast<long long>(seconds * 1e6);
         return micros > 0 ? "step " + std::to_string(micros) + "us\n" : std::string();
@@ -121,14 +122,14 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
         if (press.at < at || press.at >= request.seconds) continue;
         script += clock.advance(press.at - at);
         switch (press.key) {
-        case ControllerKey::Program: break;
-        case ControllerKey::Slower: script += "set hw port[1] 0xfb\n"; break;  // P1.2
-        case ControllerKey::Faster: script += "set hw port[1] 0xf7\n"; break;  // P1.3
-        case ControllerKey::Pause: break;
+            case ControllerKey::Program: break;
+            case ControllerKey::Slower: script += "set hw port[1] 0xfb\n"; break;  // P1.2
+            case ControllerKey::Faster: script += "set hw port[1] 0xf7\n"; break;  // P1.3
+            case ControllerKey::Pause: break;
         }
         // INT1 (P3.3) for pause, INT0 (P3.2) for the others.
-        script += press.key == ControllerKey::Pause ? "set hw port[3] 0xf7\n"
-                                                    : "set hw port[3] 0xfb\n";
+        script +=
+            press.key == ControllerKey::Pause ? "set hw port[3] 0xf7\n" : "set hw port[3] 0xfb\n";
         script += clock.advance(0.005);
         script += "set hw port[3] 0xff\nset hw port[1] 0xff\n";
         at = press.at + 0.005;

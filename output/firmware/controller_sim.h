@@ -41,8 +41,8 @@ struct SimulationRequest {
     // and overshoots (up to about half as much again). simulatedSeconds tells
     // the real figure.
     double seconds = 1.0;
-    std::vector<KeyPress> keys;   // in time order
-    std::filesystem::path scratch;  // an existing folder the run may write into
+    std::vector<KeyPress> keys;                  // in time order
+    std::filesystem::path scratch;               // an existing folder the run may write into
     std::chrono::milliseconds timeLimit{60000};  // wall time; see simulationTimeLimit()
     int stopFd = -1;  // readable when the run must stop (ProcessRun::stopFd)
 };

@@ -56,7 +56,8 @@ std::string firstCapacityLine(const std::string& output) {
 
 std::size_t programGroupsUsed(const CompiledEffects& compiled) {
     std::size_t used = 0;
-    for (const auto& group : compiled.programGroups) if (!group.empty()) ++used;
+    for (const auto& group : compiled.programGroups)
+        if (!group.empty()) ++used;
     return used;
 }
 
@@ -147,7 +148,8 @@ public:
         if (ec) result_.imageSize = 0;
         capacity.imageSize = result_.imageSize;
         result_.figures = capacityFigures(capacity);
-        result_.report = capacityReport(capacity, [this](const std::string& key) { return text(key); });
+        result_.report =
+            capacityReport(capacity, [this](const std::string& key) { return text(key); });
         if (result_.imageSize == 0) return stop(kEmptyImageMessage, "the binary image is empty");
 
         const fs::path image = work_ / imageFileName(o_.documentName, o_.format);

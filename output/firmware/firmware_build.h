@@ -43,7 +43,7 @@ struct FirmwareBuildOptions {
     std::string format = "1";  // "1", "2" or "3"
     std::filesystem::path workFolder;
     std::filesystem::path toolFolder;
-    std::string documentName;  // the layout document's name, e.g. "sample.led"
+    std::string documentName;                     // the layout document's name, e.g. "sample.led"
     std::chrono::milliseconds toolLimit{180000};  // per toolchain step
     int pollCount = 100;
     std::chrono::milliseconds pollInterval{20};
@@ -66,14 +66,14 @@ struct FirmwareBuildOptions {
 };
 
 struct FirmwareBuildResult {
-    bool completed = false;       // an image was written and tagged
-    bool cancelled = false;       // ended early because `cancelled` said so
-    std::vector<Error> messages;  // every message shown, in order
-    std::string report;           // capacity report (empty when the build stopped before it)
-    std::filesystem::path image;  // the tagged image in the working folder
+    bool completed = false;        // an image was written and tagged
+    bool cancelled = false;        // ended early because `cancelled` said so
+    std::vector<Error> messages;   // every message shown, in order
+    std::string report;            // capacity report (empty when the build stopped before it)
+    std::filesystem::path image;   // the tagged image in the working folder
     std::uintmax_t imageSize = 0;  // bytes of the binary image
     CapacityFigures figures;
-    std::string toolLog;          // the toolchain's command lines and output
+    std::string toolLog;  // the toolchain's command lines and output
 };
 
 FirmwareBuildResult buildFirmware(const LampLayout& layout, const FirmwareBuildOptions& options);

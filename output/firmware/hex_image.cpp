@@ -112,32 +112,31 @@ private:
         const unsigned address = (bytes[1] << 8) | bytes[2];
         const unsigned type = bytes[3];
         switch (type) {
-        case kData:
-            if (address + count > kCodeSpaceBytes) {
-                return refuse("data beyond the 64 KB code space of the controller");
-            }
-            for (unsigned i = 0; i < count; ++i) {
-                image_.code[address + i] = static_cast<std::uint8_t>(bytes[4 + i]);
-            }
-            image_.dataBytes += count;
-            break;
-        case kEndOfFile:
-            if (count != 0) return refuse("the end-of-file record holds data");
-            ended = true;
-            break;
-        case kSegmentBase:
-        case kLinearBase:
-            // The 8051's code space is 64 KB: only a zero base keeps inside it.
-            if (count != 2 || bytes[4] != 0 || bytes[5] != 0) {
-                return refuse("an address base outside the 64 KB code space of the controller");
-            }
-            break;
-        case kSegmentStart:
-        case kLinearStart:
-            if (count != 4) return refuse("a start address record of the wrong length");
-            break;
-        default:
-            return refuse("unknown record type " + std::to_string(type));
+            case kData:
+                if (address + count > kCodeSpaceBytes) {
+                    return refuse("data beyond the 64 KB code space of the controller");
+                }
+                for (unsigned i = 0; i < count; ++i) {
+                    image_.code[address + i] = static_cast<std::uint8_t>(bytes[4 + i]);
+                }
+                image_.dataBytes += count;
+                break;
+            case kEndOfFile:
+                if (count != 0) return refuse("the end-of-file record holds data");
+                ended = true;
+                break;
+            case kSegmentBase:
+            case kLinearBase:
+                // The 8051's code space is 64 KB: only a zero base keeps inside it.
+                if (count != 2 || bytes[4] != 0 || bytes[5] != 0) {
+                    return refuse("an address base outside the 64 KB code space of the controller");
+                }
+                break;
+            case kSegmentStart:
+            case kLinearStart:
+                if (count != 4) return refuse("a start address record of the wrong length");
+                break;
+            default: return refuse("unknown record type " + std::to_string(type));
         }
         image_.records.append(r.data() - 1, r.size() + 1);
         image_.records += '\n';

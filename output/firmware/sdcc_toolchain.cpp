@@ -18,15 +18,17 @@ struct Unit {
 };
 
 std::vector<Unit> units(const std::string& format) {
-    return {{"VIIC_C51.C", "VIIC_C51.c"}, {"ZLG7290.C", "ZLG7290.c"}, {"sing1.mov", "sing" + format + ".c"}};
+    return {{"VIIC_C51.C", "VIIC_C51.c"},
+            {"ZLG7290.C", "ZLG7290.c"},
+            {"sing1.mov", "sing" + format + ".c"}};
 }
 
 std::string stem(const std::string& name) { return name.substr(0, name.rfind('.')); }
 
 const std::vector<std::string>& sdccFlags() {
     static const std::vector<std::string> flags = {
-        "-mmcs51", "--model-large", "--stack-auto", "--xram-size", "32768", "--code-size", "65536",
-        "-I.", "-Wp,-include,SDCC51.H"};
+        "-mmcs51",     "--model-large", "--stack-auto", "--xram-size",          "32768",
+        "--code-size", "65536",         "-I.",          "-Wp,-include,SDCC51.H"};
     return flags;
 }
 
@@ -104,10 +106,10 @@ Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolde
     link.insert(link.end(), sdccFlags().begin(), sdccFlags().end());
     link.insert(link.end(), {"-o", main + ".ihx", objects.back()});
     link.insert(link.end(), objects.begin(), objects.end() - 1);
-    for (auto& argv : std::array<std::pair<std::vector<std::string>, std::string>, 3>{{
-             {link, ""},
-             {{"packihx", main + ".ihx"}, main + ".HEX"},
-             {{"makebin", "-p", main + ".ihx", main + ".BIN"}, ""}}}) {
+    for (auto& argv : std::array<std::pair<std::vector<std::string>, std::string>, 3>{
+             {{link, ""},
+              {{"packihx", main + ".ihx"}, main + ".HEX"},
+              {{"makebin", "-p", main + ".ihx", main + ".BIN"}, ""}}}) {
         std::optional<std::filesystem::path> out;
         if (!argv.second.empty()) out = toolFolder / argv.second;
         auto ok = step(argv.first, out);

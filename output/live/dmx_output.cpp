@@ -14,7 +14,7 @@ namespace {
 
 Error badTarget(std::string_view target) {
     return Error{"ERR_LIVE_TARGET", "unknown output \"" + std::string(target) +
-                                    "\": use ola, sacn (multicast) or sacn:HOST[:PORT]"};
+                                        "\": use ola, sacn (multicast) or sacn:HOST[:PORT]"};
 }
 
 std::string hostName() {
@@ -38,7 +38,8 @@ Result<std::unique_ptr<DmxOutput>> openDmxOutput(std::string_view target, std::u
             const std::string_view port = rest.substr(colon + 1);
             unsigned value = 0;
             const auto [end, ec] = std::from_chars(port.data(), port.data() + port.size(), value);
-            if (ec != std::errc{} || end != port.data() + port.size() || value == 0 || value > 65535) {
+            if (ec != std::errc{} || end != port.data() + port.size() || value == 0 ||
+                value > 65535) {
                 return badTarget(target);
             }
             sacn.port = static_cast<std::uint16_t>(value);

@@ -24,6 +24,7 @@ public:
 
 // Opens the output a text names. OLA needs a running olad; `olaPort` is the
 // port of its RPC server (9010 unless olad was started otherwise).
-Result<std::unique_ptr<DmxOutput>> openDmxOutput(std::string_view target, std::uint16_t olaPort = 9010);
+Result<std::unique_ptr<DmxOutput>> openDmxOutput(std::string_view target,
+                                                 std::uint16_t olaPort = 9010);
 
 }  // namespace vx

@@ -26,7 +26,8 @@ struct DmxUniverse {
 
 // The universes of a lamp list, numbered from `firstUniverse` upward.
 // Fails when the last one would lie beyond universe 63999.
-Result<std::vector<DmxUniverse>> mapUniverses(std::span<const Lamp> lamps, std::uint32_t firstUniverse);
+Result<std::vector<DmxUniverse>> mapUniverses(std::span<const Lamp> lamps,
+                                              std::uint32_t firstUniverse);
 
 // The slots of one universe, R, G, B a lamp, from the lamp colours by list
 // position (colour words are 0x00BBGGRR). Positions without a colour are black.

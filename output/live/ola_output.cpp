@@ -23,13 +23,15 @@ public:
     Status send(std::uint16_t universe, std::span<const std::uint8_t> slots) override {
         buffer_.Set(slots.data(), static_cast<unsigned int>(slots.size()));
         if (!client_.SendDmx(universe, buffer_)) {
-            return Error{"ERR_LIVE_OLA", "olad closed the connection while universe " + std::to_string(universe) +
-                                         " was sent"};
+            return Error{"ERR_LIVE_OLA", "olad closed the connection while universe " +
+                                             std::to_string(universe) + " was sent"};
         }
         return {};
     }
 
-    std::string describe() const override { return "OLA (olad on port " + std::to_string(port_) + ")"; }
+    std::string describe() const override {
+        return "OLA (olad on port " + std::to_string(port_) + ")";
+    }
 
 private:
     static ola::client::StreamingClient::Options options(std::uint16_t port) {
@@ -49,7 +51,7 @@ Result<std::unique_ptr<DmxOutput>> openOlaOutput(std::uint16_t rpcPort) {
     auto output = std::make_unique<OlaOutput>(rpcPort);
     if (!output->connect()) {
         return Error{"ERR_LIVE_OLA", "no olad answers on port " + std::to_string(rpcPort) +
-                                     " (start it with `olad`, or choose sACN)"};
+                                         " (start it with `olad`, or choose sACN)"};
     }
     return std::unique_ptr<DmxOutput>(std::move(output));
 }
@@ -57,7 +59,8 @@ Result<std::unique_ptr<DmxOutput>> openOlaOutput(std::uint16_t rpcPort) {
 #else
 
 Result<std::unique_ptr<DmxOutput>> openOlaOutput(std::uint16_t) {
-    return Error{"ERR_LIVE_OLA", "this program was built without OLA (install libola-dev and rebuild)"};
+    return Error{"ERR_LIVE_OLA",
+                 "this program was built without OLA (install libola-dev and rebuild)"};
 }
 
 #endif

@@ -20,7 +20,8 @@ Result<std::uint32_t> resolveIpv4(const std::string& host) {
     addrinfo* found = nullptr;
     const int rc = getaddrinfo(host.c_str(), nullptr, &hints, &found);
     if (rc != 0 || found == nullptr) {
-        return Error{"ERR_LIVE_HOST", "cannot resolve the sACN host \"" + host + "\": " + gai_strerror(rc)};
+        return Error{"ERR_LIVE_HOST",
+                     "cannot resolve the sACN host \"" + host + "\": " + gai_strerror(rc)};
     }
     const auto* in = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
     const std::uint32_t address = ntohl(in->sin_addr.s_addr);
@@ -43,7 +44,9 @@ Result<std::unique_ptr<SacnOutput>> SacnOutput::open(const SacnTarget& target) {
         address = *resolved;
     }
     const int s = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (s < 0) return Error{"ERR_LIVE_SOCKET", std::string("cannot open a UDP socket: ") + std::strerror(errno)};
+    if (s < 0)
+        return Error{"ERR_LIVE_SOCKET",
+                     std::string("cannot open a UDP socket: ") + std::strerror(errno)};
     if (address == 0) {
         // Multicast stays on the local network segment.
         const unsigned char ttl = 1;
@@ -65,17 +68,18 @@ Status SacnOutput::send(std::uint16_t universe, std::span<const std::uint8_t> sl
     to.sin_family = AF_INET;
     to.sin_port = htons(target_.port);
     to.sin_addr.s_addr = htonl(address_ != 0 ? address_ : sacnMulticastAddress(universe));
-    const ssize_t sent =
-        ::sendto(socket_, packet.data(), packet.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    const ssize_t sent = ::sendto(socket_, packet.data(), packet.size(), 0,
+                                  reinterpret_cast<const sockaddr*>(&to), sizeof to);
     if (sent != static_cast<ssize_t>(packet.size())) {
-        return Error{"ERR_LIVE_SEND", "sending universe " + std::to_string(universe) + " failed: " +
-                                      std::strerror(errno)};
+        return Error{"ERR_LIVE_SEND", "sending universe " + std::to_string(universe) +
+                                          " failed: " + std::strerror(errno)};
     }
     return {};
 }
 
 std::string SacnOutput::describe() const {
-    const std::string where = address_ != 0 ? dotted(address_) : std::string("multicast 239.255.x.y");
+    const std::string where =
+        address_ != 0 ? dotted(address_) : std::string("multicast 239.255.x.y");
     return "sACN to " + where + ":" + std::to_string(target_.port);
 }
 

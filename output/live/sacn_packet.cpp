@@ -44,7 +44,8 @@ std::vector<std::uint8_t> sacnPacket(const SacnSource& source, std::uint16_t uni
     // Framing layer.
     putLayerLength(p, 38);
     put32(p, 40, kVectorFramingData);
-    const std::size_t nameLength = std::min(source.name.size(), kNameSize - 1);  // keeps a terminating 0
+    const std::size_t nameLength =
+        std::min(source.name.size(), kNameSize - 1);  // keeps a terminating 0
     std::memcpy(&p[44], source.name.data(), nameLength);
     p[108] = source.priority;
     // 109-110 synchronisation address and 112 options stay 0.
@@ -53,9 +54,9 @@ std::vector<std::uint8_t> sacnPacket(const SacnSource& source, std::uint16_t uni
     // DMP layer.
     putLayerLength(p, 115);
     p[117] = kVectorDmpSetProperty;
-    p[118] = 0xA1;           // address and data type
-    put16(p, 119, 0x0000);   // first property address
-    put16(p, 121, 0x0001);   // address increment
+    p[118] = 0xA1;                                         // address and data type
+    put16(p, 119, 0x0000);                                 // first property address
+    put16(p, 121, 0x0001);                                 // address increment
     put16(p, 123, static_cast<std::uint32_t>(count + 1));  // start code and slots
     // p[125] is the start code 0.
     std::copy_n(slots.begin(), count, p.begin() + kSacnHeaderSize);
@@ -78,7 +79,8 @@ SacnCid stableSacnCid(std::string_view hostName) {
             h ^= static_cast<std::uint8_t>(c);
             h *= 0x100000001b3ull;
         }
-        for (std::size_t b = 0; b < 8; ++b) cid[8 * half + b] = static_cast<std::uint8_t>(h >> (8 * b));
+        for (std::size_t b = 0; b < 8; ++b)
+            cid[8 * half + b] = static_cast<std::uint8_t>(h >> (8 * b));
     }
     cid[6] = static_cast<std::uint8_t>((cid[6] & 0x0F) | 0x50);
     cid[8] = static_cast<std::uint8_t>((cid[8] & 0x3F) | 0x80);

@@ -14,9 +14,9 @@
 
 namespace vx {
 
-inline constexpr std::size_t kMaxClusters = 511;       // CstGroup0..511 are written
-inline constexpr std::size_t kMaxClusterGroups = 61;   // Cst_GroupGroup0..60
-inline constexpr std::size_t kMaxColorGroups = 101;    // Color_Group0..100
+inline constexpr std::size_t kMaxClusters = 511;      // CstGroup0..511 are written
+inline constexpr std::size_t kMaxClusterGroups = 61;  // Cst_GroupGroup0..60
+inline constexpr std::size_t kMaxColorGroups = 101;   // Color_Group0..100
 
 inline constexpr const char* kClustersRefusedKey = "SIMULATELIST_CGT_CETN";
 inline constexpr const char* kClusterGroupsRefusedKey = "SIMULATELIST_GCGT_GETN";

@@ -81,9 +81,7 @@ std::string showPatternRow(const Mode& m) {
         case kRowRegroup:
             row = values(m.kindCode) + std::to_string(m.duration) + ",             ";
             break;
-        case kRowRegress:
-            row = "255, ";
-            break;
+        case kRowRegress: row = "255, "; break;
         case 0: {
             const FadeRow f = fadeRow(m);
             row = values(m.kindCode, f.increment, f.first[0], f.first[1], f.first[2], f.target[0],
@@ -112,8 +110,7 @@ std::string showPatternRow(const Mode& m) {
             row = valuesWithTail(",         ", m.kindCode, m.lampListIndex, m.colorIndex,
                                  m.stepDelay, m.duration);
             break;
-        default:
-            break;
+        default: break;
     }
     return row + "\r\n  ";
 }

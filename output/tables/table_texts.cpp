@@ -13,15 +13,12 @@ std::string joinPieces(const TextPieces& pieces) {
 
 std::string outputText(const TableTexts& texts, OutputMode mode) {
     switch (mode) {
-        case OutputMode::Normal:
-            return {};
-        case OutputMode::ShowPattern:
-            return joinPieces(texts.showPattern);
+        case OutputMode::Normal: return {};
+        case OutputMode::ShowPattern: return joinPieces(texts.showPattern);
         case OutputMode::ClusterTables:
             return joinPieces(texts.cstGroup) + joinPieces(texts.clusterGroup) +
                    joinPieces(texts.colorGroup);
-        case OutputMode::Accessors:
-            return joinPieces(texts.getPtn);
+        case OutputMode::Accessors: return joinPieces(texts.getPtn);
     }
     return {};
 }

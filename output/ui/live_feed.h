@@ -21,8 +21,8 @@ class LiveFeed : public QObject {
 public:
     // `player` must outlive the feed. Frames go out from now on, whether or
     // not the player plays (receivers want a frame at least once a second).
-    LiveFeed(const DemoPlayer& player, std::vector<DmxUniverse> universes, std::unique_ptr<DmxOutput> output,
-             double fps, QObject* parent = nullptr);
+    LiveFeed(const DemoPlayer& player, std::vector<DmxUniverse> universes,
+             std::unique_ptr<DmxOutput> output, double fps, QObject* parent = nullptr);
     ~LiveFeed() override;
 
     // Sends one frame now.

@@ -29,8 +29,8 @@ QApplication& application() {
 }
 
 LanguageTable table(const char* language) {
-    const auto bytes = readFileBytes(std::string(VEXOLUME_SOURCE_DIR "/share/vexolume/Mullanguage/") + language +
-                                     ".ini");
+    const auto bytes = readFileBytes(
+        std::string(VEXOLUME_SOURCE_DIR "/share/vexolume/Mullanguage/") + language + ".ini");
     return LanguageTable::fromText(std::string(bytes->begin(), bytes->end()));
 }
 
@@ -63,7 +63,8 @@ TEST(DemoPopupMenu, TextsChecksAndAvailabilityFollowTheDemo) {
     state.programGroup = 5;
     state.roundLamps = false;
     std::vector<int> ran;
-    std::unique_ptr<QMenu> menu(buildDemoPopupMenu(nullptr, english, state, [&ran](int id) { ran.push_back(id); }));
+    std::unique_ptr<QMenu> menu(
+        buildDemoPopupMenu(nullptr, english, state, [&ran](int id) { ran.push_back(id); }));
     QAction* five = actionWithId(menu.get(), 32908);
     ASSERT_NE(five, nullptr);
     EXPECT_TRUE(five->isChecked());
@@ -88,7 +89,8 @@ TEST(DemoPopupMenu, TextsChecksAndAvailabilityFollowTheDemo) {
 void answerNextDialog(std::function<void(QDialog&)> fill) {
     QTimer::singleShot(0, [fill] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* d = qobject_cast<QDialog*>(w); d != nullptr && d->objectName() == "liveOutputDialog") {
+            if (auto* d = qobject_cast<QDialog*>(w);
+                d != nullptr && d->objectName() == "liveOutputDialog") {
                 fill(*d);
                 d->accept();
             }

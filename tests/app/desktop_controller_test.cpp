@@ -14,8 +14,8 @@
 
 #include "app/ui/command_ids.h"
 #include "desktop_fixture.h"
-#include "output/ui/create_bin_dialog.h"
 #include "output/firmware/firmware_build.h"
+#include "output/ui/create_bin_dialog.h"
 #include "programming/ui/select_program_dialog.h"
 #include "tests/output/oversized_layout.h"
 
@@ -38,8 +38,10 @@ protected:
         ::setenv("VEXOLUME_TOOLS", tools().c_str(), 1);
     }
     ~DesktopController() override {
-        if (oldTools_.empty()) ::unsetenv("VEXOLUME_TOOLS");
-        else ::setenv("VEXOLUME_TOOLS", oldTools_.c_str(), 1);
+        if (oldTools_.empty())
+            ::unsetenv("VEXOLUME_TOOLS");
+        else
+            ::setenv("VEXOLUME_TOOLS", oldTools_.c_str(), 1);
     }
     fs::path tools() const { return folder_.path() / "tools"; }
     std::string oldTools_;
@@ -48,8 +50,9 @@ protected:
 TEST_F(DesktopController, SampleToTaggedImageThenWriteToController) {
     // The NORA-B tool: a stand-in that records its arguments.
     fs::create_directories(tools());
-    std::ofstream(tools() / "isp") << "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > args.tmp\n"
-                                   << "mv args.tmp args.txt\n";
+    std::ofstream(tools() / "isp")
+        << "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > args.tmp\n"
+        << "mv args.tmp args.txt\n";
     ::chmod((tools() / "isp").c_str(), 0755);
     std::ofstream(dataFolder() / "Mullanguage" / "Setting.ini")
         << "[Setting]\nLanguage=English\n[Programmer]\nNoraB=isp --port {port} {image}\n"

@@ -194,7 +194,10 @@ TEST_F(Documents, ADamagedFileShowsTheLoaderMessageAndOpensNothing) {
     auto bytes = readFileBytes(kSample).value();
     bytes.resize(bytes.size() / 2);
     const auto damaged = folder_.path() / "HALF.LED";
-    ASSERT_TRUE(writeFileAtomically(damaged, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())).ok());
+    ASSERT_TRUE(
+        writeFileAtomically(
+            damaged, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))
+            .ok());
     const auto error = LayoutDocument::open(damaged).error();
 
     EXPECT_EQ(w->openFile(damaged), nullptr);

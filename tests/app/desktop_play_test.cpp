@@ -3,9 +3,9 @@
 
 #include <QImage>
 
-#include <fstream>
 #include <QMenu>
 #include <QToolBar>
+#include <fstream>
 
 #include "app/ui/command_ids.h"
 #include "app/ui/demo_popup_menu.h"
@@ -117,10 +117,9 @@ TEST_F(DesktopPlay, OpeningABmpParametersFileOpensADemoDocument) {
     copyTable("English.ini");
     MainWindow* w = start();
     const auto file = folder_.path() / "BMP.H";
-    const std::string record = "\x15" "370.5,12.25,0.2,2,";
-    {
-        std::ofstream(file, std::ios::binary) << record;
-    }
+    const std::string record = "\x15"
+                               "370.5,12.25,0.2,2,";
+    { std::ofstream(file, std::ios::binary) << record; }
     w->askOpenName = [&file](const QString&) { return QString::fromStdString(file.string()); };
     ASSERT_TRUE(w->runCommand(cmd::FileOpen));
     DemoView* demo = activeDemo(w);
@@ -154,7 +153,9 @@ TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
     EXPECT_EQ(packets[1].universe, 8);
 
     // A universe start that leaves no room is refused with its message.
-    w->askLiveOutput = [target](const LiveOutputChoice&) { return LiveOutputChoice{target, 63999}; };
+    w->askLiveOutput = [target](const LiveOutputChoice&) {
+        return LiveOutputChoice{target, 63999};
+    };
     EXPECT_FALSE(w->runCommand(cmd::DemoLiveOutput));
     EXPECT_EQ(messages_.size(), 1);
     EXPECT_EQ(window->liveFeed(), nullptr);

@@ -150,9 +150,9 @@ TEST_F(Scan, TheEmptyLatticeSetsTheLatticeWithoutLampsAndMayBeRunAgain) {
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_TRUE(doc.layout().lamps.empty());
     EXPECT_EQ(doc.layout().colorTolerance, kEmptyLatticeTolerance);
-    EXPECT_DOUBLE_EQ(doc.layout().lampPitch,
-                     scanPitch(doc.layout().scanScope, doc.layout().objectSize,
-                               doc.layout().lampSize));
+    EXPECT_DOUBLE_EQ(
+        doc.layout().lampPitch,
+        scanPitch(doc.layout().scanScope, doc.layout().objectSize, doc.layout().lampSize));
 
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     EXPECT_EQ(doc.layout().colorTolerance, tolerance);

@@ -18,9 +18,9 @@
 
 #include "app/ui/command_ids.h"
 #include "app/ui/demo_popup_menu.h"
-#include "engine/ui/demo_view.h"
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
+#include "engine/ui/demo_view.h"
 
 namespace fs = std::filesystem;
 
@@ -31,10 +31,12 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     const fs::path source = VEXOLUME_SOURCE_DIR;
-    const fs::path data = fs::temp_directory_path() / ("vexolume-shot-" + std::to_string(::getpid()));
+    const fs::path data =
+        fs::temp_directory_path() / ("vexolume-shot-" + std::to_string(::getpid()));
     fs::create_directories(data / "Mullanguage");
     for (const auto& entry : fs::directory_iterator(source / "share/vexolume/Mullanguage")) {
-        if (entry.path().extension() == ".ini") fs::copy_file(entry.path(), data / "Mullanguage" / entry.path().filename());
+        if (entry.path().extension() == ".ini")
+            fs::copy_file(entry.path(), data / "Mullanguage" / entry.path().filename());
     }
     std::ofstream(data / "Mullanguage/Setting.ini") << "[Setting]\nLanguage=" << argv[1] << "\n";
     const fs::path cwd = fs::current_path();
@@ -62,7 +64,8 @@ int main(int argc, char* argv[]) {
             vx::DemoView* demo = window->activeDocumentWindow()->demoView();
             demo->player().setWallClock(false);
             window->activeDocumentWindow()->showNormal();
-            window->activeDocumentWindow()->setGeometry(area.width() / 4, 0, area.width() * 3 / 4, area.height());
+            window->activeDocumentWindow()->setGeometry(area.width() / 4, 0, area.width() * 3 / 4,
+                                                        area.height());
             window->runCommand(vx::programGroupCommand(1));
             demo->render();
             demo->player().advanceTo(5000);

@@ -126,9 +126,9 @@ TEST_F(Desktop, FileNewAsksForTheTypeAndTheMenuBarFollowsTheActiveWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->menuKind(), MenuKind::Main);
     EXPECT_EQ(topLevelTexts(*w), (QStringList{"&File", "&View", "&Help"}));
-    EXPECT_EQ(w->action(cmd::NewLayout)->text(), QString::fromStdString(
-                                                  w->state().language.LookUpText("ID_NEW_LED"))
-                                                  .replace("\\t", "\t"));
+    EXPECT_EQ(
+        w->action(cmd::NewLayout)->text(),
+        QString::fromStdString(w->state().language.LookUpText("ID_NEW_LED")).replace("\\t", "\t"));
 }
 
 TEST_F(Desktop, HelpCommandsOpenPagesUnderTheDataFolderAndReportFailures) {

@@ -25,14 +25,13 @@ QApplication& application() {
 
 TEST(DialogTexts, TitleAndControlsWithTextsChangeOthersKeepTheirCaptions) {
     application();
-    const LanguageTable table = LanguageTable::fromText(
-        "[String]\n"
-        "IDD176_Title=Ports\n"
-        "IDD176_1100=Port\\nnumber:\n"
-        "IDD176_1005=&Add\n"
-        "IDD176_1200=Options\n"
-        "IDD176_1006=\n"
-        "IDD177_1312=other dialog\n");
+    const LanguageTable table = LanguageTable::fromText("[String]\n"
+                                                        "IDD176_Title=Ports\n"
+                                                        "IDD176_1100=Port\\nnumber:\n"
+                                                        "IDD176_1005=&Add\n"
+                                                        "IDD176_1200=Options\n"
+                                                        "IDD176_1006=\n"
+                                                        "IDD177_1312=other dialog\n");
     QDialog dialog;
     dialog.setWindowTitle("Port Edit");
     auto* layout = new QVBoxLayout(&dialog);

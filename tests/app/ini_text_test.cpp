@@ -8,18 +8,17 @@ namespace vx {
 namespace {
 
 TEST(IniText, ReadsValuesAsProfileFilesDo) {
-    const IniText ini = IniText::parse(
-        "\xEF\xBB\xBF; comment\r\n"
-        "[String]\r\n"
-        "  KEY_A =  spaced value  \r\n"
-        "KEY_B=Erreur ; recommencez\r\n"
-        "KEY_C=\"  kept blanks \"\r\n"
-        "KEY_A=second value is ignored\r\n"
-        "no equals sign here\r\n"
-        ";KEY_D=commented out\r\n"
-        "KEY_E=a=b\r\n"
-        "[ Other ]\n"
-        "KEY_A=other section\n");
+    const IniText ini = IniText::parse("\xEF\xBB\xBF; comment\r\n"
+                                       "[String]\r\n"
+                                       "  KEY_A =  spaced value  \r\n"
+                                       "KEY_B=Erreur ; recommencez\r\n"
+                                       "KEY_C=\"  kept blanks \"\r\n"
+                                       "KEY_A=second value is ignored\r\n"
+                                       "no equals sign here\r\n"
+                                       ";KEY_D=commented out\r\n"
+                                       "KEY_E=a=b\r\n"
+                                       "[ Other ]\n"
+                                       "KEY_A=other section\n");
     EXPECT_EQ(ini.value("String", "KEY_A"), "spaced value");
     EXPECT_EQ(ini.value("String", "KEY_B"), "Erreur ; recommencez");
     EXPECT_EQ(ini.value("String", "KEY_C"), "  kept blanks ");
@@ -40,13 +39,15 @@ TEST(IniText, KeepsVeryLongLinesWhole) {
 }
 
 TEST(IniText, SetReplacesOrAddsAndKeepsTheRest) {
-    IniText ini = IniText::parse("; my settings\n[Setting]\nLanguage=English\nOther=1\n\n[More]\nX=2\n");
+    IniText ini =
+        IniText::parse("; my settings\n[Setting]\nLanguage=English\nOther=1\n\n[More]\nX=2\n");
     ini.set("Setting", "Language", "German");
     EXPECT_EQ(ini.text(), "; my settings\n[Setting]\nLanguage=German\nOther=1\n\n[More]\nX=2\n");
 
     ini.set("More", "Y", "3");
     EXPECT_EQ(ini.value("More", "Y"), "3");
-    EXPECT_EQ(ini.text(), "; my settings\n[Setting]\nLanguage=German\nOther=1\n\n[More]\nX=2\nY=3\n");
+    EXPECT_EQ(ini.text(),
+              "; my settings\n[Setting]\nLanguage=German\nOther=1\n\n[More]\nX=2\nY=3\n");
 
     IniText empty;
     empty.set("Setting", "Language", "Italy");

@@ -14,9 +14,9 @@ namespace vx {
 namespace {
 
 TEST(DialogResources, EveryDialogThatAppliesTextsIsListedOnceWithDistinctControls) {
-    const std::set<int> expected = {100,  103,  107,  108,  109,  111,  112,  132,
-                                    173,  174,  175,  176,  177,  178,  209,  320,  1010,
-                                    1332, 1340, 1341, 1342, 1345, 6023};
+    const std::set<int> expected = {100,  103,  107,  108,  109,  111,  112, 132,
+                                    173,  174,  175,  176,  177,  178,  209, 320,
+                                    1010, 1332, 1340, 1341, 1342, 1345, 6023};
     std::set<int> listed;
     for (const DialogResource& dialog : dialogResources()) {
         SCOPED_TRACE(dialog.dialog);
@@ -76,7 +76,8 @@ TEST(KeyRegistry, HoldsEveryKeyTheDesktopCodeNames) {
                 for (std::sregex_iterator it(line.begin(), line.end(), keyLiteral), end; it != end;
                      ++it) {
                     const std::string key = (*it)[1];
-                    if (!isLanguageKey(key)) unknown.insert(key + " (" + entry.path().string() + ")");
+                    if (!isLanguageKey(key))
+                        unknown.insert(key + " (" + entry.path().string() + ")");
                 }
             }
         }

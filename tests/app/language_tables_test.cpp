@@ -26,8 +26,11 @@ bool isValidUtf8(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x6 ? 2 : (byte >> 4) == 0xE ? 3
-                                                  : (byte >> 3) == 0x1E ? 4 : 0;
+        const std::size_t length = byte < 0x80           ? 1
+                                   : (byte >> 5) == 0x6  ? 2
+                                   : (byte >> 4) == 0xE  ? 3
+                                   : (byte >> 3) == 0x1E ? 4
+                                                         : 0;
         if (length == 0 || i + length > text.size()) return false;
         for (std::size_t k = 1; k < length; ++k) {
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0U) != 0x80U) return false;
@@ -167,8 +170,8 @@ TEST(LanguageTables, RegistryHoldsEveryErrorKeyTheCodeReturns) {
     const std::regex errorKey(R"re("(ERR_[A-Z0-9_]+)")re");
     std::set<std::string> unregistered;
     // The command-line tool prints the English detail and needs no table.
-    for (const char* top : {"base", "platform", "effects", "layout", "engine", "output",
-                            "programming", "app"}) {
+    for (const char* top :
+         {"base", "platform", "effects", "layout", "engine", "output", "programming", "app"}) {
         const auto folder = kSourceDir / top;
         if (!std::filesystem::is_directory(folder)) continue;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {

@@ -13,7 +13,6 @@
 #include <iostream>
 
 #include "app/language/language_table.h"
-#include "platform/ui/dialog_texts.h"
 #include "app/wizard/ui/wizard_pages.h"
 #include "layout/picture/picture_decoder.h"
 #include "layout/picture/picture_scaling.h"
@@ -23,6 +22,7 @@
 #include "layout/ui/layout_painter.h"
 #include "layout/ui/layout_tools_panel.h"
 #include "layout/ui/scan_settings_dialog.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace fs = std::filesystem;
 
@@ -143,9 +143,9 @@ int main(int argc, char* argv[]) {
     vx::WizardShapePage step1(session, made);
     vx::WizardStylesPage step2(session, made, text);
     vx::insertStyle(made.effects, session.chosen(), 0, 12);
-    const QPixmap wizard = besideEachOther({grabShown(step1, *table, 1340),
-                                            grabShown(step2, *table, 1341),
-                                            layoutPicture(made, QSize(420, 300), 26)});
+    const QPixmap wizard =
+        besideEachOther({grabShown(step1, *table, 1340), grabShown(step2, *table, 1341),
+                         layoutPicture(made, QSize(420, 300), 26)});
 
     const bool ok = scan.save(QString::fromStdString((folder / "scan.png").string())) &&
                     ports.save(QString::fromStdString((folder / "ports.png").string())) &&

@@ -72,8 +72,8 @@ TEST(MenuAccessKeys, AreDistinctWithinEachMenuOfEveryTable) {
                 const char letter = accessKey(table->LookUpText(key));
                 if (letter == 0) continue;
                 const auto [it, fresh] = owner.emplace(letter, key);
-                EXPECT_TRUE(fresh) << key << " and " << it->second << " share the key '" << letter
-                                   << "'";
+                EXPECT_TRUE(fresh)
+                    << key << " and " << it->second << " share the key '" << letter << "'";
             }
         }
     }

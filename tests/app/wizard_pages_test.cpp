@@ -25,7 +25,8 @@ char arg0[] = "wizard_pages_test";
 char* argv[] = {arg0, nullptr};
 
 QString englishText(const std::string& key) {
-    if (key.rfind("ID_MSG_CMODEEDIT_STYLE", 0) == 0) return QStringLiteral("Style name ") + QString::fromStdString(key.substr(22));
+    if (key.rfind("ID_MSG_CMODEEDIT_STYLE", 0) == 0)
+        return QStringLiteral("Style name ") + QString::fromStdString(key.substr(22));
     if (key == "ID_MSG_CMODEEDIT_TEXT") return QStringLiteral("Style ");
     return QString::fromStdString(key);
 }

@@ -64,7 +64,8 @@ fs::path makeInput(const TempFolder& dir, const std::string& name) {
         fs::resize_file(path, size);
     };
     if (name == "deep.json") dir.write(name, repeated("[", 1000000));
-    if (name == "deep_field.json") dir.write(name, kHead + "\"clusters\": " + repeated("[", 1000000));
+    if (name == "deep_field.json")
+        dir.write(name, kHead + "\"clusters\": " + repeated("[", 1000000));
     if (name == "long_list.json") {
         dir.write(name, kHead + "\"effectLamps\": [" + repeated("{}, ", 350000) + "{}]}");
     }
@@ -80,9 +81,9 @@ fs::path makeInput(const TempFolder& dir, const std::string& name) {
 }
 
 std::vector<std::string> inputNames() {
-    std::vector<std::string> names{"deep.json", "deep_field.json", "long_list.json",
+    std::vector<std::string> names{"deep.json",        "deep_field.json",  "long_list.json",
                                    "many_values.json", "giant_array.json", "giant.led",
-                                   "fifo.json", "fifo.led", "dev_zero"};
+                                   "fifo.json",        "fifo.led",         "dev_zero"};
     std::vector<std::string> corpus;
     for (const auto& entry : fs::directory_iterator(kCorpus)) {
         const auto ext = entry.path().extension();

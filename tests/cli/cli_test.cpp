@@ -28,13 +28,13 @@ TEST_F(CliTest, InfoSummarisesTheSample) {
     const auto r = run({"info", kSample});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty());
-    for (const char* line : {"Lamps: 160 (effect lamps 160, spare lamps 0)\n",
-                             "Extent: x 0..15, y 0..9\n", "  port 1: 80 lamps, chain length 80\n",
-                             "  port 2: 80 lamps, chain length 80\n", "  no port: 0 lamps\n",
-                             "Modes: 9\n", "  CM_CIRCULAR_AREA: 1\n",
-                             "Program groups: 4 of 32 in use\n",
-                             "    0. \"Word sweep\" CM_LEFTTORIGHT_WORD (mode 7)\n",
-                             "Clusters: 1\n", "Cluster groups: 0\n", "Layers: 1 of 50 in use\n"}) {
+    for (const char* line :
+         {"Lamps: 160 (effect lamps 160, spare lamps 0)\n", "Extent: x 0..15, y 0..9\n",
+          "  port 1: 80 lamps, chain length 80\n", "  port 2: 80 lamps, chain length 80\n",
+          "  no port: 0 lamps\n", "Modes: 9\n", "  CM_CIRCULAR_AREA: 1\n",
+          "Program groups: 4 of 32 in use\n",
+          "    0. \"Word sweep\" CM_LEFTTORIGHT_WORD (mode 7)\n", "Clusters: 1\n",
+          "Cluster groups: 0\n", "Layers: 1 of 50 in use\n"}) {
         EXPECT_NE(r.out.find(line), std::string::npos) << line;
     }
 }
@@ -95,7 +95,8 @@ TEST_F(CliTest, DamagedFileFailsWithTheOffsetAndWritesNothing) {
     const auto r = run({"info", damaged.string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.empty());
-    EXPECT_NE(r.err.find("damaged.led: the file ends in the middle of"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("damaged.led: the file ends in the middle of"), std::string::npos)
+        << r.err;
     EXPECT_NE(r.err.find("(at byte "), std::string::npos) << r.err;
 
     const auto out = file("out.json");

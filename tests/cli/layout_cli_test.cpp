@@ -21,9 +21,9 @@ nlohmann::json readJson(const std::filesystem::path& path) {
 
 TEST_F(LayoutCliTest, ScanFindsTheLampsOfThePhotoAndWritesALayoutThatOpens) {
     const auto led = file("wall.led").string();
-    const auto r = run({"scan", kWall, "--view", "640x480", "--scope", "620,424,60,64",
-                        "--object-size", "1400", "--lamp-size", "100", "--tolerance", "40", "-o",
-                        led});
+    const auto r =
+        run({"scan", kWall, "--view", "640x480", "--scope", "620,424,60,64", "--object-size",
+             "1400", "--lamp-size", "100", "--tolerance", "40", "-o", led});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "122 lamps on a lattice of 14 x 9 cells, pitch 40 pels (picture 800 x 600 shown "
@@ -32,8 +32,8 @@ TEST_F(LayoutCliTest, ScanFindsTheLampsOfThePhotoAndWritesALayoutThatOpens) {
     const auto json = file("wall.json").string();
     ASSERT_EQ(run({"convert", led, json}).status, 0);
     const auto j = readJson(json);
-    EXPECT_EQ(j["head"]["scanScope"], (nlohmann::json{{"left", 60}, {"top", 64}, {"right", 620},
-                                                      {"bottom", 424}}));
+    EXPECT_EQ(j["head"]["scanScope"],
+              (nlohmann::json{{"left", 60}, {"top", 64}, {"right", 620}, {"bottom", 424}}));
     EXPECT_EQ(j["head"]["lampPitch"], 40.0);
     EXPECT_EQ(j["head"]["colourTolerance"], 40);
     ASSERT_EQ(j["lamps"].size(), 122u);
@@ -50,21 +50,21 @@ TEST_F(LayoutCliTest, ScanTakesTheBackgroundFromThePictureOrTheOption) {
     ASSERT_EQ(run({"scan", kWall, "--view", "640x480", "-o", out}).status, 0);
     auto j = readJson(out);
     // Open Image: scope over the shown picture less 20 pels, defaults elsewhere.
-    EXPECT_EQ(j["head"]["scanScope"], (nlohmann::json{{"left", 1}, {"top", 1}, {"right", 620},
-                                                      {"bottom", 480}}));
+    EXPECT_EQ(j["head"]["scanScope"],
+              (nlohmann::json{{"left", 1}, {"top", 1}, {"right", 620}, {"bottom", 480}}));
     EXPECT_DOUBLE_EQ(j["head"]["lampPitch"].get<double>(), 619.0 * 40.0 / 5000.0);
     EXPECT_LT(j["head"]["backColour"].get<unsigned>() & 0xFF, 80u);  // the dark wall
 
-    ASSERT_EQ(run({"scan", kWall, "--view", "640x480", "--back-colour", "255,0,0", "-o", out})
-                  .status,
-              0);
+    ASSERT_EQ(
+        run({"scan", kWall, "--view", "640x480", "--back-colour", "255,0,0", "-o", out}).status, 0);
     EXPECT_EQ(readJson(out)["head"]["backColour"], 0xFF);
 }
 
 TEST_F(LayoutCliTest, ScanRefusesBadSettingsAndPicturesAndWritesNothing) {
     const auto out = file("never.led");
     for (const auto& [option, value] : {std::pair<std::string, std::string>{"--lamp-size", "1000"},
-                                        {"--lamp-size", "1.0"}, {"--tolerance", "255"},
+                                        {"--lamp-size", "1.0"},
+                                        {"--tolerance", "255"},
                                         {"--tolerance", "0"}}) {
         const auto r = run({"scan", kWall, "--view", "640x480", option, value, "-o", out.string()});
         EXPECT_EQ(r.status, 1) << option << value;
@@ -80,8 +80,8 @@ TEST_F(LayoutCliTest, ScanRefusesBadSettingsAndPicturesAndWritesNothing) {
 
 TEST_F(LayoutCliTest, WizardMakesAWiredMatrixWithStylesInProgramGroups) {
     const auto out = file("w.json").string();
-    const auto r = run({"wizard", "--cols", "2", "--rows", "3", "--port", "4", "--styles",
-                        "12,0", "-o", out});
+    const auto r =
+        run({"wizard", "--cols", "2", "--rows", "3", "--port", "4", "--styles", "12,0", "-o", out});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 20), "Total Lamp:6\n      \n");
     EXPECT_NE(r.out.find("Programe Group0  :  Grand tour\n"), std::string::npos) << r.out;

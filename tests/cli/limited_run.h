@@ -35,8 +35,8 @@ struct LimitedOutcome {
 // files named; `env` entries ("NAME=value") are set for the child only.
 inline LimitedOutcome runLimited(const std::string& program, const std::vector<std::string>& args,
                                  const std::filesystem::path& folder,
-                                 const std::filesystem::path& out,
-                                 const std::filesystem::path& err, const RunLimits& limits,
+                                 const std::filesystem::path& out, const std::filesystem::path& err,
+                                 const RunLimits& limits,
                                  const std::vector<std::string>& env = {}) {
     std::vector<std::string> argv{program};
     argv.insert(argv.end(), args.begin(), args.end());

@@ -41,7 +41,8 @@ TEST_F(PlayCliTest, TimelineAndRenderReadTheJsonFormAsTheBinaryFile) {
     EXPECT_FALSE(fromJson.out.empty());
     EXPECT_EQ(fromJson.out, fromBinary.out);
     const auto gif = file("families.gif").string();
-    const auto rendered = run({"render", json, "--parallel", "--seconds", "3", "--fps", "2", "-o", gif});
+    const auto rendered =
+        run({"render", json, "--parallel", "--seconds", "3", "--fps", "2", "-o", gif});
     ASSERT_EQ(rendered.status, 0) << rendered.err;
     EXPECT_EQ(readText(gif).substr(0, 6), "GIF89a");
 }
@@ -51,11 +52,13 @@ TEST_F(PlayCliTest, TimelineListsStartsStopsAndPaintsInOrder) {
     ASSERT_EQ(r.status, 0) << r.err;
     // Mode k starts 2 s plus the durations of the modes before it.
     std::vector<std::string> starts;
-    for (const auto& line : linesWith(r.out, " start ")) starts.push_back(line.substr(0, line.find(' ')));
-    EXPECT_EQ(starts, (std::vector<std::string>{"2000", "3800", "6300", "8100", "9800", "11600", "13400",
-                                                "13900"}));
+    for (const auto& line : linesWith(r.out, " start "))
+        starts.push_back(line.substr(0, line.find(' ')));
+    EXPECT_EQ(starts, (std::vector<std::string>{"2000", "3800", "6300", "8100", "9800", "11600",
+                                                "13400", "13900"}));
     EXPECT_EQ(linesWith(r.out, " start ").front(), "2000 start 0 playKind 6 CM_LEFTTORIGHT_CC");
-    const std::regex line(R"((\d+) (paint \d+ #[0-9A-F]{6}|start \d+ playKind \d+ \S+|stop \d+ (finished|stopped)))");
+    const std::regex line(
+        R"((\d+) (paint \d+ #[0-9A-F]{6}|start \d+ playKind \d+ \S+|stop \d+ (finished|stopped)))");
     std::istringstream in(r.out);
     long last = 0;
     for (std::string text; std::getline(in, text);) {
@@ -80,7 +83,8 @@ TEST_F(PlayCliTest, TimelineJsonAndProgramAndPartialChoices) {
     EXPECT_EQ(events[0]["t"], 2000);
     EXPECT_EQ(events[0]["kind"], "CM_EXPANDCIRCULAR_GC");
     EXPECT_EQ(events[1]["event"], "paint");
-    EXPECT_TRUE(std::regex_match(events[1]["colour"].get<std::string>(), std::regex("#[0-9A-F]{6}")));
+    EXPECT_TRUE(
+        std::regex_match(events[1]["colour"].get<std::string>(), std::regex("#[0-9A-F]{6}")));
 
     const auto single =
         run({"timeline", kFamilies, "--partial", "1", "1", "--until", "0", "--json"});
@@ -88,12 +92,15 @@ TEST_F(PlayCliTest, TimelineJsonAndProgramAndPartialChoices) {
 
     const auto sequential = run({"timeline", kFamilies, "--sequential", "--until", "0"});
     ASSERT_EQ(sequential.status, 0);
-    EXPECT_EQ(linesWith(sequential.out, " start ").front(), "0 start 0 playKind 6 CM_LEFTTORIGHT_CC");
+    EXPECT_EQ(linesWith(sequential.out, " start ").front(),
+              "0 start 0 playKind 6 CM_LEFTTORIGHT_CC");
 
-    for (const auto& args : {std::vector<std::string>{"--until", "10"},
-                             std::vector<std::string>{"--parallel", "--sequential", "--until", "10"}}) {
-        const auto bad = args.size() == 2 ? run({"timeline", kFamilies, args[0], args[1]})
-                                          : run({"timeline", kFamilies, args[0], args[1], args[2], args[3]});
+    for (const auto& args :
+         {std::vector<std::string>{"--until", "10"},
+          std::vector<std::string>{"--parallel", "--sequential", "--until", "10"}}) {
+        const auto bad = args.size() == 2
+                             ? run({"timeline", kFamilies, args[0], args[1]})
+                             : run({"timeline", kFamilies, args[0], args[1], args[2], args[3]});
         EXPECT_EQ(bad.status, 1);
         EXPECT_NE(bad.err.find("choose one of"), std::string::npos);
     }
@@ -102,17 +109,22 @@ TEST_F(PlayCliTest, TimelineJsonAndProgramAndPartialChoices) {
 
 TEST_F(PlayCliTest, RenderWritesAnAnimatedGif) {
     const auto out = file("show.gif").string();
-    const auto r = run({"render", kFamilies, "--parallel", "--seconds", "3", "--fps", "5", "-o", out});
+    const auto r =
+        run({"render", kFamilies, "--parallel", "--seconds", "3", "--fps", "5", "-o", out});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string gif = readText(out);
     ASSERT_GT(gif.size(), 100u);
     EXPECT_EQ(gif.substr(0, 6), "GIF89a");
     EXPECT_NE(gif.find("NETSCAPE2.0"), std::string::npos);  // loops
     // 20 x 12 lamps, cell 12, one cell of margin each side.
-    EXPECT_EQ(static_cast<unsigned char>(gif[6]) | static_cast<unsigned char>(gif[7]) << 8, 21 * 12);
-    EXPECT_EQ(static_cast<unsigned char>(gif[8]) | static_cast<unsigned char>(gif[9]) << 8, 13 * 12);
+    EXPECT_EQ(static_cast<unsigned char>(gif[6]) | static_cast<unsigned char>(gif[7]) << 8,
+              21 * 12);
+    EXPECT_EQ(static_cast<unsigned char>(gif[8]) | static_cast<unsigned char>(gif[9]) << 8,
+              13 * 12);
 
-    EXPECT_NE(run({"render", kFamilies, "--parallel", "--seconds", "3", "--fps", "0", "-o", out}).status, 0);
+    EXPECT_NE(
+        run({"render", kFamilies, "--parallel", "--seconds", "3", "--fps", "0", "-o", out}).status,
+        0);
     EXPECT_NE(run({"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "-o",
                    file("missing/x.gif").string()})
                   .status,
@@ -127,9 +139,7 @@ TEST_F(PlayCliTest, ATimelineOfModesWithoutWaitsEnds) {
     ASSERT_EQ(run({"convert", VEXOLUME_SOURCE_DIR "/examples/sample.led", json}).status, 0);
     auto doc = nlohmann::json::parse(readText(json));
     for (auto& mode : doc["modes"]) mode["stepDelay"] = 0;
-    {
-        std::ofstream(json) << doc.dump();
-    }
+    { std::ofstream(json) << doc.dump(); }
     ASSERT_EQ(run({"convert", json, led}).status, 0);
     const std::string command = "timeout 120 " + vx::test::quoted(VEXOLUME_CLI) + " timeline " +
                                 vx::test::quoted(led) + " --sequential --until 500 > " +
@@ -157,16 +167,17 @@ TEST_F(PlayCliTest, PlaySendsSacnFramesInRealTime) {
         EXPECT_EQ(packets[i].sequence, i / 2);
         EXPECT_EQ(packets[i].slots, std::vector<std::uint8_t>(240, 0));  // nothing plays before 2 s
     }
-    const auto fps = run({"play", kSample, "--program", "0", "--seconds", "0.2", "--output", target,
-                          "--fps", "10"});
+    const auto fps = run(
+        {"play", kSample, "--program", "0", "--seconds", "0.2", "--output", target, "--fps", "10"});
     EXPECT_NE(fps.out.find("sent 3 frames"), std::string::npos) << fps.out;
     receiver.collect();
 
-    const auto badOutput = run({"play", kSample, "--program", "0", "--seconds", "1", "--output", "dmx"});
+    const auto badOutput =
+        run({"play", kSample, "--program", "0", "--seconds", "1", "--output", "dmx"});
     EXPECT_EQ(badOutput.status, 1);
     EXPECT_NE(badOutput.err.find("use ola, sacn"), std::string::npos) << badOutput.err;
-    const auto noUniverse =
-        run({"play", kSample, "--program", "0", "--seconds", "1", "--output", target, "--universe", "63999"});
+    const auto noUniverse = run({"play", kSample, "--program", "0", "--seconds", "1", "--output",
+                                 target, "--universe", "63999"});
     EXPECT_EQ(noUniverse.status, 1);
     EXPECT_NE(noUniverse.err.find("63999"), std::string::npos);
 }

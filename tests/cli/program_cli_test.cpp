@@ -28,8 +28,10 @@ public:
     }
     ~ScopedEnv() {
         for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->second) ::setenv(it->first.c_str(), it->second->c_str(), 1);
-            else ::unsetenv(it->first.c_str());
+            if (it->second)
+                ::setenv(it->first.c_str(), it->second->c_str(), 1);
+            else
+                ::unsetenv(it->first.c_str());
         }
     }
 
@@ -50,8 +52,9 @@ protected:
     }
     // A stand-in for the tool: each argument on a line of args.txt.
     void standIn(const std::string& name, int status = 0) {
-        std::ofstream(tools_ / name) << "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > args.txt\n"
-                                     << "echo programmed\nexit " << status << "\n";
+        std::ofstream(tools_ / name)
+            << "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > args.txt\n"
+            << "echo programmed\nexit " << status << "\n";
         ::chmod((tools_ / name).c_str(), 0755);
     }
     fs::path tools_ = file("tools");
@@ -62,7 +65,8 @@ protected:
 
 TEST_F(CliProgram, StcToolGetsPortAndImageAndItsStatusIsPassedOn) {
     standIn("stcgal");  // the default NORA-B tool, found in the tool folder
-    const Outcome ok = run({"program", image_.string(), "--tool", "NORA-B", "--port", "/dev/ttyS3"});
+    const Outcome ok =
+        run({"program", image_.string(), "--tool", "NORA-B", "--port", "/dev/ttyS3"});
     EXPECT_EQ(ok.status, 0) << ok.err;
     EXPECT_EQ(ok.out, "programmed\n");
     EXPECT_EQ(readText(tools_ / "args.txt"), "-p\n/dev/ttyS3\n" + image_.string() + "\n");

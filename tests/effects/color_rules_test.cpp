@@ -110,8 +110,7 @@ TEST(ColorDataFile, NamesFromLineFiftyOneAndFieldsOfThreeCharacters) {
     file.appendGroup("ColorGroup:0", {{255, 0, 0}});
     EXPECT_EQ(file.lines().back(), "     [ColorGroup:0]255  0  0");
     EXPECT_EQ(ColorDataFile::fromText(file.text()).lines(), file.lines());
-    EXPECT_EQ(ColorDataFile::proposedName({"ColorGroup:0", "Warm", "ColorGroupX"}),
-              "ColorGroup:2");
+    EXPECT_EQ(ColorDataFile::proposedName({"ColorGroup:0", "Warm", "ColorGroupX"}), "ColorGroup:2");
 }
 
 TEST(ColorDataFile, EditsKeepTheMirrorLinesInStep) {

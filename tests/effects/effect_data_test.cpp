@@ -21,7 +21,8 @@ TEST(InternList, ReusesEqualEntriesAndAppendsNewOnes) {
 TEST(DeleteMode, RemovesProgramEntriesAndRenumbersLaterOnes) {
     EffectData effects;
     for (int i = 0; i < 5; ++i) effects.modes.push_back(createMode("CM_EMPTYMODE"));
-    for (int i = 0; i < 5; ++i) effects.modes[static_cast<std::size_t>(i)].label = std::to_string(i);
+    for (int i = 0; i < 5; ++i)
+        effects.modes[static_cast<std::size_t>(i)].label = std::to_string(i);
     auto entry = [&](std::int32_t source) {
         Mode m = effects.modes[static_cast<std::size_t>(source)];
         m.kindCode = source;

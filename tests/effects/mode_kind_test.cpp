@@ -17,8 +17,8 @@ TEST(ModeKinds, SeventyDistinctOfferedKindsAndSixtyOneInsideACircle) {
     EXPECT_EQ(inner[48], "CM_BRIGHTTODARK");
     EXPECT_EQ(inner.back(), "CM_ASIDEFRAME_SCROLL");
     for (auto k : inner) {
-        EXPECT_FALSE(kinds::isAnyWordKind(k) || kinds::isControlKind(k) ||
-                     kinds::isCustomKind(k) || kinds::isCircleKind(k))
+        EXPECT_FALSE(kinds::isAnyWordKind(k) || kinds::isControlKind(k) || kinds::isCustomKind(k) ||
+                     kinds::isCircleKind(k))
             << k;
     }
 }

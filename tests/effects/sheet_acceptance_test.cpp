@@ -181,8 +181,8 @@ namespace {
 // From the bundled sample: a gradient sweep and a chase over a lamp group,
 // both in program 3, which vexolume-cli then plays.
 TEST_F(SheetSession, SampleGetsAGradientSweepAndALampGroupChaseInProgramThree) {
-    auto opened = LayoutDocument::open(std::filesystem::path(VEXOLUME_SOURCE_DIR) /
-                                       "examples/sample.led");
+    auto opened =
+        LayoutDocument::open(std::filesystem::path(VEXOLUME_SOURCE_DIR) / "examples/sample.led");
     ASSERT_TRUE(opened.ok());
     SheetHooks hooks = sheet_->context().hooks;
     sheet_.reset();  // it watches the lattice document
@@ -249,10 +249,9 @@ TEST_F(SheetSession, SampleGetsAGradientSweepAndALampGroupChaseInProgramThree) {
     ASSERT_TRUE(document_->saveAs(file).ok());
 
     const auto gif = folder_.path() / "program3.gif";
-    const std::string render = std::string("'") + VEXOLUME_CLI + "' render '" +
-                               document_->path().string() +
-                               "' --program 3 --seconds 6 --fps 5 --cell 6 -o '" + gif.string() +
-                               "' > /dev/null";
+    const std::string render =
+        std::string("'") + VEXOLUME_CLI + "' render '" + document_->path().string() +
+        "' --program 3 --seconds 6 --fps 5 --cell 6 -o '" + gif.string() + "' > /dev/null";
     EXPECT_EQ(std::system(render.c_str()), 0);
     EXPECT_GT(std::filesystem::file_size(gif), 1000u);
     // Both new entries of program 3 start playing.

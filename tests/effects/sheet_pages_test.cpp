@@ -1,9 +1,9 @@
 #include <QCheckBox>
-#include <QPushButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "effects/ui/color_list_page.h"
@@ -59,11 +59,10 @@ TEST_F(SheetTest, ModeListButtonsWithoutSelectionExplainThemselves) {
     list->markStart();
     list->markEnd();
     list->insert();
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "PAGE3_ONBUTTON1_PSAT", "PAGE3_ONBUTTON4_PSAK",
-                            "PAGE3_ONBUTTON2_PSATO", "PAGE3_ONBUTTON8_PSAT",
-                            "PAGE3_ONBUTTON9_PSAT", "PAGE3_ONBUTTON6_PSAK",
-                            "PAGE3_ONBUTTON7_PSAK", "PAGE3_ONBUTTON3_PSAT"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{"PAGE3_ONBUTTON1_PSAT", "PAGE3_ONBUTTON4_PSAK",
+                                                  "PAGE3_ONBUTTON2_PSATO", "PAGE3_ONBUTTON8_PSAT",
+                                                  "PAGE3_ONBUTTON9_PSAT", "PAGE3_ONBUTTON6_PSAK",
+                                                  "PAGE3_ONBUTTON7_PSAK", "PAGE3_ONBUTTON3_PSAT"}));
     EXPECT_TRUE(effects().modes.empty());
 }
 
@@ -87,10 +86,8 @@ TEST_F(SheetTest, ParameterPageLocksFieldsAndDerivesHoldTime) {
     EXPECT_TRUE(page->isLocked(ParamField::Loop));
     EXPECT_FALSE(page->isLocked(ParamField::Step));
     EXPECT_FALSE(page->isLocked(ParamField::HoldTime));
-    EXPECT_EQ(page->columnLabel(3)->text().toStdString(),
-              table_.LookUpText("IDD112_5310_EDIT16C"));
-    EXPECT_EQ(page->columnLabel(4)->text().toStdString(),
-              table_.LookUpText("IDD112_1311_EDIT17C"));
+    EXPECT_EQ(page->columnLabel(3)->text().toStdString(), table_.LookUpText("IDD112_5310_EDIT16C"));
+    EXPECT_EQ(page->columnLabel(4)->text().toStdString(), table_.LookUpText("IDD112_1311_EDIT17C"));
 
     // Interval 5 and Loop 30 give Hold time 15 once the field is left.
     QLineEdit* interval = page->field(ParamField::Interval);
@@ -120,8 +117,8 @@ TEST_F(SheetTest, GradientDialogAndSaveColorChecks) {
     selectKind(list, "CM_LEFTTORIGHT_SCROLL");
     list->add();
     auto* colors = sheet_->colorListPage();
-    EXPECT_TRUE(colors->hint()->text().contains(QString::fromStdString(
-        table_.LookUpText("ID_MSG_PAGE2_CM_INFO14"))));
+    EXPECT_TRUE(colors->hint()->text().contains(
+        QString::fromStdString(table_.LookUpText("ID_MSG_PAGE2_CM_INFO14"))));
 
     // Without end colours nothing is made.
     fillDialog = [](QDialog&) { return true; };

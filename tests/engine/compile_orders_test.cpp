@@ -148,9 +148,8 @@ TEST(CompileRings, RingsGrowFromTheCentreOneRadiusPerGroup) {
                                       {7, 11, 13, 17},
                                       {2, 6, 8, 10, 14, 16, 18, 22},
                                       {0, 1, 3, 4, 5, 9, 15, 19, 20, 21, 23, 24}}));
-    EXPECT_EQ(groupsOf(c, 1),
-              (Groups{{12, 7, 11, 13, 17},
-                      {2, 6, 8, 10, 14, 16, 18, 22, 0, 1, 3, 4, 5, 9, 15, 19, 20, 21, 23, 24}}));
+    EXPECT_EQ(groupsOf(c, 1), (Groups{{12, 7, 11, 13, 17}, {2, 6, 8, 10, 14, 16, 18, 22, 0,  1,
+                                                            3, 4, 5, 9,  15, 19, 20, 21, 23, 24}}));
     EXPECT_EQ(c.modes[0].kindCode, 2);
     EXPECT_EQ(c.modes[1].kindCode, 8);
 }
@@ -172,10 +171,10 @@ TEST(CompileCircle, CircularAreaPlaysItsInnerKindOverTheLampsOnOrInsideTheCircle
         m.circleRadius = radius;
         return m;
     };
-    const auto c = compileWith(blockLayout(10, 10, 5, 5),
-                               {circle("CM_LEFTTORIGHT_CC", 1), circle("CM_LEFTTORIGHT_CF", 0),
-                                circle("CM_KERNELBD", 1), circle("CM_UPTODOWN_GC", 1),
-                                modeOver("CM_LEFTTORIGHT_CC", kBig)});
+    const auto c = compileWith(
+        blockLayout(10, 10, 5, 5),
+        {circle("CM_LEFTTORIGHT_CC", 1), circle("CM_LEFTTORIGHT_CF", 0), circle("CM_KERNELBD", 1),
+         circle("CM_UPTODOWN_GC", 1), modeOver("CM_LEFTTORIGHT_CC", kBig)});
     EXPECT_EQ(lampListOf(c, 0), (UintList{7, 11, 12, 13, 17}));
     EXPECT_EQ(c.modes[0].kindCode, 6);
     EXPECT_EQ(lampListOf(c, 1), (UintList{12}));

@@ -77,9 +77,12 @@ struct Walk {
               const std::function<void(std::int64_t, std::int64_t)>& f) const {
         std::int64_t ax = sx - 1, ay = sy;
         for (std::int64_t i = 0; i < c; ++i) {
-            if (ax < b.right) ++ax;
-            else if (ay < b.bottom) ++ay;
-            else continue;
+            if (ax < b.right)
+                ++ax;
+            else if (ay < b.bottom)
+                ++ay;
+            else
+                continue;
             for (std::int64_t k = 0; ax - k >= b.left && ay + k <= b.bottom; ++k) f(ax - k, ay + k);
             for (std::int64_t k = 1; ax + k <= b.right && ay - k >= b.top; ++k) f(ax + k, ay - k);
         }
@@ -88,15 +91,20 @@ struct Walk {
               const std::function<void(std::int64_t, std::int64_t)>& f) const {
         std::int64_t ax = sx - 1, ay = sy;
         for (std::int64_t i = 0; i < c; ++i) {
-            if (ax < b.right) ++ax;
-            else if (ay > b.top) --ay;
-            else continue;
+            if (ax < b.right)
+                ++ax;
+            else if (ay > b.top)
+                --ay;
+            else
+                continue;
             for (std::int64_t k = 0; ax - k >= b.left && ay - k >= b.top; ++k) f(ax - k, ay - k);
-            for (std::int64_t k = 1; ax + k <= b.right && ay + k <= b.bottom; ++k) f(ax + k, ay + k);
+            for (std::int64_t k = 1; ax + k <= b.right && ay + k <= b.bottom; ++k)
+                f(ax + k, ay + k);
         }
     }
     // A band's lamps in column order over the bounds.
-    void band(std::vector<UintList>& out, const std::function<bool(std::int64_t, std::int64_t)>& in) const {
+    void band(std::vector<UintList>& out,
+              const std::function<bool(std::int64_t, std::int64_t)>& in) const {
         UintList list;
         for (std::int64_t x = b.left; x <= b.right; ++x)
             for (std::int64_t y = b.top; y <= b.bottom; ++y)
@@ -146,13 +154,15 @@ struct Walk {
         auto group = [&](std::int64_t x, std::int64_t y) {
             Cells cells;
             auto f = [&](std::int64_t cx, std::int64_t cy) { cells.insert({cx, cy}); };
-            if (antiLines) anti(x, y, W, f);
-            else diag(x, y, W, f);
+            if (antiLines)
+                anti(x, y, W, f);
+            else
+                diag(x, y, W, f);
             band(out, [&](std::int64_t cx, std::int64_t cy) { return cells.count({cx, cy}) > 0; });
         };
         const std::int64_t edgeRow = antiLines ? b.top : b.bottom;
         const std::int64_t a0 =
-            !wraps() ? b.left
+            !wraps()    ? b.left
             : antiLines ? b.left + W * floorDiv(m.startX + m.startY - b.left, W)
                         : b.left + W * floorDiv(b.bottom - b.left - m.startY + m.startX, W);
         std::int64_t a = a0;
@@ -178,7 +188,11 @@ struct Walk {
             bool found = false;
             for (std::int64_t x = a.left; x <= a.right && !found; ++x)
                 for (std::int64_t y = a.top; y <= a.bottom && !found; ++y)
-                    if (at(x, y) >= 0) { cx = x; cy = y; found = true; }
+                    if (at(x, y) >= 0) {
+                        cx = x;
+                        cy = y;
+                        found = true;
+                    }
         }
         Cells taken;
         std::vector<UintList> out;
@@ -222,7 +236,8 @@ TEST(CompileReference, OrderingsMatchStepByStepWalks) {
             if (pick(0, 2) == 0) m.extraLamps = {static_cast<std::uint32_t>(pick(0, 40))};
             const ScanInput in{m, grid, bounds};
             const Walk walk{m, grid, bounds};
-            const std::string where = "round " + std::to_string(round) + " mode " + std::to_string(i);
+            const std::string where =
+                "round " + std::to_string(round) + " mode " + std::to_string(i);
 
             EXPECT_EQ(buildLampOrder(in, "CM_LEFTTORIGHT_CC"), walk.columns(m.startX)) << where;
             EXPECT_EQ(buildLampOrder(in, "CM_UPTODOWN_CF"), walk.rows(m.startY)) << where;

@@ -39,9 +39,11 @@ TEST(CompileTables, EqualListsShareOneEntryAndDesignerListsComeFirst) {
     everything.kindCode = 51;  // above 50: all lamps
     everything.colors = a;
 
-    const auto c = compileWith(layout, {column, bands, nowhere, elsewhere, layer, fade, everything});
+    const auto c =
+        compileWith(layout, {column, bands, nowhere, elsewhere, layer, fade, everything});
     ASSERT_EQ(c.modes.size(), 7u);
-    EXPECT_EQ(c.cstGroup, (std::vector<UintList>{{0, 1}, {2, 3}, {0, 1}, {}, {1, 3}, {0, 1, 2, 3}}));
+    EXPECT_EQ(c.cstGroup,
+              (std::vector<UintList>{{0, 1}, {2, 3}, {0, 1}, {}, {1, 3}, {0, 1, 2, 3}}));
     EXPECT_EQ(c.cstGroupGroup, (std::vector<UintList>{{0, 1}}));
     EXPECT_EQ(c.colorGroup, (std::vector<UintList>{a, b}));
 
@@ -49,7 +51,7 @@ TEST(CompileTables, EqualListsShareOneEntryAndDesignerListsComeFirst) {
     EXPECT_EQ(c.modes[1].groupListIndex, 0);  // bands {0,1},{2,3} = cluster group 0
     EXPECT_EQ(c.modes[2].lampListIndex, 3);   // empty list, interned once
     EXPECT_EQ(c.modes[3].lampListIndex, 3);
-    EXPECT_EQ(c.modes[4].lampListIndex, 4);   // only the layer's lamps
+    EXPECT_EQ(c.modes[4].lampListIndex, 4);  // only the layer's lamps
     EXPECT_EQ(c.modes[5].lampListIndex, 5);
     EXPECT_EQ(c.modes[6].lampListIndex, 5);
     EXPECT_EQ(c.modes[0].colorIndex, 0);
@@ -130,9 +132,9 @@ TEST(CompileTables, RightUpKindsTakeTheirCrossedPlayKinds) {
 }
 
 TEST(CompileTables, LayoutWithoutLampsCompilesToEmptyLists) {
-    const auto c = compileWith(LampLayout{}, {modeOver("CM_LEFTTORIGHT_GC", kAll),
-                                              modeOver("CM_SIDEFRAME_CC", kAll),
-                                              modeOver("CM_UPTODOWN_WORD", kAll)});
+    const auto c = compileWith(
+        LampLayout{}, {modeOver("CM_LEFTTORIGHT_GC", kAll), modeOver("CM_SIDEFRAME_CC", kAll),
+                       modeOver("CM_UPTODOWN_WORD", kAll)});
     ASSERT_EQ(c.modes.size(), 2u);
     EXPECT_EQ(c.cstGroupGroup, (std::vector<UintList>{{}}));
     EXPECT_EQ(c.cstGroup, (std::vector<UintList>{{}}));

@@ -106,9 +106,9 @@ TEST(CompileWords, WordWithoutItsClusterOrColorsUsesBackgroundAndBlack) {
 }
 
 TEST(CompileWords, DiagonalWordsAreLeftOut) {
-    const auto c = compileWith(wordLayout(), {word("CM_RIGHTUP_WORD", 0, 0),
-                                              word("CM_LEFTDOWN_WORD", 1, 0),
-                                              modeOver("CM_REGROUP", kAll)});
+    const auto c =
+        compileWith(wordLayout(), {word("CM_RIGHTUP_WORD", 0, 0), word("CM_LEFTDOWN_WORD", 1, 0),
+                                   modeOver("CM_REGROUP", kAll)});
     ASSERT_EQ(c.modes.size(), 1u);
     EXPECT_EQ(c.modes[0].kindCode, 253);
     EXPECT_EQ(c.modes[0].stepCount, 0);

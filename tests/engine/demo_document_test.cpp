@@ -43,12 +43,14 @@ TEST(BmpParameters, PlacementIsKeptRelativeToTheCellSizeAboutTheCentre) {
 }
 
 TEST(BmpParameters, MissingOrBrokenFieldsLeaveTheirValuesAlone) {
-    const std::string three = "\x0b" "1.5,2.5,3.5";
+    const std::string three = "\x0b"
+                              "1.5,2.5,3.5";
     const BmpParameters p = decodeBmpParameters({three.begin(), three.end()});
     EXPECT_EQ(p.x, 1.5);
     EXPECT_EQ(p.scale, 3.5);
     EXPECT_FALSE(p.pending.has_value());
-    const std::string broken = "\x06" "x,,7,1";
+    const std::string broken = "\x06"
+                               "x,,7,1";
     const BmpParameters q = decodeBmpParameters({broken.begin(), broken.end()});
     EXPECT_FALSE(q.x.has_value());
     EXPECT_FALSE(q.y.has_value());
@@ -71,7 +73,8 @@ TEST(DemoDocument, SavedPlacementFollowsANewCellSizeAndAFileRoundTrips) {
     EXPECT_EQ(d.picture(), (PicturePlacement{100, 50, 1.0}));
     const auto bytes = d.saveBmpParameters(800, 600);
     EXPECT_EQ(d.placementPending(), 2);
-    ASSERT_TRUE(writeFileAtomically(folder.path() / "bmp.h", std::string(bytes.begin(), bytes.end())));
+    ASSERT_TRUE(
+        writeFileAtomically(folder.path() / "bmp.h", std::string(bytes.begin(), bytes.end())));
 
     // Another demo reads the file: the picture lands where it was for cell
     // size 10, and moves with the cell size chosen afterwards.
@@ -109,7 +112,7 @@ TEST(DemoDocument, AdjustToolsWidenMinishAndMoveOnlyWithAPicture) {
     while (d.mouseDown(0, 0)) ++shrinks;
     EXPECT_EQ(shrinks, 3);  // 1.0, 0.5, 0.0: at 0.1 or below nothing happens
     EXPECT_DOUBLE_EQ(d.picture().scale, 0.0);
-    EXPECT_FALSE(d.mouseUp(50, 50));            // up moves only in move mode
+    EXPECT_FALSE(d.mouseUp(50, 50));  // up moves only in move mode
     d.start();
     d.setTool(PictureTool::Move);
     d.mouseDown(0, 0);

@@ -24,7 +24,8 @@ CompiledEffects show(std::vector<Mode> modes) {
 }
 
 // A lamp fill over list `list` in colour `colour`: one paint per lamp.
-Mode fill(std::int32_t list, std::int32_t duration, std::uint32_t delay = 1, std::int32_t color = 0) {
+Mode fill(std::int32_t list, std::int32_t duration, std::uint32_t delay = 1,
+          std::int32_t color = 0) {
     Mode m = compiledMode(9, delay, 0, duration);
     m.lampListIndex = list;
     m.colorIndex = color;
@@ -107,7 +108,8 @@ TEST(PlayControlModes, RegroupStopsTheEarlierModesAtItsStartTime) {
 }
 
 TEST(PlayControlModes, RegroupAsFirstModeStopsNothing) {
-    const Recorder r = play(show({controlMode(253, 0, 10), longChange(50, 10)}), 4, parallel(), 20'000);
+    const Recorder r =
+        play(show({controlMode(253, 0, 10), longChange(50, 10)}), 4, parallel(), 20'000);
     EXPECT_TRUE(r.only('x').empty());
     EXPECT_EQ(r.times('e'), (std::vector<std::int64_t>{2000, 8000}));
 }
@@ -123,8 +125,8 @@ TEST(PlayControlModes, EmptyModePaintsBlackAndStopsOnlyInThreadedPlay) {
         EXPECT_EQ(paints[i].color, 0u);
     }
 
-    const Recorder seq = play(show({longChange(2, 10), controlMode(254, 1, 10), longChange(1, 0)}), 4,
-                              sequential(), 5000);
+    const Recorder seq = play(show({longChange(2, 10), controlMode(254, 1, 10), longChange(1, 0)}),
+                              4, sequential(), 5000);
     EXPECT_TRUE(seq.only('x').empty());
     EXPECT_EQ(seq.times('e'), (std::vector<std::int64_t>{200, 200, 300}));
 }
@@ -181,14 +183,16 @@ TEST(PlayClock, ModesWithoutWaitsStillLetTheClockMove) {
     Mode change = compiledMode(1, 0, 1'000'000);
     Mode lampChange = compiledMode(5, 0, 1'000'000);
     lampChange.lampListIndex = 4;
-    CompiledEffects e = show({change, lampChange, fill(4, 0, 0), compiledMode(7, 0, 0, 10), controlMode(255, 4)});
+    CompiledEffects e =
+        show({change, lampChange, fill(4, 0, 0), compiledMode(7, 0, 0, 10), controlMode(255, 4)});
     Recorder r;
     Playback playback(e, 4, parallel(), &r);
     playback.runUntil(2010);
     // Both changes paint once a millisecond from 2000 ms on.
     std::vector<std::int64_t> changeSteps;
     for (const Event& ev : r.only('p')) {
-        if (ev.a == 3 && (changeSteps.empty() || changeSteps.back() != ev.t)) changeSteps.push_back(ev.t);
+        if (ev.a == 3 && (changeSteps.empty() || changeSteps.back() != ev.t))
+            changeSteps.push_back(ev.t);
     }
     EXPECT_EQ(changeSteps.front(), 2000);
     EXPECT_EQ(changeSteps.back(), 2010);
@@ -202,7 +206,8 @@ TEST(PlayClock, ModesWithoutWaitsStillLetTheClockMove) {
     for (const Event& ev : r.only('s')) {
         if (ev.a == 0) restarts.push_back(ev.t);
     }
-    EXPECT_EQ(restarts, (std::vector<std::int64_t>{2000, 5000, 8000, 11'000, 14'000, 17'000, 20'000}));
+    EXPECT_EQ(restarts,
+              (std::vector<std::int64_t>{2000, 5000, 8000, 11'000, 14'000, 17'000, 20'000}));
 
     // In sequential play each mode ends after its steps of 1 ms.
     const Recorder seq = play(show({compiledMode(1, 0, 1000), lampChange}), 4, sequential(), 2500);
@@ -224,8 +229,9 @@ TEST(PlayClock, StopAllEndsEveryModeWhereItStands) {
 }
 
 TEST(PlayClock, TheSameShowGivesTheSameTimelineEveryRun) {
-    CompiledEffects e = show({longChange(40, 3), compiledMode(2, 3, 30, 0), fill(4, 5, 7, 1),
-                              controlMode(253, 3, 4), compiledMode(7, 2, 0, 6), controlMode(255, 5, 20)});
+    CompiledEffects e =
+        show({longChange(40, 3), compiledMode(2, 3, 30, 0), fill(4, 5, 7, 1),
+              controlMode(253, 3, 4), compiledMode(7, 2, 0, 6), controlMode(255, 5, 20)});
     e.colorGroup.push_back({1, 2, 3, 4, 5, 6, 7, 8, 9});
     e.modes[1].colorIndex = 2;
     const Recorder a = play(e, 4, parallel(), 30'000);

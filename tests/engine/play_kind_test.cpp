@@ -28,8 +28,8 @@ TEST(PlayKind, ControlKindsAndKindsWithoutARow) {
     EXPECT_EQ(playKindOf("CM_REGROUP"), 253);
     EXPECT_EQ(playKindOf("CM_EMPTYMODE"), 254);
     EXPECT_EQ(playKindOf("CM_REGRESS"), 255);
-    for (auto kind : {"CM_CUSTOMMODE", "CM_CIRCULAR_AREA", "CM_LEFTTORIGHT_WORD", "",
-                      "cm_brighttodark"}) {
+    for (auto kind :
+         {"CM_CUSTOMMODE", "CM_CIRCULAR_AREA", "CM_LEFTTORIGHT_WORD", "", "cm_brighttodark"}) {
         EXPECT_FALSE(playKindOf(kind).has_value()) << kind;
     }
     EXPECT_EQ(playKindOf("CM_KERNELBD"), 0);

@@ -33,7 +33,7 @@ TEST(PlayGeometry, CellSizeFollowsTheLongerSpreadAndIsLimitedTo20) {
     EXPECT_EQ(fitCellSize(allLampBounds(grid(10, 5)), 800, 600), 20);
     EXPECT_EQ(fitCellSize(allLampBounds(grid(40, 100)), 800, 600), 6);
     EXPECT_EQ(fitCellSize(allLampBounds(grid(1, 1)), 800, 600), 20);   // no extent
-    EXPECT_EQ(fitCellSize(allLampBounds(grid(1, 400)), 800, 300), 1);   // never 0
+    EXPECT_EQ(fitCellSize(allLampBounds(grid(1, 400)), 800, 300), 1);  // never 0
 }
 
 TEST(PlayGeometry, CellsAreCentredOnTheSurface) {
@@ -124,7 +124,8 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
     e.cstGroup = {{0, 1, 2}};
     e.colorGroup = {{250, 0, 0, 0, 0, 250}};
     const auto lamps = grid(3, 1);
-    const std::string path = (std::filesystem::temp_directory_path() / "vexolume_play_render_test.gif").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "vexolume_play_render_test.gif").string();
     RenderSettings settings;
     settings.seconds = 4;
     settings.fps = 4;
@@ -162,7 +163,8 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
 }
 
 TEST(RenderGif, ManyColorsFallBackToAFixedPalette) {
-    const std::string path = (std::filesystem::temp_directory_path() / "vexolume_play_palette_test.gif").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "vexolume_play_palette_test.gif").string();
     auto writer = GifWriter::open(path, 32, 32);
     ASSERT_TRUE(writer.ok());
     RgbImage image(32, 32);
@@ -184,12 +186,14 @@ TEST(RenderGif, ManyColorsFallBackToAFixedPalette) {
 }
 
 std::uint32_t be32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 | std::uint32_t{b[at + 2]} << 8 | b[at + 3];
+    return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 |
+           std::uint32_t{b[at + 2]} << 8 | b[at + 3];
 }
 
 TEST(RenderPng, EncodesRowsThatInflateBackToThePicture) {
     RgbImage image(3, 2);
-    for (std::size_t i = 0; i < image.pixels.size(); ++i) image.pixels[i] = static_cast<std::uint8_t>(i * 13);
+    for (std::size_t i = 0; i < image.pixels.size(); ++i)
+        image.pixels[i] = static_cast<std::uint8_t>(i * 13);
     const auto png = encodePng(image);
     ASSERT_GT(png.size(), 8u + 25 + 12 + 12);
     EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
@@ -224,11 +228,14 @@ TEST(RenderPng, WritesOneNumberedFramePerTick) {
     settings.fps = 2;
     ASSERT_TRUE(renderPngFrames(grid(3, 1), e, parallel(), settings, folder).ok());
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"frame-00000.png", "frame-00001.png", "frame-00002.png"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"frame-00000.png", "frame-00001.png", "frame-00002.png"}));
     std::filesystem::remove_all(folder);
-    EXPECT_FALSE(renderPngFrames(grid(3, 1), e, parallel(), settings, folder).ok());  // no such folder
+    EXPECT_FALSE(
+        renderPngFrames(grid(3, 1), e, parallel(), settings, folder).ok());  // no such folder
 }
 
 }  // namespace

@@ -46,7 +46,8 @@ std::vector<Event> paintsAt(const Recorder& r, std::int64_t t) {
     return out;
 }
 
-Mode fade(std::vector<std::uint32_t> colors, std::uint32_t delay, std::int32_t steps, std::int32_t duration) {
+Mode fade(std::vector<std::uint32_t> colors, std::uint32_t delay, std::int32_t steps,
+          std::int32_t duration) {
     Mode m = compiledMode(0, delay, steps, duration);
     m.colors = std::move(colors);
     m.lampListIndex = 1;  // one lamp
@@ -62,7 +63,8 @@ std::vector<std::uint32_t> reds(const Recorder& r) {
 TEST(PlayFade, FadesInStepsThenHoldsTheEndColor) {
     const Recorder r = playOne(fade({255, 0, 0, 0, 0, 0}, 10, 5, 10));
     EXPECT_EQ(reds(r), (std::vector<std::uint32_t>{255, 204, 153, 102, 51, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(r.times('p'), (std::vector<std::int64_t>{0, 100, 200, 300, 400, 500, 600, 700, 800, 900}));
+    EXPECT_EQ(r.times('p'),
+              (std::vector<std::int64_t>{0, 100, 200, 300, 400, 500, 600, 700, 800, 900}));
     EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{1000});
 
     const Recorder once = playOne(fade({255, 0, 0, 0, 0, 0}, 10, 0, 3));
@@ -118,9 +120,9 @@ TEST(PlayStepWaits, StepsAreChargedTheirPaintingAndLastAtLeastOneMillisecond) {
     EXPECT_EQ(lampStepTime(1, 160), 15u);       // wait 0, painting 15
     EXPECT_EQ(lampStepTime(10, 10'000), 999u);  // painting outlasts the step
     EXPECT_EQ(groupStepTime(10, 160), 100u);
-    EXPECT_EQ(groupStepTime(10, 1000), 100u);   // wait 50 + painting 50
-    EXPECT_EQ(groupStepTime(10, 4000), 250u);   // wait held at 50, painting 200
-    EXPECT_EQ(groupStepTime(1, 160), 13u);      // wait 5, painting 8
+    EXPECT_EQ(groupStepTime(10, 1000), 100u);  // wait 50 + painting 50
+    EXPECT_EQ(groupStepTime(10, 4000), 250u);  // wait held at 50, painting 200
+    EXPECT_EQ(groupStepTime(1, 160), 13u);     // wait 5, painting 8
     // Nothing to paint and no wait: still 1 ms.
     EXPECT_EQ(lampStepTime(0, 0), 1u);
     EXPECT_EQ(lampStepTime(0, 5), 1u);

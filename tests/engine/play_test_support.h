@@ -15,7 +15,7 @@ namespace vx::test {
 
 struct Event {
     std::int64_t t = 0;
-    char what = 'p';  // p paint, s start, e end (finished), x stopped
+    char what = 'p';      // p paint, s start, e end (finished), x stopped
     std::uint64_t a = 0;  // lamp or position
     ColorWord color = 0;
     bool operator==(const Event&) const = default;
@@ -80,8 +80,8 @@ inline Mode controlMode(std::int32_t playKind, std::int32_t p, std::int32_t dura
 }
 
 // Plays `effects` by `request` to `until` ms and returns what happened.
-inline Recorder play(const CompiledEffects& effects, std::size_t lampCount, const PlayRequest& request,
-                     std::int64_t until) {
+inline Recorder play(const CompiledEffects& effects, std::size_t lampCount,
+                     const PlayRequest& request, std::int64_t until) {
     Recorder recorder;
     Playback playback(effects, lampCount, request, &recorder);
     playback.runUntil(until);

@@ -59,8 +59,9 @@ TEST(DamagedFile, FlippedCountsAreRefusedOrHarmless) {
     for (std::size_t at = 0; at + 4 <= bytes.size(); ++at) {
         for (std::uint32_t value : {0xFFFFFFFFu, 0x7FFFFFFFu, 0xEE6B2800u, 0x00010000u}) {
             auto damaged = bytes;
-            for (int k = 0; k < 4; ++k) damaged[at + static_cast<std::size_t>(k)] =
-                static_cast<std::uint8_t>(value >> (8 * k));
+            for (int k = 0; k < 4; ++k)
+                damaged[at + static_cast<std::size_t>(k)] =
+                    static_cast<std::uint8_t>(value >> (8 * k));
             auto loaded = decodeLayout(damaged);
             if (!loaded.ok()) {
                 EXPECT_TRUE(loaded.error().offset.has_value());

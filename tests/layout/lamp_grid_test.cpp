@@ -21,8 +21,7 @@ TEST(LampGrid, LampsOffTheGridHaveNoCell) {
     const std::vector<Lamp> lamps = {Lamp::made(-1, 0, 0, 8), Lamp::made(500, 2, 1, 8),
                                      Lamp::made(0, 500, 2, 8)};
     LampGrid grid(lamps);
-    EXPECT_EQ(std::count(grid.cells().begin(), grid.cells().end(), LampGrid::kEmpty),
-              500 * 500);
+    EXPECT_EQ(std::count(grid.cells().begin(), grid.cells().end(), LampGrid::kEmpty), 500 * 500);
     EXPECT_EQ(grid.at(500, 2), LampGrid::kEmpty);
 }
 

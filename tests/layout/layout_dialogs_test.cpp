@@ -59,7 +59,8 @@ TEST_F(LayoutDialogs, ScanSettingsShowTheCurrentValuesAndTheRefusalsFollowTheRul
     EXPECT_EQ(tolerance->text(), "25");
 
     const auto typeAndAccept = [&](const char* o, const char* l, const char* t) {
-        for (auto [field, text] : {std::pair{object, o}, std::pair{lamp, l}, std::pair{tolerance, t}}) {
+        for (auto [field, text] :
+             {std::pair{object, o}, std::pair{lamp, l}, std::pair{tolerance, t}}) {
             field->clear();
             QTest::keyClicks(field, text);
         }
@@ -185,7 +186,8 @@ TEST_F(LayoutDialogs, A120ColumnLayoutPrintsThreePagesAcross) {
     LampLayout layout;
     for (std::int32_t x = 0; x < 120; ++x) {
         for (std::int32_t y = 0; y < 10; ++y) {
-            layout.lamps.push_back(Lamp::made(x, y, static_cast<std::int32_t>(layout.lamps.size()), 8));
+            layout.lamps.push_back(
+                Lamp::made(x, y, static_cast<std::int32_t>(layout.lamps.size()), 8));
         }
     }
     test::TempFolder folder;

@@ -205,7 +205,8 @@ TEST(LayoutFile, EveryFieldOfEveryCollectionRoundTrips) {
         layout.effectLamps.push_back(effectLampRecord(lamp));
     }
     layout.spareLamps.push_back(effectLampRecord(layout.lamps[2]));
-    for (auto kind : kinds::offeredKinds()) layout.effects.modes.push_back(fullMode(std::string(kind)));
+    for (auto kind : kinds::offeredKinds())
+        layout.effects.modes.push_back(fullMode(std::string(kind)));
     layout.effects.modes[1].label = std::string("\xC4\xE3\xBA\xC3\xFF", 5);  // not UTF-8
     for (std::size_t g = 0; g < 32; g += 3) {
         Mode entry = layout.effects.modes[g];

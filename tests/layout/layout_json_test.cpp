@@ -155,21 +155,27 @@ TEST(LayoutJson, ErrorsNameTheJsonPath) {
     const BadEdit cases[] = {
         {"wrong type", [](Json& j) { j["lamps"][1]["port"] = "1"; }, "ERR_JSON_TYPE",
          "lamps[1].port"},
-        {"float for integer", [](Json& j) { j["head"]["colourTolerance"] = 2.5; },
-         "ERR_JSON_TYPE", "head.colourTolerance"},
+        {"float for integer", [](Json& j) { j["head"]["colourTolerance"] = 2.5; }, "ERR_JSON_TYPE",
+         "head.colourTolerance"},
         {"missing field", [](Json& j) { j["modes"][2].erase("label"); }, "ERR_JSON_MISSING",
          "modes[2].label"},
         {"i32 too large", [](Json& j) { j["lamps"][0]["x"] = 2147483648u; }, "ERR_JSON_RANGE",
          "lamps[0].x"},
         {"u32 negative", [](Json& j) { j["clusters"][0][1] = -1; }, "ERR_JSON_RANGE",
          "clusters[0][1]"},
-        {"u32 too large", [](Json& j) { j["lamps"][0]["colour"] = 4294967296u; },
-         "ERR_JSON_RANGE", "lamps[0].colour"},
+        {"u32 too large", [](Json& j) { j["lamps"][0]["colour"] = 4294967296u; }, "ERR_JSON_RANGE",
+         "lamps[0].colour"},
         {"f32 too large", [](Json& j) { j["head"]["lampSize"] = 1e39; }, "ERR_JSON_RANGE",
          "head.lampSize"},
-        {"bad bits", [](Json& j) { j["head"]["lampPitch"] = Json{{"bits", "0x12"}}; },
+        {"bad bits",
+         [](Json& j) {
+             j["head"]["lampPitch"] = Json{{"bits", "0x12"}};
+         },
          "ERR_JSON_RANGE", "head.lampPitch.bits"},
-        {"bad hex", [](Json& j) { j["modes"][1]["label"] = Json{{"hex", "c4e"}}; },
+        {"bad hex",
+         [](Json& j) {
+             j["modes"][1]["label"] = Json{{"hex", "c4e"}};
+         },
          "ERR_JSON_RANGE", "modes[1].label.hex"},
         {"unknown field", [](Json& j) { j["programGroups"][31][0]["colour"] = 1; },
          "ERR_JSON_UNKNOWN_FIELD", "programGroups[31][0].colour"},

@@ -72,7 +72,8 @@ TEST(LayoutViewScan, ScanFixTwoLampsWireTwoPortsSaveAndReopen) {
     storeScanSettings(settings, acceptScanSettings(settings, ScanSettingsEntry{1400.0, 100.0, 40}));
     const auto record = scan.startScan(settings);
     ASSERT_TRUE(record);
-    ASSERT_TRUE(doc->apply(std::make_unique<ApplyScanEdit>(*record, scan.finishScan(shown, *record))));
+    ASSERT_TRUE(
+        doc->apply(std::make_unique<ApplyScanEdit>(*record, scan.finishScan(shown, *record))));
     doc->setLampsShown(true);
     ASSERT_EQ(doc->layout().lamps.size(), 122u);
 

@@ -52,9 +52,9 @@ TEST(PortAdd, AppendsAfterHighestOrderAndRefusesWiredLamps) {
     EXPECT_EQ(lamps[2].portOrder, 3);
     EXPECT_EQ(lamps[2].color, 0xFF0000u);
 
-    EXPECT_FALSE(addLampToPort(lamps, 3, state));        // already on port 5
-    EXPECT_FALSE(addLampToPort(lamps, 9, state));        // no such lamp
-    EXPECT_FALSE(addLampToPort(lamps, 2, {0, 0, 0}));    // no port chosen
+    EXPECT_FALSE(addLampToPort(lamps, 3, state));      // already on port 5
+    EXPECT_FALSE(addLampToPort(lamps, 9, state));      // no such lamp
+    EXPECT_FALSE(addLampToPort(lamps, 2, {0, 0, 0}));  // no port chosen
 
     // A remembered highest order larger than the chain's wins.
     lamps.push_back(lampOn(4, 0, 0));
@@ -64,8 +64,8 @@ TEST(PortAdd, AppendsAfterHighestOrderAndRefusesWiredLamps) {
 }
 
 TEST(PortInsert, AtFrontThenOneAfterAnother) {
-    std::vector<Lamp> lamps = {lampOn(0, 1, 1), lampOn(1, 1, 2), lampOn(2, 1, 3),
-                               lampOn(3, 0, 0), lampOn(4, 0, 0)};
+    std::vector<Lamp> lamps = {lampOn(0, 1, 1), lampOn(1, 1, 2), lampOn(2, 1, 3), lampOn(3, 0, 0),
+                               lampOn(4, 0, 0)};
     PortEditState state{1, 0, 0};
     const auto first = insertLampIntoPort(lamps, 3, state);
     ASSERT_TRUE(first);

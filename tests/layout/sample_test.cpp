@@ -35,8 +35,7 @@ TEST(Sample, CommittedFileMatchesTheGenerator) {
 }
 
 TEST(Sample, JsonGoldenMatches) {
-    EXPECT_EQ(layoutToJson(makeSampleLayout()),
-              readText(VEXOLUME_TEST_DATA "/layout/sample.json"));
+    EXPECT_EQ(layoutToJson(makeSampleLayout()), readText(VEXOLUME_TEST_DATA "/layout/sample.json"));
 }
 
 TEST(Sample, MatrixIsNumberedByColumnAndWiredAsTwoContinuousChains) {

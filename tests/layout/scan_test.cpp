@@ -54,7 +54,7 @@ TEST(ScanLattice, PitchesWithoutCellsAndTheGridLimit) {
 }
 
 TEST(ScanTolerance, AChannelExactlyAtTheToleranceIsBackgroundOneMoreIsALamp) {
-    const ColorWord back = 0x00646464;  // 100, 100, 100
+    const ColorWord back = 0x00646464;                 // 100, 100, 100
     EXPECT_TRUE(isBackground(0x0064646E, back, 10));   // red 110
     EXPECT_FALSE(isBackground(0x0064646F, back, 10));  // red 111
     EXPECT_TRUE(isBackground(0x005A6464, back, 10));   // blue 90
@@ -84,9 +84,9 @@ TEST(ScanLattice, LampsAreNumberedInColumnOrderAtTruncatedSamplePoints) {
     layout.backColor = 0;
     layout.colorTolerance = 20;
     Picture shown = filled(40, 40, 0, 0, 0);
-    setPixel(shown, 17, 3, 200, 0, 0);   // column 2, row 0
-    setPixel(shown, 9, 25, 0, 200, 0);   // column 1, row 3
-    setPixel(shown, 9, 10, 0, 0, 200);   // column 1, row 1
+    setPixel(shown, 17, 3, 200, 0, 0);       // column 2, row 0
+    setPixel(shown, 9, 25, 0, 200, 0);       // column 1, row 3
+    setPixel(shown, 9, 10, 0, 0, 200);       // column 1, row 1
     setPixel(shown, 10, 10, 255, 255, 255);  // between samples: never read
     const auto lamps = latticeScan(shown, layout);
     ASSERT_EQ(lamps.size(), 3u);
@@ -175,11 +175,10 @@ TEST(ScanPicture, DecodingRefusesWhatIsNoPicture) {
     EXPECT_FALSE(decodePicture({}).ok());
 
     // A 2 x 1 24-bit BMP: blue-green-red bytes, rows padded to 4 bytes.
-    const std::uint8_t bmp[] = {
-        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
-        40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 8, 0, 0, 0,
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        30, 20, 10, 255, 0, 128, 0, 0};
+    const std::uint8_t bmp[] = {'B', 'M', 62, 0, 0, 0, 0, 0, 0,  0,  54, 0,   0, 0,  // file header
+                                40,  0,   0,  0, 2, 0, 0, 0, 1,  0,  0,  0,   1, 0,   24, 0,
+                                0,   0,   0,  0, 8, 0, 0, 0, 0,  0,  0,  0,   0, 0,   0,  0,
+                                0,   0,   0,  0, 0, 0, 0, 0, 30, 20, 10, 255, 0, 128, 0,  0};
     const auto decoded = decodePicture(bmp);
     ASSERT_TRUE(decoded.ok()) << decoded.error().describe();
     EXPECT_EQ(decoded->width, 2);
@@ -188,7 +187,8 @@ TEST(ScanPicture, DecodingRefusesWhatIsNoPicture) {
 }
 
 TEST(ScanPicture, ThePhotoOfALampWallScansToItsLamps) {
-    const auto picture = readPicture(std::filesystem::path(VEXOLUME_TEST_DATA) / "scan/lamp_wall.jpg");
+    const auto picture =
+        readPicture(std::filesystem::path(VEXOLUME_TEST_DATA) / "scan/lamp_wall.jpg");
     ASSERT_TRUE(picture.ok()) << picture.error().describe();
     ASSERT_EQ(picture->width, 800);
     ASSERT_EQ(picture->height, 600);

@@ -60,10 +60,9 @@ TEST(CData, RowNamingAMissingEntryFails) {
 
 TEST(CData, EmptyListsStayValidC) {
     CDataInput in;
-    const std::string cstgrp =
-        "code unsigned int CstGroup0[] = {\r\n 0xffff };\r\n"
-        "code unsigned int Cst_GroupGroup0[] = {\r\n 0xffff };\r\n"
-        "code unsigned int Color_Group0[] = {\r\n 0xffff };\r\n";
+    const std::string cstgrp = "code unsigned int CstGroup0[] = {\r\n 0xffff };\r\n"
+                               "code unsigned int Cst_GroupGroup0[] = {\r\n 0xffff };\r\n"
+                               "code unsigned int Color_Group0[] = {\r\n 0xffff };\r\n";
     in.clusterTables = cstgrp;
     in.clusterCount = in.clusterGroupCount = in.colorGroupCount = 1;
     const auto text = buildCDataText(in);
@@ -103,7 +102,8 @@ TEST(CData, ReadsAndWritesTheFilesInAFolder) {
 }
 
 TEST(TableParse, ArraysAndRows) {
-    const auto arrays = parseArrays("code unsigned int CPort3[] = {\r\n9 , 8 , \r\n7 , 0xFFFF\r\n };");
+    const auto arrays =
+        parseArrays("code unsigned int CPort3[] = {\r\n9 , 8 , \r\n7 , 0xFFFF\r\n };");
     ASSERT_TRUE(arrays);
     EXPECT_EQ(arrays->at("CPort").at(3), (std::vector<std::int64_t>{9, 8, 7}));
     EXPECT_FALSE(parseArrays("code unsigned int CPort[] = {1, 0xFFFF };"));

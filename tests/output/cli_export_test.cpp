@@ -64,8 +64,8 @@ TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
     const fs::path out = dir.path() / "out";
     fs::create_directories(out);
     const fs::path layout = test::writeTooColorfulLayout(dir.path());
-    const int status =
-        runCli("export '" + layout.string() + "' -o '" + out.string() + "'", dir.path() / "err.txt");
+    const int status = runCli("export '" + layout.string() + "' -o '" + out.string() + "'",
+                              dir.path() / "err.txt");
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
     const std::string errors = test::fileText(dir.path() / "err.txt");
@@ -73,7 +73,8 @@ TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
     EXPECT_NE(errors.find("leaves out 102 program step(s)"), std::string::npos) << errors;
     EXPECT_EQ(entryCount(out), 5u);
     EXPECT_EQ(test::fileText(out / "CSTGRP.h").find("Color_Group"), std::string::npos);
-    EXPECT_NE(test::fileText(out / "CData.h").find("code PTN ShowPtn1[1]={{99,"), std::string::npos);
+    EXPECT_NE(test::fileText(out / "CData.h").find("code PTN ShowPtn1[1]={{99,"),
+              std::string::npos);
 }
 
 // A custom mode whose list index names none of the designer's lists is

@@ -38,7 +38,8 @@ TEST(ClusterTables, LimitsAcceptTheLastAndRefuseOneMore) {
     const auto clusters = buildCstGroupText(numbered(511));
     ASSERT_TRUE(clusters);
     ASSERT_EQ(clusters->size(), 512u);
-    EXPECT_EQ((*clusters)[510], "code unsigned int CstGroup510[] = {\r\n510,  0xffff };          \r\n ");
+    EXPECT_EQ((*clusters)[510],
+              "code unsigned int CstGroup510[] = {\r\n510,  0xffff };          \r\n ");
     EXPECT_EQ((*clusters)[511], "code unsigned int CstGroup511[] = {\r\n 0xffff };          \r\n ");
     const auto tooMany = buildCstGroupText(numbered(512));
     ASSERT_FALSE(tooMany);
@@ -47,13 +48,15 @@ TEST(ClusterTables, LimitsAcceptTheLastAndRefuseOneMore) {
     const auto groups = buildClusterGroupText(numbered(61));
     ASSERT_TRUE(groups);
     EXPECT_EQ(groups->size(), 61u);
-    EXPECT_EQ(groups->back(), "code unsigned int Cst_GroupGroup60[] = {\r\n60,  0xffff };         \r\n  ");
+    EXPECT_EQ(groups->back(),
+              "code unsigned int Cst_GroupGroup60[] = {\r\n60,  0xffff };         \r\n  ");
     EXPECT_EQ(buildClusterGroupText(numbered(62)).error().key, "SIMULATELIST_GCGT_GETN");
 
     const auto colors = buildColorGroupText(numbered(101));
     ASSERT_TRUE(colors);
     EXPECT_EQ(colors->size(), 101u);
-    EXPECT_EQ(colors->back(), "code unsigned int Color_Group100[] = {\r\n100,  0xffff };         \r\n  ");
+    EXPECT_EQ(colors->back(),
+              "code unsigned int Color_Group100[] = {\r\n100,  0xffff };         \r\n  ");
     EXPECT_EQ(buildColorGroupText(numbered(102)).error().key, "SIMULATELIST_COLORTEXT_CETN");
 }
 
@@ -88,7 +91,8 @@ TEST(TableFiles, WritesBothFilesAndReportsAnUnwritableFolder) {
     EXPECT_EQ(test::fileText(dir.path() / "DSPPTN.H"), golden("dsp_empty.h"));
 
     ASSERT_TRUE(writeTableFile(build.texts, OutputMode::Accessors, dir.path() / "mine.c"));
-    EXPECT_EQ(test::fileText(dir.path() / "mine.c"), outputText(build.texts, OutputMode::Accessors));
+    EXPECT_EQ(test::fileText(dir.path() / "mine.c"),
+              outputText(build.texts, OutputMode::Accessors));
     ASSERT_TRUE(writeTableFile(build.texts, OutputMode::Normal, dir.path() / "none.c"));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "none.c"));
 

@@ -20,8 +20,8 @@
 #include "layout/layout_file.h"
 #include "layout/port_table.h"
 #include "output/firmware/firmware_build.h"
-#include "tests/support/test_files.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {
@@ -205,8 +205,9 @@ TEST_F(CreateBin, MissingPortTableStopsWithItsMessage) {
     dialog->findChild<QPushButton*>("create")->click();
     ASSERT_TRUE(test::waitUntil([&] { return finished; }, 60000));
     ASSERT_NE(box(dialog, "message"), nullptr);
-    EXPECT_TRUE(box(dialog, "message")->text().startsWith(
-        "Cannot copy the port table cport.h into the tool folder."));
+    EXPECT_TRUE(box(dialog, "message")
+                    ->text()
+                    .startsWith("Cannot copy the port table cport.h into the tool folder."));
 }
 
 TEST_F(CreateBin, ClosingWhileBuildingHidesAtOnceAndEndsCleanly) {

@@ -81,8 +81,7 @@ TEST(ControllerFiles, OversizedTableIsLeftOutAndTheRestIsKept) {
     // The fade brings its own two colours and is numbered from 0.
     EXPECT_NE(cdata.find("code RGB CLRGRP0[]={{250,200,150},{200,100,50}};\r\n"), std::string::npos)
         << cdata;
-    EXPECT_NE(cdata.find("#define PTNCNT1\t\t 1\r\n#define PTNCNT2\t\t 0\r\n"),
-              std::string::npos);
+    EXPECT_NE(cdata.find("#define PTNCNT1\t\t 1\r\n#define PTNCNT2\t\t 0\r\n"), std::string::npos);
     EXPECT_NE(cdata.find("code PTN ShowPtn1[1]={{3,4,10,"), std::string::npos) << cdata;
     EXPECT_NE(cdata.find("code PTN ShowPtn2[1]={{99,"), std::string::npos);
 

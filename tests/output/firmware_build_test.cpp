@@ -86,9 +86,9 @@ TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
     EXPECT_LT(result.imageSize, 65536u);
     EXPECT_NE(result.report.find("ID_MSG_CBINDLG_PRGGRP 12.5% of 32\r\n"), std::string::npos)
         << result.report;
-    EXPECT_NE(result.report.find("ID_MSG_CBINDLG_SIZE " + std::to_string(result.imageSize) +
-                                 "(Byte)  "),
-              std::string::npos);
+    EXPECT_NE(
+        result.report.find("ID_MSG_CBINDLG_SIZE " + std::to_string(result.imageSize) + "(Byte)  "),
+        std::string::npos);
 
     // Generated files were moved into the tool folder and removed after the run.
     for (const char* name : {"DSPPTN.H", "CSTGRP.h", "CData.h"}) {
@@ -99,7 +99,8 @@ TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
     EXPECT_TRUE(fs::exists(f.tools / "cport.h"));
     EXPECT_FALSE(hasTemplate(f.tools));
     std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(f.tools)) left.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(f.tools))
+        left.push_back(entry.path().filename());
     std::ranges::sort(left);
     EXPECT_EQ(left, (std::vector<std::string>{".vexolume.lock", "cport.h"}));
 }
@@ -169,7 +170,8 @@ TEST(FirmwareBuild, AFailingStepStopsTheBuildAndIsNamedWithItsOwnMessages) {
         return false;
     };
     FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin", [&] { result = buildFirmware(sampleLayout(), options); });
+    withPath(bin.string() + ":/bin:/usr/bin",
+             [&] { result = buildFirmware(sampleLayout(), options); });
     EXPECT_FALSE(result.completed);
     ASSERT_EQ(keys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_FAILED"}));

@@ -44,8 +44,8 @@ TEST(FirmwareInputs, TableOverItsLimitIsReportedAndTheBuildGoesOn) {
     Folders f("fw-limits");
     const FirmwareBuildResult result = buildFirmware(test::tooColorfulLayout(), f.options());
     ASSERT_TRUE(result.completed) << result.toolLog;
-    EXPECT_EQ(keys(result), (std::vector<std::string>{"SIMULATELIST_COLORTEXT_CETN",
-                                                      "ID_MSG_CBINDLG_CREATE"}));
+    EXPECT_EQ(keys(result),
+              (std::vector<std::string>{"SIMULATELIST_COLORTEXT_CETN", "ID_MSG_CBINDLG_CREATE"}));
     // The report counts what the effects need, so it says the data is too large.
     EXPECT_NE(result.report.find("ID_MSG_CBINDLG_COGRP 100.9% of 101"), std::string::npos)
         << result.report;

@@ -19,11 +19,11 @@ std::string keyOnly(const std::string& key) { return "<" + key + ">"; }
 
 TEST(CapacityReport, FiguresAreTruncatedTenthsOfEachCapacity) {
     CapacityInput input;
-    input.programGroupsUsed = 3;   // 93.75 tenths
-    input.clusterCount = 3;        // 11.81 tenths of 254
-    input.clusterGroupCount = 2;   // 32.78 tenths of 61
-    input.colorGroupCount = 101;   // exactly 1000 tenths: full, not over
-    input.imageSize = 12017;       // 18.77 tenths of 64K
+    input.programGroupsUsed = 3;  // 93.75 tenths
+    input.clusterCount = 3;       // 11.81 tenths of 254
+    input.clusterGroupCount = 2;  // 32.78 tenths of 61
+    input.colorGroupCount = 101;  // exactly 1000 tenths: full, not over
+    input.imageSize = 12017;      // 18.77 tenths of 64K
     const CapacityFigures f = capacityFigures(input);
     EXPECT_EQ(f.programGroups, 93);
     EXPECT_EQ(f.clusters, 11);
@@ -48,12 +48,11 @@ TEST(CapacityReport, ListsEveryFigureAndWarnsAboveFullCapacity) {
     input.clusterGroupCount = 61;
     input.colorGroupCount = 10;
     input.imageSize = 6400;
-    EXPECT_EQ(capacityReport(input, keyOnly),
-              "<ID_MSG_CBINDLG_COGRP> 9.9% of 101\r\n"
-              "<ID_MSG_CBINDLG_GRPCLUGRP> 100.0% of 61\r\n"
-              "<ID_MSG_CBINDLG_CLUGRP> 50.0% of 512\r\n"
-              "<ID_MSG_CBINDLG_PRGGRP> 100.0% of 32\r\n"
-              "<ID_MSG_CBINDLG_SIZE> 6400(Byte)  1.0% of 64K\r\n");
+    EXPECT_EQ(capacityReport(input, keyOnly), "<ID_MSG_CBINDLG_COGRP> 9.9% of 101\r\n"
+                                              "<ID_MSG_CBINDLG_GRPCLUGRP> 100.0% of 61\r\n"
+                                              "<ID_MSG_CBINDLG_CLUGRP> 50.0% of 512\r\n"
+                                              "<ID_MSG_CBINDLG_PRGGRP> 100.0% of 32\r\n"
+                                              "<ID_MSG_CBINDLG_SIZE> 6400(Byte)  1.0% of 64K\r\n");
 
     input.format = "1";  // the same 256 Clusters overflow the 254 of this format
     const std::string report = capacityReport(input, keyOnly);
@@ -93,9 +92,9 @@ TEST(FirmwareTemplate, HoldsTheControllerSourcesAndBatchFiles) {
         EXPECT_FALSE(file.bytes.empty()) << file.name;
         EXPECT_EQ(file.bytes.find('\r'), std::string_view::npos) << file.name << " has CR";
     }
-    for (const char* name : {"sing1.mov", "DataType.h", "DatTyp1.h", "DatTyp2.h", "d.bat", "cr.BAT",
-                             "INTRINS.H", "ZLG7290.H", "ZLG7290.C", "VIIC_C51.H", "STDLIB.H",
-                             "VIIC_C51.C", "REG51.H", "REG52.H"}) {
+    for (const char* name :
+         {"sing1.mov", "DataType.h", "DatTyp1.h", "DatTyp2.h", "d.bat", "cr.BAT", "INTRINS.H",
+          "ZLG7290.H", "ZLG7290.C", "VIIC_C51.H", "STDLIB.H", "VIIC_C51.C", "REG51.H", "REG52.H"}) {
         EXPECT_TRUE(names.contains(name)) << name;
     }
     const auto bytesOf = [](std::string_view name) {
@@ -105,9 +104,8 @@ TEST(FirmwareTemplate, HoldsTheControllerSourcesAndBatchFiles) {
         return std::string();
     };
     EXPECT_EQ(bytesOf("d.bat"), "cr sing1\n");
-    EXPECT_EQ(bytesOf("cr.BAT"),
-              "C51 %1.mov\nL51 %1.OBJ TO %1.OMF\nOH51 %1.OMF HEXFILE(%1.HEX)\n"
-              "HEX2BIN %1.HEX %1.BIN I\n");
+    EXPECT_EQ(bytesOf("cr.BAT"), "C51 %1.mov\nL51 %1.OBJ TO %1.OMF\nOH51 %1.OMF HEXFILE(%1.HEX)\n"
+                                 "HEX2BIN %1.HEX %1.BIN I\n");
     const std::string main = bytesOf("sing1.mov");
     for (const char* needle : {"MOD_CSTG", "MOD_FILL", "MOD_FADE", "MOD_CSTC", "MOD_CSTF",
                                "MOD_RST", "MOD_IDLE", "transdmx", "setmodenum", "Port5[1]",

@@ -28,10 +28,10 @@ Lamp wired(std::int32_t port, std::int32_t order) {
 
 TEST(DmxUniverses, ChainOrderWithANewUniverseForEachPortAndEvery170Lamps) {
     std::vector<Lamp> lamps;
-    lamps.push_back(wired(2, 2));   // 0
-    lamps.push_back(wired(0, 1));   // 1: on no port
-    lamps.push_back(wired(2, 1));   // 2
-    lamps.push_back(wired(13, 1));  // 3: no such port
+    lamps.push_back(wired(2, 2));                                          // 0
+    lamps.push_back(wired(0, 1));                                          // 1: on no port
+    lamps.push_back(wired(2, 1));                                          // 2
+    lamps.push_back(wired(13, 1));                                         // 3: no such port
     for (std::int32_t i = 171; i >= 1; --i) lamps.push_back(wired(1, i));  // 4 .. 174
     auto universes = mapUniverses(lamps, 7);
     ASSERT_TRUE(universes.ok());
@@ -62,7 +62,8 @@ TEST(SacnPacket, LayersLengthsAndFieldsFollowE131) {
     const auto p = sacnPacket(source, 0x1234, 200, slots);
     ASSERT_EQ(p.size(), 132u);
     EXPECT_EQ((std::vector<std::uint8_t>(p.begin(), p.begin() + 16)),
-              (std::vector<std::uint8_t>{0, 0x10, 0, 0, 'A', 'S', 'C', '-', 'E', '1', '.', '1', '7', 0, 0, 0}));
+              (std::vector<std::uint8_t>{0, 0x10, 0, 0, 'A', 'S', 'C', '-', 'E', '1', '.', '1', '7',
+                                         0, 0, 0}));
     EXPECT_EQ(p[16], 0x70);  // flags, root layer length 132 - 16
     EXPECT_EQ(p[17], 116);
     EXPECT_EQ(p[21], 4);     // root vector: E1.31 data
@@ -92,7 +93,8 @@ TEST(SacnPacket, LayersLengthsAndFieldsFollowE131) {
 }
 
 TEST(DmxOutputTargets, UnknownTargetsAndHostsAreRefused) {
-    for (const char* target : {"", "artnet", "sacn:", "sacn:host:0", "sacn:host:99999", "sacn:host:x"}) {
+    for (const char* target :
+         {"", "artnet", "sacn:", "sacn:host:0", "sacn:host:99999", "sacn:host:x"}) {
         const auto output = openDmxOutput(target);
         ASSERT_FALSE(output.ok()) << target;
         EXPECT_EQ(output.error().key, "ERR_LIVE_TARGET") << target;
@@ -144,8 +146,9 @@ TEST(LiveSampler, TheSamplePlaysIntoALoopbackSocketFrameByFrame) {
         std::vector<std::uint8_t> line;
         for (std::size_t lamp : chain) {
             const ColorWord c = reference.lampColors()[lamp];
-            line.insert(line.end(), {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
-                                     static_cast<std::uint8_t>(c >> 16)});
+            line.insert(line.end(),
+                        {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
+                         static_cast<std::uint8_t>(c >> 16)});
         }
         for (std::size_t u = 0; u < 2; ++u) {
             const auto& seen = packets[2 * k + u];
@@ -154,7 +157,8 @@ TEST(LiveSampler, TheSamplePlaysIntoALoopbackSocketFrameByFrame) {
             EXPECT_EQ(seen.startCode, 0);
             EXPECT_EQ(seen.sourceName, "Vexolume");
             ASSERT_EQ(seen.slots.size(), 240u);
-            EXPECT_TRUE(std::equal(seen.slots.begin(), seen.slots.end(), line.begin() + static_cast<std::ptrdiff_t>(240 * u)))
+            EXPECT_TRUE(std::equal(seen.slots.begin(), seen.slots.end(),
+                                   line.begin() + static_cast<std::ptrdiff_t>(240 * u)))
                 << "frame " << k << " universe " << seen.universe;
         }
         if (line != previous) ++changes;

@@ -43,7 +43,8 @@ TEST(OlaOutput, TheSampleStreamedToOladIsWhatOladHolds) {
 
     Playback playback(compiled, layout->lamps.size(), request);
     LiveSampler sampler(playback, *universes, **output, 40.0);
-    for (int k = 0; k < 90; ++k) ASSERT_TRUE(sampler.sendNextFrame().ok());  // to 2.225 s: sweep step 2
+    for (int k = 0; k < 90; ++k)
+        ASSERT_TRUE(sampler.sendNextFrame().ok());  // to 2.225 s: sweep step 2
 
     // Streaming needs no replies; give olad a moment to take the last frame.
     std::vector<std::uint8_t> expected;

@@ -34,11 +34,11 @@ TEST(ShowPattern, SecondEmptyModeInARowEndsTheGroupAcrossGroups) {
     const auto regress = addMode(c, {"CM_REGRESS", 255});
     const auto regroup = addMode(c, {"CM_REGROUP", 253, -1, -1, 0, 0, 0, 12});
     c.programGroups[0] = {chase, empty5, empty7, chase};
-    c.programGroups[1] = {empty5};            // the count was reset by the second one
-    c.programGroups[2] = {empty5, regress};   // second in a row, across the boundary
+    c.programGroups[1] = {empty5};           // the count was reset by the second one
+    c.programGroups[2] = {empty5, regress};  // second in a row, across the boundary
     c.programGroups[3] = {regroup, regress, empty5};
     c.programGroups[4] = {chase, empty5};
-    c.programGroups[6] = {empty7, chase};     // an empty group 5 does not reset the count
+    c.programGroups[6] = {empty7, chase};  // an empty group 5 does not reset the count
     EXPECT_EQ(showPatternText(c), golden("dsp_empty_mode.h"));
 }
 
@@ -67,7 +67,8 @@ TEST(ShowPattern, RowLayoutsOfEveryCode) {
 }
 
 TEST(ShowPattern, FadeIncrementAndTargets) {
-    const Mode down = test::compiledMode({"CM_BRIGHTTODARK", 0, 0, -1, 0, 1, 2, 1, {200, 10, 50, 0, 110, 50}});
+    const Mode down =
+        test::compiledMode({"CM_BRIGHTTODARK", 0, 0, -1, 0, 1, 2, 1, {200, 10, 50, 0, 110, 50}});
     const FadeRow f = fadeRow(down);
     EXPECT_EQ(f.increment, 100);  // largest distance 200, two steps
     EXPECT_EQ(f.target[0], 0 + 512 + 768 + 512);

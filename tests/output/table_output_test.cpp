@@ -8,8 +8,8 @@
 #include "layout/layout_file.h"
 #include "output/tables/cluster_tables.h"
 #include "tests/output/oversized_layout.h"
-#include "tests/support/test_files.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {

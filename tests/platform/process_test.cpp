@@ -23,19 +23,24 @@ TEST(Process, RunsInItsFolderWithArgumentsPassedUntouched) {
     // A shell would expand these; an argument vector passes them as they are.
     ProcessRun run{{"sh", "-c", "pwd; printf '%s|' \"$0\" \"$1\"; echo oops >&2; exit 3",
                     "$HOME; echo injected", "*"},
-                   dir.path(), std::chrono::seconds(20), std::nullopt};
+                   dir.path(),
+                   std::chrono::seconds(20),
+                   std::nullopt};
     auto outcome = runProcess(run);
     ASSERT_TRUE(outcome.ok()) << outcome.error().detail;
     EXPECT_EQ(outcome->exitCode, 3);
     EXPECT_FALSE(outcome->timedOut);
     EXPECT_NE(outcome->output.find(fs::canonical(dir.path()).string() + "\n"), std::string::npos);
-    EXPECT_NE(outcome->output.find("$HOME; echo injected|*|"), std::string::npos) << outcome->output;
+    EXPECT_NE(outcome->output.find("$HOME; echo injected|*|"), std::string::npos)
+        << outcome->output;
     EXPECT_NE(outcome->output.find("oops"), std::string::npos);
 }
 
 TEST(Process, StandardOutputCanGoToAFileAndErrorsStayInTheOutput) {
     Folder dir("out");
-    ProcessRun run{{"sh", "-c", "echo data; echo complaint >&2"}, dir.path(), std::chrono::seconds(20),
+    ProcessRun run{{"sh", "-c", "echo data; echo complaint >&2"},
+                   dir.path(),
+                   std::chrono::seconds(20),
                    dir.path() / "out.txt"};
     auto outcome = runProcess(run);
     ASSERT_TRUE(outcome.ok());
@@ -49,7 +54,9 @@ TEST(Process, StandardOutputCanGoToAFileAndErrorsStayInTheOutput) {
 TEST(Process, TimeLimitEndsTheProgramAndWhatItStarted) {
     Folder dir("limit");
     // The child keeps the output open through a grandchild; both must go.
-    ProcessRun run{{"sh", "-c", "sleep 30 & sleep 30"}, dir.path(), std::chrono::milliseconds(300),
+    ProcessRun run{{"sh", "-c", "sleep 30 & sleep 30"},
+                   dir.path(),
+                   std::chrono::milliseconds(300),
                    std::nullopt};
     auto outcome = runProcess(run);
     ASSERT_TRUE(outcome.ok());
@@ -59,7 +66,8 @@ TEST(Process, TimeLimitEndsTheProgramAndWhatItStarted) {
 
 TEST(Process, StartFailuresAreErrorsNotExitCodes) {
     Folder dir("fail");
-    auto missing = runProcess({{"vexolume-no-such-program"}, dir.path(), std::chrono::seconds(5), {}});
+    auto missing =
+        runProcess({{"vexolume-no-such-program"}, dir.path(), std::chrono::seconds(5), {}});
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error().key, "PROCESS_START");
 

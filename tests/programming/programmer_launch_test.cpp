@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <tuple>
 #include <thread>
+#include <tuple>
 
 #include "platform/file_io.h"
 #include "programming/programmer_launch.h"
@@ -110,7 +110,8 @@ TEST_F(Launch, MissingOrBrokenToolsGiveTheirControllersMessage) {
     settings_.noraACommand = kDefaultNoraACommand;
     settings_.stcPath = "stc/missing";
     for (const auto& [model, command, key] :
-         {std::tuple{ControllerModel::NoraA, std::string("no-such-isp {image}"), kNoraAStartFailedKey},
+         {std::tuple{ControllerModel::NoraA, std::string("no-such-isp {image}"),
+                     kNoraAStartFailedKey},
           std::tuple{ControllerModel::NoraA, std::string("  "), kNoraAStartFailedKey},
           std::tuple{ControllerModel::NoraA, std::string("\"isp"), kNoraAStartFailedKey},
           std::tuple{ControllerModel::NoraB, std::string(), kNoraBStartFailedKey}}) {
@@ -121,7 +122,8 @@ TEST_F(Launch, MissingOrBrokenToolsGiveTheirControllersMessage) {
         EXPECT_TRUE(never.argv.empty());
     }
     settings_.stcPath.clear();
-    const Status noPath = launchProgrammer(ControllerModel::NoraB, settings_, "a.hex", never.starter());
+    const Status noPath =
+        launchProgrammer(ControllerModel::NoraB, settings_, "a.hex", never.starter());
     ASSERT_FALSE(noPath.ok());
     EXPECT_NE(noPath.error().detail.find("STC_PATH"), std::string::npos);
 

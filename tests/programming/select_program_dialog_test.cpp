@@ -21,8 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 
 LanguageTable table(const char* file) {
-    auto loaded = LanguageTable::load(fs::path(VEXOLUME_SOURCE_DIR) / "share/vexolume/Mullanguage" /
-                                      file);
+    auto loaded =
+        LanguageTable::load(fs::path(VEXOLUME_SOURCE_DIR) / "share/vexolume/Mullanguage" / file);
     EXPECT_TRUE(loaded.ok());
     return loaded.ok() ? *loaded : LanguageTable{};
 }

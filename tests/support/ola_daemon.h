@@ -6,12 +6,12 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <netinet/in.h>
 #include <pwd.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <netinet/in.h>
 
 #include <chrono>
 #include <cstdint>
@@ -61,9 +61,9 @@ public:
                 ::dup2(out, 1);
                 ::dup2(out, 2);
             }
-            const bool dropped = user == nullptr || (::setgroups(0, nullptr) == 0 &&
-                                                     ::setgid(user->pw_gid) == 0 &&
-                                                     ::setuid(user->pw_uid) == 0);
+            const bool dropped =
+                user == nullptr || (::setgroups(0, nullptr) == 0 && ::setgid(user->pw_gid) == 0 &&
+                                    ::setuid(user->pw_uid) == 0);
             if (!dropped) _exit(126);
             ::execl(olad.c_str(), "olad", "-c", config.c_str(), "-r", port.c_str(), "--no-http",
                     "--no-register-with-dns-sd", "-l", "2", static_cast<char*>(nullptr));
@@ -176,10 +176,12 @@ private:
 
     // Every plugin but Dummy off: nothing opens devices or network ports.
     static void writeConfig(const std::filesystem::path& folder) {
-        for (const char* plugin : {"artnet", "e131", "espnet", "ftdidmx", "gpio", "karate", "kinet",
-                                   "milinst", "opendmx", "openpixelcontrol", "osc", "pathport", "renard",
-                                   "sandnet", "shownet", "spi", "stageprofi", "uartdmx", "usbdmx",
-                                   "usbserial", "dmx4linux", "e133", "nanoleaf"}) {
+        for (const char* plugin :
+             {"artnet",    "e131",       "espnet",  "ftdidmx", "gpio",
+              "karate",    "kinet",      "milinst", "opendmx", "openpixelcontrol",
+              "osc",       "pathport",   "renard",  "sandnet", "shownet",
+              "spi",       "stageprofi", "uartdmx", "usbdmx",  "usbserial",
+              "dmx4linux", "e133",       "nanoleaf"}) {
             std::ofstream(folder / ("ola-" + std::string(plugin) + ".conf")) << "enabled = false\n";
         }
         std::ofstream(folder / "ola-dummy.conf") << "enabled = true\nports = 1\n";

@@ -33,15 +33,17 @@ protected:
 // Tools for placing the picture: from its opening until the next Start.
 class DemoPictureCommand : public DemoCommand {
 protected:
-    bool available(const DemoDocument& d) const override { return !d.picturePath().empty() && d.adjustMode(); }
+    bool available(const DemoDocument& d) const override {
+        return !d.picturePath().empty() && d.adjustMode();
+    }
 };
 
 class DemoOpenPictureCommand : public DemoCommand {
 protected:
     bool available(const DemoDocument& d) const override { return !d.started(); }
     bool act(AppCommandContext& c, DemoView& view) override {
-        const QString name = c.askOpenName(
-            QStringLiteral("Pictures (*.bmp *.png *.jpg *.jpeg *.gif);;bitmap Files (*.bmp);;All Files (*)"));
+        const QString name = c.askOpenName(QStringLiteral(
+            "Pictures (*.bmp *.png *.jpg *.jpeg *.gif);;bitmap Files (*.bmp);;All Files (*)"));
         if (name.isEmpty()) return false;
         view.document().openPicture(name.toStdString());
         return true;
@@ -87,7 +89,8 @@ protected:
         const QString name = c.askSaveName(QStringLiteral("Text Files (*.h);;All Files (*)"));
         if (name.isEmpty()) return false;
         const auto bytes = view.saveBmpParameters();
-        const Status written = writeFileAtomically(name.toStdString(), std::string(bytes.begin(), bytes.end()));
+        const Status written =
+            writeFileAtomically(name.toStdString(), std::string(bytes.begin(), bytes.end()));
         if (!written) c.showMessageKey(written.error().key);
         return written.ok();
     }
@@ -197,13 +200,16 @@ protected:
             c.showMessageKey(output.error().key);
             return false;
         }
-        auto feed = std::make_unique<LiveFeed>(view.player(), std::move(*universes), std::move(*output),
-                                               kDefaultFramesPerSecond);
+        auto feed = std::make_unique<LiveFeed>(view.player(), std::move(*universes),
+                                               std::move(*output), kDefaultFramesPerSecond);
         // The feed is ended after its signal has returned, never inside it.
-        QObject::connect(feed.get(), &LiveFeed::failed, window, [&c, window](const QString& key, const QString&) {
-            c.showMessageKey(key.toStdString());
-            QMetaObject::invokeMethod(window, [window] { window->setLiveFeed(nullptr); }, Qt::QueuedConnection);
-        });
+        QObject::connect(feed.get(), &LiveFeed::failed, window,
+                         [&c, window](const QString& key, const QString&) {
+                             c.showMessageKey(key.toStdString());
+                             QMetaObject::invokeMethod(
+                                 window, [window] { window->setLiveFeed(nullptr); },
+                                 Qt::QueuedConnection);
+                         });
         window->setLiveFeed(std::move(feed));
         return true;
     }

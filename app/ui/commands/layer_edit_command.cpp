@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "platform/ui/dialog_texts.h"
 #include "engine/ui/effect_view.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace vx {
 namespace {

@@ -11,12 +11,12 @@
 #include "app/ui/commands/port_edit_command.h"
 #include "app/ui/commands/print_command.h"
 #include "app/ui/commands/scan_settings_command.h"
-#include "platform/ui/dialog_texts.h"
 #include "layout/history/apply_scan_edit.h"
 #include "layout/ui/layout_printer.h"
 #include "layout/ui/layout_view.h"
 #include "layout/ui/port_edit_dialog.h"
 #include "layout/ui/scan_settings_dialog.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace vx {
 
@@ -41,8 +41,8 @@ bool ScanSettingsCommand::run(AppCommandContext& c) {
     settings.lampSize = outcome.lampSize;
     settings.colorTolerance = outcome.colorTolerance;
     if (settings == ScanSettingsRecord::of(document.layout())) return false;
-    return document.apply(std::make_unique<ApplyScanEdit>(settings, std::vector<Lamp>{},
-                                                          "ID_SCAN_SETOTHER"));
+    return document.apply(
+        std::make_unique<ApplyScanEdit>(settings, std::vector<Lamp>{}, "ID_SCAN_SETOTHER"));
 }
 
 SharedPrinter::SharedPrinter() = default;
@@ -57,21 +57,21 @@ bool PrintCommand::run(AppCommandContext& c) {
     const LampLayout& layout = c.activeLayoutView()->document().layout();
     QPrinter* printer = &printer_->get();
     switch (action_) {
-    case PrintAction::Setup: {
-        QPageSetupDialog dialog(printer, c.dialogParent());
-        return dialog.exec() == QDialog::Accepted;
-    }
-    case PrintAction::Preview: {
-        QPrintPreviewDialog dialog(printer, c.dialogParent());
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
-                         [&layout](QPrinter* p) { printLayout(*p, layout); });
-        return dialog.exec() == QDialog::Accepted;
-    }
-    case PrintAction::Print: {
-        QPrintDialog dialog(printer, c.dialogParent());
-        if (dialog.exec() != QDialog::Accepted) return false;
-        return printLayout(*printer, layout) > 0;
-    }
+        case PrintAction::Setup: {
+            QPageSetupDialog dialog(printer, c.dialogParent());
+            return dialog.exec() == QDialog::Accepted;
+        }
+        case PrintAction::Preview: {
+            QPrintPreviewDialog dialog(printer, c.dialogParent());
+            QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                             [&layout](QPrinter* p) { printLayout(*p, layout); });
+            return dialog.exec() == QDialog::Accepted;
+        }
+        case PrintAction::Print: {
+            QPrintDialog dialog(printer, c.dialogParent());
+            if (dialog.exec() != QDialog::Accepted) return false;
+            return printLayout(*printer, layout) > 0;
+        }
     }
     return false;
 }

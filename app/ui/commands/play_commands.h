@@ -15,13 +15,16 @@ public:
     // PlayState 1 (sequential), 2 (parallel) or 3 (partial).
     explicit PlayCommand(std::int32_t playState) : playState_(playState) {}
 
-    bool enabled(const AppCommandContext& c) const override { return c.activeEffectView() != nullptr; }
+    bool enabled(const AppCommandContext& c) const override {
+        return c.activeEffectView() != nullptr;
+    }
     bool run(AppCommandContext& c) override {
         const LampLayout& layout = c.activeEffectView()->document().layout();
         CompiledEffects compiled = compileEffects(layout);
         // Without a selection in the mode list, partial play takes every mode.
         const std::size_t last = compiled.modes.empty() ? 0 : compiled.modes.size() - 1;
-        auto demo = std::make_shared<DemoDocument>(layout.lamps, std::move(compiled), playState_, 0, last);
+        auto demo =
+            std::make_shared<DemoDocument>(layout.lamps, std::move(compiled), playState_, 0, last);
         return c.openDemoWindow(std::move(demo)) != nullptr;
     }
 

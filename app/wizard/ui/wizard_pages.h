@@ -50,10 +50,10 @@ public:
     QPushButton* button(int control) const;
 
 Q_SIGNALS:
-    void layoutEdited();      // lamps or modes changed
-    void addRequested();      // the owner puts the view into insert mode
-    void deleteRequested();   // ... or delete mode
-    void nextRequested();     // step 2
+    void layoutEdited();     // lamps or modes changed
+    void addRequested();     // the owner puts the view into insert mode
+    void deleteRequested();  // ... or delete mode
+    void nextRequested();    // step 2
     void finishRequested();
     void backRequested();
 

@@ -40,9 +40,9 @@ WizardShapePage::WizardShapePage(WizardSession& session, LampLayout& layout, QWi
     grid->addWidget(caption("Port:", 1120), 4, 0);
     grid->addWidget(port_, 4, 1);
     auto* row = new QHBoxLayout;
-    for (auto [text, id] : {std::pair{"Add", 1198}, std::pair{"Delete", 1199},
-                            std::pair{"Back", 1102}, std::pair{"Next", 1193},
-                            std::pair{"Finish", 1194}}) {
+    for (auto [text, id] :
+         {std::pair{"Add", 1198}, std::pair{"Delete", 1199}, std::pair{"Back", 1102},
+          std::pair{"Next", 1193}, std::pair{"Finish", 1194}}) {
         row->addWidget(pushButton(text, id));
     }
     grid->addLayout(row, 5, 0, 1, 2);

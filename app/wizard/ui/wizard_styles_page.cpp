@@ -84,8 +84,8 @@ void WizardStylesPage::insertStyle() {
     if (selected == nullptr || style < 0) return;
     const auto s = static_cast<std::size_t>(style);
     auto* child = new QTreeWidgetItem(
-        selected, {QString::fromStdString(styleItemText(s, text_("ID_MSG_CMODEEDIT_STYLE" +
-                                                                 std::to_string(s)).toStdString()))});
+        selected, {QString::fromStdString(styleItemText(
+                      s, text_("ID_MSG_CMODEEDIT_STYLE" + std::to_string(s)).toStdString()))});
     child->setData(0, Qt::UserRole, kNoGroup);
     selected->setExpanded(true);
     const int group = groupOf(selected);

@@ -14,9 +14,7 @@ public:
     bool enabled(const LayoutCommandContext& c) const override {
         return c.activeLayoutView() != nullptr;
     }
-    bool run(LayoutCommandContext& c) override {
-        return c.activeLayoutView()->startEmptyLattice();
-    }
+    bool run(LayoutCommandContext& c) override { return c.activeLayoutView()->startEmptyLattice(); }
 };
 
 }  // namespace vx

@@ -12,8 +12,7 @@ class ScanCommand : public CommandHandler<LayoutCommandContext> {
 public:
     bool enabled(const LayoutCommandContext& c) const override {
         const LayoutView* view = c.activeLayoutView();
-        return view != nullptr && view->scanState().scanAllowed() &&
-               !view->shownPicture().empty();
+        return view != nullptr && view->scanState().scanAllowed() && !view->shownPicture().empty();
     }
     bool run(LayoutCommandContext& c) override { return c.activeLayoutView()->startScan(); }
 };

@@ -37,7 +37,8 @@ protected:
 
     std::unique_ptr<DemoView> view(std::int32_t playState) {
         const LampLayout layout = sample();
-        auto document = std::make_shared<DemoDocument>(layout.lamps, compileEffects(layout), playState, 0, 0);
+        auto document =
+            std::make_shared<DemoDocument>(layout.lamps, compileEffects(layout), playState, 0, 0);
         auto v = std::make_unique<DemoView>(document);
         v->resize(800, 600);
         v->player().setWallClock(false);
@@ -75,7 +76,8 @@ TEST_F(DemoViewTest, ParallelPlayStartsOnTheFirstDrawAfterStartAndNotBefore) {
     EXPECT_NE(pixelOfLamp(*v, image, 0), qRgb(0, 0, 0));
     // The caption names the program group and the number of modes.
     bool caption = false;
-    for (const auto& [at, text] : v->player().texts()) caption = caption || text.starts_with("Program Group 0 [");
+    for (const auto& [at, text] : v->player().texts())
+        caption = caption || text.starts_with("Program Group 0 [");
     EXPECT_TRUE(caption);
 
     // A redraw while it runs starts nothing new: the clock goes on.
@@ -118,8 +120,8 @@ TEST_F(DemoViewTest, ChoosingAProgramGroupStopsThePlaybackAndPlaysThatGroup) {
     std::optional<int> pending = 2;
     v->takeProgramGroupRequest = [&pending] { return std::exchange(pending, std::nullopt); };
     v->show();
-    QMouseEvent move(QEvent::MouseMove, QPointF(120, 100), QPointF(120, 100), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(120, 100), QPointF(120, 100), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(v.get(), &move);
     EXPECT_EQ(v->document().programGroup(), 2);
     EXPECT_FALSE(pending.has_value());
@@ -154,7 +156,8 @@ TEST_F(DemoViewTest, AdjustModeMovesAndScalesThePictureWithTheMouse) {
 
     // bmp.h with this view's size, read into another view with another cell size.
     const auto bytes = v->saveBmpParameters();
-    ASSERT_TRUE(writeFileAtomically(folder.path() / "bmp.h", std::string(bytes.begin(), bytes.end())));
+    ASSERT_TRUE(
+        writeFileAtomically(folder.path() / "bmp.h", std::string(bytes.begin(), bytes.end())));
     auto other = view(playstate::kParallel);
     other->render();
     other->document().scaleDialogClosed(10);

@@ -24,7 +24,9 @@ TEST(CliFirmware, BuildsTheSampleAndSimulatesItsFrames) {
 
     auto built = runProcess({{VEXOLUME_CLI, "firmware", VEXOLUME_SOURCE_DIR "/examples/sample.led",
                               "--format", "1", "-o", (root / "work").string()},
-                             root, std::chrono::minutes(3), root / "report.txt"});
+                             root,
+                             std::chrono::minutes(3),
+                             root / "report.txt"});
     ASSERT_TRUE(built.ok()) << built.error().detail;
     EXPECT_EQ(built->exitCode, 0) << built->output;
     auto report = readFileBytes(root / "report.txt");
@@ -34,9 +36,12 @@ TEST(CliFirmware, BuildsTheSampleAndSimulatesItsFrames) {
     EXPECT_NE(reportText.find("image: " + (root / "work" / "sample1.hex").string()),
               std::string::npos);
 
-    auto simulated = runProcess({{VEXOLUME_CLI, "simulate", (root / "work" / "sample1.hex").string(),
-                                  "--lamps", "160", "--seconds", "0.5", "--distinct", "--json"},
-                                 root, std::chrono::minutes(1), root / "frames.json"});
+    auto simulated =
+        runProcess({{VEXOLUME_CLI, "simulate", (root / "work" / "sample1.hex").string(), "--lamps",
+                     "160", "--seconds", "0.5", "--distinct", "--json"},
+                    root,
+                    std::chrono::minutes(1),
+                    root / "frames.json"});
     ASSERT_TRUE(simulated.ok());
     EXPECT_EQ(simulated->exitCode, 0) << simulated->output;
     auto json = readFileBytes(root / "frames.json");
@@ -55,8 +60,11 @@ TEST(CliFirmware, BuildsTheSampleAndSimulatesItsFrames) {
     EXPECT_EQ(out["frames"][0][2], 0);
     EXPECT_EQ(out["frames"][0][3], 0);
 
-    auto missing = runProcess({{VEXOLUME_CLI, "simulate", (root / "none.hex").string(), "--lamps", "1"},
-                               root, std::chrono::minutes(1), std::nullopt});
+    auto missing =
+        runProcess({{VEXOLUME_CLI, "simulate", (root / "none.hex").string(), "--lamps", "1"},
+                    root,
+                    std::chrono::minutes(1),
+                    std::nullopt});
     ASSERT_TRUE(missing.ok());
     EXPECT_NE(missing->exitCode, 0);
     fs::remove_all(root);

@@ -166,10 +166,9 @@ std::pair<int, std::string> simulate(const fs::path& folder, const std::vector<s
 // A sound image that never ends: a jump to itself at 0, and sixteen bytes at
 // 0x0010. Without the firmware's timer interrupt the simulator steps by
 // instruction counts, so --seconds 600 keeps it busy for minutes.
-const std::string kLoopImage =
-    ":03000000020000FB\n"
-    ":10001000000102030405060708090A0B0C0D0E0F68\n"
-    ":00000001FF\n[LampNum]00001";
+const std::string kLoopImage = ":03000000020000FB\n"
+                               ":10001000000102030405060708090A0B0C0D0E0F68\n"
+                               ":00000001FF\n[LampNum]00001";
 
 TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
     const test::TempFolder root;
@@ -182,12 +181,12 @@ TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         const fs::path out = root.path() / b.name;
         b.image = out / imageFileName(b.name + ".led", "1");
         builds.emplace_back([&b, out] {
-            b.outcome = runProcess({{VEXOLUME_CLI, "firmware",
-                                     VEXOLUME_SOURCE_DIR "/examples/" + b.name + ".led", "-o",
-                                     out.string()},
-                                    fs::temp_directory_path(),
-                                    5min,
-                                    std::nullopt});
+            b.outcome = runProcess(
+                {{VEXOLUME_CLI, "firmware", VEXOLUME_SOURCE_DIR "/examples/" + b.name + ".led",
+                  "-o", out.string()},
+                 fs::temp_directory_path(),
+                 5min,
+                 std::nullopt});
         });
     }
     for (auto& build : builds) build.join();

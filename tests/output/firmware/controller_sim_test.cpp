@@ -102,7 +102,8 @@ protected:
             playback.runUntil(t);
             LampState state;
             for (ColorWord c : playback.lampColors()) state.push_back(rgbOf(c));
-            if (state != black && (states.empty() || states.back() != state)) states.push_back(state);
+            if (state != black && (states.empty() || states.back() != state))
+                states.push_back(state);
         }
         return states;
     }
@@ -157,7 +158,8 @@ TEST_F(SampleOnController, FadeEndsExactlyOnItsSecondColor) {
     for (const auto& state : distinctStates(run.capture.frames)) {
         bool uniform = true;
         for (std::size_t n = 0; n < 80; ++n) uniform = uniform && state[n] == state[0];
-        if (uniform && (leftHalf.empty() || leftHalf.back() != state[0])) leftHalf.push_back(state[0]);
+        if (uniform && (leftHalf.empty() || leftHalf.back() != state[0]))
+            leftHalf.push_back(state[0]);
     }
     const auto white = std::ranges::find(leftHalf, Rgb{255, 255, 255});
     ASSERT_NE(white, leftHalf.end());
@@ -180,7 +182,8 @@ TEST_F(SampleOnController, ProgramKeyAdvancesToTheNextProgram) {
     const auto& colors = compiled_.colorGroup[static_cast<std::size_t>(rings.colorIndex)];
     LampState expected(layout_.lamps.size(), Rgb{0, 0, 0});
     for (std::uint32_t lamp : compiled_.cstGroup[groups.front()]) {
-        expected[lamp] = {static_cast<std::uint8_t>(colors[0]), static_cast<std::uint8_t>(colors[1]),
+        expected[lamp] = {static_cast<std::uint8_t>(colors[0]),
+                          static_cast<std::uint8_t>(colors[1]),
                           static_cast<std::uint8_t>(colors[2])};
     }
     const auto states = distinctStates(run.capture.frames);
@@ -213,13 +216,13 @@ TEST_F(SampleOnController, PauseHoldsTheShowAndTheSlowerKeyStretchesItsSteps) {
     // The line is refreshed all the same (DMX wants a frame every second).
     EXPECT_GT(pausedRun.size(), paused.size());
     // Pause toggles: pressed again, the show goes on where it stood.
-    const auto resumed =
-        distinctFrames(simulate(1.5, {{0.15, ControllerKey::Pause}, {0.6, ControllerKey::Pause}})
-                           .capture.frames);
+    const auto resumed = distinctFrames(
+        simulate(1.5, {{0.15, ControllerKey::Pause}, {0.6, ControllerKey::Pause}}).capture.frames);
     EXPECT_GT(resumed.size(), paused.size());
     EXPECT_LT(resumed.size(), plain);
     // Speed 2 doubles every wait: fewer steps in the same time, same order.
-    const auto slower = distinctFrames(simulate(1.5, {{0.1, ControllerKey::Slower}}).capture.frames);
+    const auto slower =
+        distinctFrames(simulate(1.5, {{0.1, ControllerKey::Slower}}).capture.frames);
     EXPECT_LT(slower.size(), plain * 3 / 4);
     const auto sweep = previewStates(0, 1500);
     for (std::size_t i = 0; i < slower.size() && i < sweep.size(); ++i) {

@@ -24,10 +24,9 @@ Result<HexImage> parse(const std::string& text) {
 }
 
 // A jump to itself at 0, sixteen bytes at 0x0010, the end: as packihx writes.
-const std::string kImage =
-    ":03000000020000FB\n"
-    ":10001000000102030405060708090A0B0C0D0E0F68\n"
-    ":00000001FF\n";
+const std::string kImage = ":03000000020000FB\n"
+                           ":10001000000102030405060708090A0B0C0D0E0F68\n"
+                           ":00000001FF\n";
 
 TEST(HexImage, ReadsRecordsIntoTheCodeSpaceWithOrWithoutTheLampCountTag) {
     for (const std::string& text :
