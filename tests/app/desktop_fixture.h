@@ -13,20 +13,10 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
+#include "tests/support/qt_app.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx::test {
-
-inline QApplication& application() {
-    static int argc = 1;
-    static char name[] = "desktop_test";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit, Qt's input devices would outlive the
-    // platform that made them.
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
 
 inline const std::filesystem::path kSourceDir = VEXOLUME_SOURCE_DIR;
 inline const std::filesystem::path kSample = kSourceDir / "examples" / "sample.led";
@@ -34,7 +24,7 @@ inline const std::filesystem::path kSample = kSourceDir / "examples" / "sample.l
 class Desktop : public ::testing::Test {
 protected:
     Desktop() {
-        application();
+        qtApplication();
         oldCwd_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_.path());
     }

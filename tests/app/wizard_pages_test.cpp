@@ -16,13 +16,10 @@
 #include <QTreeWidget>
 
 #include "app/wizard/ui/wizard_pages.h"
+#include "tests/support/qt_app.h"
 
 namespace vx {
 namespace {
-
-int argc = 1;
-char arg0[] = "wizard_pages_test";
-char* argv[] = {arg0, nullptr};
 
 QString englishText(const std::string& key) {
     if (key.rfind("ID_MSG_CMODEEDIT_STYLE", 0) == 0)
@@ -33,10 +30,7 @@ QString englishText(const std::string& key) {
 
 class WizardPages : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!QApplication::instance()) app_ = new QApplication(argc, argv);
-    }
-    static inline QApplication* app_ = nullptr;
+    static void SetUpTestSuite() { test::qtApplication(); }
 
     void type(QSpinBox* box, const char* value) {
         box->selectAll();
