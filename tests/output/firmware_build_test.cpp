@@ -11,47 +11,16 @@
 #include "layout/layout_file.h"
 #include "output/firmware/firmware_build.h"
 #include "output/firmware/template_files.h"
-#include "tests/support/test_files.h"
+#include "tests/output/firmware_folders.h"
+#include "tests/support/example_layout.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 
-LampLayout sampleLayout() {
-    auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
-    EXPECT_TRUE(bytes.ok());
-    auto layout = decodeLayout(*bytes);
-    EXPECT_TRUE(layout.ok());
-    return layout.ok() ? *layout : LampLayout{};
-}
-
-// A working folder and a tool folder side by side.
-struct Folders {
-    explicit Folders(const std::string& tag)
-        : root(tag), work(root.path() / "work"), tools(root.path() / "tools") {
-        fs::create_directories(work);
-        fs::create_directories(tools);
-    }
-    FirmwareBuildOptions options(const std::string& format = "1") const {
-        FirmwareBuildOptions o;
-        o.format = format;
-        o.workFolder = work;
-        o.toolFolder = tools;
-        o.documentName = "sample.led";
-        o.pollCount = 3;
-        return o;
-    }
-    test::ScratchDir root;
-    fs::path work;
-    fs::path tools;
-};
-
-std::vector<std::string> keys(const FirmwareBuildResult& result) {
-    std::vector<std::string> k;
-    for (const auto& m : result.messages) k.push_back(m.key);
-    return k;
-}
+using Folders = test::FirmwareFolders;
+using test::messageKeys;
 
 bool hasTemplate(const fs::path& folder) {
     return std::ranges::any_of(firmwareTemplateFiles(),
@@ -73,9 +42,9 @@ TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
     int lastProgress = -1;
     auto options = f.options();
     options.progress = [&](int p) { lastProgress = p; };
-    const FirmwareBuildResult result = buildFirmware(sampleLayout(), options);
+    const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), options);
     ASSERT_TRUE(result.completed) << result.toolLog;
-    EXPECT_EQ(keys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
+    EXPECT_EQ(messageKeys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
     EXPECT_EQ(lastProgress, 100);
 
     EXPECT_EQ(result.image, f.work / "sample1.hex");
@@ -109,7 +78,7 @@ TEST(FirmwareBuild, KeepFilesMarkerKeepsCopiesAndTheToolchainOutputs) {
     Folders f("fw-keep");
     ASSERT_TRUE(writeFileAtomically(f.tools / kKeepFilesMarker, std::string()));
     ASSERT_TRUE(writeFileAtomically(f.tools / "L51.EXE", std::string()));
-    const FirmwareBuildResult result = buildFirmware(sampleLayout(), f.options("2"));
+    const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), f.options("2"));
     ASSERT_TRUE(result.completed) << result.toolLog;
     EXPECT_EQ(result.image, f.work / "sample2.hex");
     EXPECT_NE(result.report.find("% of 512\r\n"), std::string::npos) << result.report;
@@ -128,9 +97,10 @@ TEST(FirmwareBuild, MissingToolchainReportsTheBatchStartAndRemovesTheTemplate) {
     const fs::path emptyBin = f.root.path() / "bin";
     fs::create_directories(emptyBin);
     FirmwareBuildResult result;
-    withPath(emptyBin.string(), [&] { result = buildFirmware(sampleLayout(), f.options()); });
+    withPath(emptyBin.string(),
+             [&] { result = buildFirmware(test::exampleLayout(), f.options()); });
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(keys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_FTCB"});
+    ASSERT_EQ(messageKeys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_FTCB"});
     EXPECT_NE(result.messages[0].detail.find("sdcc"), std::string::npos);
     EXPECT_FALSE(hasTemplate(f.tools));
     // What the toolchain would have read stays where it was brought.
@@ -171,9 +141,9 @@ TEST(FirmwareBuild, AFailingStepStopsTheBuildAndIsNamedWithItsOwnMessages) {
     };
     FirmwareBuildResult result;
     withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), options); });
+             [&] { result = buildFirmware(test::exampleLayout(), options); });
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(keys(result),
+    ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_FAILED"}));
     const std::string& detail = result.messages[1].detail;
     EXPECT_TRUE(detail.starts_with("sdcc -mmcs51")) << detail;
@@ -195,9 +165,9 @@ TEST(FirmwareBuild, ACompileThatTimesOutSaysSoAndTheLinkNeverRuns) {
     options.toolLimit = std::chrono::milliseconds(300);
     FirmwareBuildResult result;
     withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), options); });
+             [&] { result = buildFirmware(test::exampleLayout(), options); });
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(keys(result),
+    ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_TIMEOUT"}));
     EXPECT_NE(result.messages[1].detail.find("-c VIIC_C51.c\ndid not finish within 300 ms"),
               std::string::npos)
@@ -214,9 +184,9 @@ TEST(FirmwareBuild, DataTooLargeForTheControllerShowsTheCapacityLinesNotTheLinke
                       "echo '?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.'; exit 1;; esac\n");
     FirmwareBuildResult result;
     withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), f.options()); });
+             [&] { result = buildFirmware(test::exampleLayout(), f.options()); });
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(keys(result),
+    ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ID_MSG_CBINDLG_RRBSB"}));
     EXPECT_EQ(result.messages[1].detail,
               "the linker: ?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.");
@@ -232,9 +202,9 @@ TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
     options.workFolder = f.work / "new" / "deeper";
     FirmwareBuildResult result;
     withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), options); });
+             [&] { result = buildFirmware(test::exampleLayout(), options); });
     ASSERT_TRUE(result.completed) << (result.messages.empty() ? "" : result.messages.back().detail);
-    EXPECT_EQ(keys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
+    EXPECT_EQ(messageKeys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
     EXPECT_EQ(test::fileText(options.workFolder / "sample1.hex"),
               ":03000000020000FB\n:00000001FF\n[LampNum]00160");
     EXPECT_TRUE(fs::exists(options.workFolder / "cport.h"));
@@ -243,7 +213,7 @@ TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
     fs::rename(options.workFolder / "sample1.hex", options.workFolder / "kept.hex");
     fs::create_symlink("kept.hex", options.workFolder / "sample1.hex");
     withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), options); });
+             [&] { result = buildFirmware(test::exampleLayout(), options); });
     ASSERT_TRUE(result.completed);
     EXPECT_TRUE(fs::is_symlink(options.workFolder / "sample1.hex"));
     EXPECT_TRUE(test::fileText(options.workFolder / "kept.hex").ends_with("[LampNum]00160"));
@@ -252,9 +222,9 @@ TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
 TEST(FirmwareBuild, PortTableThatCannotBeCopiedStopsBeforeTheToolchain) {
     Folders f("fw-cport");
     fs::create_directories(f.tools / "cport.h" / "in-the-way");  // not a file, not removable
-    const FirmwareBuildResult result = buildFirmware(sampleLayout(), f.options());
+    const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), f.options());
     EXPECT_FALSE(result.completed);
-    EXPECT_EQ(keys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_PC"});
+    EXPECT_EQ(messageKeys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_PC"});
     EXPECT_TRUE(hasTemplate(f.tools));             // written before
     EXPECT_TRUE(fs::exists(f.work / "DSPPTN.H"));  // tables written, never moved
     EXPECT_TRUE(fs::exists(f.work / "CSTGRP.h"));
@@ -264,9 +234,9 @@ TEST(FirmwareBuild, PortTableThatCannotBeCopiedStopsBeforeTheToolchain) {
 TEST(FirmwareBuild, ImageThatCannotBeCopiedEndsTheBuildWithoutCleaning) {
     Folders f("fw-image");
     fs::create_directories(f.work / "sample1.hex" / "in-the-way");
-    const FirmwareBuildResult result = buildFirmware(sampleLayout(), f.options());
+    const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), f.options());
     EXPECT_FALSE(result.completed);
-    EXPECT_EQ(keys(result),
+    EXPECT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "CRTBINDLG_ONBINGO_FDBCF"}));
     EXPECT_FALSE(result.report.empty());  // the report comes before the copy
     EXPECT_TRUE(result.image.empty());
