@@ -27,7 +27,6 @@ namespace fs = std::filesystem;
 class DesktopController : public Desktop {
 protected:
     DesktopController() {
-        copyTable("English.ini");
         const char* old = std::getenv("VEXOLUME_TOOLS");
         oldTools_ = old ? old : "";
         ::setenv("VEXOLUME_TOOLS", tools().c_str(), 1);

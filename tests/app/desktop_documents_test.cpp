@@ -20,7 +20,6 @@ namespace {
 class Documents : public Desktop {
 protected:
     MainWindow* startWithSample() {
-        copyTable("English.ini");
         MainWindow* w = start(kSample.string());
         if (w != nullptr) w->resize(1000, 700);
         return w;
@@ -78,7 +77,6 @@ TEST_F(Documents, TransferDataTwiceOpensTwoEffectWindowsOverTheSameDocument) {
 }
 
 TEST_F(Documents, TransferDataAndSaveDoNothingBelowTwoLamps) {
-    copyTable("English.ini");
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
     auto document = w->documentWindows().front()->document();

@@ -1,6 +1,6 @@
 #pragma once
 // A desktop program started headless over a data folder of its own: the
-// language tables are copied in, messages and questions are caught instead
+// English table is copied in, messages and questions are caught instead
 // of shown, and generated files land in the test's folder.
 
 #include <gtest/gtest.h>
@@ -25,6 +25,10 @@ class Desktop : public ::testing::Test {
 protected:
     Desktop() {
         qtApplication();
+        // The English table of the bundled data folder; tests add others.
+        const auto english = dataFolder() / "Mullanguage" / "English.ini";
+        std::filesystem::create_directories(english.parent_path());
+        std::filesystem::copy_file(kSourceDir / "share/vexolume/Mullanguage/English.ini", english);
         oldCwd_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_.path());
     }
@@ -34,14 +38,6 @@ protected:
     }
 
     std::filesystem::path dataFolder() const { return folder_.path() / "data"; }
-
-    // Copies a table of the bundled data folder into the test's data folder.
-    void copyTable(const char* fileName) const {
-        const auto to = dataFolder() / "Mullanguage" / fileName;
-        std::filesystem::create_directories(to.parent_path());
-        std::filesystem::copy_file(kSourceDir / "share" / "vexolume" / "Mullanguage" / fileName, to,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
 
     MainWindow* start(std::optional<std::string> file = std::nullopt) {
         StartupOptions options;
