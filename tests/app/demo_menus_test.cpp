@@ -14,17 +14,11 @@
 #include "app/language/language_table.h"
 #include "app/ui/demo_popup_menu.h"
 #include "app/ui/live_output_dialog.h"
-#include "platform/file_io.h"
+#include "tests/support/bundled_table.h"
 #include "tests/support/qt_app.h"
 
 namespace vx {
 namespace {
-
-LanguageTable table(const char* language) {
-    const auto bytes = readFileBytes(
-        std::string(VEXOLUME_SOURCE_DIR "/share/vexolume/Mullanguage/") + language + ".ini");
-    return LanguageTable::fromText(std::string(bytes->begin(), bytes->end()));
-}
 
 QAction* actionWithId(QMenu* menu, int id) {
     for (QAction* a : menu->actions()) {
@@ -46,7 +40,7 @@ TEST(DemoPopupMenu, ProgramGroupIdsFollowTheMenuResource) {
 
 TEST(DemoPopupMenu, TextsChecksAndAvailabilityFollowTheDemo) {
     test::qtApplication();
-    const LanguageTable english = table("English");
+    const LanguageTable english = test::bundledTable("English");
     DemoMenuState state;
     state.programGroup = 5;
     state.roundLamps = false;
@@ -68,7 +62,8 @@ TEST(DemoPopupMenu, TextsChecksAndAvailabilityFollowTheDemo) {
 
     state.pictureOpen = true;
     state.started = true;
-    std::unique_ptr<QMenu> later(buildDemoPopupMenu(nullptr, table("German"), state, [](int) {}));
+    std::unique_ptr<QMenu> later(
+        buildDemoPopupMenu(nullptr, test::bundledTable("German"), state, [](int) {}));
     EXPECT_TRUE(actionWithId(later.get(), 32851)->isEnabled());
     EXPECT_FALSE(actionWithId(later.get(), 32856)->isEnabled());
 }
@@ -88,7 +83,7 @@ void answerNextDialog(std::function<void(QDialog&)> fill) {
 
 TEST(LiveOutputDialog, ChoosesTheOutputAndTheFirstUniverse) {
     test::qtApplication();
-    const LanguageTable french = table("French");
+    const LanguageTable french = test::bundledTable("French");
     answerNextDialog([](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Sortie en direct"));
         EXPECT_TRUE(d.findChild<QRadioButton*>("control1402")->isChecked());  // off

@@ -16,6 +16,7 @@
 
 #include "app/language/language_table.h"
 #include "effects/ui/mode_sheet_dialog.h"
+#include "tests/support/bundled_table.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/temp_folder.h"
 
@@ -45,10 +46,7 @@ class SheetTest : public ::testing::Test {
 protected:
     SheetTest() {
         qtApplication();
-        auto loaded = LanguageTable::load(std::filesystem::path(VEXOLUME_SOURCE_DIR) /
-                                          "share/vexolume/Mullanguage/English.ini");
-        EXPECT_TRUE(loaded.ok());
-        if (loaded) table_ = std::move(loaded.value());
+        table_ = bundledTable();
         document_ = std::make_unique<LayoutDocument>(latticeLayout());
         SheetHooks hooks;
         hooks.message = [this](std::string_view key) { messages.emplace_back(key); };

@@ -21,6 +21,7 @@
 #include "layout/layout_file.h"
 #include "layout/port_table.h"
 #include "output/firmware/firmware_build.h"
+#include "tests/support/bundled_table.h"
 #include "tests/support/example_layout.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/test_files.h"
@@ -29,13 +30,6 @@ namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
-
-LanguageTable english() {
-    auto table = LanguageTable::load(fs::path(VEXOLUME_SOURCE_DIR) /
-                                     "share/vexolume/Mullanguage/English.ini");
-    EXPECT_TRUE(table.ok());
-    return table.ok() ? *table : LanguageTable{};
-}
 
 class CreateBin : public ::testing::Test {
 protected:
@@ -55,7 +49,7 @@ protected:
     }
     // A dialog that deletes itself on close, as the desktop opens it.
     QPointer<CreateBinDialog> open() {
-        auto* dialog = new CreateBinDialog(english(), job_);
+        auto* dialog = new CreateBinDialog(test::bundledTable(), job_);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();
         return dialog;
