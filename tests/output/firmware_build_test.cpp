@@ -27,14 +27,14 @@ bool hasTemplate(const fs::path& folder) {
                                [&](const TemplateFile& f) { return fs::exists(folder / f.name); });
 }
 
-// Runs the body with PATH replaced, and puts it back.
-template <class Body>
-void withPath(const std::string& path, Body body) {
+// Builds the sample with PATH replaced, and puts it back.
+FirmwareBuildResult buildOnPath(const std::string& path, const FirmwareBuildOptions& options) {
     const char* old = std::getenv("PATH");
     const std::string saved = old != nullptr ? old : "";
     ::setenv("PATH", path.c_str(), 1);
-    body();
+    FirmwareBuildResult result = buildFirmware(test::exampleLayout(), options);
     ::setenv("PATH", saved.c_str(), 1);
+    return result;
 }
 
 TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
@@ -96,9 +96,7 @@ TEST(FirmwareBuild, MissingToolchainReportsTheBatchStartAndRemovesTheTemplate) {
     Folders f("fw-missing");
     const fs::path emptyBin = f.root.path() / "bin";
     fs::create_directories(emptyBin);
-    FirmwareBuildResult result;
-    withPath(emptyBin.string(),
-             [&] { result = buildFirmware(test::exampleLayout(), f.options()); });
+    FirmwareBuildResult result = buildOnPath(emptyBin.string(), f.options());
     EXPECT_FALSE(result.completed);
     ASSERT_EQ(messageKeys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_FTCB"});
     EXPECT_NE(result.messages[0].detail.find("sdcc"), std::string::npos);
@@ -139,9 +137,7 @@ TEST(FirmwareBuild, AFailingStepStopsTheBuildAndIsNamedWithItsOwnMessages) {
         ADD_FAILURE() << "a failed step is not waited for";
         return false;
     };
-    FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(test::exampleLayout(), options); });
+    FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
     EXPECT_FALSE(result.completed);
     ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_FAILED"}));
@@ -163,9 +159,7 @@ TEST(FirmwareBuild, ACompileThatTimesOutSaysSoAndTheLinkNeverRuns) {
         fakeToolchain(f.root.path(), "case \"$*\" in *VIIC_C51.c*) exec sleep 30;; esac\n");
     auto options = f.options();
     options.toolLimit = std::chrono::milliseconds(300);
-    FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(test::exampleLayout(), options); });
+    FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
     EXPECT_FALSE(result.completed);
     ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_TIMEOUT"}));
@@ -182,9 +176,7 @@ TEST(FirmwareBuild, DataTooLargeForTheControllerShowsTheCapacityLinesNotTheLinke
         fakeToolchain(f.root.path(),
                       "case \"$*\" in *sing1.ihx*) echo 'ASlink-Warning-Undefined Global'; "
                       "echo '?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.'; exit 1;; esac\n");
-    FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(test::exampleLayout(), f.options()); });
+    FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", f.options());
     EXPECT_FALSE(result.completed);
     ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ID_MSG_CBINDLG_RRBSB"}));
@@ -200,9 +192,7 @@ TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
     const fs::path bin = fakeToolchain(f.root.path(), "exit 0\n");
     auto options = f.options();
     options.workFolder = f.work / "new" / "deeper";
-    FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(test::exampleLayout(), options); });
+    FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
     ASSERT_TRUE(result.completed) << (result.messages.empty() ? "" : result.messages.back().detail);
     EXPECT_EQ(messageKeys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
     EXPECT_EQ(test::fileText(options.workFolder / "sample1.hex"),
@@ -212,8 +202,7 @@ TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
     // A second build replaces the image; a link to it stays a link.
     fs::rename(options.workFolder / "sample1.hex", options.workFolder / "kept.hex");
     fs::create_symlink("kept.hex", options.workFolder / "sample1.hex");
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(test::exampleLayout(), options); });
+    result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
     ASSERT_TRUE(result.completed);
     EXPECT_TRUE(fs::is_symlink(options.workFolder / "sample1.hex"));
     EXPECT_TRUE(test::fileText(options.workFolder / "kept.hex").ends_with("[LampNum]00160"));
