@@ -60,11 +60,5 @@ TEST(DialogTexts, TitleAndControlsWithTextsChangeOthersKeepTheirCaptions) {
     EXPECT_EQ(dialog.windowTitle(), "Ports");
 }
 
-TEST(DialogTexts, ResourceCaptionsComeAsQtStrings) {
-    EXPECT_EQ(resourceTitleText(1332), "CM_CIRCULAR_AREA");
-    EXPECT_EQ(resourceCaptionText(1010, 1000), "256 (Support All Kinds of Controler)");
-    EXPECT_TRUE(resourceCaptionText(1010, 4711).isEmpty());
-}
-
 }  // namespace
 }  // namespace vx
