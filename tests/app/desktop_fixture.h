@@ -18,6 +18,8 @@
 
 namespace vx::test {
 
+inline QApplication& application() { return qtApplication(); }
+
 inline const std::filesystem::path kSourceDir = VEXOLUME_SOURCE_DIR;
 inline const std::filesystem::path kSample = kSourceDir / "examples" / "sample.led";
 
@@ -25,10 +27,7 @@ class Desktop : public ::testing::Test {
 protected:
     Desktop() {
         qtApplication();
-        // The English table of the bundled data folder; tests add others.
-        const auto english = dataFolder() / "Mullanguage" / "English.ini";
-        std::filesystem::create_directories(english.parent_path());
-        std::filesystem::copy_file(kSourceDir / "share/vexolume/Mullanguage/English.ini", english);
+        copyTable("English.ini");  // tests add others
         oldCwd_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_.path());
     }
@@ -38,6 +37,14 @@ protected:
     }
 
     std::filesystem::path dataFolder() const { return folder_.path() / "data"; }
+
+    // Copies a table of the bundled data folder into the test's data folder.
+    void copyTable(const char* fileName) const {
+        const auto to = dataFolder() / "Mullanguage" / fileName;
+        std::filesystem::create_directories(to.parent_path());
+        std::filesystem::copy_file(kSourceDir / "share" / "vexolume" / "Mullanguage" / fileName, to,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
 
     MainWindow* start(std::optional<std::string> file = std::nullopt) {
         StartupOptions options;
