@@ -24,15 +24,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool waitFor(const std::function<bool()>& done, int ms) {
-    for (int waited = 0; !done() && waited < ms; waited += 20) QTest::qWait(20);
-    return done();
-}
-
 class DesktopController : public Desktop {
 protected:
     DesktopController() {
-        copyTable("English.ini");
         const char* old = std::getenv("VEXOLUME_TOOLS");
         oldTools_ = old ? old : "";
         ::setenv("VEXOLUME_TOOLS", tools().c_str(), 1);
@@ -69,20 +63,20 @@ TEST_F(DesktopController, SampleToTaggedImageThenWriteToController) {
     QObject::connect(dialog, &CreateBinDialog::buildFinished, [&](bool ok) { completed = ok; });
     dialog->findChild<QRadioButton*>("format1")->click();
     dialog->findChild<QPushButton*>("create")->click();
-    ASSERT_TRUE(waitFor([&] { return completed || !dialog->building(); }, 240000));
-    ASSERT_TRUE(waitFor([&] { return completed; }, 5000)) << dialog->lastResult().toolLog;
+    ASSERT_TRUE(waitUntil([&] { return completed || !dialog->building(); }, 240000));
+    ASSERT_TRUE(waitUntil([&] { return completed; }, 5000)) << dialog->lastResult().toolLog;
     const fs::path built = fs::current_path() / "sample1.hex";
     ASSERT_TRUE(fs::exists(built));
     const auto bytes = readFileBytes(built);
     EXPECT_TRUE(std::string(bytes->begin(), bytes->end()).ends_with("[LampNum]00160"));
     dialog->findChild<QPushButton*>("exit")->click();
-    ASSERT_TRUE(waitFor([&] { return dialog.isNull(); }, 2000));
+    ASSERT_TRUE(waitUntil([&] { return dialog.isNull(); }, 2000));
 
     ASSERT_TRUE(window->runCommand(cmd::WriteToController));
     auto* select = window->findChild<SelectProgramDialog*>();
     ASSERT_NE(select, nullptr);
     select->findChild<QPushButton*>("noraB")->click();
-    ASSERT_TRUE(waitFor([&] { return fs::exists(tools() / "args.txt"); }, 5000));
+    ASSERT_TRUE(waitUntil([&] { return fs::exists(tools() / "args.txt"); }, 5000));
     const auto args = readFileBytes(tools() / "args.txt");
     EXPECT_EQ(std::string(args->begin(), args->end()),
               "--port\n/dev/ttyUSB3\n" + built.string() + "\n");

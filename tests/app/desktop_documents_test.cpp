@@ -20,7 +20,6 @@ namespace {
 class Documents : public Desktop {
 protected:
     MainWindow* startWithSample() {
-        copyTable("English.ini");
         MainWindow* w = start(kSample.string());
         if (w != nullptr) w->resize(1000, 700);
         return w;
@@ -77,8 +76,7 @@ TEST_F(Documents, TransferDataTwiceOpensTwoEffectWindowsOverTheSameDocument) {
     EXPECT_TRUE(w->action(cmd::EditRedo)->isEnabled());
 }
 
-TEST_F(Documents, TransferDataDoesNothingBelowTwoLamps) {
-    copyTable("English.ini");
+TEST_F(Documents, TransferDataAndSaveDoNothingBelowTwoLamps) {
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
     auto document = w->documentWindows().front()->document();
@@ -88,6 +86,16 @@ TEST_F(Documents, TransferDataDoesNothingBelowTwoLamps) {
     EXPECT_TRUE(document->layout().effectLamps.empty());
     EXPECT_FALSE(std::filesystem::exists(folder_.path() / "cport.h"));
     EXPECT_EQ(w->state().transferredLampCount, 0u);
+
+    bool asked = false;
+    w->askSaveName = [&](const QString&) {
+        asked = true;
+        return QString("x");
+    };
+    EXPECT_FALSE(w->runCommand(cmd::FileSave));
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_TRUE(document->isModified());
 }
 
 TEST_F(Documents, SaveAsUpperCasesTheNameAppendsLedAndWritesThePortTable) {
@@ -116,23 +124,6 @@ TEST_F(Documents, SaveAsUpperCasesTheNameAppendsLedAndWritesThePortTable) {
     EXPECT_TRUE(filters.isEmpty());
     EXPECT_EQ(decodeLayout(readFileBytes(saved).value()).value().lamps.size(),
               document->layout().lamps.size());
-}
-
-TEST_F(Documents, SaveDoesNothingBelowTwoLamps) {
-    copyTable("English.ini");
-    MainWindow* w = start();
-    ASSERT_NE(w, nullptr);
-    auto document = w->documentWindows().front()->document();
-    document->apply(std::make_unique<InsertLampEdit>(LatticeCell{1, 1}));
-    bool asked = false;
-    w->askSaveName = [&](const QString&) {
-        asked = true;
-        return QString("x");
-    };
-    EXPECT_FALSE(w->runCommand(cmd::FileSave));
-    EXPECT_FALSE(asked);
-    EXPECT_TRUE(messages_.isEmpty());
-    EXPECT_TRUE(document->isModified());
 }
 
 TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {

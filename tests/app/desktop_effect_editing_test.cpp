@@ -23,7 +23,6 @@ namespace {
 class EffectEditing : public Desktop {
 protected:
     EffectView* startEffectWindow() {
-        copyTable("English.ini");
         MainWindow* w = start(kSample.string());
         if (w == nullptr || !w->runCommand(cmd::TransferData)) return nullptr;
         EffectView* view = w->activeDocumentWindow()->effectView();

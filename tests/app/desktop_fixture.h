@@ -1,6 +1,6 @@
 #pragma once
 // A desktop program started headless over a data folder of its own: the
-// language tables are copied in, messages and questions are caught instead
+// English table is copied in, messages and questions are caught instead
 // of shown, and generated files land in the test's folder.
 
 #include <gtest/gtest.h>
@@ -13,20 +13,12 @@
 
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
+#include "tests/support/qt_app.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx::test {
 
-inline QApplication& application() {
-    static int argc = 1;
-    static char name[] = "desktop_test";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit, Qt's input devices would outlive the
-    // platform that made them.
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
+inline QApplication& application() { return qtApplication(); }
 
 inline const std::filesystem::path kSourceDir = VEXOLUME_SOURCE_DIR;
 inline const std::filesystem::path kSample = kSourceDir / "examples" / "sample.led";
@@ -34,7 +26,8 @@ inline const std::filesystem::path kSample = kSourceDir / "examples" / "sample.l
 class Desktop : public ::testing::Test {
 protected:
     Desktop() {
-        application();
+        qtApplication();
+        copyTable("English.ini");  // tests add others
         oldCwd_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_.path());
     }

@@ -20,7 +20,6 @@ namespace {
 class DesktopPlay : public Desktop {
 protected:
     MainWindow* startWithEffectWindow() {
-        copyTable("English.ini");
         MainWindow* w = start(kSample.string());
         EXPECT_TRUE(w->runCommand(cmd::TransferData));
         return w;
@@ -114,7 +113,6 @@ TEST_F(DesktopPlay, SequentialPlayAndThePictureCommands) {
 }
 
 TEST_F(DesktopPlay, OpeningABmpParametersFileOpensADemoDocument) {
-    copyTable("English.ini");
     MainWindow* w = start();
     const auto file = folder_.path() / "BMP.H";
     const std::string record = "\x15"

@@ -27,7 +27,6 @@ class Scan : public Desktop {
 protected:
     // A new layout window whose view shows exactly 640 x 480 pels.
     LayoutView* newLayoutWindow() {
-        copyTable("English.ini");
         MainWindow* w = start();
         if (w == nullptr) return nullptr;
         w->resize(1000, 700);

@@ -21,7 +21,6 @@ QMenu* topMenu(MainWindow& window, int index) {
 }
 
 TEST_F(Desktop, StartsInEnglishWithoutSettingsFileWithANewLayoutMaximised) {
-    copyTable("English.ini");
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(messages_.isEmpty());
@@ -54,7 +53,6 @@ TEST_F(Desktop, StartsInEnglishWithoutSettingsFileWithANewLayoutMaximised) {
 }
 
 TEST_F(Desktop, AMissingLanguageTableEndsStartUpWithTheFixedMessage) {
-    copyTable("English.ini");
     folder_.write("data/Mullanguage/Setting.ini", "[Setting]\nLanguage=German\n");
     EXPECT_EQ(start(), nullptr);
     EXPECT_EQ(messages_, QStringList{"Can not find language file!"});
@@ -66,7 +64,6 @@ TEST_F(Desktop, AMissingLanguageTableEndsStartUpWithTheFixedMessage) {
 }
 
 TEST_F(Desktop, SwitchingToGermanAppliesItsTextsChecksAndIsRemembered) {
-    copyTable("English.ini");
     // A small German table: what it lacks shows empty, as any missing key.
     folder_.write("data/Mullanguage/German.ini",
                   "[String]\nID_FILE=&Datei\nID_EDIT=&Bearbeiten\nID_VIEW=&Ansicht\n"
@@ -98,7 +95,6 @@ TEST_F(Desktop, SwitchingToGermanAppliesItsTextsChecksAndIsRemembered) {
 }
 
 TEST_F(Desktop, FileNewAsksForTheTypeAndTheMenuBarFollowsTheActiveWindow) {
-    copyTable("English.ini");
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
     QStringList offered;
@@ -132,7 +128,6 @@ TEST_F(Desktop, FileNewAsksForTheTypeAndTheMenuBarFollowsTheActiveWindow) {
 }
 
 TEST_F(Desktop, HelpCommandsOpenPagesUnderTheDataFolderAndReportFailures) {
-    copyTable("English.ini");
     MainWindow* w = start();
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(w->runCommand(cmd::HelpTopics));

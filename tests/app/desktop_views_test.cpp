@@ -44,7 +44,7 @@ TEST(LayoutPainting, FittedZoomFollowsTheWiderExtentAndStopsAt20) {
 }
 
 TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColorWithTheChainNumber) {
-    application();
+    qtApplication();
     auto document = twoLampDocument();
     LayoutView view(document);
     view.resize(400, 300);
@@ -76,7 +76,7 @@ TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColorWithTheChainNumber
 }
 
 TEST(LayoutPainting, TheGridMarksEveryFifthLineDarker) {
-    application();
+    qtApplication();
     auto document = twoLampDocument();
     LayoutView view(document);
     view.resize(400, 300);
@@ -96,7 +96,7 @@ TEST(EffectPainting, CellSizeFitsTheLampsAndRefusesValuesOutside2To20) {
     lamps[1] = lamps[0];
     EXPECT_EQ(fittedCellSize(lamps, QSize(800, 600)), 20);
 
-    application();
+    qtApplication();
     auto document = twoLampDocument();
     EffectView view(document);
     EXPECT_FALSE(view.setCellSize(1));
@@ -106,7 +106,7 @@ TEST(EffectPainting, CellSizeFitsTheLampsAndRefusesValuesOutside2To20) {
 }
 
 TEST(EffectPainting, LampsAreBlueCellsWithAWhiteOutlineAndFollowTheDocument) {
-    application();
+    qtApplication();
     auto document = twoLampDocument();
     EffectView view(document);
     view.resize(400, 300);

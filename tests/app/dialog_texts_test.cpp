@@ -10,21 +10,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "tests/support/qt_app.h"
 
 namespace vx {
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "dialog_texts_test";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 TEST(DialogTexts, TitleAndControlsWithTextsChangeOthersKeepTheirCaptions) {
-    application();
+    test::qtApplication();
     const LanguageTable table = LanguageTable::fromText("[String]\n"
                                                         "IDD176_Title=Ports\n"
                                                         "IDD176_1100=Port\\nnumber:\n"
@@ -66,12 +58,6 @@ TEST(DialogTexts, TitleAndControlsWithTextsChangeOthersKeepTheirCaptions) {
 
     ApplyDialogTexts(&dialog, 175, table);  // nothing for this dialog
     EXPECT_EQ(dialog.windowTitle(), "Ports");
-}
-
-TEST(DialogTexts, ResourceCaptionsComeAsQtStrings) {
-    EXPECT_EQ(resourceTitleText(1332), "CM_CIRCULAR_AREA");
-    EXPECT_EQ(resourceCaptionText(1010, 1000), "256 (Support All Kinds of Controler)");
-    EXPECT_TRUE(resourceCaptionText(1010, 4711).isEmpty());
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <string>
@@ -14,6 +13,7 @@
 #include "app/language/key_registry.h"
 #include "app/language/language_table.h"
 #include "app/language/languages.h"
+#include "tests/app/source_keys.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -111,23 +111,6 @@ TEST(LanguageTables, EveryTableHoldsExactlyTheRegisteredKeys) {
     }
 }
 
-TEST(LanguageTables, TablesAreUtf8AndKeepTheEnglishShortcuts) {
-    auto english = LanguageTable::load(kTableFolder / "English.ini");
-    ASSERT_TRUE(english.ok());
-    for (const LanguageInfo& info : languages()) {
-        SCOPED_TRACE(std::string(info.fileName));
-        EXPECT_TRUE(isValidUtf8(test::readText(kTableFolder / info.fileName)));
-        auto table = LanguageTable::load(kTableFolder / info.fileName);
-        ASSERT_TRUE(table.ok());
-        for (const auto& key : languageKeys()) {
-            EXPECT_EQ(shortcutOf(table->DialogText(key)), shortcutOf(english->DialogText(key)))
-                << "shortcut of " << key;
-        }
-        // Paths name files, which are the same whatever the language.
-        EXPECT_EQ(table->DialogText("STC_PATH"), english->DialogText("STC_PATH"));
-    }
-}
-
 // The placeholders a text is filled in with ("%1", "%d"), in order.
 std::vector<std::string> placeholdersOf(const std::string& text) {
     static const std::regex placeholder("%[0-9dsu]");
@@ -139,26 +122,23 @@ std::vector<std::string> placeholdersOf(const std::string& text) {
     return found;
 }
 
-TEST(LanguageTables, TranslationsKeepThePlaceholders) {
+TEST(LanguageTables, TranslationsAreUtf8AndKeepShortcutsPlaceholdersAndFiles) {
     auto english = LanguageTable::load(kTableFolder / "English.ini");
     ASSERT_TRUE(english.ok());
     for (const LanguageInfo& info : languages()) {
         SCOPED_TRACE(std::string(info.fileName));
+        EXPECT_TRUE(isValidUtf8(test::readText(kTableFolder / info.fileName)));
         auto table = LanguageTable::load(kTableFolder / info.fileName);
         ASSERT_TRUE(table.ok());
         for (const auto& key : languageKeys()) {
-            EXPECT_EQ(placeholdersOf(table->DialogText(key)),
-                      placeholdersOf(english->DialogText(key)))
-                << "placeholders of " << key;
+            const std::string text = table->DialogText(key);
+            const std::string original = english->DialogText(key);
+            EXPECT_EQ(shortcutOf(text), shortcutOf(original)) << "shortcut of " << key;
+            EXPECT_EQ(placeholdersOf(text), placeholdersOf(original)) << "placeholders of " << key;
         }
-    }
-}
-
-TEST(LanguageTables, HelpPagesNamedByEveryTableExist) {
-    for (const LanguageInfo& info : languages()) {
-        SCOPED_TRACE(std::string(info.fileName));
-        auto table = LanguageTable::load(kTableFolder / info.fileName);
-        ASSERT_TRUE(table.ok());
+        // Paths name files, which are the same whatever the language; the
+        // help pages each table names exist.
+        EXPECT_EQ(table->DialogText("STC_PATH"), english->DialogText("STC_PATH"));
         for (const char* key : {"HELP_PATH", "WHATNEW_PATH"}) {
             const auto page = kSourceDir / "share" / "vexolume" / table->DialogText(key);
             EXPECT_TRUE(std::filesystem::is_regular_file(page)) << key << ": " << page;
@@ -168,28 +148,13 @@ TEST(LanguageTables, HelpPagesNamedByEveryTableExist) {
 
 TEST(LanguageTables, RegistryHoldsEveryErrorKeyTheCodeReturns) {
     const std::regex errorKey(R"re("(ERR_[A-Z0-9_]+)")re");
-    std::set<std::string> unregistered;
     // The command-line tool prints the English detail and needs no table.
+    std::vector<std::filesystem::path> folders;
     for (const char* top :
          {"base", "platform", "effects", "layout", "engine", "output", "programming", "app"}) {
-        const auto folder = kSourceDir / top;
-        if (!std::filesystem::is_directory(folder)) continue;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-            const auto ext = entry.path().extension();
-            if (ext != ".cpp" && ext != ".h") continue;
-            std::ifstream in(entry.path());
-            for (std::string line; std::getline(in, line);) {
-                line = line.substr(0, line.find("//"));  // keys named in comments do not count
-                for (std::sregex_iterator it(line.begin(), line.end(), errorKey), end; it != end;
-                     ++it) {
-                    const std::string key = (*it)[1];
-                    if (!isLanguageKey(key)) {
-                        unregistered.insert(key + " (" + entry.path().string() + ")");
-                    }
-                }
-            }
-        }
+        folders.push_back(kSourceDir / top);
     }
+    const auto unregistered = test::unregisteredKeys(folders, errorKey);
     for (const auto& key : unregistered) ADD_FAILURE() << "error key not in the registry: " << key;
 }
 

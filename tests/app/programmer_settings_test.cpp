@@ -7,6 +7,7 @@
 
 #include "app/language/language_settings.h"
 #include "platform/file_io.h"
+#include "tests/support/bundled_table.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -15,11 +16,9 @@ namespace {
 TEST(ProgrammerSettings, DefaultsThenStoredValuesKeepingTheLanguage) {
     test::TempFolder dir("programmer-settings");
     const auto file = dir.path() / "Setting.ini";
-    auto table = LanguageTable::load(std::filesystem::path(VEXOLUME_SOURCE_DIR) /
-                                     "share/vexolume/Mullanguage/English.ini");
-    ASSERT_TRUE(table.ok());
+    const LanguageTable table = test::bundledTable();
 
-    ProgrammerSettings settings = readProgrammerSettings(file, "/tools", *table);
+    ProgrammerSettings settings = readProgrammerSettings(file, "/tools", table);
     EXPECT_EQ(settings.toolFolder, "/tools");
     EXPECT_EQ(settings.noraACommand, kDefaultNoraACommand);
     EXPECT_TRUE(settings.noraBCommand.empty());
@@ -30,7 +29,7 @@ TEST(ProgrammerSettings, DefaultsThenStoredValuesKeepingTheLanguage) {
     settings.noraACommand = "\"/opt/flash magic/fm\" {port} {image}";
     settings.port = "/dev/ttyACM1";
     ASSERT_TRUE(writeProgrammerSettings(file, settings));
-    const ProgrammerSettings back = readProgrammerSettings(file, "/tools", *table);
+    const ProgrammerSettings back = readProgrammerSettings(file, "/tools", table);
     EXPECT_EQ(back.noraACommand, settings.noraACommand);
     EXPECT_TRUE(back.noraBCommand.empty());  // stays with STC_PATH
     EXPECT_EQ(back.port, "/dev/ttyACM1");

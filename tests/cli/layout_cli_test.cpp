@@ -86,18 +86,10 @@ TEST_F(LayoutCliTest, WizardMakesAWiredMatrixWithStylesInProgramGroups) {
     EXPECT_EQ(r.out.substr(0, 20), "Total Lamp:6\n      \n");
     EXPECT_NE(r.out.find("Programe Group0  :  Grand tour\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Programe Group1  :  Left to right colour sweep\n"), std::string::npos);
+    // The wizard's own rules are tested with it; here what the options reach.
     const auto j = readJson(out);
-    std::vector<int> orders;
-    for (const auto& lamp : j["lamps"]) {
-        orders.push_back(lamp["portOrder"]);
-        EXPECT_EQ(lamp["port"], 4);
-    }
-    EXPECT_EQ(orders, (std::vector<int>{1, 2, 3, 6, 5, 4}));
-    EXPECT_EQ(j["lamps"][0]["x"], 21);
-    EXPECT_EQ(j["lamps"][0]["y"], 11);
+    for (const auto& lamp : j["lamps"]) EXPECT_EQ(lamp["port"], 4);
     EXPECT_EQ(j["effectLamps"].size(), 6u);
-    EXPECT_EQ(j["modes"].size(), 59u);
-    EXPECT_EQ(j["programGroups"][0].size(), 15u);
     EXPECT_EQ(j["programGroups"][0][0]["kindCode"], 38);
     EXPECT_EQ(j["programGroups"][1].size(), 1u);
     EXPECT_TRUE(j["programGroups"][2].empty());

@@ -32,7 +32,7 @@ std::vector<std::string> linesWith(const std::string& text, const std::string& w
     return out;
 }
 
-TEST_F(PlayCliTest, TimelineAndRenderReadTheJsonFormAsTheBinaryFile) {
+TEST_F(PlayCliTest, TimelineReadsTheJsonFormAsTheBinaryFile) {
     const std::string json = file("families.json").string();
     ASSERT_EQ(run({"convert", kFamilies, json}).status, 0);
     const auto fromBinary = run({"timeline", kFamilies, "--program", "0", "--until", "5000"});
@@ -40,11 +40,6 @@ TEST_F(PlayCliTest, TimelineAndRenderReadTheJsonFormAsTheBinaryFile) {
     ASSERT_EQ(fromJson.status, 0) << fromJson.err;
     EXPECT_FALSE(fromJson.out.empty());
     EXPECT_EQ(fromJson.out, fromBinary.out);
-    const auto gif = file("families.gif").string();
-    const auto rendered =
-        run({"render", json, "--parallel", "--seconds", "3", "--fps", "2", "-o", gif});
-    ASSERT_EQ(rendered.status, 0) << rendered.err;
-    EXPECT_EQ(readText(gif).substr(0, 6), "GIF89a");
 }
 
 TEST_F(PlayCliTest, TimelineListsStartsStopsAndPaintsInOrder) {
@@ -69,8 +64,6 @@ TEST_F(PlayCliTest, TimelineListsStartsStopsAndPaintsInOrder) {
         EXPECT_LE(t, 14000);
         last = t;
     }
-    // The same request gives the same timeline.
-    EXPECT_EQ(run({"timeline", kFamilies, "--parallel", "--until", "14000"}).out, r.out);
 }
 
 TEST_F(PlayCliTest, TimelineJsonAndProgramAndPartialChoices) {
@@ -95,12 +88,9 @@ TEST_F(PlayCliTest, TimelineJsonAndProgramAndPartialChoices) {
     EXPECT_EQ(linesWith(sequential.out, " start ").front(),
               "0 start 0 playKind 6 CM_LEFTTORIGHT_CC");
 
-    for (const auto& args :
-         {std::vector<std::string>{"--until", "10"},
-          std::vector<std::string>{"--parallel", "--sequential", "--until", "10"}}) {
-        const auto bad = args.size() == 2
-                             ? run({"timeline", kFamilies, args[0], args[1]})
-                             : run({"timeline", kFamilies, args[0], args[1], args[2], args[3]});
+    for (const auto& bad :
+         {run({"timeline", kFamilies, "--until", "10"}),
+          run({"timeline", kFamilies, "--parallel", "--sequential", "--until", "10"})}) {
         EXPECT_EQ(bad.status, 1);
         EXPECT_NE(bad.err.find("choose one of"), std::string::npos);
     }
@@ -198,14 +188,11 @@ TEST_F(PlayCliTest, MeaninglessOptionsAreRefusedWithOneLineInEveryPlayCommand) {
         {"timeline", kFamilies, "--parallel", "--until", "nan"},
     };
     for (const auto& args : refused) {
-        std::string command = vx::test::quoted(VEXOLUME_CLI);
-        for (const auto& a : args) command += " " + vx::test::quoted(a);
-        command += " 2>" + vx::test::quoted(file("err").string()) + " >/dev/null";
-        const int raw = std::system(command.c_str());
-        const std::string err = readText(file("err"));
-        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) != 0) << command;
-        EXPECT_NE(err.find("ERR_CLI_OPTION"), std::string::npos) << command << "\n" << err;
-        EXPECT_FALSE(std::filesystem::exists(out)) << command;
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const auto r = run(args);
+        EXPECT_NE(r.status, 0);
+        EXPECT_NE(r.err.find("ERR_CLI_OPTION"), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(out));
     }
 }
 

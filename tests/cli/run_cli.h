@@ -5,8 +5,8 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ class CliRunTest : public ::testing::Test {
 protected:
     std::filesystem::path file(const std::string& name) const { return folder_.path() / name; }
 
-    Outcome run(std::initializer_list<std::string> args) const {
+    Outcome run(const std::vector<std::string>& args) const {
         std::string command = quoted(VEXOLUME_CLI);
         for (const auto& a : args) command += " " + quoted(a);
         command += " >" + quoted(file("stdout").string()) + " 2>" + quoted(file("stderr").string());

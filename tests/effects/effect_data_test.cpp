@@ -18,33 +18,6 @@ TEST(InternList, ReusesEqualEntriesAndAppendsNewOnes) {
     EXPECT_EQ(internList(Cluster{}, empty), 0);
 }
 
-TEST(DeleteMode, RemovesProgramEntriesAndRenumbersLaterOnes) {
-    EffectData effects;
-    for (int i = 0; i < 5; ++i) effects.modes.push_back(createMode("CM_EMPTYMODE"));
-    for (int i = 0; i < 5; ++i)
-        effects.modes[static_cast<std::size_t>(i)].label = std::to_string(i);
-    auto entry = [&](std::int32_t source) {
-        Mode m = effects.modes[static_cast<std::size_t>(source)];
-        m.kindCode = source;
-        return m;
-    };
-    effects.programGroups[0] = {entry(2), entry(0), entry(3), entry(2), entry(4)};
-    effects.programGroups[31] = {entry(1)};
-
-    deleteMode(effects, 2);
-    ASSERT_EQ(effects.modes.size(), 4u);
-    EXPECT_EQ(effects.modes[2].label, "3");
-    std::vector<std::int32_t> codes;
-    for (const auto& m : effects.programGroups[0]) codes.push_back(m.kindCode);
-    EXPECT_EQ(codes, (std::vector<std::int32_t>{0, 2, 3}));
-    EXPECT_EQ(effects.programGroups[0][1].label, "3");
-    EXPECT_EQ(effects.programGroups[31][0].kindCode, 1);
-
-    const auto before = effects;
-    deleteMode(effects, 4);
-    EXPECT_EQ(effects, before);
-}
-
 TEST(EffectData, LayersAreNumberedFromOne) {
     EffectData effects;
     EXPECT_EQ(effects.layers.size(), 50u);

@@ -30,12 +30,6 @@ TEST(ModeKinds, KindClasses) {
     EXPECT_FALSE(kinds::isOfferedKind("CM_RIGHTDOWN_WORD"));
     EXPECT_TRUE(kinds::isCircleKind("CM_CIRCULAR_AREA"));
     EXPECT_TRUE(kinds::isCustomKind("CM_CUSTOMMODE"));
-    for (std::int32_t code = -1; code <= 11; ++code) {
-        const bool lamp = code == 0 || code == 5 || code == 6 || code == 9 || code == 10;
-        const bool group = (code >= 1 && code <= 4) || code == 7 || code == 8;
-        EXPECT_EQ(kinds::customUsesLampList(code), lamp) << code;
-        EXPECT_EQ(kinds::customUsesGroupList(code), group) << code;
-    }
 }
 
 }  // namespace

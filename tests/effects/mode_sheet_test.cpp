@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "effects/mode_list_ops.h"
 #include "effects/program_tree.h"
 
 namespace vx {
@@ -82,31 +81,6 @@ TEST(ModeCommit, InsertReplaceAndAppendPositions) {
     EXPECT_EQ(c.replaceIndex, 1u);
     state.endCommit();
     EXPECT_EQ(commitMode(state, {}, 1, {}, {}, 3).action, CommitAction::None);
-}
-
-TEST(ModeListOps, InsertAndRemoveKeepProgramReferences) {
-    EffectData fx = threeModes();
-    fx.programGroups[0] = {fx.modes[0], fx.modes[2], fx.modes[1]};
-    fx.programGroups[0][0].kindCode = 0;
-    fx.programGroups[0][1].kindCode = 2;
-    fx.programGroups[0][2].kindCode = 1;
-    fx.programGroups[5] = fx.programGroups[0];
-    const EffectData before = fx;
-
-    insertMode(fx, 1, labelled("CM_EMPTYMODE", "new"));
-    EXPECT_EQ(fx.modes[1].label, "new");
-    EXPECT_EQ(fx.programGroups[0][1].kindCode, 3);
-    EXPECT_EQ(fx.programGroups[0][2].kindCode, 2);
-    deleteMode(fx, 1);
-    EXPECT_EQ(fx, before);
-
-    const auto removed = removeMode(fx, 0);
-    ASSERT_TRUE(removed.has_value());
-    EXPECT_EQ(fx.programGroups[0].size(), 2u);
-    EXPECT_EQ(fx.programGroups[0][0].kindCode, 1);
-    restoreMode(fx, *removed);
-    EXPECT_EQ(fx, before);
-    EXPECT_FALSE(removeMode(fx, 3).has_value());
 }
 
 TEST(ProgramTreeSave, RulesOfTheEditor) {

@@ -129,18 +129,6 @@ namespace {
 
 TEST(KindInfo, NumbersFollowTheInfoTableOrder) {
     EXPECT_EQ(kinds::kindInfoNumber("CM_CUSTOMMODE"), 1);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_REGRESS"), 4);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTTORIGHT_GC"), 5);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTTORIGHT_CF"), 9);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_RIGHTTOLEFT_GC"), 10);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_RIGHTDOWN_CF"), 44);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_SIDEFRAME_CF"), 48);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_KERNELBD"), 51);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTTORIGHT_SCROLL"), 52);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_ASIDEFRAME_SCROLL"), 61);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_DOWNTOUP_WORD"), 65);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_SHRINKCIRCULAR_GF"), 69);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_CIRCULAR_AREA"), 70);
     EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTUP_WORD"), 0);
     EXPECT_EQ(kinds::kindInfoKey("CM_KERNELBD"), "ID_MSG_PAGE3_MODE_INFO51");
     EXPECT_EQ(kinds::kindInfoKey("CM_LEFTUP_WORD"), "");

@@ -16,18 +16,11 @@
 
 #include "app/language/language_table.h"
 #include "effects/ui/mode_sheet_dialog.h"
+#include "tests/support/bundled_table.h"
+#include "tests/support/qt_app.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx::test {
-
-inline QApplication& sheetApplication() {
-    static int argc = 1;
-    static char name[] = "sheet_test";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static auto* app = new QApplication(argc, argv);  // outlives every widget
-    return *app;
-}
 
 inline constexpr int kLatticeColumns = 10;
 inline constexpr int kLatticeRows = 6;
@@ -52,11 +45,8 @@ inline LampLayout latticeLayout() {
 class SheetTest : public ::testing::Test {
 protected:
     SheetTest() {
-        sheetApplication();
-        auto loaded = LanguageTable::load(std::filesystem::path(VEXOLUME_SOURCE_DIR) /
-                                          "share/vexolume/Mullanguage/English.ini");
-        EXPECT_TRUE(loaded.ok());
-        if (loaded) table_ = std::move(loaded.value());
+        qtApplication();
+        table_ = bundledTable();
         document_ = std::make_unique<LayoutDocument>(latticeLayout());
         SheetHooks hooks;
         hooks.message = [this](std::string_view key) { messages.emplace_back(key); };

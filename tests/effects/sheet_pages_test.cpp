@@ -31,6 +31,15 @@ void selectKind(ModeListPage* page, const QString& kind) {
     selectRow(page->kindList(), page->kindList()->row(items.front()));
 }
 
+// Adds a sweep, a kernel and an empty mode with their default settings.
+void addThreeModes(ModeSheetDialog& sheet) {
+    for (const char* kind : {"CM_LEFTTORIGHT_GC", "CM_KERNELBD", "CM_EMPTYMODE"}) {
+        selectKind(sheet.modeListPage(), kind);
+        sheet.modeListPage()->add();
+        sheet.parameterPage()->commit();
+    }
+}
+
 TEST_F(SheetTest, PagesAndTitlesComeFromTheLanguageTable) {
     EXPECT_EQ(sheet_->windowTitle().toStdString(), table_.LookUpText("IDD_LED_MODE"));
     auto* list = sheet_->modeListPage();
@@ -183,12 +192,7 @@ TEST_F(SheetTest, NamedColorGroupsGoToTheLibraryFile) {
 }
 
 TEST_F(SheetTest, ProgramEditorSaveRulesAndUndo) {
-    auto* list = sheet_->modeListPage();
-    for (const char* kind : {"CM_LEFTTORIGHT_GC", "CM_KERNELBD", "CM_EMPTYMODE"}) {
-        selectKind(list, kind);
-        list->add();
-        sheet_->parameterPage()->commit();
-    }
+    addThreeModes(*sheet_);
     ASSERT_EQ(effects().modes.size(), 3u);
     auto* programs = sheet_->programGroupPage();
     programs->removeAll();
@@ -213,11 +217,7 @@ TEST_F(SheetTest, ProgramEditorSaveRulesAndUndo) {
 
 TEST_F(SheetTest, DeletingAModeRenumbersProgramsAndUndoRestores) {
     auto* list = sheet_->modeListPage();
-    for (const char* kind : {"CM_LEFTTORIGHT_GC", "CM_KERNELBD", "CM_EMPTYMODE"}) {
-        selectKind(list, kind);
-        list->add();
-        sheet_->parameterPage()->commit();
-    }
+    addThreeModes(*sheet_);
     sheet_->programGroupPage()->insertAll();
     sheet_->programGroupPage()->save();
     const EffectData before = effects();

@@ -122,15 +122,6 @@ TEST(CompileTables, KindsOutsideThePlayKindTableKeepTheirCode) {
     EXPECT_EQ(c.modes[1].lampListIndex, -1);
 }
 
-TEST(CompileTables, RightUpKindsTakeTheirCrossedPlayKinds) {
-    const auto c = compileWith(blockLayout(0, 0, 2, 2),
-                               {modeOver("CM_RIGHTUP_GC", kAll), modeOver("CM_RIGHTUP_GOBC", kAll),
-                                modeOver("CM_RIGHTUP_SCROLL", kAll)});
-    EXPECT_EQ(c.modes[0].kindCode, 4);
-    EXPECT_EQ(c.modes[1].kindCode, 1);
-    EXPECT_EQ(c.modes[2].kindCode, 4);
-}
-
 TEST(CompileTables, LayoutWithoutLampsCompilesToEmptyLists) {
     const auto c = compileWith(
         LampLayout{}, {modeOver("CM_LEFTTORIGHT_GC", kAll), modeOver("CM_SIDEFRAME_CC", kAll),

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/byte_writer.h"
+#include <functional>
+#include <optional>
+
 #include "layout/layout_file.h"
 
 namespace vx {
@@ -70,48 +72,51 @@ TEST(DamagedFile, FlippedCountsAreRefusedOrHarmless) {
     }
 }
 
-TEST(DamagedFile, FourBillionLampsInASmallFile) {
-    auto bytes = encodeLayout(sampleLayout());
-    bytes[kLampListAt] = 0xFF;
-    bytes[kLampListAt + 1] = 0xFF;
-    const std::vector<std::uint8_t> huge = {0x00, 0x28, 0x6B, 0xEE};  // 4,000,000,000
-    bytes.insert(bytes.begin() + kLampListAt + 2, huge.begin(), huge.end());
-    auto loaded = decodeLayout(bytes);
-    ASSERT_FALSE(loaded.ok());
-    EXPECT_EQ(loaded.error().key, "ERR_FILE_BAD_COUNT");
-    EXPECT_EQ(loaded.error().offset, kLampListAt);
-    EXPECT_NE(loaded.error().detail.find("4000000000"), std::string::npos);
-}
-
-TEST(DamagedFile, WrongClassName) {
-    auto bytes = encodeLayout(sampleLayout());
-    bytes[kLampListAt + 2 + 6 + 1] = 'X';  // "CXamp"
-    auto loaded = decodeLayout(bytes);
-    ASSERT_FALSE(loaded.ok());
-    EXPECT_EQ(loaded.error().key, "ERR_FILE_BAD_CLASS");
-    EXPECT_EQ(loaded.error().offset, kLampListAt + 2);
-    EXPECT_NE(loaded.error().detail.find("CXamp"), std::string::npos);
-}
-
-TEST(DamagedFile, UndefinedClassReference) {
-    auto bytes = encodeLayout(sampleLayout());
+// Bytes patched into a valid file, and what the loader must say about them.
+TEST(DamagedFile, PatchedStructuresAreRefusedWithKeyAndOffset) {
     const std::size_t secondTag = kLampListAt + 2 + 6 + 5 + 32;
-    ASSERT_EQ(bytes[secondTag + 1], 0x80);
-    bytes[secondTag] = 0x05;  // class index 5 was never defined
-    auto loaded = decodeLayout(bytes);
-    ASSERT_FALSE(loaded.ok());
-    EXPECT_EQ(loaded.error().key, "ERR_FILE_BAD_CLASS_REF");
-    EXPECT_EQ(loaded.error().offset, secondTag);
-}
-
-TEST(DamagedFile, ObjectBackReference) {
-    auto bytes = encodeLayout(sampleLayout());
-    const std::size_t secondTag = kLampListAt + 2 + 6 + 5 + 32;
-    bytes[secondTag] = 0x02;
-    bytes[secondTag + 1] = 0x00;  // reference to object 2, the first lamp
-    auto loaded = decodeLayout(bytes);
-    ASSERT_FALSE(loaded.ok());
-    EXPECT_EQ(loaded.error().key, "ERR_FILE_OBJECT_REF");
+    struct Case {
+        const char* name;
+        std::function<void(std::vector<std::uint8_t>&)> patch;
+        const char* key;
+        std::optional<std::size_t> offset;
+        const char* detail;
+    };
+    const Case cases[] = {
+        {"four billion lamps in a small file",
+         [](auto& b) {
+             b[kLampListAt] = b[kLampListAt + 1] = 0xFF;
+             const std::vector<std::uint8_t> huge = {0x00, 0x28, 0x6B, 0xEE};
+             b.insert(b.begin() + kLampListAt + 2, huge.begin(), huge.end());
+         },
+         "ERR_FILE_BAD_COUNT", kLampListAt, "4000000000"},
+        {"wrong class name", [](auto& b) { b[kLampListAt + 2 + 6 + 1] = 'X'; },
+         "ERR_FILE_BAD_CLASS", kLampListAt + 2, "CXamp"},
+        {"class index never defined",
+         [&](auto& b) {
+             ASSERT_EQ(b[secondTag + 1], 0x80);
+             b[secondTag] = 0x05;
+         },
+         "ERR_FILE_BAD_CLASS_REF", secondTag, ""},
+        {"back reference to the first lamp",
+         [&](auto& b) {
+             b[secondTag] = 0x02;
+             b[secondTag + 1] = 0x00;
+         },
+         "ERR_FILE_OBJECT_REF", std::nullopt, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto bytes = encodeLayout(sampleLayout());
+        c.patch(bytes);
+        auto loaded = decodeLayout(bytes);
+        ASSERT_FALSE(loaded.ok());
+        EXPECT_EQ(loaded.error().key, c.key);
+        if (c.offset) {
+            EXPECT_EQ(loaded.error().offset, *c.offset);
+        }
+        EXPECT_NE(loaded.error().detail.find(c.detail), std::string::npos);
+    }
 }
 
 TEST(DamagedFile, OtherSchemaIsAccepted) {

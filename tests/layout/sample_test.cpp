@@ -8,7 +8,6 @@
 
 #include "effects/mode_kind.h"
 #include "layout/layout_file.h"
-#include "layout/layout_json.h"
 
 namespace vx {
 namespace {
@@ -32,10 +31,6 @@ TEST(Sample, CommittedFileMatchesTheGenerator) {
     const auto loaded = decodeLayout(committed);
     ASSERT_TRUE(loaded.ok()) << loaded.error().describe();
     EXPECT_EQ(*loaded, makeSampleLayout());
-}
-
-TEST(Sample, JsonGoldenMatches) {
-    EXPECT_EQ(layoutToJson(makeSampleLayout()), readText(VEXOLUME_TEST_DATA "/layout/sample.json"));
 }
 
 TEST(Sample, MatrixIsNumberedByColumnAndWiredAsTwoContinuousChains) {

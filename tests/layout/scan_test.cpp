@@ -1,14 +1,11 @@
 // The picture scan: settings and their refusals, the lattice, the tolerance
-// rule, and a scan of the committed photo of a lamp wall.
+// rule and the scan view's state.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <limits>
 
-#include "layout/history/apply_scan_edit.h"
-#include "layout/layout_document.h"
 #include "layout/picture/picture_decoder.h"
 #include "layout/picture/picture_scaling.h"
 #include "layout/scan/lattice_scan.h"
@@ -184,70 +181,6 @@ TEST(ScanPicture, DecodingRefusesWhatIsNoPicture) {
     EXPECT_EQ(decoded->width, 2);
     EXPECT_EQ(decoded->colorAt(0, 0), 0x001E140Au);
     EXPECT_EQ(decoded->colorAt(1, 0), 0x00FF0080u);
-}
-
-TEST(ScanPicture, ThePhotoOfALampWallScansToItsLamps) {
-    const auto picture =
-        readPicture(std::filesystem::path(VEXOLUME_TEST_DATA) / "scan/lamp_wall.jpg");
-    ASSERT_TRUE(picture.ok()) << picture.error().describe();
-    ASSERT_EQ(picture->width, 800);
-    ASSERT_EQ(picture->height, 600);
-
-    LampLayout layout;
-    const ViewSize view{640, 480};
-    const float f = fitFactor(picture->width, picture->height, view);
-    const Picture shown = fitPicture(*picture, view);
-    takeShownPicture(layout, shown, picture->width, picture->height, f);
-    layout.scanScope = normalisedScope(620, 424, 60, 64);
-    storeScanSettings(layout, acceptScanSettings(layout, ScanSettingsEntry{1400.0, 100.0, 40}));
-    prepareScan(layout);
-    EXPECT_DOUBLE_EQ(layout.lampPitch, 40.0);
-    const auto lamps = latticeScan(shown, layout);
-
-    // 14 x 9 places, the top-right 2 x 2 corner cut away, one dead lamp, and
-    // the reflection in the corner taken for a lamp.
-    ASSERT_EQ(lamps.size(), 14u * 9u - 4u - 1u + 1u);
-    const auto at = [&](std::int32_t x, std::int32_t y) {
-        for (const auto& l : lamps) {
-            if (l.x == x && l.y == y) return true;
-        }
-        return false;
-    };
-    EXPECT_FALSE(at(5, 4));
-    EXPECT_TRUE(at(13, 0));
-    EXPECT_FALSE(at(12, 0));
-    EXPECT_FALSE(at(13, 1));
-    for (std::size_t i = 0; i < lamps.size(); ++i) {
-        EXPECT_EQ(lamps[i].number, static_cast<std::int32_t>(i));
-        if (i > 0) {
-            EXPECT_LT(lamps[i - 1].x * 9 + lamps[i - 1].y, lamps[i].x * 9 + lamps[i].y);
-        }
-    }
-}
-
-TEST(ScanEdit, AScanIsOneStepThatUndoesToTheSettingsAndLampsBefore) {
-    LampLayout start;
-    start.lamps = {Lamp::made(40, 40, 0, 8)};
-    LayoutDocument doc(start);
-    LampLayout scanned = start;
-    scanned.scanScope = {0, 0, 20, 10};
-    scanned.backColor = 0x00646464;
-    scanned.colorTolerance = 10;
-    prepareScan(scanned);
-    Picture shown = filled(30, 20, 255, 255, 255);
-    const auto found = latticeScan(shown, scanned);
-    ASSERT_FALSE(found.empty());
-
-    doc.apply(std::make_unique<ApplyScanEdit>(ScanSettingsRecord::of(scanned), found));
-    EXPECT_EQ(doc.layout().lamps.size(), 1 + found.size());
-    EXPECT_EQ(ScanSettingsRecord::of(doc.layout()), ScanSettingsRecord::of(scanned));
-    EXPECT_TRUE(doc.isModified());
-    ASSERT_TRUE(doc.undo());
-    EXPECT_EQ(doc.layout(), start);
-    EXPECT_FALSE(doc.isModified());
-    ASSERT_TRUE(doc.redo());
-    EXPECT_EQ(doc.layout().lamps.back(), found.back());
-    EXPECT_EQ(doc.layout().lampPitch, scanned.lampPitch);
 }
 
 TEST(ScanView, ScopeDragBackColorAndTheOnceOnlyScan) {

@@ -1,6 +1,6 @@
 // The Create BIN File dialog driven headless: its states, a real SDCC build of
-// the sample, a failing compiler answered Retry then Cancel, a blocked output
-// folder, and closing the dialog while it builds.
+// the sample, a missing image answered Retry then Cancel, the failures, and
+// closing the dialog while it builds.
 
 #include "output/ui/create_bin_dialog.h"
 
@@ -15,11 +15,14 @@
 #include <QRadioButton>
 
 #include <cstdlib>
+#include <functional>
 #include <set>
 
 #include "layout/layout_file.h"
 #include "layout/port_table.h"
 #include "output/firmware/firmware_build.h"
+#include "tests/support/bundled_table.h"
+#include "tests/support/example_layout.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/test_files.h"
 
@@ -27,20 +30,6 @@ namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
-
-LanguageTable english() {
-    auto table = LanguageTable::load(fs::path(VEXOLUME_SOURCE_DIR) /
-                                     "share/vexolume/Mullanguage/English.ini");
-    EXPECT_TRUE(table.ok());
-    return table.ok() ? *table : LanguageTable{};
-}
-
-LampLayout sampleLayout() {
-    auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
-    auto layout = decodeLayout(*bytes);
-    EXPECT_TRUE(layout.ok());
-    return layout.ok() ? *layout : LampLayout{};
-}
 
 class CreateBin : public ::testing::Test {
 protected:
@@ -50,7 +39,7 @@ protected:
         fs::create_directories(tools_);
         // As the desktop leaves it after Transfer Data: the port table in the
         // working folder and the handed-over lamp count.
-        job_.layout = sampleLayout();
+        job_.layout = test::exampleLayout();
         EXPECT_TRUE(writePortTable(job_.layout.lamps, work_));
         job_.documentName = "sample.led";
         job_.workFolder = work_;
@@ -60,9 +49,18 @@ protected:
     }
     // A dialog that deletes itself on close, as the desktop opens it.
     QPointer<CreateBinDialog> open() {
-        auto* dialog = new CreateBinDialog(english(), job_);
+        auto* dialog = new CreateBinDialog(test::bundledTable(), job_);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();
+        return dialog;
+    }
+    // Opens the dialog, chooses `format` and presses Create; `finished` is set
+    // when the build ends.
+    QPointer<CreateBinDialog> startBuild(const char* format, bool& finished) {
+        auto dialog = open();
+        QObject::connect(dialog, &CreateBinDialog::buildFinished, [&finished] { finished = true; });
+        dialog->findChild<QRadioButton*>(QString("format") + format)->click();
+        dialog->findChild<QPushButton*>("create")->click();
         return dialog;
     }
     static QMessageBox* box(QWidget* dialog, const char* name) {
@@ -143,12 +141,8 @@ TEST_F(CreateBin, SampleBuildsWithTheBarMovingAndShowsTheReport) {
 // to wait longer, and Cancel ends the build.
 TEST_F(CreateBin, MissingImageIsAskedRetryThenCancel) {
     standInToolchain("exit 0");
-    auto dialog = open();
     bool finished = false;
-    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
-    dialog->findChild<QRadioButton*>("format1")->click();
-    dialog->findChild<QPushButton*>("create")->click();
-
+    auto dialog = startBuild("1", finished);
     ASSERT_TRUE(test::waitUntil([&] { return box(dialog, "retry") != nullptr; }, 60000));
     QMessageBox* retry = box(dialog, "retry");
     EXPECT_EQ(retry->windowTitle(), "Vexolume");
@@ -162,58 +156,46 @@ TEST_F(CreateBin, MissingImageIsAskedRetryThenCancel) {
     EXPECT_TRUE(dialog->findChild<QPushButton*>("create")->isEnabled());  // may try again
 }
 
-// A compiler that fails ends the build at that step, with its words shown.
-TEST_F(CreateBin, FailingCompilerStopsTheBuildAtThatStep) {
-    standInToolchain("echo 'sing1.c:3: error 1: no' >&2\nexit 1");
-    auto dialog = open();
-    bool finished = false;
-    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
-    dialog->findChild<QRadioButton*>("format1")->click();
-    dialog->findChild<QPushButton*>("create")->click();
-    ASSERT_TRUE(test::waitUntil([&] { return finished; }, 60000));
-    EXPECT_EQ(box(dialog, "retry"), nullptr);
-    QMessageBox* message = box(dialog, "message");
-    ASSERT_NE(message, nullptr);
-    EXPECT_TRUE(message->text().contains("A step of the firmware build failed"))
-        << message->text().toStdString();
-    EXPECT_TRUE(message->detailedText().contains("error 1: no") ||
-                message->text().contains("error 1: no"));
-    EXPECT_FALSE(fs::exists(work_ / "sample1.hex"));
-}
-
-TEST_F(CreateBin, BlockedOutputFolderIsReportedFromTheTable) {
-    fs::create_directories(work_ / "sample3.hex" / "in-the-way");
-    auto dialog = open();
-    bool finished = false;
-    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
-    dialog->findChild<QRadioButton*>("format3")->click();
-    dialog->findChild<QPushButton*>("create")->click();
-    ASSERT_TRUE(test::waitUntil([&] { return finished; }, 240000));
-    QMessageBox* message = box(dialog, "message");
-    ASSERT_NE(message, nullptr);
-    EXPECT_EQ(message->text(), "Cannot copy the firmware image into the working folder.");
-    // The report was made before the copy failed.
-    EXPECT_TRUE(dialog->findChild<QPlainTextEdit*>("report")->toPlainText().contains("% of 64K"));
-}
-
-TEST_F(CreateBin, MissingPortTableStopsWithItsMessage) {
-    fs::remove(work_ / "cport.h");
-    auto dialog = open();
-    bool finished = false;
-    QObject::connect(dialog, &CreateBinDialog::buildFinished, [&] { finished = true; });
-    dialog->findChild<QRadioButton*>("format1")->click();
-    dialog->findChild<QPushButton*>("create")->click();
-    ASSERT_TRUE(test::waitUntil([&] { return finished; }, 60000));
-    ASSERT_NE(box(dialog, "message"), nullptr);
-    EXPECT_TRUE(box(dialog, "message")
-                    ->text()
-                    .startsWith("Cannot copy the port table cport.h into the tool folder."));
+// Each failure ends the build with its own message.
+TEST_F(CreateBin, FailuresStopTheBuildWithTheirMessage) {
+    struct Case {
+        const char* name;
+        std::function<void()> setUp;
+        const char* format;
+        const char* message;
+        const char* detail;
+    };
+    // In this order: the first builds with SDCC, the second replaces it, the
+    // third stops before the toolchain.
+    const Case cases[] = {
+        {"blocked output folder",
+         [this] { fs::create_directories(work_ / "sample3.hex" / "in-the-way"); }, "3",
+         "Cannot copy the firmware image into the working folder.", ""},
+        {"failing compiler",
+         [this] { standInToolchain("echo 'sing1.c:3: error 1: no' >&2\nexit 1"); }, "1",
+         "A step of the firmware build failed", "error 1: no"},
+        {"missing port table", [this] { fs::remove(work_ / "cport.h"); }, "1",
+         "Cannot copy the port table cport.h into the tool folder.", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.setUp();
+        bool finished = false;
+        auto dialog = startBuild(c.format, finished);
+        ASSERT_TRUE(test::waitUntil([&] { return finished; }, 240000));
+        EXPECT_EQ(box(dialog, "retry"), nullptr);
+        QMessageBox* message = box(dialog, "message");
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->text().startsWith(c.message)) << message->text().toStdString();
+        EXPECT_TRUE((message->text() + message->detailedText()).contains(c.detail));
+        EXPECT_FALSE(fs::exists(work_ / "sample1.hex"));
+        dialog->close();
+    }
 }
 
 TEST_F(CreateBin, ClosingWhileBuildingHidesAtOnceAndEndsCleanly) {
-    auto dialog = open();
-    dialog->findChild<QRadioButton*>("format1")->click();
-    dialog->findChild<QPushButton*>("create")->click();
+    bool finished = false;
+    auto dialog = startBuild("1", finished);
     ASSERT_TRUE(dialog->building());
     dialog->close();
     EXPECT_FALSE(dialog.isNull());

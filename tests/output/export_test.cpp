@@ -6,6 +6,7 @@
 #include "layout/layout_file.h"
 #include "output/cdata/cdata.h"
 #include "tests/output/compiled_fixture.h"
+#include "tests/support/example_layout.h"
 #include "tests/support/test_files.h"
 
 namespace vx {
@@ -13,20 +14,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Result<LampLayout> sampleLayout() {
-    const auto bytes = readFileBytes(fs::path(VEXOLUME_SOURCE_DIR) / "examples" / "sample.led");
-    if (!bytes) return bytes.error();
-    return decodeLayout(*bytes);
-}
-
 // The sample goldens pin the whole chain from the bundled layout through
 // compilation to CData.h. After a deliberate change to the sample or to
 // compilation, review the differences and refresh them with
 //   vexolume-cli export examples/sample.led -o tests/data/output/sample
 TEST(ControllerFiles, SampleExportMatchesGoldens) {
-    const auto layout = sampleLayout();
-    ASSERT_TRUE(layout) << layout.error().describe();
-    const auto files = buildControllerFiles(*layout, compileEffects(*layout));
+    const LampLayout layout = test::exampleLayout();
+    const auto files = buildControllerFiles(layout, compileEffects(layout));
     ASSERT_TRUE(files) << files.error().describe();
     EXPECT_TRUE(files->refused.empty());
     ASSERT_EQ(files->files.size(), 5u);

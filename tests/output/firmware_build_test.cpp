@@ -11,61 +11,30 @@
 #include "layout/layout_file.h"
 #include "output/firmware/firmware_build.h"
 #include "output/firmware/template_files.h"
-#include "tests/support/test_files.h"
+#include "tests/output/firmware_folders.h"
+#include "tests/support/example_layout.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 
-LampLayout sampleLayout() {
-    auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
-    EXPECT_TRUE(bytes.ok());
-    auto layout = decodeLayout(*bytes);
-    EXPECT_TRUE(layout.ok());
-    return layout.ok() ? *layout : LampLayout{};
-}
-
-// A working folder and a tool folder side by side.
-struct Folders {
-    explicit Folders(const std::string& tag)
-        : root(tag), work(root.path() / "work"), tools(root.path() / "tools") {
-        fs::create_directories(work);
-        fs::create_directories(tools);
-    }
-    FirmwareBuildOptions options(const std::string& format = "1") const {
-        FirmwareBuildOptions o;
-        o.format = format;
-        o.workFolder = work;
-        o.toolFolder = tools;
-        o.documentName = "sample.led";
-        o.pollCount = 3;
-        return o;
-    }
-    test::ScratchDir root;
-    fs::path work;
-    fs::path tools;
-};
-
-std::vector<std::string> keys(const FirmwareBuildResult& result) {
-    std::vector<std::string> k;
-    for (const auto& m : result.messages) k.push_back(m.key);
-    return k;
-}
+using Folders = test::FirmwareFolders;
+using test::messageKeys;
 
 bool hasTemplate(const fs::path& folder) {
     return std::ranges::any_of(firmwareTemplateFiles(),
                                [&](const TemplateFile& f) { return fs::exists(folder / f.name); });
 }
 
-// Runs the body with PATH replaced, and puts it back.
-template <class Body>
-void withPath(const std::string& path, Body body) {
+// Builds the sample with PATH replaced, and puts it back.
+FirmwareBuildResult buildOnPath(const std::string& path, const FirmwareBuildOptions& options) {
     const char* old = std::getenv("PATH");
     const std::string saved = old != nullptr ? old : "";
     ::setenv("PATH", path.c_str(), 1);
-    body();
+    FirmwareBuildResult result = buildFirmware(test::exampleLayout(), options);
     ::setenv("PATH", saved.c_str(), 1);
+    return result;
 }
 
 TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
@@ -73,9 +42,9 @@ TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
     int lastProgress = -1;
     auto options = f.options();
     options.progress = [&](int p) { lastProgress = p; };
-    const FirmwareBuildResult result = buildFirmware(sampleLayout(), options);
+    const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), options);
     ASSERT_TRUE(result.completed) << result.toolLog;
-    EXPECT_EQ(keys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
+    EXPECT_EQ(messageKeys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
     EXPECT_EQ(lastProgress, 100);
 
     EXPECT_EQ(result.image, f.work / "sample1.hex");
@@ -109,7 +78,7 @@ TEST(FirmwareBuild, KeepFilesMarkerKeepsCopiesAndTheToolchainOutputs) {
     Folders f("fw-keep");
     ASSERT_TRUE(writeFileAtomically(f.tools / kKeepFilesMarker, std::string()));
     ASSERT_TRUE(writeFileAtomically(f.tools / "L51.EXE", std::string()));
-    const FirmwareBuildResult result = buildFirmware(sampleLayout(), f.options("2"));
+    const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), f.options("2"));
     ASSERT_TRUE(result.completed) << result.toolLog;
     EXPECT_EQ(result.image, f.work / "sample2.hex");
     EXPECT_NE(result.report.find("% of 512\r\n"), std::string::npos) << result.report;
@@ -127,10 +96,9 @@ TEST(FirmwareBuild, MissingToolchainReportsTheBatchStartAndRemovesTheTemplate) {
     Folders f("fw-missing");
     const fs::path emptyBin = f.root.path() / "bin";
     fs::create_directories(emptyBin);
-    FirmwareBuildResult result;
-    withPath(emptyBin.string(), [&] { result = buildFirmware(sampleLayout(), f.options()); });
+    FirmwareBuildResult result = buildOnPath(emptyBin.string(), f.options());
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(keys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_FTCB"});
+    ASSERT_EQ(messageKeys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_FTCB"});
     EXPECT_NE(result.messages[0].detail.find("sdcc"), std::string::npos);
     EXPECT_FALSE(hasTemplate(f.tools));
     // What the toolchain would have read stays where it was brought.
@@ -169,11 +137,9 @@ TEST(FirmwareBuild, AFailingStepStopsTheBuildAndIsNamedWithItsOwnMessages) {
         ADD_FAILURE() << "a failed step is not waited for";
         return false;
     };
-    FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), options); });
+    FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(keys(result),
+    ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_FAILED"}));
     const std::string& detail = result.messages[1].detail;
     EXPECT_TRUE(detail.starts_with("sdcc -mmcs51")) << detail;
@@ -193,11 +159,9 @@ TEST(FirmwareBuild, ACompileThatTimesOutSaysSoAndTheLinkNeverRuns) {
         fakeToolchain(f.root.path(), "case \"$*\" in *VIIC_C51.c*) exec sleep 30;; esac\n");
     auto options = f.options();
     options.toolLimit = std::chrono::milliseconds(300);
-    FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), options); });
+    FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(keys(result),
+    ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ERR_FIRMWARE_STEP_TIMEOUT"}));
     EXPECT_NE(result.messages[1].detail.find("-c VIIC_C51.c\ndid not finish within 300 ms"),
               std::string::npos)
@@ -212,11 +176,9 @@ TEST(FirmwareBuild, DataTooLargeForTheControllerShowsTheCapacityLinesNotTheLinke
         fakeToolchain(f.root.path(),
                       "case \"$*\" in *sing1.ihx*) echo 'ASlink-Warning-Undefined Global'; "
                       "echo '?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.'; exit 1;; esac\n");
-    FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), f.options()); });
+    FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", f.options());
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(keys(result),
+    ASSERT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ID_MSG_CBINDLG_RRBSB"}));
     EXPECT_EQ(result.messages[1].detail,
               "the linker: ?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.");
@@ -230,11 +192,9 @@ TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
     const fs::path bin = fakeToolchain(f.root.path(), "exit 0\n");
     auto options = f.options();
     options.workFolder = f.work / "new" / "deeper";
-    FirmwareBuildResult result;
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), options); });
+    FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
     ASSERT_TRUE(result.completed) << (result.messages.empty() ? "" : result.messages.back().detail);
-    EXPECT_EQ(keys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
+    EXPECT_EQ(messageKeys(result), std::vector<std::string>{"ID_MSG_CBINDLG_CREATE"});
     EXPECT_EQ(test::fileText(options.workFolder / "sample1.hex"),
               ":03000000020000FB\n:00000001FF\n[LampNum]00160");
     EXPECT_TRUE(fs::exists(options.workFolder / "cport.h"));
@@ -242,8 +202,7 @@ TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
     // A second build replaces the image; a link to it stays a link.
     fs::rename(options.workFolder / "sample1.hex", options.workFolder / "kept.hex");
     fs::create_symlink("kept.hex", options.workFolder / "sample1.hex");
-    withPath(bin.string() + ":/bin:/usr/bin",
-             [&] { result = buildFirmware(sampleLayout(), options); });
+    result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
     ASSERT_TRUE(result.completed);
     EXPECT_TRUE(fs::is_symlink(options.workFolder / "sample1.hex"));
     EXPECT_TRUE(test::fileText(options.workFolder / "kept.hex").ends_with("[LampNum]00160"));
@@ -252,9 +211,9 @@ TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
 TEST(FirmwareBuild, PortTableThatCannotBeCopiedStopsBeforeTheToolchain) {
     Folders f("fw-cport");
     fs::create_directories(f.tools / "cport.h" / "in-the-way");  // not a file, not removable
-    const FirmwareBuildResult result = buildFirmware(sampleLayout(), f.options());
+    const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), f.options());
     EXPECT_FALSE(result.completed);
-    EXPECT_EQ(keys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_PC"});
+    EXPECT_EQ(messageKeys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_PC"});
     EXPECT_TRUE(hasTemplate(f.tools));             // written before
     EXPECT_TRUE(fs::exists(f.work / "DSPPTN.H"));  // tables written, never moved
     EXPECT_TRUE(fs::exists(f.work / "CSTGRP.h"));
@@ -264,9 +223,9 @@ TEST(FirmwareBuild, PortTableThatCannotBeCopiedStopsBeforeTheToolchain) {
 TEST(FirmwareBuild, ImageThatCannotBeCopiedEndsTheBuildWithoutCleaning) {
     Folders f("fw-image");
     fs::create_directories(f.work / "sample1.hex" / "in-the-way");
-    const FirmwareBuildResult result = buildFirmware(sampleLayout(), f.options());
+    const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), f.options());
     EXPECT_FALSE(result.completed);
-    EXPECT_EQ(keys(result),
+    EXPECT_EQ(messageKeys(result),
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "CRTBINDLG_ONBINGO_FDBCF"}));
     EXPECT_FALSE(result.report.empty());  // the report comes before the copy
     EXPECT_TRUE(result.image.empty());

@@ -7,44 +7,23 @@
 
 #include "layout/port_table.h"
 #include "output/firmware/firmware_build.h"
+#include "tests/output/firmware_folders.h"
 #include "tests/output/oversized_layout.h"
-#include "tests/support/test_files.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Folders {
-    explicit Folders(const std::string& tag)
-        : root(tag), work(root.path() / "work"), tools(root.path() / "tools") {
-        fs::create_directories(work);
-        fs::create_directories(tools);
-    }
-    FirmwareBuildOptions options() const {
-        FirmwareBuildOptions o;
-        o.workFolder = work;
-        o.toolFolder = tools;
-        o.documentName = "colourful.led";
-        o.pollCount = 3;
-        return o;
-    }
-    test::ScratchDir root;
-    fs::path work;
-    fs::path tools;
-};
-
-std::vector<std::string> keys(const FirmwareBuildResult& result) {
-    std::vector<std::string> k;
-    for (const auto& m : result.messages) k.push_back(m.key);
-    return k;
-}
+using Folders = test::FirmwareFolders;
+using test::messageKeys;
 
 TEST(FirmwareInputs, TableOverItsLimitIsReportedAndTheBuildGoesOn) {
     Folders f("fw-limits");
-    const FirmwareBuildResult result = buildFirmware(test::tooColorfulLayout(), f.options());
+    const FirmwareBuildResult result =
+        buildFirmware(test::tooColorfulLayout(), f.options("1", "colourful.led"));
     ASSERT_TRUE(result.completed) << result.toolLog;
-    EXPECT_EQ(keys(result),
+    EXPECT_EQ(messageKeys(result),
               (std::vector<std::string>{"SIMULATELIST_COLORTEXT_CETN", "ID_MSG_CBINDLG_CREATE"}));
     // The report counts what the effects need, so it says the data is too large.
     EXPECT_NE(result.report.find("ID_MSG_CBINDLG_COGRP 100.9% of 101"), std::string::npos)
@@ -55,13 +34,13 @@ TEST(FirmwareInputs, TableOverItsLimitIsReportedAndTheBuildGoesOn) {
 
 TEST(FirmwareInputs, DesktopBuildTakesThePortTableAndLampCountItIsGiven) {
     Folders f("fw-handed");
-    auto options = f.options();
+    auto options = f.options("1", "colourful.led");
     options.portTableFromWorkFolder = true;
     options.lampCount = 3;
 
     // Without a port table in the working folder there is nothing to copy.
     FirmwareBuildResult result = buildFirmware(test::tooColorfulLayout(), options);
-    EXPECT_EQ(keys(result).back(), "CRTBINDLG_ONBINGO_PC");
+    EXPECT_EQ(messageKeys(result).back(), "CRTBINDLG_ONBINGO_PC");
     EXPECT_FALSE(result.completed);
 
     // The one there is used as it stands, even when the lamps have changed since.
@@ -83,7 +62,7 @@ TEST(FirmwareInputs, DesktopBuildTakesThePortTableAndLampCountItIsGiven) {
 
 TEST(FirmwareInputs, CancelEndsTheBuildBeforeTheToolchain) {
     Folders f("fw-cancel");
-    auto options = f.options();
+    auto options = f.options("1", "colourful.led");
     options.cancelled = [] { return true; };
     const FirmwareBuildResult result = buildFirmware(test::tooColorfulLayout(), options);
     EXPECT_TRUE(result.cancelled);

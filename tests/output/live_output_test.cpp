@@ -14,6 +14,7 @@
 #include "output/live/live_sampler.h"
 #include "output/live/sacn_packet.h"
 #include "platform/file_io.h"
+#include "tests/support/example_layout.h"
 #include "tests/support/sacn_receiver.h"
 
 namespace vx {
@@ -106,11 +107,8 @@ TEST(DmxOutputTargets, UnknownTargetsAndHostsAreRefused) {
 }
 
 TEST(LiveSampler, TheSamplePlaysIntoALoopbackSocketFrameByFrame) {
-    auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
-    ASSERT_TRUE(bytes.ok());
-    auto layout = decodeLayout(*bytes);
-    ASSERT_TRUE(layout.ok());
-    const CompiledEffects compiled = compileEffects(*layout);
+    const LampLayout layout = test::exampleLayout();
+    const CompiledEffects compiled = compileEffects(layout);
     PlayRequest request;
     request.programGroup = 0;
 
@@ -118,9 +116,9 @@ TEST(LiveSampler, TheSamplePlaysIntoALoopbackSocketFrameByFrame) {
     ASSERT_TRUE(receiver.bound());
     auto output = openDmxOutput("sacn:127.0.0.1:" + std::to_string(receiver.port()));
     ASSERT_TRUE(output.ok()) << output.error().detail;
-    auto universes = mapUniverses(layout->lamps, 5);
+    auto universes = mapUniverses(layout.lamps, 5);
     ASSERT_TRUE(universes.ok());
-    Playback playback(compiled, layout->lamps.size(), request);
+    Playback playback(compiled, layout.lamps.size(), request);
     LiveSampler sampler(playback, *universes, **output, 40.0);
     constexpr std::uint64_t kFrames = 120;  // 3 s: the start wait and the first sweep steps
     for (std::uint64_t k = 0; k < kFrames; ++k) ASSERT_TRUE(sampler.sendNextFrame().ok());
@@ -131,14 +129,8 @@ TEST(LiveSampler, TheSamplePlaysIntoALoopbackSocketFrameByFrame) {
     ASSERT_EQ(packets.size(), 2 * kFrames);  // 80 lamps on each of two ports
 
     // The same show played independently, read in chain order by hand.
-    std::vector<std::size_t> chain;
-    for (std::size_t i = 0; i < layout->lamps.size(); ++i) chain.push_back(i);
-    std::ranges::stable_sort(chain, [&](std::size_t a, std::size_t b) {
-        const Lamp& x = layout->lamps[a];
-        const Lamp& y = layout->lamps[b];
-        return std::pair(x.port, x.portOrder) < std::pair(y.port, y.portOrder);
-    });
-    Playback reference(compiled, layout->lamps.size(), request);
+    const auto chain = test::lineOrder(layout);
+    Playback reference(compiled, layout.lamps.size(), request);
     std::size_t changes = 0;
     std::vector<std::uint8_t> previous;
     for (std::uint64_t k = 0; k < kFrames; ++k) {

@@ -9,6 +9,7 @@
 #include "output/live/dmx_output.h"
 #include "output/live/live_sampler.h"
 #include "platform/file_io.h"
+#include "tests/support/example_layout.h"
 #include "tests/support/ola_daemon.h"
 #include "tests/support/temp_folder.h"
 
@@ -29,19 +30,16 @@ TEST(OlaOutput, TheSampleStreamedToOladIsWhatOladHolds) {
     ASSERT_TRUE(olad.patch(21));
     ASSERT_TRUE(olad.patch(22));
 
-    auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
-    ASSERT_TRUE(bytes.ok());
-    auto layout = decodeLayout(*bytes);
-    ASSERT_TRUE(layout.ok());
-    const CompiledEffects compiled = compileEffects(*layout);
+    const LampLayout layout = test::exampleLayout();
+    const CompiledEffects compiled = compileEffects(layout);
     PlayRequest request;
     request.programGroup = 0;
-    auto universes = mapUniverses(layout->lamps, 21);
+    auto universes = mapUniverses(layout.lamps, 21);
     ASSERT_TRUE(universes.ok());
     auto output = openDmxOutput("ola", olad.rpcPort);
     ASSERT_TRUE(output.ok()) << output.error().detail;
 
-    Playback playback(compiled, layout->lamps.size(), request);
+    Playback playback(compiled, layout.lamps.size(), request);
     LiveSampler sampler(playback, *universes, **output, 40.0);
     for (int k = 0; k < 90; ++k)
         ASSERT_TRUE(sampler.sendNextFrame().ok());  // to 2.225 s: sweep step 2

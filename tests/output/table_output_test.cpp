@@ -8,6 +8,7 @@
 #include "layout/layout_file.h"
 #include "output/tables/cluster_tables.h"
 #include "tests/output/oversized_layout.h"
+#include "tests/support/example_layout.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/test_files.h"
 
@@ -33,23 +34,18 @@ struct FakeUi {
     }
 };
 
-LampLayout sampleLayout() {
-    auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
-    return *decodeLayout(*bytes);
-}
-
 TEST(TableOutput, WritesTheChosenFilesOfTheSample) {
     test::qtApplication();
     test::ScratchDir dir("table-output");
     FakeUi fake;
     fake.answer = QString::fromStdString((dir.path() / "tables.h").string());
-    EXPECT_EQ(outputClusterTables(sampleLayout(), fake.ui()), dir.path() / "tables.h");
+    EXPECT_EQ(outputClusterTables(test::exampleLayout(), fake.ui()), dir.path() / "tables.h");
     EXPECT_EQ(fake.suggested, "CSTGRP.h");
     EXPECT_EQ(fake.filter, "Text Files(*.h);;All Files(*.*)");
     EXPECT_EQ(test::fileText(dir.path() / "tables.h"), test::golden("sample/CSTGRP.h"));
 
     fake.answer = QString::fromStdString((dir.path() / "GETPTN.c").string());
-    EXPECT_EQ(outputAccessors(sampleLayout(), fake.ui()), dir.path() / "GETPTN.c");
+    EXPECT_EQ(outputAccessors(test::exampleLayout(), fake.ui()), dir.path() / "GETPTN.c");
     EXPECT_EQ(fake.suggested, "GETPTN.c");
     EXPECT_EQ(fake.filter, "Text Files(*.c);;All Files(*.*)");
     EXPECT_EQ(test::fileText(dir.path() / "GETPTN.c"), test::golden("sample/GETPTN.c"));
@@ -60,13 +56,13 @@ TEST(TableOutput, CancelWritesNothingAndFailuresAreShown) {
     test::qtApplication();
     test::ScratchDir dir("table-output-fail");
     FakeUi fake;
-    EXPECT_TRUE(outputClusterTables(sampleLayout(), fake.ui()).empty());
+    EXPECT_TRUE(outputClusterTables(test::exampleLayout(), fake.ui()).empty());
     EXPECT_TRUE(fs::is_empty(dir.path()));
     EXPECT_TRUE(fake.shown.empty());
 
     fs::create_directories(dir.path() / "taken.h" / "x");
     fake.answer = QString::fromStdString((dir.path() / "taken.h").string());
-    EXPECT_TRUE(outputAccessors(sampleLayout(), fake.ui()).empty());
+    EXPECT_TRUE(outputAccessors(test::exampleLayout(), fake.ui()).empty());
     EXPECT_EQ(fake.shown, std::vector<std::string>{"ERR_FILE_SAVE"});
 
     // Too many colour groups: the file is written without them, with the message.

@@ -1,8 +1,6 @@
 // Running outside programs with argument vectors, and the tool folder rules.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <map>
 
@@ -51,19 +49,6 @@ TEST(Process, StandardOutputCanGoToAFileAndErrorsStayInTheOutput) {
     EXPECT_EQ(std::string(written->begin(), written->end()), "data\n");
 }
 
-TEST(Process, TimeLimitEndsTheProgramAndWhatItStarted) {
-    Folder dir("limit");
-    // The child keeps the output open through a grandchild; both must go.
-    ProcessRun run{{"sh", "-c", "sleep 30 & sleep 30"},
-                   dir.path(),
-                   std::chrono::milliseconds(300),
-                   std::nullopt};
-    auto outcome = runProcess(run);
-    ASSERT_TRUE(outcome.ok());
-    EXPECT_TRUE(outcome->timedOut);
-    EXPECT_EQ(outcome->exitCode, -1);
-}
-
 TEST(Process, StartFailuresAreErrorsNotExitCodes) {
     Folder dir("fail");
     auto missing =
@@ -79,21 +64,6 @@ TEST(Process, StartFailuresAreErrorsNotExitCodes) {
     EXPECT_FALSE(findProgram((dir.path() / "plain.txt").string()).has_value());
     EXPECT_TRUE(findProgram("sh").has_value());
     EXPECT_FALSE(startDetached({(dir.path() / "plain.txt").string()}, dir.path()).ok());
-}
-
-TEST(Process, DetachedProgramRunsOnAfterTheCallReturns) {
-    Folder dir("detached");
-    const fs::path script = dir.path() / "tool.sh";
-    ASSERT_TRUE(writeFileAtomically(script, std::string("#!/bin/sh\npwd > started.txt\n")));
-    ::chmod(script.c_str(), 0755);
-    ASSERT_TRUE(startDetached({script.string()}, dir.path()).ok());
-    const fs::path marker = dir.path() / "started.txt";
-    for (int i = 0; i < 500 && !(fs::exists(marker) && fs::file_size(marker) > 0); ++i) {
-        ::usleep(10000);
-    }
-    auto text = readFileBytes(marker);
-    ASSERT_TRUE(text.ok());
-    EXPECT_EQ(std::string(text->begin(), text->end()), fs::canonical(dir.path()).string() + "\n");
 }
 
 TEST(ToolFolder, TakesTheFirstOfToolsVariableCacheHomeAndHome) {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "platform/file_io.h"
+#include "tests/support/bundled_table.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/temp_folder.h"
 
@@ -19,13 +20,6 @@ namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
-
-LanguageTable table(const char* file) {
-    auto loaded =
-        LanguageTable::load(fs::path(VEXOLUME_SOURCE_DIR) / "share/vexolume/Mullanguage" / file);
-    EXPECT_TRUE(loaded.ok());
-    return loaded.ok() ? *loaded : LanguageTable{};
-}
 
 class SelectProgram : public ::testing::Test {
 protected:
@@ -50,7 +44,7 @@ protected:
 };
 
 TEST_F(SelectProgram, ShowsItsTextsAndStartsTheStcToolWithPortAndImage) {
-    SelectProgramDialog dialog(table("English.ini"), settings_, image_);
+    SelectProgramDialog dialog(test::bundledTable("English"), settings_, image_);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Select Program");
     EXPECT_EQ(dialog.findChild<QLabel*>()->text(), "Your Controller is: ");
@@ -65,7 +59,7 @@ TEST_F(SelectProgram, ShowsItsTextsAndStartsTheStcToolWithPortAndImage) {
 }
 
 TEST_F(SelectProgram, ToolThatCannotStartIsExplainedAndTheDialogStays) {
-    SelectProgramDialog dialog(table("German.ini"), settings_, image_);
+    SelectProgramDialog dialog(test::bundledTable("German"), settings_, image_);
     dialog.show();
     dialog.findChild<QPushButton*>("noraA")->click();
     EXPECT_TRUE(dialog.isVisible());

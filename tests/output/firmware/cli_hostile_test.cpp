@@ -1,8 +1,9 @@
 // vexolume-cli firmware and simulate used as a hostile or impatient user
-// would: two builds at once sharing one tool folder, damaged and foreign
-// images, meaningless options, and the command stopped or killed while the
-// simulator runs. Only the concurrent builds use SDCC; the other tests run a
-// small hand-made image.
+// would: two builds at once sharing one tool folder (each image then
+// simulated, its frames printed as JSON), damaged and foreign images,
+// meaningless options, and the command stopped or killed while the simulator
+// runs. Only the concurrent builds use SDCC; the other tests run a small
+// hand-made image.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -17,6 +18,8 @@
 #include <sstream>
 #include <thread>
 
+#include <nlohmann/json.hpp>
+
 #include "engine/compile/compile_effects.h"
 #include "engine/play/playback.h"
 #include "layout/layout_file.h"
@@ -24,6 +27,7 @@
 #include "output/firmware/image_tag.h"
 #include "platform/file_io.h"
 #include "platform/process.h"
+#include "tests/support/example_layout.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -38,20 +42,6 @@ struct Built {
     Result<ProcessOutcome> outcome = Error{"", ""};
 };
 
-// Wired lamps in line order: port 1 from the start of its chain, then port 2 ...
-std::vector<std::size_t> lineOrder(const LampLayout& layout) {
-    std::vector<const Lamp*> wired;
-    for (const auto& lamp : layout.lamps) {
-        if (lamp.port > 0) wired.push_back(&lamp);
-    }
-    std::ranges::stable_sort(wired, [](const Lamp* a, const Lamp* b) {
-        return std::pair(a->port, a->portOrder) < std::pair(b->port, b->portOrder);
-    });
-    std::vector<std::size_t> chain;
-    for (const Lamp* lamp : wired) chain.push_back(static_cast<std::size_t>(lamp->number));
-    return chain;
-}
-
 // The distinct non-black frames the preview of program group 0 shows in
 // `ms`, as the DMX line would carry them.
 std::vector<DmxFrame> previewFrames(const LampLayout& layout, std::int64_t ms) {
@@ -60,7 +50,7 @@ std::vector<DmxFrame> previewFrames(const LampLayout& layout, std::int64_t ms) {
     request.order = PlayOrder::Sequential;
     request.programGroup = 0;
     Playback playback(compiled, layout.lamps.size(), request);
-    const auto chain = lineOrder(layout);
+    const auto chain = test::lineOrder(layout);
     std::vector<DmxFrame> frames;
     for (std::int64_t t = 0; t <= ms; ++t) {
         playback.runUntil(t);
@@ -75,14 +65,6 @@ std::vector<DmxFrame> previewFrames(const LampLayout& layout, std::int64_t ms) {
         if (lit && (frames.empty() || frames.back() != frame)) frames.push_back(frame);
     }
     return frames;
-}
-
-LampLayout exampleLayout(const std::string& name) {
-    auto bytes = readFileBytes(fs::path(VEXOLUME_SOURCE_DIR) / "examples" / (name + ".led"));
-    EXPECT_TRUE(bytes.ok());
-    auto layout = decodeLayout(*bytes);
-    EXPECT_TRUE(layout.ok());
-    return layout.ok() ? *layout : LampLayout{};
 }
 
 // Where a process is, from /proc: its parent and its name.
@@ -196,25 +178,30 @@ TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         SCOPED_TRACE(b.name);
         ASSERT_TRUE(b.outcome.ok());
         ASSERT_EQ(b.outcome->exitCode, 0) << b.outcome->output;
-        const LampLayout layout = exampleLayout(b.name);
+        const LampLayout layout = test::exampleLayout(b.name);
         const std::string text = test::readText(b.image);
         EXPECT_TRUE(text.ends_with(lampCountTag(layout.lamps.size())))
             << text.substr(text.size() - 20);
 
-        const test::TempFolder scratch("hostile-sim-" + b.name);
-        SimulationRequest request;
-        request.image = b.image;
-        request.lamps = lineOrder(layout).size();
-        request.seconds = 1.5;
-        request.scratch = scratch.path();
-        auto run = simulateController(request);
-        ASSERT_TRUE(run.ok()) << run.error().describe();
+        // The simulator run as a user would, its frames printed as JSON.
+        const std::size_t lamps = test::lineOrder(layout).size();
+        const auto simulated = runProcess({{VEXOLUME_CLI, "simulate", b.image.string(), "--lamps",
+                                            std::to_string(lamps), "--seconds", "1.5", "--json"},
+                                           root.path(),
+                                           2min,
+                                           root.path() / (b.name + ".json")});
+        ASSERT_TRUE(simulated.ok());
+        ASSERT_EQ(simulated->exitCode, 0) << simulated->output;
+        const auto out = nlohmann::json::parse(test::readText(root.path() / (b.name + ".json")));
+        EXPECT_EQ(out["lamps"], lamps);
+        EXPECT_GT(out["simulatedSeconds"].get<double>(), 1.4);
+        const auto frames = out["frames"].get<std::vector<DmxFrame>>();
         // Every colour the controller sends is one its own layout's preview
         // shows (frames may be caught while a step is being painted, so whole
         // frames are not compared), and it sends several.
-        const auto colors = [](const std::vector<DmxFrame>& frames) {
+        const auto colors = [](const std::vector<DmxFrame>& list) {
             std::set<std::array<std::uint8_t, 3>> set;
-            for (const auto& frame : frames) {
+            for (const auto& frame : list) {
                 for (std::size_t i = 1; i + 2 < frame.size(); i += 3) {
                     set.insert({frame[i], frame[i + 1], frame[i + 2]});
                 }
@@ -222,9 +209,9 @@ TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
             set.erase({0, 0, 0});
             return set;
         };
-        ASSERT_FALSE(run->capture.frames.empty());
-        EXPECT_EQ(run->capture.frames[0].size(), 1 + 3 * request.lamps);
-        const auto sent = colors(run->capture.frames);
+        ASSERT_FALSE(frames.empty());
+        EXPECT_EQ(frames[0].size(), 1 + 3 * lamps);
+        const auto sent = colors(frames);
         const auto shown = colors(previewFrames(layout, 2000));
         EXPECT_GE(sent.size(), 2u);
         EXPECT_TRUE(std::ranges::includes(shown, sent)) << sent.size() << " colours sent";
@@ -244,15 +231,8 @@ TEST(HostileCli, SimulateRefusesDamagedOrForeignImagesAndMeaninglessOptions) {
     ASSERT_TRUE(writeFileAtomically(good, kLoopImage));
     std::string badChecksum = kLoopImage;
     badChecksum[kLoopImage.find('\n', 20) - 1] ^= 1;  // last checksum digit of a record
-    std::string badLength = kLoopImage;
-    badLength[kLoopImage.find('\n') + 2] = 'F';  // a record's length byte
-    std::string noise(3000, '\0');
-    for (std::size_t i = 0; i < noise.size(); ++i)
-        noise[i] = static_cast<char>(i * 2654435761u >> 24);
     const std::vector<std::pair<std::string, std::string>> images = {
         {"checksum.hex", badChecksum},
-        {"length.hex", badLength},
-        {"noise.hex", noise},
         {"layout.led", test::readText(VEXOLUME_SOURCE_DIR "/examples/sample.led")}};
     for (const auto& [name, bytes] : images) {
         SCOPED_TRACE(name);

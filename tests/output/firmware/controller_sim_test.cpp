@@ -11,10 +11,10 @@
 
 #include "engine/compile/compile_effects.h"
 #include "engine/play/playback.h"
-#include "layout/layout_file.h"
 #include "output/firmware/controller_sim.h"
 #include "output/firmware/firmware_build.h"
 #include "platform/file_io.h"
+#include "tests/support/example_layout.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -31,35 +31,38 @@ Rgb rgbOf(ColorWord c) {
             static_cast<std::uint8_t>((c >> 16) & 0xFF)};
 }
 
+// The sample built once for all the tests below.
+struct BuiltSample {
+    BuiltSample() {
+        layout = test::exampleLayout();
+        compiled = compileEffects(layout);
+        chain = test::lineOrder(layout);
+        for (const char* folder : {"work", "tools", "sim"}) {
+            fs::create_directories(scratch.path() / folder);
+        }
+        FirmwareBuildOptions options;
+        options.workFolder = scratch.path() / "work";
+        options.toolFolder = scratch.path() / "tools";
+        options.documentName = "sample.led";
+        const auto built = buildFirmware(layout, options);
+        image = built.image;
+        log = built.toolLog;
+    }
+    Scratch scratch{"sample"};
+    LampLayout layout;
+    CompiledEffects compiled;
+    std::vector<std::size_t> chain;
+    fs::path image;
+    std::string log;
+};
+
 class SampleOnController : public ::testing::Test {
 protected:
-    void SetUp() override {
-        auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
-        ASSERT_TRUE(bytes.ok());
-        auto decoded = decodeLayout(*bytes);
-        ASSERT_TRUE(decoded.ok());
-        layout_ = *decoded;
-        compiled_ = compileEffects(layout_);
-        fs::create_directories(scratch_.path() / "work");
-        fs::create_directories(scratch_.path() / "tools");
-        fs::create_directories(scratch_.path() / "sim");
-        FirmwareBuildOptions options;
-        options.workFolder = scratch_.path() / "work";
-        options.toolFolder = scratch_.path() / "tools";
-        options.documentName = "sample.led";
-        const auto built = buildFirmware(layout_, options);
-        ASSERT_TRUE(built.completed) << built.toolLog;
-        image_ = built.image;
+    void SetUp() override { ASSERT_FALSE(image_.empty()) << sample().log; }
 
-        // Line order: port 1 from the start of its chain, then port 2 ...
-        std::vector<const Lamp*> wired;
-        for (const auto& lamp : layout_.lamps) {
-            if (lamp.port > 0) wired.push_back(&lamp);
-        }
-        std::ranges::stable_sort(wired, [](const Lamp* a, const Lamp* b) {
-            return std::pair(a->port, a->portOrder) < std::pair(b->port, b->portOrder);
-        });
-        for (const Lamp* lamp : wired) chain_.push_back(static_cast<std::size_t>(lamp->number));
+    static const BuiltSample& sample() {
+        static const BuiltSample built;
+        return built;
     }
 
     SimulationResult simulate(double seconds, std::vector<KeyPress> keys = {}) {
@@ -108,11 +111,11 @@ protected:
         return states;
     }
 
-    Scratch scratch_{"sample"};
-    LampLayout layout_;
-    CompiledEffects compiled_;
-    fs::path image_;
-    std::vector<std::size_t> chain_;
+    const Scratch& scratch_ = sample().scratch;
+    const LampLayout& layout_ = sample().layout;
+    const CompiledEffects& compiled_ = sample().compiled;
+    const fs::path& image_ = sample().image;
+    const std::vector<std::size_t>& chain_ = sample().chain;
 };
 
 TEST_F(SampleOnController, SendsEveryWiredLampInLineOrderAndSweepsAsThePreview) {
@@ -242,18 +245,10 @@ TEST_F(SampleOnController, BreakAndMarkAfterBreakMeetTheDmxMinimums) {
     EXPECT_GT(timing->firstFrameMillis, 0.0);
 }
 
-TEST(ControllerSimulation, ImagesWithoutRecordsOrWithoutDmxOutputAreRefused) {
+// What is no image at all is refused by the image reader; an image is
+// refused here when it never drives the DMX line.
+TEST(ControllerSimulation, ImagesWithoutDmxOutputAreRefused) {
     Scratch scratch("refused");
-    const fs::path text = scratch.path() / "notes.hex";
-    ASSERT_TRUE(writeFileAtomically(text, std::string("no records here\n[LampNum]00007")));
-    SimulationRequest request;
-    request.image = text;
-    request.lamps = 7;
-    request.scratch = scratch.path();
-    auto run = simulateController(request);
-    ASSERT_FALSE(run.ok());
-    EXPECT_EQ(run.error().key, "ERR_HEX_IMAGE");
-
     // Valid records (a jump to itself), but no DMX output routine.
     const fs::path loop = scratch.path() / "loop.hex";
     ASSERT_TRUE(writeFileAtomically(loop, std::string(":03000000020000FB\n:00000001FF\n")));
