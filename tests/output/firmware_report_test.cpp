@@ -10,6 +10,8 @@
 #include "output/firmware/image_tag.h"
 #include "output/firmware/template_files.h"
 #include "output/firmware/template_writer.h"
+#include "output/tables/cluster_tables.h"
+#include "output/tables/create_data_report.h"
 #include "tests/support/test_files.h"
 
 namespace vx {
@@ -119,6 +121,38 @@ TEST(FirmwareTemplate, HoldsTheControllerSourcesAndBatchFiles) {
     EXPECT_EQ(test::fileText(dir.path() / "d.bat"), "cr sing1\n");
     deleteFirmwareTemplate(dir.path());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+// Create Data: counts of what the compilation made, the share of each table,
+// the file sizes and, after them, the refusal of an oversized colour table.
+TEST(CreateDataReport, CountsSharesFileSizesAndRefusals) {
+    CompiledEffects compiled;
+    compiled.modes.resize(3, createMode("CM_LEFTTORIGHT_GC"));
+    compiled.programGroups[0] = {0, 1};
+    compiled.programGroups[5] = {2};
+    compiled.cstGroup = {{0, 1}, {2}, {3}};
+    compiled.cstGroupGroup = {{0, 1, 2}};
+    compiled.colorGroup.assign(kMaxColorGroups + 1, UintList{255, 0, 0});
+    const TableBuild build = buildTableTexts(compiled);
+    const std::string report = createDataReport(compiled, build, keyOnly);
+    const std::string tables = "<ID_MSG_CREATEDATA_MODES> 3\n"
+                               "<ID_MSG_CBINDLG_COGRP> 102 (100.9% of 101)\n"
+                               "<ID_MSG_CBINDLG_GRPCLUGRP> 1 (1.6% of 61)\n"
+                               "<ID_MSG_CBINDLG_CLUGRP> 3 (1.1% of 254)\n"
+                               "<ID_MSG_CBINDLG_PRGGRP> 2 (6.2% of 32)\n";
+    ASSERT_TRUE(report.starts_with(tables)) << report;
+    const std::size_t clusterBytes = outputText(build.texts, OutputMode::ClusterTables).size();
+    EXPECT_GT(clusterBytes, 0u);
+    EXPECT_NE(report.find("\nCSTGRP.h " + std::to_string(clusterBytes) + "(Byte)\n"),
+              std::string::npos);
+    EXPECT_TRUE(report.ends_with("(Byte)\n<" + std::string(kColorGroupsRefusedKey) + ">\n"))
+        << report;
 }
 
 }  // namespace
