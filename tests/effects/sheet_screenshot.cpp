@@ -4,21 +4,27 @@
 //   QT_QPA_PLATFORM=offscreen sheet_screenshot docs/
 //
 // gives docs/sheet-modelist.png, sheet-colorlist.png, sheet-grouplist.png,
-// sheet-parameter.png and sheet-programs.png.
+// sheet-parameter.png and sheet-programs.png, and the two dialogs of the
+// pages: sheet-gradient.png and sheet-circle.png.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QPixmap>
 
 #include <filesystem>
 #include <iostream>
 
+#include "effects/ui/circular_area_dialog.h"
 #include "effects/ui/color_list_page.h"
+#include "effects/ui/gradient_dialog.h"
 #include "effects/ui/kind_preview.h"
 #include "effects/ui/lamp_group_page.h"
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"
 #include "effects/ui/mode_sheet_dialog.h"
+#include "effects/ui/num_field.h"
 #include "effects/ui/program_group_page.h"
 #include "layout/history/insert_mode_edit.h"
 
@@ -103,5 +109,23 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         if (!sheet.grab().save(QString::fromStdString((out / name).string()))) status = 1;
     }
+
+    const auto grabDialog = [&](QDialog& dialog, const char* name) {
+        dialog.show();
+        QApplication::processEvents();
+        if (!dialog.grab().save(QString::fromStdString((out / name).string()))) status = 1;
+        dialog.hide();
+    };
+    vx::GradientDialog gradient(sheet.context(), &sheet);
+    gradient.steps()->edit()->setText("12");
+    gradient.sinButton()->setChecked(true);
+    grabDialog(gradient, "sheet-gradient.png");
+
+    vx::CircularAreaDialog* circle = list->circleDialog();
+    circle->xField()->setText("96");
+    circle->yField()->setText("48");
+    circle->radiusField()->setText("5");
+    selectKind(circle->kindList(), "CM_LEFTTORIGHT_GF");
+    grabDialog(*circle, "sheet-circle.png");
     return status;
 }
