@@ -17,11 +17,11 @@ std::string createDataReport(const CompiledEffects& compiled, const TableBuild& 
     input.colorGroupCount = compiled.colorGroup.size();
     const CapacityFigures f = capacityFigures(input);
 
-    std::string report = text("ID_MSG_CREATEDATA_MODES") + " " +
-                         std::to_string(compiled.modes.size()) + "\n";
+    std::string report =
+        text("ID_MSG_CREATEDATA_MODES") + " " + std::to_string(compiled.modes.size()) + "\n";
     const auto line = [&](const char* key, std::size_t count, std::int64_t tenths, std::size_t of) {
-        report += text(key) + " " + std::to_string(count) + " (" + formatTenths(tenths) +
-                  "% of " + std::to_string(of) + ")\n";
+        report += text(key) + " " + std::to_string(count) + " (" + formatTenths(tenths) + "% of " +
+                  std::to_string(of) + ")\n";
     };
     line("ID_MSG_CBINDLG_COGRP", input.colorGroupCount, f.colorGroups, 101);
     line("ID_MSG_CBINDLG_GRPCLUGRP", input.clusterGroupCount, f.clusterGroups, 61);

@@ -368,8 +368,8 @@ TEST_F(SheetTest, CircularAreaDialogOkNeedsAKindAndStartsTheCircleMode) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->xField()->text(), "20");
     dialog->radiusField()->setText("3");
-    selectRow(dialog->kindList(), dialog->kindList()->row(
-                                      dialog->kindList()->findItems("CM_KERNELBD", {}).front()));
+    selectRow(dialog->kindList(),
+              dialog->kindList()->row(dialog->kindList()->findItems("CM_KERNELBD", {}).front()));
     clickControl(dialog, 1);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(sheet_->currentPage(), SheetPage::ColorList);

@@ -10,8 +10,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QPixmap>
+#include <QRadioButton>
 
 #include <filesystem>
 #include <iostream>

@@ -48,9 +48,8 @@ fs::path newestImage(const AppCommandContext& c) {
 bool CreateEffectDataCommand::run(AppCommandContext& c) {
     const CompiledEffects compiled = compileEffects(c.activeDocument()->layout());
     const TableBuild build = buildTableTexts(compiled);
-    const std::string report = createDataReport(compiled, build, [&c](const std::string& key) {
-        return c.text(key).toStdString();
-    });
+    const std::string report = createDataReport(
+        compiled, build, [&c](const std::string& key) { return c.text(key).toStdString(); });
     c.showMessage(QString::fromStdString(report).trimmed());
     return true;
 }
