@@ -100,8 +100,19 @@ int main(int argc, char* argv[]) {
         {vx::SheetPage::Parameter, "sheet-parameter.png"},
         {vx::SheetPage::Programs, "sheet-programs.png"},
     };
+    // The lamp groups page shows the lamps of the sample's custom mode; the
+    // parameter page the sweep again.
+    const auto editMode = [list](int row) {
+        list->modeList()->clearSelection();
+        list->modeList()->setCurrentRow(row);
+        list->modeList()->item(row)->setSelected(true);
+        list->edit();
+    };
     for (const auto& [page, name] : pages) {
+        if (page == vx::SheetPage::GroupList) editMode(8);
+        if (page == vx::SheetPage::Parameter) editMode(0);
         sheet.showPage(page);
+        if (page == vx::SheetPage::GroupList) sheet.lampGroupPage()->show();
         if (page == vx::SheetPage::Programs) {
             sheet.programGroupPage()->insertAll();
             sheet.programGroupPage()->programTree()->expandToDepth(1);
