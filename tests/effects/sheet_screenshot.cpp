@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <filesystem>
@@ -27,6 +28,7 @@
 #include "effects/ui/num_field.h"
 #include "effects/ui/program_group_page.h"
 #include "layout/history/insert_mode_edit.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace fs = std::filesystem;
 
@@ -75,7 +77,13 @@ int main(int argc, char* argv[]) {
     doc.apply(vx::InsertModeEdit::append(
         doc.layout(), mode("CM_BRIGHTTODARK", "Fade out", {255, 255, 255, 0, 0, 0})));
 
-    vx::ModeSheetDialog sheet(doc, table.value(), vx::SheetHooks{});
+    // The colour picker answers orange, then blue (the gradient's two ends).
+    vx::SheetHooks hooks;
+    int picked = 0;
+    hooks.pickColor = [&picked]() -> std::optional<vx::Rgb> {
+        return picked++ % 2 == 0 ? vx::Rgb{255, 120, 0} : vx::Rgb{0, 60, 255};
+    };
+    vx::ModeSheetDialog sheet(doc, table.value(), std::move(hooks));
     sheet.setCellSize(8);
     sheet.setColorDataFile(source / "share/vexolume/ColorData.sav");
     sheet.resize(860, 520);
@@ -128,6 +136,11 @@ int main(int argc, char* argv[]) {
         dialog.hide();
     };
     vx::GradientDialog gradient(sheet.context(), &sheet);
+    for (auto* button : gradient.findChildren<QPushButton*>()) {
+        if (button->property(vx::kControlIdProperty).toInt() == 1000 ||
+            button->property(vx::kControlIdProperty).toInt() == 1001)
+            button->click();
+    }
     gradient.steps()->edit()->setText("12");
     gradient.sinButton()->setChecked(true);
     grabDialog(gradient, "sheet-gradient.png");
