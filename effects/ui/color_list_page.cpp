@@ -77,6 +77,7 @@ void ColorListPage::activate() {
     const std::string_view hintKey = colorHintKey(m);
     if (!hintKey.empty()) text += "  " + ctx_.text(hintKey);
     hint_->setText(text);
+    hint_->setCursorPosition(0);  // the kind and its hint start the line
 }
 
 void ColorListPage::setColors(std::vector<Rgb> colors) {

@@ -16,6 +16,7 @@
 #include "effects/ui/mode_sheet_dialog.h"
 #include "engine/ui/effect_painter.h"
 #include "engine/ui/effect_view.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace vx::test {
 namespace {
@@ -95,6 +96,48 @@ TEST_F(EffectEditing, LayerEditClicksAreUndoableSteps) {
     // Both clicks of the session are one step.
     ASSERT_TRUE(window_->runCommand(cmd::EditUndo));
     EXPECT_EQ(view->document().layout().effects.layers[4], before);
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+// "&Area": a drag marks the lamps of its rectangle blue, and the double click
+// inside it that brings the sheet back keeps the rectangle.
+TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
+    EffectView* view = startEffectWindow();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(window_->runCommand(cmd::ModeEdit));
+    auto* sheet = view->findChild<ModeSheetDialog*>();
+    auto* kinds = sheet->modeListPage()->kindList();
+    kinds->setCurrentItem(kinds->findItems("CM_LEFTTORIGHT_GC", Qt::MatchExactly).front());
+    sheet->modeListPage()->add();
+    sheet->showPage(SheetPage::Parameter);
+    for (auto* b : sheet->parameterPage()->findChildren<QPushButton*>()) {
+        if (b->property(kControlIdProperty).toInt() == 1041) b->click();
+    }
+    ASSERT_TRUE(view->picking());
+
+    const auto& lamps = view->document().layout().effectLamps;
+    const auto at = [&](int x, int y) {
+        const auto found = std::find_if(lamps.begin(), lamps.end(),
+                                        [&](const Lamp& l) { return l.x == x && l.y == y; });
+        return lampPoint(view, static_cast<std::size_t>(found - lamps.begin()));
+    };
+    QTest::mousePress(view, Qt::LeftButton, {}, at(2, 1));
+    QTest::mouseMove(view, at(5, 4));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, at(5, 4));
+    const QImage shown = view->render();
+    EXPECT_EQ(shown.pixelColor(at(3, 2)), QColor(0, 0, 255));
+    EXPECT_EQ(shown.pixelColor(at(6, 2)), QColor(58, 110, 165));
+
+    QTest::mouseDClick(view, Qt::LeftButton, {}, at(4, 3));
+    EXPECT_TRUE(sheet->isVisible());
+    QStringList corners;
+    for (int i = 0; i < 4; ++i) corners << sheet->parameterPage()->areaField(i)->text();
+    EXPECT_EQ(corners, (QStringList{"20", "10", "50", "40"}));  // cells times 10 pixels
 }
 
 }  // namespace

@@ -21,9 +21,13 @@ std::vector<std::uint32_t> pickedList(ModeSheetDialog& sheet) {
 }
 
 void join(ModeSheetDialog* sheet, EffectView* view) {
-    QObject::connect(sheet, &ModeSheetDialog::pickRequested, view, [sheet, view](PickKind) {
+    QObject::connect(sheet, &ModeSheetDialog::pickRequested, view, [sheet, view](PickKind k) {
         view->setMarkedLamps(pickedList(*sheet));
-        view->setPicking(true);
+        view->setPicking(true, k == PickKind::Area || k == PickKind::ExtraAdd);
+        // The sheet has gone: the view's window takes the keyboard and keeps
+        // its document's menus.
+        view->activateWindow();
+        view->setFocus();
     });
     QObject::connect(view, &EffectView::cellPicked, sheet, [sheet, view](int x, int y, int lamp) {
         const PickKind k = sheet->picking();
