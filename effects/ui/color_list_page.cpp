@@ -67,6 +67,10 @@ ColorListPage::ColorListPage(SheetContext& context, QWidget* parent)
     grid->addLayout(right, 0, 3);
     grid->addWidget(hint_, 1, 0, 1, 4);
     ApplyDialogTexts(this, kDialog, ctx_.table);
+    const auto c = [this](int id) { return controlWidget(this, id); };
+    setTooltips(ctx_.table, "IDD108_m_p2tip",
+                {c(1113), c(1104), c(1114), c(1128), c(1129), c(1130), c(1131), c(1105), c(1111),
+                 c(1112), c(1100), c(1106), c(1107), c(1108)});
     reloadNames();
 }
 
@@ -78,6 +82,7 @@ void ColorListPage::activate() {
     if (!hintKey.empty()) text += "  " + ctx_.text(hintKey);
     hint_->setText(text);
     hint_->setCursorPosition(0);  // the kind and its hint start the line
+    hint_->setToolTip(text);
 }
 
 void ColorListPage::setColors(std::vector<Rgb> colors) {

@@ -59,6 +59,9 @@ ModeListPage::ModeListPage(SheetContext& context, QWidget* parent)
 
     connect(kinds_, &QListWidget::itemSelectionChanged, this, &ModeListPage::kindSelected);
     ApplyDialogTexts(this, kDialog, ctx_.table);
+    const auto c = [this](int id) { return controlWidget(this, id); };
+    setTooltips(ctx_.table, "IDD109_m_p3tip",
+                {c(1089), c(1090), c(1091), c(1092), c(1093), c(1094), c(1095), c(1096)});
     refresh();
 }
 

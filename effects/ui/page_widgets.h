@@ -8,6 +8,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "app/language/language_table.h"
 #include "platform/ui/dialog_texts.h"
 
 namespace vx {
@@ -40,6 +45,25 @@ inline int lastSelectedRow(const QListWidget* list) {
         if (list->item(i)->isSelected()) last = i;
     }
     return last;
+}
+
+// Tooltips from the language table: the widgets in order get the texts of
+// "<prefix>1", "<prefix>2" ...; a widget that is missing is skipped.
+inline void setTooltips(const LanguageTable& table, std::string_view prefix,
+                        std::initializer_list<QWidget*> widgets) {
+    int n = 0;
+    for (QWidget* w : widgets) {
+        const std::string key = std::string(prefix) + std::to_string(++n);
+        if (w != nullptr) w->setToolTip(QString::fromStdString(table.LookUpText(key)));
+    }
+}
+
+// The child of `page` that carries dialog control `id`; null when none does.
+inline QWidget* controlWidget(QWidget* page, int id) {
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (w->property(kControlIdProperty).toInt() == id) return w;
+    }
+    return nullptr;
 }
 
 inline QString fromUtf8(std::string_view s) {

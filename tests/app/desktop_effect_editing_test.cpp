@@ -115,6 +115,13 @@ TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
     kinds->setCurrentItem(kinds->findItems("CM_LEFTTORIGHT_GC", Qt::MatchExactly).front());
     sheet->modeListPage()->add();
     sheet->showPage(SheetPage::Parameter);
+    const auto corners = [sheet] {
+        QStringList texts;
+        for (int i = 0; i < 4; ++i) texts << sheet->parameterPage()->areaField(i)->text();
+        return texts;
+    };
+    // A new mode covers the whole layout (16 x 10 lamps) until an area is picked.
+    EXPECT_EQ(corners(), (QStringList{"0", "0", "150", "90"}));
     for (auto* b : sheet->parameterPage()->findChildren<QPushButton*>()) {
         if (b->property(kControlIdProperty).toInt() == 1041) b->click();
     }
@@ -135,9 +142,7 @@ TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
 
     QTest::mouseDClick(view, Qt::LeftButton, {}, at(4, 3));
     EXPECT_TRUE(sheet->isVisible());
-    QStringList corners;
-    for (int i = 0; i < 4; ++i) corners << sheet->parameterPage()->areaField(i)->text();
-    EXPECT_EQ(corners, (QStringList{"20", "10", "50", "40"}));  // cells times 10 pixels
+    EXPECT_EQ(corners(), (QStringList{"20", "10", "50", "40"}));  // cells times 10 pixels
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"
 #include "effects/ui/num_field.h"
+#include "effects/ui/page_widgets.h"
 #include "effects/ui/program_group_page.h"
 #include "platform/ui/dialog_texts.h"
 #include "sheet_fixture.h"
@@ -392,6 +393,24 @@ TEST_F(SheetTest, CircularAreaDialogOkNeedsAKindAndStartsTheCircleMode) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->yField()->text(), "12");
     EXPECT_EQ(dialog->kindList()->selectedItems().front()->text(), "CM_KERNELBD");
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+TEST_F(SheetTest, ControlsCarryTheirTooltipsFromTheLanguageTable) {
+    const auto tip = [this](const char* key) {
+        return QString::fromStdString(table_.LookUpText(key));
+    };
+    EXPECT_EQ(controlWidget(sheet_->colorListPage(), 1112)->toolTip(), tip("IDD108_m_p2tip10"));
+    EXPECT_EQ(controlWidget(sheet_->colorListPage(), 1108)->toolTip(), tip("IDD108_m_p2tip14"));
+    EXPECT_EQ(controlWidget(sheet_->modeListPage(), 1096)->toolTip(), tip("IDD109_m_p3tip8"));
+    EXPECT_EQ(sheet_->parameterPage()->field(ParamField::HoldTime)->toolTip(),
+              tip("IDD112_m_p6tip3"));
+    EXPECT_FALSE(tip("IDD112_m_p6tip3").isEmpty());
 }
 
 }  // namespace
