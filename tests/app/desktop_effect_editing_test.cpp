@@ -14,6 +14,7 @@
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"
 #include "effects/ui/mode_sheet_dialog.h"
+#include "engine/ui/demo_view.h"
 #include "engine/ui/effect_painter.h"
 #include "engine/ui/effect_view.h"
 #include "platform/ui/dialog_texts.h"
@@ -143,6 +144,35 @@ TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
     QTest::mouseDClick(view, Qt::LeftButton, {}, at(4, 3));
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(corners(), (QStringList{"20", "10", "50", "40"}));  // cells times 10 pixels
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+// Partial Play runs the modes from the sheet's "&Start Mode" to "End &Mode",
+// and the sheet closes while the demo plays.
+TEST_F(EffectEditing, PartialPlayTakesTheRangeMarkedOnTheSheet) {
+    EffectView* view = startEffectWindow();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(window_->runCommand(cmd::ModeEdit));
+    auto* sheet = view->findChild<ModeSheetDialog*>();
+    QListWidget* modes = sheet->modeListPage()->modeList();
+    for (auto [row, mark] : {std::pair{1, &ModeListPage::markStart}, {2, &ModeListPage::markEnd}}) {
+        modes->clearSelection();
+        modes->setCurrentRow(row);
+        (sheet->modeListPage()->*mark)();
+    }
+    ASSERT_TRUE(window_->runCommand(cmd::PartialPlay));
+    EXPECT_FALSE(sheet->isVisible());
+    DemoView* demo = window_->activeDocumentWindow()->demoView();
+    ASSERT_NE(demo, nullptr);
+    demo->document().start();
+    const auto request = demo->document().takePendingPlay(800);
+    ASSERT_TRUE(request.has_value());
+    EXPECT_EQ(std::pair(request->first, request->last), std::pair(std::size_t{1}, std::size_t{2}));
 }
 
 }  // namespace
