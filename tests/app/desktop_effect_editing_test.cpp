@@ -14,10 +14,10 @@
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"
 #include "effects/ui/mode_sheet_dialog.h"
+#include "effects/ui/page_widgets.h"
 #include "engine/ui/demo_view.h"
 #include "engine/ui/effect_painter.h"
 #include "engine/ui/effect_view.h"
-#include "platform/ui/dialog_texts.h"
 
 namespace vx::test {
 namespace {
@@ -105,8 +105,9 @@ TEST_F(EffectEditing, LayerEditClicksAreUndoableSteps) {
 namespace vx::test {
 namespace {
 
-// "&Area": a drag marks the lamps of its rectangle blue, and the double click
-// inside it that brings the sheet back keeps the rectangle.
+// "&Area": a new mode's area is the whole layout (16 x 10 lamps); a drag
+// marks its rectangle's lamps blue, and the double click inside it that
+// brings the sheet back keeps it.
 TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
     EffectView* view = startEffectWindow();
     ASSERT_NE(view, nullptr);
@@ -121,18 +122,10 @@ TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
         for (int i = 0; i < 4; ++i) texts << sheet->parameterPage()->areaField(i)->text();
         return texts;
     };
-    // A new mode covers the whole layout (16 x 10 lamps) until an area is picked.
     EXPECT_EQ(corners(), (QStringList{"0", "0", "150", "90"}));
-    for (auto* b : sheet->parameterPage()->findChildren<QPushButton*>()) {
-        if (b->property(kControlIdProperty).toInt() == 1041) b->click();
-    }
-    ASSERT_TRUE(view->picking());
-
-    const auto& lamps = view->document().layout().effectLamps;
-    const auto at = [&](int x, int y) {
-        const auto found = std::find_if(lamps.begin(), lamps.end(),
-                                        [&](const Lamp& l) { return l.x == x && l.y == y; });
-        return lampPoint(view, static_cast<std::size_t>(found - lamps.begin()));
+    qobject_cast<QPushButton*>(controlWidget(sheet->parameterPage(), 1041))->click();
+    const auto at = [view](int x, int y) {  // lamps are numbered in column order
+        return lampPoint(view, static_cast<std::size_t>(x * 10 + y));
     };
     QTest::mousePress(view, Qt::LeftButton, {}, at(2, 1));
     QTest::mouseMove(view, at(5, 4));
@@ -140,17 +133,10 @@ TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
     const QImage shown = view->render();
     EXPECT_EQ(shown.pixelColor(at(3, 2)), QColor(0, 0, 255));
     EXPECT_EQ(shown.pixelColor(at(6, 2)), QColor(58, 110, 165));
-
     QTest::mouseDClick(view, Qt::LeftButton, {}, at(4, 3));
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(corners(), (QStringList{"20", "10", "50", "40"}));  // cells times 10 pixels
 }
-
-}  // namespace
-}  // namespace vx::test
-
-namespace vx::test {
-namespace {
 
 // Partial Play runs the modes from the sheet's "&Start Mode" to "End &Mode",
 // and the sheet closes while the demo plays.
@@ -159,18 +145,15 @@ TEST_F(EffectEditing, PartialPlayTakesTheRangeMarkedOnTheSheet) {
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(window_->runCommand(cmd::ModeEdit));
     auto* sheet = view->findChild<ModeSheetDialog*>();
-    QListWidget* modes = sheet->modeListPage()->modeList();
-    for (auto [row, mark] : {std::pair{1, &ModeListPage::markStart}, {2, &ModeListPage::markEnd}}) {
-        modes->clearSelection();
-        modes->setCurrentRow(row);
-        (sheet->modeListPage()->*mark)();
-    }
+    sheet->modeListPage()->modeList()->setCurrentRow(1);
+    sheet->modeListPage()->markStart();
+    sheet->modeListPage()->modeList()->setCurrentRow(2);
+    sheet->modeListPage()->markEnd();
     ASSERT_TRUE(window_->runCommand(cmd::PartialPlay));
     EXPECT_FALSE(sheet->isVisible());
-    DemoView* demo = window_->activeDocumentWindow()->demoView();
-    ASSERT_NE(demo, nullptr);
-    demo->document().start();
-    const auto request = demo->document().takePendingPlay(800);
+    DemoDocument& demo = window_->activeDocumentWindow()->demoView()->document();
+    demo.start();
+    const auto request = demo.takePendingPlay(800);
     ASSERT_TRUE(request.has_value());
     EXPECT_EQ(std::pair(request->first, request->last), std::pair(std::size_t{1}, std::size_t{2}));
 }
