@@ -92,9 +92,12 @@ ModeParameterPage::ModeParameterPage(SheetContext& context, QWidget* parent)
     grid->addWidget(ok, 4, 6);
     grid->setRowStretch(5, 1);
     ApplyDialogTexts(this, kDialog, ctx_.table);
-    setTooltips(ctx_.table, "IDD112_m_p6tip",
-                {field(ParamField::Interval), field(ParamField::Loop), field(ParamField::HoldTime),
-                 field(ParamField::Step), startButton_, areaButton_});
+    setTooltips(ctx_.table, {{field(ParamField::Interval), "IDD112_m_p6tip1"},
+                             {field(ParamField::Loop), "IDD112_m_p6tip2"},
+                             {field(ParamField::HoldTime), "IDD112_m_p6tip3"},
+                             {field(ParamField::Step), "IDD112_m_p6tip4"},
+                             {startButton_, "IDD112_m_p6tip5"},
+                             {areaButton_, "IDD112_m_p6tip6"}});
 
     for (ParamField f : {ParamField::Interval, ParamField::Loop}) {
         connect(field(f), &QLineEdit::textEdited, this, &ModeParameterPage::timingEdited);

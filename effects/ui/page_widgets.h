@@ -9,8 +9,8 @@
 #include <QPushButton>
 
 #include <initializer_list>
-#include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/language/language_table.h"
 #include "platform/ui/dialog_texts.h"
@@ -47,13 +47,11 @@ inline int lastSelectedRow(const QListWidget* list) {
     return last;
 }
 
-// Tooltips from the language table: the widgets in order get the texts of
-// "<prefix>1", "<prefix>2" ...; a widget that is missing is skipped.
-inline void setTooltips(const LanguageTable& table, std::string_view prefix,
-                        std::initializer_list<QWidget*> widgets) {
-    int n = 0;
-    for (QWidget* w : widgets) {
-        const std::string key = std::string(prefix) + std::to_string(++n);
+// Tooltips from the language table, one key per widget; a missing widget
+// is skipped.
+inline void setTooltips(const LanguageTable& table,
+                        std::initializer_list<std::pair<QWidget*, const char*>> tips) {
+    for (const auto& [w, key] : tips) {
         if (w != nullptr) w->setToolTip(QString::fromStdString(table.LookUpText(key)));
     }
 }
