@@ -67,6 +67,21 @@ ColorListPage::ColorListPage(SheetContext& context, QWidget* parent)
     grid->addLayout(right, 0, 3);
     grid->addWidget(hint_, 1, 0, 1, 4);
     ApplyDialogTexts(this, kDialog, ctx_.table);
+    const auto c = [this](int id) { return controlWidget(this, id); };
+    setTooltips(ctx_.table, {{c(1113), "IDD108_m_p2tip1"},
+                             {c(1104), "IDD108_m_p2tip2"},
+                             {c(1114), "IDD108_m_p2tip3"},
+                             {c(1128), "IDD108_m_p2tip4"},
+                             {c(1129), "IDD108_m_p2tip5"},
+                             {c(1130), "IDD108_m_p2tip6"},
+                             {c(1131), "IDD108_m_p2tip7"},
+                             {c(1105), "IDD108_m_p2tip8"},
+                             {c(1111), "IDD108_m_p2tip9"},
+                             {c(1112), "IDD108_m_p2tip10"},
+                             {c(1100), "IDD108_m_p2tip11"},
+                             {c(1106), "IDD108_m_p2tip12"},
+                             {c(1107), "IDD108_m_p2tip13"},
+                             {c(1108), "IDD108_m_p2tip14"}});
     reloadNames();
 }
 
@@ -77,6 +92,8 @@ void ColorListPage::activate() {
     const std::string_view hintKey = colorHintKey(m);
     if (!hintKey.empty()) text += "  " + ctx_.text(hintKey);
     hint_->setText(text);
+    hint_->setCursorPosition(0);  // the kind and its hint start the line
+    hint_->setToolTip(text);
 }
 
 void ColorListPage::setColors(std::vector<Rgb> colors) {

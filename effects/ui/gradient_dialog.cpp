@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QIcon>
+#include <QPixmap>
 #include <QRadioButton>
 
 #include "effects/ui/num_field.h"
@@ -48,13 +50,21 @@ GradientDialog::GradientDialog(SheetContext& context, QWidget* parent)
     grid->addWidget(buttons, 4, 0, 1, 2);
     ApplyDialogTexts(this, kDialog, ctx_.table);
 
-    auto pick = [this](std::optional<Rgb>& target) {
-        if (ctx_.hooks.pickColor) {
-            if (auto c = ctx_.hooks.pickColor()) target = c;
-        }
+    // The button shows the colour it picked, so both ends can be checked
+    // before OK.
+    auto pick = [this](std::optional<Rgb>& target, QPushButton* button) {
+        if (!ctx_.hooks.pickColor) return;
+        const auto c = ctx_.hooks.pickColor();
+        if (!c) return;
+        target = c;
+        QPixmap swatch(16, 16);
+        swatch.fill(QColor(c->r, c->g, c->b));
+        button->setIcon(QIcon(swatch));
     };
-    connect(startButton, &QPushButton::clicked, this, [this, pick] { pick(start); });
-    connect(endButton, &QPushButton::clicked, this, [this, pick] { pick(end); });
+    connect(startButton, &QPushButton::clicked, this,
+            [this, pick, startButton] { pick(start, startButton); });
+    connect(endButton, &QPushButton::clicked, this,
+            [this, pick, endButton] { pick(end, endButton); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -59,6 +59,15 @@ ModeListPage::ModeListPage(SheetContext& context, QWidget* parent)
 
     connect(kinds_, &QListWidget::itemSelectionChanged, this, &ModeListPage::kindSelected);
     ApplyDialogTexts(this, kDialog, ctx_.table);
+    const auto c = [this](int id) { return controlWidget(this, id); };
+    setTooltips(ctx_.table, {{c(1089), "IDD109_m_p3tip1"},
+                             {c(1090), "IDD109_m_p3tip2"},
+                             {c(1091), "IDD109_m_p3tip3"},
+                             {c(1092), "IDD109_m_p3tip4"},
+                             {c(1093), "IDD109_m_p3tip5"},
+                             {c(1094), "IDD109_m_p3tip6"},
+                             {c(1095), "IDD109_m_p3tip7"},
+                             {c(1096), "IDD109_m_p3tip8"}});
     refresh();
 }
 

@@ -11,6 +11,7 @@
 #include "effects/ui/page_widgets.h"
 #include "layout/history/insert_mode_edit.h"
 #include "layout/history/replace_mode_edit.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 namespace {
@@ -91,6 +92,12 @@ ModeParameterPage::ModeParameterPage(SheetContext& context, QWidget* parent)
     grid->addWidget(ok, 4, 6);
     grid->setRowStretch(5, 1);
     ApplyDialogTexts(this, kDialog, ctx_.table);
+    setTooltips(ctx_.table, {{field(ParamField::Interval), "IDD112_m_p6tip1"},
+                             {field(ParamField::Loop), "IDD112_m_p6tip2"},
+                             {field(ParamField::HoldTime), "IDD112_m_p6tip3"},
+                             {field(ParamField::Step), "IDD112_m_p6tip4"},
+                             {startButton_, "IDD112_m_p6tip5"},
+                             {areaButton_, "IDD112_m_p6tip6"}});
 
     for (ParamField f : {ParamField::Interval, ParamField::Loop}) {
         connect(field(f), &QLineEdit::textEdited, this, &ModeParameterPage::timingEdited);
@@ -142,7 +149,17 @@ void ModeParameterPage::activate() {
     if (ctx_.parameterPrepared) return;
     ctx_.parameterPrepared = true;
     hold_.reset();
-    fill(parameterValuesFor(ctx_.state.current, ctx_.cellSize));
+    ParameterValues values = parameterValuesFor(ctx_.state.current, ctx_.cellSize);
+    // A new mode's area is one cell at the origin, where most layouts have no
+    // lamp: it starts as the whole layout instead, until an area is picked.
+    const bool areaUsed = !parameterPageRules(ctx_.state.current, ctx_.state.openedForEdit)
+                               .isLocked(ParamField::Area);
+    if (!ctx_.state.openedForEdit && areaUsed && values.area == CellRect{}) {
+        const LayoutBounds b = computeLayoutBounds(ctx_.document.layout().effectLamps);
+        const std::int32_t c = ctx_.cellSize;
+        if (b.right >= b.left) values.area = {b.left * c, b.top * c, b.right * c, b.bottom * c};
+    }
+    fill(values);
     applyRules();
 }
 

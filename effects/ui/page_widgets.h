@@ -8,6 +8,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+#include "app/language/language_table.h"
 #include "platform/ui/dialog_texts.h"
 
 namespace vx {
@@ -40,6 +45,23 @@ inline int lastSelectedRow(const QListWidget* list) {
         if (list->item(i)->isSelected()) last = i;
     }
     return last;
+}
+
+// Tooltips from the language table, one key per widget; a missing widget
+// is skipped.
+inline void setTooltips(const LanguageTable& table,
+                        std::initializer_list<std::pair<QWidget*, const char*>> tips) {
+    for (const auto& [w, key] : tips) {
+        if (w != nullptr) w->setToolTip(QString::fromStdString(table.LookUpText(key)));
+    }
+}
+
+// The child of `page` that carries dialog control `id`; null when none does.
+inline QWidget* controlWidget(QWidget* page, int id) {
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (w->property(kControlIdProperty).toInt() == id) return w;
+    }
+    return nullptr;
 }
 
 inline QString fromUtf8(std::string_view s) {

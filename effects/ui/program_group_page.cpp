@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QMenu>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "effects/ui/page_widgets.h"
@@ -58,6 +59,7 @@ ProgramGroupPage::ProgramGroupPage(SheetContext& context, QWidget* parent)
     right_ = new QTreeWidget(this);
     for (QTreeWidget* t : {static_cast<QTreeWidget*>(left_), right_}) {
         t->setHeaderHidden(true);
+        t->setIconSize(QSize(16, 16));
         t->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(t, &QTreeWidget::customContextMenuRequested, this,
                 [this, t](const QPoint& at) { contextMenu(t, at); });
@@ -143,11 +145,13 @@ void ProgramGroupPage::removeSelectedEntry() {
 
 QTreeWidgetItem* ProgramGroupPage::entryItem(QTreeWidgetItem* parent, const std::string& text) {
     auto* item = new QTreeWidgetItem(parent, {QString::fromStdString(text)});
+    item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
     const ModeList& modes = ctx_.document.layout().effects.modes;
     const auto index = entryIndex(text);
     if (!index || *index >= modes.size()) return item;
     for (const PropertyItem& p : modeProperties(modes[*index], ctx_.cellSize)) {
         auto* prop = new QTreeWidgetItem(item, {QString::fromStdString(p.text)});
+        prop->setIcon(0, style()->standardIcon(QStyle::SP_FileDialogInfoView));
         for (const std::string& child : p.children) {
             new QTreeWidgetItem(prop, {QString::fromStdString(child)});
         }
@@ -158,13 +162,17 @@ QTreeWidgetItem* ProgramGroupPage::entryItem(QTreeWidgetItem* parent, const std:
 void ProgramGroupPage::showTree() {
     left_->clear();
     right_->clear();
+    const QIcon folder = style()->standardIcon(QStyle::SP_DirIcon);
     auto* programs = new QTreeWidgetItem(left_, {QStringLiteral("Program Group")});
+    programs->setIcon(0, folder);
     for (std::size_t n = 0; n < kProgramGroupCount; ++n) {
         auto* program = new QTreeWidgetItem(programs, {QString::fromStdString(programItemText(n))});
+        program->setIcon(0, folder);
         for (const std::string& entry : tree_.programs[n]) entryItem(program, entry);
     }
     programs->setExpanded(true);
     auto* existing = new QTreeWidgetItem(right_, {QStringLiteral("Exist Mode")});
+    existing->setIcon(0, folder);
     for (const std::string& entry : tree_.existing) entryItem(existing, entry);
     existing->setExpanded(true);
 }

@@ -47,13 +47,35 @@ void EffectView::paintOn(QPainter& painter, QSize client) {
         }
         paintMarkedLamps(painter, lamps, numbers, client, cellSize_, QColor(0, 255, 0));
     }
-    if (picking_) paintMarkedLamps(painter, lamps, marked_, client, cellSize_, QColor(0, 0, 255));
+    if (!picking_) return;
+    std::vector<std::uint32_t> blue = marked_;
+    if (pickedRect_) {
+        for (const Lamp& lamp : lamps) {
+            if (pickedRect_->contains(lamp.x, lamp.y))
+                blue.push_back(static_cast<std::uint32_t>(lamp.number));
+        }
+    }
+    paintMarkedLamps(painter, lamps, blue, client, cellSize_, QColor(0, 0, 255));
 }
 
-void EffectView::setPicking(bool on) {
+void EffectView::setPicking(bool on, bool rectangle) {
     picking_ = on;
+    pickingRectangle_ = on && rectangle;
     dragStart_.reset();
+    pickedRect_.reset();
+    rectBeforeDrag_.reset();
     update();
+}
+
+// A click or a drag extends the rectangle picked so far (or starts it), so
+// the double click that ends picking inside it leaves it as it is.
+void EffectView::dragTo(QPoint cell) {
+    dragEnd_ = cell;
+    if (pickingRectangle_ && dragStart_) {
+        const QRect dragged = QRect(*dragStart_, dragEnd_).normalized();
+        pickedRect_ = rectBeforeDrag_ ? rectBeforeDrag_->united(dragged) : dragged;
+        update();
+    }
 }
 
 void EffectView::setMarkedLamps(std::vector<std::uint32_t> marked) {
@@ -92,24 +114,24 @@ void EffectView::mousePressEvent(QMouseEvent* event) {
     }
     if (!picking_ || cell.x() < 0 || cell.y() < 0 || cell.x() >= 500 || cell.y() >= 500) return;
     dragStart_ = cell;
-    dragEnd_ = cell;
+    rectBeforeDrag_ = pickedRect_;
+    dragTo(cell);
     const int c = std::max(cellSize_, 1);
     Q_EMIT cellPicked(cell.x() * c, cell.y() * c,
                       lampAtCell(document_->layout().effectLamps, cell));
 }
 
 void EffectView::mouseMoveEvent(QMouseEvent* event) {
-    if (dragStart_) dragEnd_ = cellUnder(event->position().toPoint());
+    if (dragStart_) dragTo(cellUnder(event->position().toPoint()));
 }
 
 void EffectView::mouseReleaseEvent(QMouseEvent* event) {
     if (!dragStart_ || event->button() != Qt::LeftButton) return;
-    dragEnd_ = cellUnder(event->position().toPoint());
+    dragTo(cellUnder(event->position().toPoint()));
     const int c = std::max(cellSize_, 1);
-    const QPoint a = *dragStart_;
+    const QRect r = pickedRect_ ? *pickedRect_ : QRect(*dragStart_, dragEnd_).normalized();
     dragStart_.reset();
-    Q_EMIT areaPicked(std::min(a.x(), dragEnd_.x()) * c, std::min(a.y(), dragEnd_.y()) * c,
-                      std::max(a.x(), dragEnd_.x()) * c, std::max(a.y(), dragEnd_.y()) * c);
+    Q_EMIT areaPicked(r.left() * c, r.top() * c, r.right() * c, r.bottom() * c);
 }
 
 void EffectView::mouseDoubleClickEvent(QMouseEvent* event) {

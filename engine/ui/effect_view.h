@@ -32,8 +32,9 @@ public:
 
     // Picking for the effect pages: while on, a click reports its cell and
     // lamp, a drag the rectangle of cells it covered, and a double click
-    // ends the picking. `marked`: the picked list, drawn blue.
-    void setPicking(bool on);
+    // ends the picking. `marked`: the picked list, drawn blue. With
+    // `rectangle` the lamps inside the dragged rectangle are drawn blue too.
+    void setPicking(bool on, bool rectangle = false);
     bool picking() const { return picking_; }
     void setMarkedLamps(std::vector<std::uint32_t> marked);
     // Layer Edit: clicks add lamps to layer n (1..50) or remove them, as
@@ -60,14 +61,18 @@ private:
     void paintOn(QPainter& painter, QSize client);
 
     QPoint cellUnder(QPoint pixel) const;
+    void dragTo(QPoint cell);
     void editLayerAt(QPoint cell);
 
     std::shared_ptr<LayoutDocument> document_;
     int cellSize_ = 1;  // 1 = fit to the window at every draw
     bool picking_ = false;
     std::vector<std::uint32_t> marked_;
+    bool pickingRectangle_ = false;
     std::optional<QPoint> dragStart_;
     QPoint dragEnd_;
+    std::optional<QRect> pickedRect_;  // cells, while picking a rectangle
+    std::optional<QRect> rectBeforeDrag_;
     int editedLayer_ = 0;
     bool removingFromLayer_ = false;
     std::uint64_t layerStroke_ = 0;

@@ -14,6 +14,8 @@
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"
 #include "effects/ui/mode_sheet_dialog.h"
+#include "effects/ui/page_widgets.h"
+#include "engine/ui/demo_view.h"
 #include "engine/ui/effect_painter.h"
 #include "engine/ui/effect_view.h"
 
@@ -94,6 +96,65 @@ TEST_F(EffectEditing, LayerEditClicksAreUndoableSteps) {
     // Both clicks of the session are one step.
     ASSERT_TRUE(window_->runCommand(cmd::EditUndo));
     EXPECT_EQ(view->document().layout().effects.layers[4], before);
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+// "&Area": a new mode's area is the whole layout (16 x 10 lamps); a drag
+// marks its rectangle's lamps blue, and the double click inside it that
+// brings the sheet back keeps it.
+TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
+    EffectView* view = startEffectWindow();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(window_->runCommand(cmd::ModeEdit));
+    auto* sheet = view->findChild<ModeSheetDialog*>();
+    auto* kinds = sheet->modeListPage()->kindList();
+    kinds->setCurrentItem(kinds->findItems("CM_LEFTTORIGHT_GC", Qt::MatchExactly).front());
+    sheet->modeListPage()->add();
+    sheet->showPage(SheetPage::Parameter);
+    const auto corners = [sheet] {
+        QStringList texts;
+        for (int i = 0; i < 4; ++i) texts << sheet->parameterPage()->areaField(i)->text();
+        return texts;
+    };
+    EXPECT_EQ(corners(), (QStringList{"0", "0", "150", "90"}));
+    qobject_cast<QPushButton*>(controlWidget(sheet->parameterPage(), 1041))->click();
+    const auto at = [view](int x, int y) {  // lamps are numbered in column order
+        return lampPoint(view, static_cast<std::size_t>(x * 10 + y));
+    };
+    QTest::mousePress(view, Qt::LeftButton, {}, at(2, 1));
+    QTest::mouseMove(view, at(5, 4));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, at(5, 4));
+    const QImage shown = view->render();
+    EXPECT_EQ(shown.pixelColor(at(3, 2)), QColor(0, 0, 255));
+    EXPECT_EQ(shown.pixelColor(at(6, 2)), QColor(58, 110, 165));
+    QTest::mouseDClick(view, Qt::LeftButton, {}, at(4, 3));
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(corners(), (QStringList{"20", "10", "50", "40"}));  // cells times 10 pixels
+}
+
+// Partial Play runs the modes from the sheet's "&Start Mode" to "End &Mode",
+// and the sheet closes while the demo plays.
+TEST_F(EffectEditing, PartialPlayTakesTheRangeMarkedOnTheSheet) {
+    EffectView* view = startEffectWindow();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(window_->runCommand(cmd::ModeEdit));
+    auto* sheet = view->findChild<ModeSheetDialog*>();
+    sheet->modeListPage()->modeList()->setCurrentRow(1);
+    sheet->modeListPage()->markStart();
+    sheet->modeListPage()->modeList()->setCurrentRow(2);
+    sheet->modeListPage()->markEnd();
+    ASSERT_TRUE(window_->runCommand(cmd::PartialPlay));
+    EXPECT_FALSE(sheet->isVisible());
+    DemoDocument& demo = window_->activeDocumentWindow()->demoView()->document();
+    demo.start();
+    const auto request = demo.takePendingPlay(800);
+    ASSERT_TRUE(request.has_value());
+    EXPECT_EQ(std::pair(request->first, request->last), std::pair(std::size_t{1}, std::size_t{2}));
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <tuple>
+
+#include "effects/ui/circular_area_dialog.h"
 #include "effects/ui/color_list_page.h"
 #include "effects/ui/gradient_dialog.h"
 #include "effects/ui/kind_preview.h"
@@ -13,7 +16,9 @@
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"
 #include "effects/ui/num_field.h"
+#include "effects/ui/page_widgets.h"
 #include "effects/ui/program_group_page.h"
+#include "platform/ui/dialog_texts.h"
 #include "sheet_fixture.h"
 
 namespace vx::test {
@@ -254,6 +259,99 @@ TEST_F(SheetTest, StepsAsideWhilePickingAndReturnsToTheAskingPage) {
     ASSERT_EQ(effects().modes.size(), 1u);
     EXPECT_EQ(effects().modes[0].startX, 2);  // 10 pixels at 4 per cell
     EXPECT_EQ(effects().modes[0].startY, 3);
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+void clickControl(QWidget* page, int id) {
+    auto* b = qobject_cast<QPushButton*>(controlWidget(page, id));
+    ASSERT_NE(b, nullptr) << id;
+    b->click();
+}
+
+UintList rows(const QListWidget* list) {
+    UintList out;
+    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toUInt());
+    return out;
+}
+
+// A custom mode of a lamp-list-group kind, built with the page's buttons from
+// lamps picked on the view.
+TEST_F(SheetTest, LampGroupButtonsPickInternAndCommitAGroupOfLists) {
+    selectKind(sheet_->modeListPage(), "CM_CUSTOMMODE");
+    sheet_->modeListPage()->add();
+    sheet_->showPage(SheetPage::Parameter);
+    QLineEdit* playKind = sheet_->parameterPage()->field(ParamField::LayerCode);
+    playKind->setText("1");
+    Q_EMIT playKind->textEdited("1");
+    auto* page = sheet_->lampGroupPage();
+    sheet_->showPage(SheetPage::GroupList);
+    const auto pick = [this](int button, std::initializer_list<std::uint32_t> lamps) {
+        clickControl(sheet_->lampGroupPage(), button);
+        for (std::uint32_t lamp : lamps) sheet_->lampPicked(lamp);
+        sheet_->endPicking();
+    };
+    pick(1058, {3, 1, 3});     // "&AddLamp": a listed lamp is not added twice
+    clickControl(page, 1059);  // "InsertLa&mp" needs a place
+    EXPECT_EQ(lastMessage(), "PAGE5_ONBUTTON8_PSAL");
+    selectRow(page->lampList(), 1);
+    pick(1059, {7, 8});
+    pick(1060, {8, 9});  // "&DeleteLamp"; 9 is not listed
+    EXPECT_EQ(rows(page->lampList()), (UintList{3, 7, 1}));
+    clickControl(page, 1064);  // "Add&Group"
+    clickControl(page, 1062);  // "&NewGroup"
+    pick(1058, {5});
+    selectRow(page->groupList(), 0);
+    clickControl(page, 1065);  // "&InsertGroup" before the selected entry
+    clickControl(page, 1062);
+    pick(1058, {3, 7, 1});
+    clickControl(page, 1064);  // equal lists are stored once
+    EXPECT_EQ(effects().clusters, (ClusterTable{{3, 7, 1}, {5}}));
+    EXPECT_EQ(rows(page->groupList()), (UintList{1, 0, 0}));
+    clickControl(page, 1067);  // "Inpu&tGrpGrp"
+    EXPECT_EQ(effects().clusterGroups, (ClusterGroupTable{{1, 0, 0}}));
+    EXPECT_EQ(sheet_->currentPage(), SheetPage::Modes);
+    sheet_->parameterPage()->commit();
+    ASSERT_EQ(effects().modes.size(), 1u);
+    EXPECT_EQ(std::pair(effects().modes[0].groupListIndex, effects().modes[0].kindCode),
+              std::pair(0, 1));
+}
+
+TEST_F(SheetTest, CircularAreaDialogOkNeedsAKindAndStartsTheCircleMode) {
+    selectKind(sheet_->modeListPage(), "CM_CIRCULAR_AREA");
+    sheet_->show();
+    sheet_->modeListPage()->add();
+    CircularAreaDialog* dialog = sheet_->modeListPage()->circleDialog();
+    clickControl(dialog, 1);
+    EXPECT_EQ(lastMessage(), "CIRAREADLG_ONOK_PS");
+    EXPECT_TRUE(dialog->isVisible());
+    clickControl(dialog, 1102);  // "Center Of Circle": dialog and sheet step aside
+    EXPECT_FALSE(dialog->isVisible() || sheet_->isVisible());
+    sheet_->pointPicked(20, 13);
+    sheet_->endPicking();
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->radiusField()->setText("3");
+    selectRow(dialog->kindList(), 50);  // CM_KERNELBD
+    clickControl(dialog, 1);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(sheet_->currentPage(), SheetPage::ColorList);
+    sheet_->parameterPage()->commit();
+    ASSERT_EQ(effects().modes.size(), 1u);
+    const Mode& m = effects().modes[0];
+    EXPECT_EQ(std::tuple(m.kind, m.circleX, m.circleY, m.circleRadius, m.circleKind),
+              std::tuple("CM_CIRCULAR_AREA", 5, 3, 3, "CM_KERNELBD"));  // 4 pixels per cell
+}
+
+TEST_F(SheetTest, ControlsCarryTheirTooltipsFromTheLanguageTable) {
+    const auto tip = [this](const char* k) { return QString::fromStdString(table_.LookUpText(k)); };
+    EXPECT_EQ(controlWidget(sheet_->colorListPage(), 1108)->toolTip(), tip("IDD108_m_p2tip14"));
+    EXPECT_EQ(controlWidget(sheet_->modeListPage(), 1096)->toolTip(), tip("IDD109_m_p3tip8"));
+    EXPECT_EQ(sheet_->parameterPage()->field(ParamField::HoldTime)->toolTip(),
+              tip("IDD112_m_p6tip3"));
 }
 
 }  // namespace

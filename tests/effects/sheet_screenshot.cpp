@@ -4,23 +4,31 @@
 //   QT_QPA_PLATFORM=offscreen sheet_screenshot docs/
 //
 // gives docs/sheet-modelist.png, sheet-colorlist.png, sheet-grouplist.png,
-// sheet-parameter.png and sheet-programs.png.
+// sheet-parameter.png and sheet-programs.png, and the two dialogs of the
+// pages: sheet-gradient.png and sheet-circle.png.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <filesystem>
 #include <iostream>
 
+#include "effects/ui/circular_area_dialog.h"
 #include "effects/ui/color_list_page.h"
+#include "effects/ui/gradient_dialog.h"
 #include "effects/ui/kind_preview.h"
 #include "effects/ui/lamp_group_page.h"
 #include "effects/ui/mode_list_page.h"
 #include "effects/ui/mode_parameter_page.h"
 #include "effects/ui/mode_sheet_dialog.h"
+#include "effects/ui/num_field.h"
 #include "effects/ui/program_group_page.h"
 #include "layout/history/insert_mode_edit.h"
+#include "platform/ui/dialog_texts.h"
 
 namespace fs = std::filesystem;
 
@@ -69,7 +77,13 @@ int main(int argc, char* argv[]) {
     doc.apply(vx::InsertModeEdit::append(
         doc.layout(), mode("CM_BRIGHTTODARK", "Fade out", {255, 255, 255, 0, 0, 0})));
 
-    vx::ModeSheetDialog sheet(doc, table.value(), vx::SheetHooks{});
+    // The colour picker answers orange, then blue (the gradient's two ends).
+    vx::SheetHooks hooks;
+    int picked = 0;
+    hooks.pickColor = [&picked]() -> std::optional<vx::Rgb> {
+        return picked++ % 2 == 0 ? vx::Rgb{255, 120, 0} : vx::Rgb{0, 60, 255};
+    };
+    vx::ModeSheetDialog sheet(doc, table.value(), std::move(hooks));
     sheet.setCellSize(8);
     sheet.setColorDataFile(source / "share/vexolume/ColorData.sav");
     sheet.resize(860, 520);
@@ -94,8 +108,19 @@ int main(int argc, char* argv[]) {
         {vx::SheetPage::Parameter, "sheet-parameter.png"},
         {vx::SheetPage::Programs, "sheet-programs.png"},
     };
+    // The lamp groups page shows the lamps of the sample's custom mode; the
+    // parameter page the sweep again.
+    const auto editMode = [list](int row) {
+        list->modeList()->clearSelection();
+        list->modeList()->setCurrentRow(row);
+        list->modeList()->item(row)->setSelected(true);
+        list->edit();
+    };
     for (const auto& [page, name] : pages) {
+        if (page == vx::SheetPage::GroupList) editMode(8);
+        if (page == vx::SheetPage::Parameter) editMode(0);
         sheet.showPage(page);
+        if (page == vx::SheetPage::GroupList) sheet.lampGroupPage()->show();
         if (page == vx::SheetPage::Programs) {
             sheet.programGroupPage()->insertAll();
             sheet.programGroupPage()->programTree()->expandToDepth(1);
@@ -103,5 +128,28 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         if (!sheet.grab().save(QString::fromStdString((out / name).string()))) status = 1;
     }
+
+    const auto grabDialog = [&](QDialog& dialog, const char* name) {
+        dialog.show();
+        QApplication::processEvents();
+        if (!dialog.grab().save(QString::fromStdString((out / name).string()))) status = 1;
+        dialog.hide();
+    };
+    vx::GradientDialog gradient(sheet.context(), &sheet);
+    for (auto* button : gradient.findChildren<QPushButton*>()) {
+        if (button->property(vx::kControlIdProperty).toInt() == 1000 ||
+            button->property(vx::kControlIdProperty).toInt() == 1001)
+            button->click();
+    }
+    gradient.steps()->edit()->setText("12");
+    gradient.sinButton()->setChecked(true);
+    grabDialog(gradient, "sheet-gradient.png");
+
+    vx::CircularAreaDialog* circle = list->circleDialog();
+    circle->xField()->setText("96");
+    circle->yField()->setText("48");
+    circle->radiusField()->setText("5");
+    selectKind(circle->kindList(), "CM_LEFTTORIGHT_GF");
+    grabDialog(*circle, "sheet-circle.png");
     return status;
 }

@@ -8,6 +8,8 @@
 #include "output/firmware/image_tag.h"
 #include "output/firmware/template_files.h"
 #include "output/firmware/template_writer.h"
+#include "output/tables/cluster_tables.h"
+#include "output/tables/create_data_report.h"
 #include "tests/support/test_files.h"
 
 namespace vx {
@@ -96,6 +98,37 @@ TEST(FirmwareTemplate, IsWrittenWithoutCarriageReturnsAndRemovedWhole) {
     EXPECT_EQ(test::fileText(dir.path() / "d.bat"), "cr sing1\n");
     deleteFirmwareTemplate(dir.path());
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+// Create Data: what compilation made, each table's share, the file sizes,
+// then the refusal of an oversized colour table.
+TEST(CreateDataReport, CountsSharesFileSizesAndRefusals) {
+    CompiledEffects compiled;
+    compiled.modes.resize(3, createMode("CM_LEFTTORIGHT_GC"));
+    compiled.programGroups[0] = {0, 1};
+    compiled.programGroups[5] = {2};
+    compiled.cstGroup = {{0, 1}, {2}, {3}};
+    compiled.cstGroupGroup = {{0, 1, 2}};
+    compiled.colorGroup.assign(kMaxColorGroups + 1, UintList{255, 0, 0});
+    const TableBuild build = buildTableTexts(compiled);
+    const std::string report = createDataReport(compiled, build, keyOnly);
+    const std::string cstgrp =
+        std::to_string(outputText(build.texts, OutputMode::ClusterTables).size());
+    EXPECT_TRUE(report.starts_with("<ID_MSG_CREATEDATA_MODES> 3\n"
+                                   "<ID_MSG_CBINDLG_COGRP> 102 (100.9% of 101)\n"
+                                   "<ID_MSG_CBINDLG_GRPCLUGRP> 1 (1.6% of 61)\n"
+                                   "<ID_MSG_CBINDLG_CLUGRP> 3 (1.1% of 254)\n"
+                                   "<ID_MSG_CBINDLG_PRGGRP> 2 (6.2% of 32)\n"))
+        << report;
+    EXPECT_TRUE(
+        report.ends_with("\nCSTGRP.h " + cstgrp + "(Byte)\n<SIMULATELIST_COLORTEXT_CETN>\n"))
+        << report;
 }
 
 }  // namespace

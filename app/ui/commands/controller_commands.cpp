@@ -5,6 +5,7 @@
 #include "app/settings/programmer_settings.h"
 #include "engine/compile/compile_effects.h"
 #include "output/firmware/image_tag.h"
+#include "output/tables/create_data_report.h"
 #include "output/tables/table_files.h"
 #include "output/ui/create_bin_dialog.h"
 #include "output/ui/table_output.h"
@@ -45,8 +46,11 @@ fs::path newestImage(const AppCommandContext& c) {
 }  // namespace
 
 bool CreateEffectDataCommand::run(AppCommandContext& c) {
-    const TableBuild build = buildTableTexts(compileEffects(c.activeDocument()->layout()));
-    for (const Error& refused : build.refused) c.showMessageKey(refused.key);
+    const CompiledEffects compiled = compileEffects(c.activeDocument()->layout());
+    const TableBuild build = buildTableTexts(compiled);
+    const std::string report = createDataReport(
+        compiled, build, [&c](const std::string& key) { return c.text(key).toStdString(); });
+    c.showMessage(QString::fromStdString(report).trimmed());
     return true;
 }
 

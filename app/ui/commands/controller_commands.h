@@ -1,8 +1,8 @@
 #pragma once
-// The controller side of the effect window: Create Data checks that the
-// effects fit the controller's tables, Create Bin File builds the firmware
-// image, Output CSTGRP.h / Output GETPTN.c write single tables, and Write To
-// Controller starts the programming tool.
+// The controller side of the effect window: Create Data compiles the effects
+// and reports the tables they make and how full they are, Create Bin File
+// builds the firmware image, Output CSTGRP.h / Output GETPTN.c write single
+// tables, and Write To Controller starts the programming tool.
 
 #include "app/ui/commands/app_command_context.h"
 #include "base/commands/command_handler.h"
@@ -17,8 +17,8 @@ public:
     }
 };
 
-// 31772: compiles the effects and builds the controller tables, showing the
-// message of each table that is over its limit.
+// 31772: compiles the effects, builds the controller tables and shows what
+// they hold, with the message of each table that is over its limit.
 class CreateEffectDataCommand : public LayoutDocumentCommand {
 public:
     bool run(AppCommandContext& c) override;

@@ -1,5 +1,9 @@
 #include "app/ui/commands/mode_edit_command.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 #include "effects/ui/mode_sheet_dialog.h"
 #include "effects/ui/sheet_hooks.h"
 #include "engine/ui/effect_view.h"
@@ -21,9 +25,13 @@ std::vector<std::uint32_t> pickedList(ModeSheetDialog& sheet) {
 }
 
 void join(ModeSheetDialog* sheet, EffectView* view) {
-    QObject::connect(sheet, &ModeSheetDialog::pickRequested, view, [sheet, view](PickKind) {
+    QObject::connect(sheet, &ModeSheetDialog::pickRequested, view, [sheet, view](PickKind k) {
         view->setMarkedLamps(pickedList(*sheet));
-        view->setPicking(true);
+        view->setPicking(true, k == PickKind::Area || k == PickKind::ExtraAdd);
+        // The sheet has gone: the view's window takes the keyboard and keeps
+        // its document's menus.
+        view->activateWindow();
+        view->setFocus();
     });
     QObject::connect(view, &EffectView::cellPicked, sheet, [sheet, view](int x, int y, int lamp) {
         const PickKind k = sheet->picking();
@@ -36,6 +44,18 @@ void join(ModeSheetDialog* sheet, EffectView* view) {
     QObject::connect(view, &EffectView::pickingEnded, sheet, [sheet] { sheet->endPicking(); });
 }
 
+// The first time, the sheet goes beside the view: right of it where the
+// screen has room, else over the view's right part, level with its top.
+void placeBeside(ModeSheetDialog* sheet, const EffectView& view) {
+    sheet->adjustSize();
+    const QRect shown(view.mapToGlobal(QPoint(0, 0)), view.size());
+    const QScreen* screen = view.screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : shown;
+    int x = shown.right() + 1;
+    if (x + sheet->width() > room.right() + 1) x = room.right() + 1 - sheet->width();
+    sheet->move(std::max(x, room.left()), std::max(shown.top(), room.top()));
+}
+
 }  // namespace
 
 ModeSheetDialog* modeSheetFor(EffectView& view, AppCommandContext& c) {
@@ -45,6 +65,7 @@ ModeSheetDialog* modeSheetFor(EffectView& view, AppCommandContext& c) {
         sheet = new ModeSheetDialog(view.document(), table, desktopSheetHooks(&view, table), &view);
         sheet->setColorDataFile(c.appState().baseFolder / "ColorData.sav");
         join(sheet, &view);
+        placeBeside(sheet, view);
     }
     sheet->setCellSize(view.cellSize());
     return sheet;
