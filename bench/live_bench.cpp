@@ -7,9 +7,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <numeric>
 
-#include "engine/compiled_effects.h"
+#include "bench/grid_show.h"
 #include "engine/play/playback.h"
 #include "output/live/dmx_universes.h"
 #include "output/live/live_sampler.h"
@@ -33,30 +32,10 @@ std::vector<vx::Lamp> lampsOnTwelvePorts() {
 
 // Six modes over all lamps, one of each change kind, started together.
 vx::CompiledEffects changingShow() {
-    vx::CompiledEffects e;
-    vx::UintList all(kSide * kSide);
-    std::iota(all.begin(), all.end(), 0u);
-    e.cstGroup.push_back(all);
-    vx::UintList columns;
-    for (std::uint32_t x = 0; x < kSide; ++x) {
-        vx::UintList column(kSide);
-        std::iota(column.begin(), column.end(), x * kSide);
-        e.cstGroup.push_back(column);
-        columns.push_back(x + 1);
-    }
-    e.cstGroupGroup.push_back(columns);
-    e.colorGroup.push_back({255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0});
-    for (std::int32_t kind = 1; kind <= 6; ++kind) {
-        vx::Mode m;
-        m.kind = "CM_BENCH";
-        m.kindCode = kind;
-        m.stepDelay = 3;
-        m.stepCount = 1'000'000;
-        m.colorIndex = 0;
-        m.lampListIndex = 0;
-        m.groupListIndex = 0;
-        e.modes.push_back(m);
-    }
+    vx::CompiledEffects e =
+        vx::bench::gridShow(kSide, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0});
+    for (std::int32_t kind = 1; kind <= 6; ++kind)
+        e.modes.push_back(vx::bench::benchMode(kind, 3, 1'000'000));
     return e;
 }
 

@@ -7,9 +7,8 @@
 #include <sys/resource.h>
 
 #include <cstdint>
-#include <numeric>
 
-#include "engine/compiled_effects.h"
+#include "bench/grid_show.h"
 #include "engine/play/playback.h"
 
 namespace {
@@ -20,30 +19,12 @@ constexpr std::int64_t kShowMs = 60'000;
 constexpr std::int64_t kFps = 40;
 
 vx::CompiledEffects makeShow() {
-    vx::CompiledEffects e;
-    vx::UintList all(kSide * kSide);
-    std::iota(all.begin(), all.end(), 0u);
-    e.cstGroup.push_back(all);
-    vx::UintList columns;
-    for (std::uint32_t x = 0; x < kSide; ++x) {
-        vx::UintList column(kSide);
-        std::iota(column.begin(), column.end(), x * kSide);
-        e.cstGroup.push_back(column);
-        columns.push_back(x + 1);
-    }
-    e.cstGroupGroup.push_back(columns);
-    e.colorGroup.push_back(
-        {255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255, 128, 0, 255, 0, 0, 0});
+    vx::CompiledEffects e = vx::bench::gridShow(
+        kSide, {255, 0, 0, 255, 128, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255, 128, 0, 255, 0, 0, 0});
     for (std::size_t i = 0; i < kModes; ++i) {
-        vx::Mode m;
-        m.kind = "CM_BENCH";
-        m.kindCode = static_cast<std::int32_t>(i % 6) + 1;  // PlayKinds 1 to 6
-        m.stepDelay = 10;
-        m.stepCount = 100;
+        // PlayKinds 1 to 6.
+        vx::Mode m = vx::bench::benchMode(static_cast<std::int32_t>(i % 6) + 1, 10, 100);
         m.duration = 10;
-        m.colorIndex = 0;
-        m.lampListIndex = 0;
-        m.groupListIndex = 0;
         e.modes.push_back(m);
         e.programGroups[0].push_back(i);
     }
