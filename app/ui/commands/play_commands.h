@@ -5,6 +5,7 @@
 
 #include "app/ui/commands/app_command_context.h"
 #include "base/commands/command_handler.h"
+#include "effects/ui/mode_sheet_dialog.h"
 #include "engine/compile/compile_effects.h"
 #include "engine/ui/effect_view.h"
 
@@ -19,12 +20,22 @@ public:
         return c.activeEffectView() != nullptr;
     }
     bool run(AppCommandContext& c) override {
-        const LampLayout& layout = c.activeEffectView()->document().layout();
+        EffectView* view = c.activeEffectView();
+        const LampLayout& layout = view->document().layout();
         CompiledEffects compiled = compileEffects(layout);
-        // Without a selection in the mode list, partial play takes every mode.
-        const std::size_t last = compiled.modes.empty() ? 0 : compiled.modes.size() - 1;
-        auto demo =
-            std::make_shared<DemoDocument>(layout.lamps, std::move(compiled), playState_, 0, last);
+        // Partial play takes the range marked with "Start Mode" and "End Mode"
+        // on the mode list page; an unmarked end is the list's first or last.
+        std::size_t first = 0;
+        std::size_t last = compiled.modes.empty() ? 0 : compiled.modes.size() - 1;
+        auto* sheet = view->findChild<ModeSheetDialog*>(QString(), Qt::FindDirectChildrenOnly);
+        if (sheet != nullptr) {
+            const ModeSheetState& marks = sheet->context().state;
+            first = marks.previewStart.value_or(first);
+            last = marks.previewEnd.value_or(last);
+            sheet->hide();  // the editing pages close while the demo plays
+        }
+        auto demo = std::make_shared<DemoDocument>(layout.lamps, std::move(compiled), playState_,
+                                                   first, last);
         return c.openDemoWindow(std::move(demo)) != nullptr;
     }
 

@@ -44,6 +44,8 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<CloseCommand>(cmd::FileClose);
     r.emplace<SaveCommand>(cmd::FileSave, false);
     r.emplace<SaveCommand>(cmd::FileSaveAs, true);
+    r.emplace<DemoSaveDocumentCommand>(cmd::FileSave);
+    r.emplace<DemoSaveDocumentCommand>(cmd::FileSaveAs);
     r.emplace<ExitCommand>(cmd::AppExit);
     r.emplace<UndoRedoCommand>(cmd::EditUndo, HistoryDirection::Undo);
     r.emplace<UndoRedoCommand>(cmd::EditRedo, HistoryDirection::Redo);
