@@ -6,7 +6,6 @@
 #include <string>
 
 #include "app/language/language_table.h"
-#include "app/ui/menu_tables.h"
 
 namespace vx {
 
@@ -60,9 +59,11 @@ QMenu* buildDemoPopupMenu(QWidget* parent, const LanguageTable& table, const Dem
     add(menu, kScale, text("ID_EDIT_SIZE"));
     QMenu* groups = menu->addMenu(text("ID_EDIT_PGROUP"));
     for (int k = 0; k < 32; ++k) {
-        // The texts of the demo menu's program-group entries.
+        // By the group's own key: some of these ids also stand for commands
+        // of other windows, whose texts commandKey() would find first.
         const int id = programGroupCommand(k);
-        QAction* action = add(groups, id, QString::fromStdString(table.LookUpText(commandKey(id))));
+        const std::string key = "ID_PRG_" + std::to_string(k);
+        QAction* action = add(groups, id, QString::fromStdString(table.LookUpText(key)));
         action->setCheckable(true);
         action->setChecked(k == state.programGroup);
     }

@@ -55,7 +55,14 @@ DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(at);
     });
-    view->takeProgramGroupRequest = [this] { return std::exchange(pendingProgramGroup_, {}); };
+    view->takeProgramGroupRequest = [this] {
+        const auto group = std::exchange(pendingProgramGroup_, {});
+        // The menus follow once the group has been chosen.
+        if (group)
+            QMetaObject::invokeMethod(
+                this, [this] { updateActions(); }, Qt::QueuedConnection);
+        return group;
+    };
     connect(view, &DemoView::statusTexts, this, [this](const QString& pane1, const QString& pane2) {
         statusBar()->showMessage(pane1 + QStringLiteral("  ") + pane2);
     });

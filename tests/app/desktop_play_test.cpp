@@ -216,6 +216,15 @@ TEST_F(DesktopPlaySelection, PartialRangeFromTheModeListPopUpGroupsAndSavingTheD
     EXPECT_EQ(demo->document().programGroup(), 3);
     EXPECT_FALSE(demo->document().adjustMode());
     EXPECT_EQ(w->pendingProgramGroup(), std::nullopt);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->action(programGroupCommand(3))->isChecked());
+    EXPECT_FALSE(w->action(cmd::DemoOpenBackImage)->isEnabled());
+    // Ids that other windows use for languages or Open Empty Lattice are
+    // program groups here.
+    for (const int k : {12, 22}) {
+        ASSERT_TRUE(w->runCommand(programGroupCommand(k)));
+        EXPECT_EQ(demo->document().programGroup(), k);
+    }
 
     // File > Save of a demo window writes its bitmap parameters.
     const auto file = folder_.path() / "bmp.h";
