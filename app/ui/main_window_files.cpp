@@ -40,7 +40,8 @@ DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
         DemoMenuState menuState;
         menuState.programGroup = view->document().programGroup();
         menuState.roundLamps = view->roundLamps();
-        menuState.pictureOpen = !view->document().picturePath().empty();
+        menuState.pictureOpen =
+            !view->document().picturePath().empty() && view->document().adjustMode();
         menuState.started = view->document().started();
         // A program group chosen here is played on the next mouse movement
         // over a demo view; the other entries act at once.
