@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/language/language_table.h"
+#include "app/ui/menu_tables.h"
 
 namespace vx {
 
@@ -59,10 +60,10 @@ QMenu* buildDemoPopupMenu(QWidget* parent, const LanguageTable& table, const Dem
     add(menu, kScale, text("ID_EDIT_SIZE"));
     QMenu* groups = menu->addMenu(text("ID_EDIT_PGROUP"));
     for (int k = 0; k < 32; ++k) {
-        // By the group's own key: some of these ids also stand for commands
-        // of other windows, whose texts commandKey() would find first.
+        // The demo menu's own texts: some of these ids also stand for
+        // commands of other windows.
         const int id = programGroupCommand(k);
-        const std::string key = "ID_PRG_" + std::to_string(k);
+        const std::string key(commandKey(id, MenuKind::Demo));
         QAction* action = add(groups, id, QString::fromStdString(table.LookUpText(key)));
         action->setCheckable(true);
         action->setChecked(k == state.programGroup);
