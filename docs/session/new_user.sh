@@ -13,8 +13,8 @@ BIN=${1:-$ROOT/build/dev/bin/vexolume}
 OUT=$(mktemp -d)
 trap 'rm -rf "$OUT"' EXIT
 cp "$ROOT/docs/demo-installation.png" "$OUT/hall.png"
-cd "$ROOT"
-XDG_CONFIG_HOME=$OUT/config XDG_CACHE_HOME=$OUT/cache "$BIN" examples/sample.led \
+cd "$OUT"  # Transfer Data writes cport.h into the working folder
+XDG_CONFIG_HOME=$OUT/config XDG_CACHE_HOME=$OUT/cache "$BIN" "$ROOT/examples/sample.led" \
     > "$OUT/app.log" 2>&1 &
 APP=$!
 sleep 4
