@@ -9,7 +9,7 @@
 set -eu
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)
-BIN=${1:-$ROOT/build/dev/bin/vexolume}
+BIN=$(realpath "${1:-$ROOT/build/dev/bin/vexolume}")
 OUT=$(mktemp -d)
 trap 'rm -rf "$OUT"' EXIT
 cp "$ROOT/docs/demo-installation.png" "$OUT/hall.png"
