@@ -36,14 +36,18 @@ int play(const PlayOptions& options, const LiveOptions& live) {
         std::cerr << "vexolume-cli play: " << universes.error().describe() << '\n';
         return 1;
     }
-    auto output = openDmxOutput(live.output, live.olaPort);
+    auto output = openLiveOutput(live.output, live.olaPort);
     if (!output) {
         std::cerr << "vexolume-cli play: " << output.error().describe() << '\n';
         return 1;
     }
+    if (output->fallback) {
+        std::cerr << "vexolume-cli play: " << output->fallback->describe()
+                  << "; sending sACN multicast instead\n";
+    }
     Playback playback(source->effects, source->layout.lamps.size(), source->request);
     const std::size_t universeCount = universes->size();
-    LiveSampler sampler(playback, std::move(*universes), **output, live.fps);
+    LiveSampler sampler(playback, std::move(*universes), *output->output, live.fps);
 
     // Frames keep to the wall clock from the start: a late frame is sent at
     // once and the next ones catch up, so the show never drifts.
@@ -57,7 +61,7 @@ int play(const PlayOptions& options, const LiveOptions& live) {
         }
     }
     std::cout << "sent " << sampler.framesSent() << " frames of " << universeCount
-              << " universes by " << (*output)->describe() << '\n';
+              << " universes by " << output->output->describe() << '\n';
     return 0;
 }
 

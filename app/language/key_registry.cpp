@@ -243,6 +243,7 @@ constexpr std::string_view kSingleKeys[] = {
     "ERR_LIVE_SOCKET",
     "ERR_LIVE_SEND",
     "ERR_LIVE_OLA",
+    "LIVE_OLA_FALLBACK",
     "ERR_LIVE_UNIVERSE",
 };
 

@@ -60,9 +60,11 @@ QMenu* buildDemoPopupMenu(QWidget* parent, const LanguageTable& table, const Dem
     add(menu, kScale, text("ID_EDIT_SIZE"));
     QMenu* groups = menu->addMenu(text("ID_EDIT_PGROUP"));
     for (int k = 0; k < 32; ++k) {
-        // The texts of the demo menu's program-group entries.
+        // The demo menu's own texts: some of these ids also stand for
+        // commands of other windows.
         const int id = programGroupCommand(k);
-        QAction* action = add(groups, id, QString::fromStdString(table.LookUpText(commandKey(id))));
+        const std::string key(commandKey(id, MenuKind::Demo));
+        QAction* action = add(groups, id, QString::fromStdString(table.LookUpText(key)));
         action->setCheckable(true);
         action->setChecked(k == state.programGroup);
     }

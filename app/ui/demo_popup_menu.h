@@ -21,8 +21,9 @@ int programGroupOfCommand(int command);
 struct DemoMenuState {
     int programGroup = 0;
     bool roundLamps = true;
-    bool pictureOpen = false;  // the picture tools are offered only with a picture
-    bool started = false;      // Open BackImage only until the first Start
+    // The picture tools are offered from the opening of a picture to the next Start.
+    bool pictureOpen = false;
+    bool started = false;  // Open BackImage only until the first Start
 };
 
 // Builds the pop-up menu; a chosen entry calls `run` with its command id.

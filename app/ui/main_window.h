@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "app/ui/app_state.h"
@@ -77,6 +78,10 @@ public:
     QMdiArea* mdiArea() const { return mdi_; }
     QToolBar* toolBar() const { return toolBar_; }
     const RecentFiles& recentFiles() const { return recent_; }
+    // A program group chosen from a demo window's pop-up menu, waiting for
+    // the next mouse movement over a demo view to be played there.
+    void requestProgramGroup(int group) { pendingProgramGroup_ = group; }
+    std::optional<int> pendingProgramGroup() const { return pendingProgramGroup_; }
 
     // Replaceable for tests: the standard dialogs and the shell's "open".
     std::function<QString(const QString& filter)> askOpenName;
@@ -137,6 +142,7 @@ private:
     std::vector<QMetaObject::Connection> toolsLinks_;
     int untitledCount_ = 0;
     int demoCount_ = 0;
+    std::optional<int> pendingProgramGroup_;
 };
 
 }  // namespace vx

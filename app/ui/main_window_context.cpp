@@ -36,6 +36,9 @@ QString MainWindowContext::askDocumentType(const QStringList& types) {
     return window_.askDocumentType(types);
 }
 void MainWindowContext::showMessage(const QString& message) { window_.showMessage(message); }
+void MainWindowContext::showStatus(const QString& message) {
+    window_.statusBar()->showMessage(message);
+}
 bool MainWindowContext::openInShell(const QString& target) { return window_.openInShell(target); }
 std::optional<int> MainWindowContext::askEffectCellSize(int current) {
     return askCellSize(&window_, current, languageTable());

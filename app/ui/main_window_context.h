@@ -25,6 +25,7 @@ public:
     std::optional<LiveOutputChoice> askLiveOutput(const LiveOutputChoice& current) override;
     QString askDocumentType(const QStringList& types) override;
     void showMessage(const QString& message) override;
+    void showStatus(const QString& message) override;
     bool openInShell(const QString& target) override;
     std::optional<int> askEffectCellSize(int current) override;
 

@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include <filesystem>
+#include <utility>
 
 #include "app/ui/command_ids.h"
 #include "app/ui/demo_popup_menu.h"
@@ -39,13 +40,30 @@ DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
         DemoMenuState menuState;
         menuState.programGroup = view->document().programGroup();
         menuState.roundLamps = view->roundLamps();
-        menuState.pictureOpen = !view->document().picturePath().empty();
+        menuState.pictureOpen =
+            !view->document().picturePath().empty() && view->document().adjustMode();
         menuState.started = view->document().started();
-        QMenu* menu = buildDemoPopupMenu(this, state_.language.table(), menuState,
-                                         [this](int id) { runCommand(id); });
+        // A program group chosen here is played on the next mouse movement
+        // over a demo view; the other entries act at once.
+        QMenu* menu = buildDemoPopupMenu(this, state_.language.table(), menuState, [this](int id) {
+            const int group = programGroupOfCommand(id);
+            if (group >= 0) {
+                requestProgramGroup(group);
+            } else {
+                runCommand(id);
+            }
+        });
         menu->setAttribute(Qt::WA_DeleteOnClose);
         menu->popup(at);
     });
+    view->takeProgramGroupRequest = [this] {
+        const auto group = std::exchange(pendingProgramGroup_, {});
+        // The menus follow once the group has been chosen.
+        if (group)
+            QMetaObject::invokeMethod(
+                this, [this] { updateActions(); }, Qt::QueuedConnection);
+        return group;
+    };
     connect(view, &DemoView::statusTexts, this, [this](const QString& pane1, const QString& pane2) {
         statusBar()->showMessage(pane1 + QStringLiteral("  ") + pane2);
     });

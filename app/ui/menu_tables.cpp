@@ -304,11 +304,15 @@ std::span<const MenuEntry> menuBar(MenuKind kind) {
     return kMainBar;
 }
 
+std::string_view commandKey(int command, MenuKind kind) {
+    std::span<const MenuEntry> found;
+    collect(menuBar(kind), found, command);
+    return found.empty() ? std::string_view() : found.front().key;
+}
+
 std::string_view commandKey(int command) {
     for (auto kind : {MenuKind::Layout, MenuKind::Effect, MenuKind::Demo, MenuKind::Main}) {
-        std::span<const MenuEntry> found;
-        collect(menuBar(kind), found, command);
-        if (!found.empty()) return found.front().key;
+        if (const auto key = commandKey(command, kind); !key.empty()) return key;
     }
     return {};
 }

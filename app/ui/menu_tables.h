@@ -23,6 +23,9 @@ std::span<const MenuEntry> menuBar(MenuKind kind);
 
 // The language key of a command's menu text, or empty.
 std::string_view commandKey(int command);
+// The key of `command` in the menu bar of one kind of window (an id may
+// stand for different commands in different windows).
+std::string_view commandKey(int command, MenuKind kind);
 
 // Every command id that appears in any menu bar.
 std::span<const int> menuCommands();

@@ -1,6 +1,7 @@
 #include "engine/ui/demo_view.h"
 
 #include <QContextMenuEvent>
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -158,10 +159,21 @@ void DemoView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void DemoView::mouseMoveEvent(QMouseEvent* event) {
-    (void)event;
+void DemoView::playRequestedGroup() {
     if (!takeProgramGroupRequest) return;
     if (const auto k = takeProgramGroupRequest()) selectProgramGroup(*k);
+}
+
+void DemoView::mouseMoveEvent(QMouseEvent* event) {
+    (void)event;
+    playRequestedGroup();
+}
+
+// The pointer coming back over the view from a closed pop-up menu counts
+// as a movement.
+void DemoView::enterEvent(QEnterEvent* event) {
+    (void)event;
+    playRequestedGroup();
 }
 
 void DemoView::contextMenuEvent(QContextMenuEvent* event) {

@@ -56,10 +56,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void demoChanged() override;
+    void playRequestedGroup();
     void paintOn(QPainter& painter, QSize client);
     void paintPicture(QPainter& painter);
     void paintLamps(QPainter& painter, QSize client, bool allInRed);

@@ -53,4 +53,13 @@ Result<std::unique_ptr<DmxOutput>> openDmxOutput(std::string_view target, std::u
     return std::unique_ptr<DmxOutput>(std::move(*output));
 }
 
+Result<LiveOutput> openLiveOutput(std::string_view target, std::uint16_t olaPort) {
+    auto opened = openDmxOutput(target, olaPort);
+    if (opened) return LiveOutput{std::move(*opened), std::nullopt};
+    if (target != "ola" || opened.error().key != "ERR_LIVE_OLA") return opened.error();
+    auto sacn = openDmxOutput("sacn", olaPort);
+    if (!sacn) return sacn.error();
+    return LiveOutput{std::move(*sacn), opened.error()};
+}
+
 }  // namespace vx

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,5 +27,14 @@ public:
 // port of its RPC server (9010 unless olad was started otherwise).
 Result<std::unique_ptr<DmxOutput>> openDmxOutput(std::string_view target,
                                                  std::uint16_t olaPort = 9010);
+
+// What the user's choice of output opened. "ola" with no olad answering
+// goes on as sACN multicast, so the lamps still light; `fallback` then holds
+// why OLA was not used, for the caller to tell the user.
+struct LiveOutput {
+    std::unique_ptr<DmxOutput> output;
+    std::optional<Error> fallback;
+};
+Result<LiveOutput> openLiveOutput(std::string_view target, std::uint16_t olaPort = 9010);
 
 }  // namespace vx

@@ -4,13 +4,16 @@
 #include <QImage>
 
 #include <QMenu>
+#include <QMouseEvent>
 #include <QToolBar>
 #include <fstream>
 
 #include "app/ui/command_ids.h"
 #include "app/ui/demo_popup_menu.h"
 #include "desktop_fixture.h"
+#include "effects/ui/mode_sheet_dialog.h"
 #include "engine/ui/demo_view.h"
+#include "engine/ui/effect_view.h"
 #include "output/ui/live_feed.h"
 #include "tests/support/sacn_receiver.h"
 
@@ -161,6 +164,74 @@ TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
     ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
     EXPECT_EQ(window->liveFeed(), nullptr);
     EXPECT_FALSE(w->action(cmd::DemoLiveOutput)->isChecked());
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+class DesktopPlaySelection : public Desktop {};
+
+TEST_F(DesktopPlaySelection, PartialRangeFromTheModeListPopUpGroupsAndSavingTheDemo) {
+    copyTable("English.ini");
+    MainWindow* w = start(kSample.string());
+    ASSERT_TRUE(w->runCommand(cmd::TransferData));
+    EffectView* effects = w->activeDocumentWindow()->effectView();
+    ASSERT_TRUE(w->runCommand(cmd::ModeEdit));
+    auto* sheet = effects->findChild<ModeSheetDialog*>();
+    ASSERT_NE(sheet, nullptr);
+    sheet->context().state.previewStart = 1;
+    sheet->context().state.previewEnd = 2;
+
+    // Partial play plays the marked range, and the editing pages step aside.
+    ASSERT_TRUE(w->runCommand(cmd::PartialPlay));
+    EXPECT_FALSE(sheet->isVisible());
+    DemoView* demo = w->activeDocumentWindow()->demoView();
+    ASSERT_NE(demo, nullptr);
+    demo->player().setWallClock(false);
+    demo->document().start();
+    const auto played = demo->document().takePendingPlay(800);
+    ASSERT_TRUE(played.has_value());
+    EXPECT_EQ(played->order, PlayOrder::Partial);
+    EXPECT_EQ(std::pair(played->first, played->last), std::pair(std::size_t{1}, std::size_t{2}));
+
+    // A program group from the pop-up menu waits for the mouse over the view.
+    Q_EMIT demo->contextMenuWanted(QPoint(10, 10));
+    QAction* group3 = nullptr;
+    for (QMenu* menu : w->findChildren<QMenu*>()) {
+        for (QAction* a : menu->actions())
+            if (a->data().toInt() == programGroupCommand(3)) group3 = a;
+    }
+    ASSERT_NE(group3, nullptr);
+    group3->trigger();
+    EXPECT_EQ(demo->document().programGroup(), 0);
+    EXPECT_EQ(w->pendingProgramGroup(), 3);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(demo, &move);
+    EXPECT_EQ(demo->document().programGroup(), 3);
+    EXPECT_FALSE(demo->document().adjustMode());
+    EXPECT_EQ(w->pendingProgramGroup(), std::nullopt);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->action(programGroupCommand(3))->isChecked());
+    EXPECT_FALSE(w->action(cmd::DemoOpenBackImage)->isEnabled());
+    // Ids that other windows use for languages or Open Empty Lattice are
+    // program groups here.
+    for (const int k : {12, 22}) {
+        ASSERT_TRUE(w->runCommand(programGroupCommand(k)));
+        EXPECT_EQ(demo->document().programGroup(), k);
+    }
+
+    // File > Save of a demo window writes its bitmap parameters.
+    const auto file = folder_.path() / "bmp.h";
+    w->askSaveName = [&file](const QString&) { return QString::fromStdString(file.string()); };
+    ASSERT_TRUE(w->runCommand(cmd::FileSave));
+    const std::string record = readText(file);
+    ASSERT_FALSE(record.empty());
+    EXPECT_EQ(static_cast<std::size_t>(record[0]), record.size() - 1);
+    EXPECT_TRUE(record.ends_with(",2,")) << record;
 }
 
 }  // namespace

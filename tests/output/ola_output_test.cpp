@@ -62,3 +62,20 @@ TEST(OlaOutput, TheSampleStreamedToOladIsWhatOladHolds) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST(OlaOutput, WithoutOladTheLiveOutputGoesOnAsSacnMulticastAndSaysWhy) {
+    auto live = openLiveOutput("ola", 1);
+    ASSERT_TRUE(live.ok()) << live.error().describe();
+    ASSERT_TRUE(live->fallback.has_value());
+    EXPECT_EQ(live->fallback->key, "ERR_LIVE_OLA");
+    EXPECT_NE(live->output->describe().find("sACN"), std::string::npos);
+    // Only OLA falls back; a bad target stays an error.
+    EXPECT_EQ(openLiveOutput("sacn:").error().key, "ERR_LIVE_TARGET");
+    EXPECT_FALSE(openLiveOutput("sacn:127.0.0.1")->fallback.has_value());
+}
+
+}  // namespace
+}  // namespace vx

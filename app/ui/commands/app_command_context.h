@@ -55,6 +55,8 @@ public:
     virtual void showMessage(const QString& message) = 0;
     virtual bool openInShell(const QString& target) = 0;
     void showMessageKey(std::string_view key) final { showMessage(text(key)); }
+    // A note in the status bar, for what needs no answer.
+    virtual void showStatus(const QString& message) = 0;
 
     // Documents and windows
     virtual DocumentWindow* newLayout() = 0;

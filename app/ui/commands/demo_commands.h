@@ -83,17 +83,26 @@ private:
     PictureTool tool_;
 };
 
+// Writes the view's bitmap parameters ("bmp.h") to a file the user names.
+inline bool saveBmpParametersAs(AppCommandContext& c, DemoView& view) {
+    const QString name = c.askSaveName(QStringLiteral("Text Files (*.h);;All Files (*)"));
+    if (name.isEmpty()) return false;
+    const auto bytes = view.saveBmpParameters();
+    const Status written =
+        writeFileAtomically(name.toStdString(), std::string(bytes.begin(), bytes.end()));
+    if (!written) c.showMessageKey(written.error().key);
+    return written.ok();
+}
+
 class DemoSaveParametersCommand : public DemoPictureCommand {
 protected:
-    bool act(AppCommandContext& c, DemoView& view) override {
-        const QString name = c.askSaveName(QStringLiteral("Text Files (*.h);;All Files (*)"));
-        if (name.isEmpty()) return false;
-        const auto bytes = view.saveBmpParameters();
-        const Status written =
-            writeFileAtomically(name.toStdString(), std::string(bytes.begin(), bytes.end()));
-        if (!written) c.showMessageKey(written.error().key);
-        return written.ok();
-    }
+    bool act(AppCommandContext& c, DemoView& view) override { return saveBmpParametersAs(c, view); }
+};
+
+// File > Save and Save As of a demo window write the same record.
+class DemoSaveDocumentCommand : public DemoCommand {
+protected:
+    bool act(AppCommandContext& c, DemoView& view) override { return saveBmpParametersAs(c, view); }
 };
 
 class DemoLoadParametersCommand : public DemoPictureCommand {
@@ -195,13 +204,14 @@ protected:
             c.showMessageKey(universes.error().key);
             return false;
         }
-        auto output = openDmxOutput(choice->target.toStdString());
-        if (!output) {
-            c.showMessageKey(output.error().key);
+        auto opened = openLiveOutput(choice->target.toStdString());
+        if (!opened) {
+            c.showMessageKey(opened.error().key);
             return false;
         }
+        if (opened->fallback) c.showStatus(c.text("LIVE_OLA_FALLBACK"));
         auto feed = std::make_unique<LiveFeed>(view.player(), std::move(*universes),
-                                               std::move(*output), kDefaultFramesPerSecond);
+                                               std::move(opened->output), kDefaultFramesPerSecond);
         // The feed is ended after its signal has returned, never inside it.
         QObject::connect(feed.get(), &LiveFeed::failed, window,
                          [&c, window](const QString& key, const QString&) {

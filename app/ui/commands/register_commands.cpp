@@ -44,6 +44,8 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<CloseCommand>(cmd::FileClose);
     r.emplace<SaveCommand>(cmd::FileSave, false);
     r.emplace<SaveCommand>(cmd::FileSaveAs, true);
+    r.emplace<DemoSaveDocumentCommand>(cmd::FileSave);
+    r.emplace<DemoSaveDocumentCommand>(cmd::FileSaveAs);
     r.emplace<ExitCommand>(cmd::AppExit);
     r.emplace<UndoRedoCommand>(cmd::EditUndo, HistoryDirection::Undo);
     r.emplace<UndoRedoCommand>(cmd::EditRedo, HistoryDirection::Redo);
@@ -95,7 +97,6 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<DemoLiveOutputCommand>(cmd::DemoLiveOutput);
     r.emplace<DemoShapeCommand>(cmd::DemoCircle, true);
     r.emplace<DemoShapeCommand>(cmd::DemoRect, false);
-    for (int k = 0; k < 32; ++k) r.emplace<DemoProgramGroupCommand>(programGroupCommand(k), k);
     r.emplace<CreateEffectDataCommand>(cmd::CreateEffectData);
     r.emplace<OutputTableCommand>(cmd::OutputClusterTables, TableOutput::ClusterTables);
     r.emplace<OutputTableCommand>(cmd::OutputAccessors, TableOutput::Accessors);
@@ -115,6 +116,9 @@ void registerCommands(AppCommandRegistry& r) {
     for (const LanguageInfo& info : languages()) {
         r.emplace<LanguageCommand>(info.commandId, info.language);
     }
+    // After the languages and Open Empty Lattice, whose ids six of them
+    // share: registered last, a program group serves its id in a demo window.
+    for (int k = 0; k < 32; ++k) r.emplace<DemoProgramGroupCommand>(programGroupCommand(k), k);
 }
 
 }  // namespace vx

@@ -1,0 +1,101 @@
+// The families example built with SDCC and run in the simulator: what the
+// controller sends, state by state, against the preview playing the same
+// program one mode after another. Between them they cover the group and
+// lamp colour changes in both directions and with the colours counted from
+// the end, the fills and a fade.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+#include "engine/compile/compile_effects.h"
+#include "engine/play/playback.h"
+#include "layout/layout_file.h"
+#include "output/firmware/controller_sim.h"
+#include "output/firmware/firmware_build.h"
+#include "platform/file_io.h"
+#include "tests/support/temp_folder.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using LampState = std::vector<std::array<std::uint8_t, 3>>;  // by lamp number
+
+TEST(FamiliesOnController, EveryStateSentIsThePreviewsNextOne) {
+    auto bytes = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/families.led");
+    ASSERT_TRUE(bytes.ok());
+    const auto layout = decodeLayout(*bytes);
+    ASSERT_TRUE(layout.ok());
+    const CompiledEffects compiled = compileEffects(*layout);
+    const test::TempFolder scratch("families-controller");
+    for (const char* sub : {"work", "tools", "sim"}) fs::create_directories(scratch.path() / sub);
+    FirmwareBuildOptions options;
+    options.workFolder = scratch.path() / "work";
+    options.toolFolder = scratch.path() / "tools";
+    options.documentName = "families.led";
+    const auto built = buildFirmware(*layout, options);
+    ASSERT_TRUE(built.completed) << built.toolLog;
+
+    std::vector<const Lamp*> chain;  // line order
+    for (const Lamp& lamp : layout->lamps)
+        if (lamp.port > 0) chain.push_back(&lamp);
+    std::ranges::stable_sort(chain, [](const Lamp* a, const Lamp* b) {
+        return std::pair(a->port, a->portOrder) < std::pair(b->port, b->portOrder);
+    });
+
+    // Program 0 to its fifth mode (colours from the end, backward), program 1
+    // (rings, a shrinking fill, a lamp fill from the end) chosen by the key.
+    struct Case {
+        std::size_t program;
+        double seconds;
+        std::size_t fewestStates;
+    };
+    for (const Case c : {Case{0, 11.0, 150}, Case{1, 9.0, 90}}) {
+        SCOPED_TRACE("program " + std::to_string(c.program));
+        SimulationRequest request;
+        request.image = built.image;
+        request.lamps = chain.size();
+        request.seconds = c.seconds;
+        if (c.program == 1) request.keys = {{0.05, ControllerKey::Program}};
+        request.scratch = scratch.path() / "sim";
+        const auto run = simulateController(request);
+        ASSERT_TRUE(run.ok()) << run.error().describe();
+        std::vector<LampState> sent;
+        for (const DmxFrame& frame : distinctFrames(run->capture.frames)) {
+            LampState state(layout->lamps.size());
+            for (std::size_t i = 0; i < chain.size(); ++i) {
+                state[static_cast<std::size_t>(chain[i]->number)] = {
+                    frame[1 + 3 * i], frame[2 + 3 * i], frame[3 + 3 * i]};
+            }
+            sent.push_back(state);
+        }
+
+        PlayRequest order;
+        order.order = PlayOrder::Sequential;
+        order.programGroup = c.program;
+        Playback playback(compiled, layout->lamps.size(), order);
+        std::vector<LampState> shown;
+        for (std::int64_t t = 0; t <= static_cast<std::int64_t>(c.seconds * 2000); ++t) {
+            playback.runUntil(t);
+            LampState state;
+            for (const ColorWord w : playback.lampColors())
+                state.push_back({static_cast<std::uint8_t>(w & 0xFF),
+                                 static_cast<std::uint8_t>((w >> 8) & 0xFF),
+                                 static_cast<std::uint8_t>((w >> 16) & 0xFF)});
+            if (shown.empty() || shown.back() != state) shown.push_back(std::move(state));
+        }
+
+        ASSERT_GE(sent.size(), c.fewestStates);
+        auto next = shown.begin();
+        for (std::size_t i = 0; i < sent.size(); ++i) {
+            ASSERT_NE(next, shown.end()) << "state " << i << ": the preview has ended";
+            EXPECT_EQ(sent[i], *next) << "state " << i;
+            ++next;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vx
