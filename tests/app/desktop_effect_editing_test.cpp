@@ -98,12 +98,6 @@ TEST_F(EffectEditing, LayerEditClicksAreUndoableSteps) {
     EXPECT_EQ(view->document().layout().effects.layers[4], before);
 }
 
-}  // namespace
-}  // namespace vx::test
-
-namespace vx::test {
-namespace {
-
 // "&Area": a new mode's area is the whole layout (16 x 10 lamps); a drag
 // marks its rectangle's lamps blue, and the double click inside it that
 // brings the sheet back keeps it.
@@ -135,26 +129,6 @@ TEST_F(EffectEditing, AreaDraggedOnTheViewIsShownBlueAndKeptByTheDoubleClick) {
     QTest::mouseDClick(view, Qt::LeftButton, {}, at(4, 3));
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(corners(), (QStringList{"20", "10", "50", "40"}));  // cells times 10 pixels
-}
-
-// Partial Play runs the modes from the sheet's "&Start Mode" to "End &Mode",
-// and the sheet closes while the demo plays.
-TEST_F(EffectEditing, PartialPlayTakesTheRangeMarkedOnTheSheet) {
-    EffectView* view = startEffectWindow();
-    ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(window_->runCommand(cmd::ModeEdit));
-    auto* sheet = view->findChild<ModeSheetDialog*>();
-    sheet->modeListPage()->modeList()->setCurrentRow(1);
-    sheet->modeListPage()->markStart();
-    sheet->modeListPage()->modeList()->setCurrentRow(2);
-    sheet->modeListPage()->markEnd();
-    ASSERT_TRUE(window_->runCommand(cmd::PartialPlay));
-    EXPECT_FALSE(sheet->isVisible());
-    DemoDocument& demo = window_->activeDocumentWindow()->demoView()->document();
-    demo.start();
-    const auto request = demo.takePendingPlay(800);
-    ASSERT_TRUE(request.has_value());
-    EXPECT_EQ(std::pair(request->first, request->last), std::pair(std::size_t{1}, std::size_t{2}));
 }
 
 }  // namespace
