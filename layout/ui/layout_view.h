@@ -78,6 +78,9 @@ private:
     void paintOn(QPainter& painter, QSize client);
     void editAt(QPoint pos, bool dragging);
     void finishScan(const ScanSettingsRecord& settings);
+    // The scan scope over the picture until the scan, and the rectangle
+    // being dragged for it.
+    void paintScope(QPainter& painter) const;
     bool applyScanSettings(const ScanSettingsRecord& settings, std::string_view textKey);
 
     std::shared_ptr<LayoutDocument> document_;
@@ -91,6 +94,7 @@ private:
     Picture shown_;
     QImage shownImage_;
     ScanViewState scan_;
+    QPoint scopeEnd_;  // the pointer during a scope drag
 };
 
 }  // namespace vx

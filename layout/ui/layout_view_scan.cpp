@@ -1,6 +1,7 @@
 // The layout view's picture scanning: the picture shown behind the lattice,
 // the settings taken from it and the timed scan.
 
+#include <QPainter>
 #include <QTimer>
 
 #include "layout/scan/scan_settings.h"
@@ -21,6 +22,25 @@ QImage imageOf(const Picture& picture) {
 }
 
 }  // namespace
+
+void LayoutView::paintScope(QPainter& painter) const {
+    if (!scan_.scopeAllowed()) return;
+    QRect scope;
+    if (scan_.scopeDragging()) {
+        scope = QRect(QPoint(scan_.pressX(), scan_.pressY()), scopeEnd_).normalized();
+    } else {
+        const ScanScope& s = document_->layout().scanScope;
+        scope = QRect(QPoint(s.left, s.top), QPoint(s.right, s.bottom)).normalized();
+    }
+    // Dashes of both colours stay visible on a dark wall and a light one.
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(scope);
+    painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+    painter.drawRect(scope);
+    painter.restore();
+}
 
 bool LayoutView::applyScanSettings(const ScanSettingsRecord& settings, std::string_view textKey) {
     if (settings == ScanSettingsRecord::of(document_->layout())) return false;
