@@ -81,6 +81,7 @@ private:
     // The scan scope over the picture until the scan, and the rectangle
     // being dragged for it.
     void paintScope(QPainter& painter) const;
+    void paintSamplePoints(QPainter& painter) const;
     bool applyScanSettings(const ScanSettingsRecord& settings, std::string_view textKey);
 
     std::shared_ptr<LayoutDocument> document_;
