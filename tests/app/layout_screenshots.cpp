@@ -145,20 +145,26 @@ int takePictures(vx::MainWindow& w, const fs::path& folder) {
     drag(vp, QPoint(620, 424), QPoint(60, 64));
     const QRect windowArea(window->mapToGlobal(QPoint(0, 0)), window->size());
 
-    // The settings typed into their dialog beside the picture and its scope,
-    // then the scan's lamps.
+    // The settings typed into their dialog; opened again beside the picture,
+    // the scope and the marks where the scan will read; then the scan's lamps.
     QPixmap settingsShot;
-    QTimer::singleShot(300, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        dialog->findChild<QLineEdit*>("objectSize")->setText("1400");
-        dialog->findChild<QLineEdit*>("lampSize")->setText("100");
-        dialog->findChild<QLineEdit*>("tolerance")->setText("40");
-        dialog->move(windowArea.right() + 12, windowArea.top() + 60);
-        settingsShot = screenShot(windowArea.united(dialog->frameGeometry()));
-        dialog->accept();
+    const auto withSettingsDialog = [&](std::function<void(QDialog&)> then) {
+        QTimer::singleShot(300, [then] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) then(*d);
+        });
+        w.runCommand(cmd::ScanOtherValues);
+    };
+    withSettingsDialog([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("objectSize")->setText("1400");
+        dialog.findChild<QLineEdit*>("lampSize")->setText("100");
+        dialog.findChild<QLineEdit*>("tolerance")->setText("40");
+        dialog.accept();
     });
-    w.runCommand(cmd::ScanOtherValues);
+    withSettingsDialog([&](QDialog& dialog) {
+        dialog.move(windowArea.right() + 12, windowArea.top() + 60);
+        settingsShot = screenShot(windowArea.united(dialog.frameGeometry()));
+        dialog.reject();
+    });
     QSignalSpy finished(view, &vx::LayoutView::scanFinished);
     if (!w.runCommand(cmd::EditScan) || !finished.wait(5000)) return 1;
     const int zoom = 28;
