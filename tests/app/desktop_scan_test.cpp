@@ -6,6 +6,9 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QMdiArea>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,6 +18,7 @@
 #include "desktop_fixture.h"
 #include "layout/history/apply_scan_edit.h"
 #include "layout/scan/lattice_scan.h"
+#include "layout/ui/layout_tools_panel.h"
 #include "layout/ui/layout_view.h"
 
 namespace vx::test {
@@ -160,6 +164,72 @@ TEST_F(Scan, TheEmptyLatticeSetsTheLatticeWithoutLampsAndMayBeRunAgain) {
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(doc.layout().colorTolerance, kEmptyLatticeTolerance);
     EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());  // no picture
+}
+
+// A designer's whole path through the window: scan the photo, fix the two
+// lamps the scan got wrong, wire two ports with the tools panel and drags,
+// save, close and open the file again.
+TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
+    LayoutView* view = newLayoutWindow();
+    ASSERT_NE(view, nullptr);
+    MainWindow* w = window_.get();
+    QWidget* vp = view->viewport();
+    w->askOpenName = [](const QString&) { return QString::fromStdString(kLampWall.string()); };
+    ASSERT_TRUE(w->runCommand(cmd::OpenImage));
+    ASSERT_TRUE(w->runCommand(cmd::ScanScope));
+    drag(vp, QPoint(620, 424), QPoint(60, 64));
+    fillScanSettingsSoon("1400", "100", "40");
+    ASSERT_TRUE(w->runCommand(cmd::ScanOtherValues));
+    QSignalSpy finished(view, &LayoutView::scanFinished);
+    ASSERT_TRUE(w->runCommand(cmd::EditScan));
+    ASSERT_TRUE(finished.wait(5000));
+
+    ASSERT_TRUE(w->runCommand(cmd::Zoom16));
+    const auto cell = [](int x, int y) { return QPoint(x * 16 + 8, y * 16 + 8); };
+    ASSERT_TRUE(w->runCommand(cmd::EditDelete));
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cell(13, 0));
+    ASSERT_TRUE(w->runCommand(cmd::EditInsert));
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cell(5, 4));
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, cell(20, 20));
+
+    auto* panel = w->findChild<LayoutToolsPanel*>();
+    ASSERT_NE(panel, nullptr);
+    const auto wire = [&](int port, QPoint from, QPoint to) {
+        panel->portButton(port)->click();
+        panel->addButton()->click();
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        for (int i = 1; i <= 16; ++i) {
+            const QPoint p = from + (to - from) * i / 16;
+            QMouseEvent move(QEvent::MouseMove, p, vp->mapToGlobal(p), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(vp, &move);
+        }
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    };
+    wire(1, cell(0, 0), cell(0, 8));
+    wire(2, cell(1, 0), cell(11, 0));
+
+    const LampLayout made = view->document().layout();
+    ASSERT_EQ(made.lamps.size(), 122u);
+    const auto lampAt = [&made](int x, int y) {
+        return std::ranges::any_of(made.lamps, [&](const Lamp& l) { return l.x == x && l.y == y; });
+    };
+    EXPECT_FALSE(lampAt(13, 0));  // the reflection
+    EXPECT_TRUE(lampAt(5, 4));    // the dead lamp
+    std::array<int, 3> onPort{};
+    for (const Lamp& lamp : made.lamps) {
+        if (lamp.port <= 2) ++onPort[static_cast<std::size_t>(lamp.port)];
+    }
+    EXPECT_EQ(onPort, (std::array<int, 3>{102, 9, 11}));
+
+    const auto chosen = folder_.path() / "wall";
+    w->askSaveName = [&](const QString&) { return QString::fromStdString(chosen.string()); };
+    ASSERT_TRUE(w->runCommand(cmd::FileSave));
+    EXPECT_TRUE(std::filesystem::exists(folder_.path() / "cport.h"));
+    ASSERT_TRUE(w->runCommand(cmd::FileClose));
+    DocumentWindow* reopened = w->openFile(folder_.path() / "WALL.LED");
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->document()->layout(), made);
 }
 
 }  // namespace
