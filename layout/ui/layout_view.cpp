@@ -70,6 +70,9 @@ void LayoutView::setPortState(const PortEditState& state) {
 void LayoutView::layoutChanged(LayoutChange change) {
     (void)change;
     viewport()->update();
+    // The readout of the cell under the pointer follows the lamp just
+    // inserted, deleted or wired there.
+    if (pointerCell_) Q_EMIT pointerCell(pointerCell_->x(), pointerCell_->y());
 }
 
 void LayoutView::scrollContentsBy(int dx, int dy) {
@@ -166,8 +169,9 @@ void LayoutView::mouseMoveEvent(QMouseEvent* event) {
         scopeEnd_ = pos;
         viewport()->update();
     }
-    Q_EMIT pointerCell((pos.x() + state_.scrollX) / state_.zoom,
-                       (pos.y() + state_.scrollY) / state_.zoom);
+    pointerCell_ = QPoint((pos.x() + state_.scrollX) / state_.zoom,
+                          (pos.y() + state_.scrollY) / state_.zoom);
+    Q_EMIT pointerCell(pointerCell_->x(), pointerCell_->y());
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         editAt(event->position().toPoint(), true);
     }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "layout/layout_document.h"
@@ -95,7 +96,8 @@ private:
     Picture shown_;
     QImage shownImage_;
     ScanViewState scan_;
-    QPoint scopeEnd_;  // the pointer during a scope drag
+    QPoint scopeEnd_;                   // the pointer during a scope drag
+    std::optional<QPoint> pointerCell_;  // the cell last under the pointer
 };
 
 }  // namespace vx

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -188,12 +189,14 @@ TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
     const auto cell = [](int x, int y) { return QPoint(x * 16 + 8, y * 16 + 8); };
     ASSERT_TRUE(w->runCommand(cmd::EditDelete));
     QTest::mouseClick(vp, Qt::LeftButton, {}, cell(13, 0));
-    ASSERT_TRUE(w->runCommand(cmd::EditInsert));
-    QTest::mouseClick(vp, Qt::LeftButton, {}, cell(5, 4));
-    QTest::mouseDClick(vp, Qt::LeftButton, {}, cell(20, 20));
-
     auto* panel = w->findChild<LayoutToolsPanel*>();
     ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(w->runCommand(cmd::EditInsert));
+    QTest::mouseMove(vp, cell(5, 4));
+    EXPECT_EQ(panel->field("id")->text(), "-");
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cell(5, 4));
+    EXPECT_EQ(panel->field("id")->text(), "49");  // the readout follows the new lamp
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, cell(20, 20));
     const auto wire = [&](int port, QPoint from, QPoint to) {
         panel->portButton(port)->click();
         panel->addButton()->click();
