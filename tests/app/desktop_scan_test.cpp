@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -233,6 +234,24 @@ TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
     DocumentWindow* reopened = w->openFile(folder_.path() / "WALL.LED");
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(reopened->document()->layout(), made);
+}
+
+TEST_F(Scan, TheToolsPanelTakesTheTextsOfTheLanguageSwitchedTo) {
+    copyTable("English.ini");
+    folder_.write("data/Mullanguage/German.ini",
+                  "[String]\nIDD103_1122=PORTS BEARBEITEN\nIDD103_Title=Werkzeuge\n");
+    MainWindow* w = start();
+    ASSERT_NE(w, nullptr);
+    auto* panel = w->findChild<LayoutToolsPanel*>();
+    ASSERT_NE(panel, nullptr);
+    QGroupBox* portEdit = nullptr;
+    for (auto* box : panel->findChildren<QGroupBox*>()) {
+        if (box->property("controlId").toInt() == 1122) portEdit = box;
+    }
+    ASSERT_NE(portEdit, nullptr);
+    EXPECT_EQ(portEdit->title(), "PORT EDIT");
+    ASSERT_TRUE(w->runCommand(31761));  // View > Language > German
+    EXPECT_EQ(portEdit->title(), "PORTS BEARBEITEN");
 }
 
 }  // namespace
