@@ -33,6 +33,7 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
+#include "app/wizard/ui/style_preview.h"
 #include "engine/ui/demo_view.h"
 #include "layout/ui/layout_tools_panel.h"
 #include "layout/ui/layout_view.h"
@@ -215,6 +216,9 @@ int takePictures(vx::MainWindow& w, const fs::path& folder) {
     page->findChild<QListWidget*>()->setCurrentRow(9);
     tree->setCurrentItem(tree->topLevelItem(0)->child(1));
     pageButton(page, 1215)->click();
+    // The preview 3 s into the show of the style selected.
+    auto* preview = page->findChild<vx::StylePreview*>();
+    for (int t = 0; t < 60; ++t) preview->tick();
     page->move(0, 0);
     const QPixmap step2 = screenShot(page->frameGeometry());
     pageButton(page, 1193)->click();

@@ -15,7 +15,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/wizard/ui/style_preview.h"
 #include "app/wizard/ui/wizard_pages.h"
+#include "app/wizard/wizard_styles.h"
 
 namespace vx {
 namespace {
@@ -134,6 +136,25 @@ TEST_F(WizardPages, StepTwoPutsStylesIntoProgramGroupsAndStepThreeReportsThem) {
     QTest::mouseClick(report.button(1208), Qt::LeftButton);
     ASSERT_EQ(finish.count(), 1);
     EXPECT_FALSE(finish.at(0).at(0).toBool());
+}
+
+TEST_F(WizardPages, SelectingAStyleShowsItsShowInThePreview) {
+    WizardSession session;
+    LampLayout layout;
+    layout.lamps = makeWizardLamps(WizardShape{4, 4, true, 1}, kWizardZoom, 8.0);
+    WizardStylesPage page(session, layout, englishText);
+    StylePreview* preview = page.preview();
+    for (int style = 0; style < static_cast<int>(kWizardStyleCount); ++style) {
+        page.styleList()->setCurrentRow(style);
+        ASSERT_EQ(preview->style(), static_cast<std::size_t>(style));
+        // Every style lights some lamp within its first 20 seconds.
+        bool lit = false;
+        for (int t = 0; t < 400 && !lit; ++t) {
+            preview->tick();
+            lit = std::ranges::any_of(preview->colors(), [](ColorWord c) { return c != 0; });
+        }
+        EXPECT_TRUE(lit) << "style " << style;
+    }
 }
 
 }  // namespace
