@@ -42,8 +42,8 @@ void MainWindow::finishWizard(WizardEnd end) {
     // Nothing of it is on disk yet; its lamps show at once.
     document->setModified(true);
     document->setLampsShown(true);
-    DocumentWindow* window = addWindow(DocumentKind::Layout, document,
-                                       QStringLiteral("Edit%1").arg(++untitledCount_));
+    DocumentWindow* window =
+        addWindow(DocumentKind::Layout, document, QStringLiteral("Edit%1").arg(++untitledCount_));
     if (end == WizardEnd::AddLamps) window->layoutView()->setInsertMode();
     if (end == WizardEnd::DeleteLamps) window->layoutView()->setDeleteMode();
     if (end != WizardEnd::StartDemo) return;

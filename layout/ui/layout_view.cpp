@@ -169,8 +169,8 @@ void LayoutView::mouseMoveEvent(QMouseEvent* event) {
         scopeEnd_ = pos;
         viewport()->update();
     }
-    pointerCell_ = QPoint((pos.x() + state_.scrollX) / state_.zoom,
-                          (pos.y() + state_.scrollY) / state_.zoom);
+    pointerCell_ =
+        QPoint((pos.x() + state_.scrollX) / state_.zoom, (pos.y() + state_.scrollY) / state_.zoom);
     Q_EMIT pointerCell(pointerCell_->x(), pointerCell_->y());
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         editAt(event->position().toPoint(), true);

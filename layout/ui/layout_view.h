@@ -96,7 +96,7 @@ private:
     Picture shown_;
     QImage shownImage_;
     ScanViewState scan_;
-    QPoint scopeEnd_;                   // the pointer during a scope drag
+    QPoint scopeEnd_;                    // the pointer during a scope drag
     std::optional<QPoint> pointerCell_;  // the cell last under the pointer
 };
 

@@ -8,10 +8,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QMdiArea>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -204,8 +204,8 @@ TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
         QTest::mousePress(vp, Qt::LeftButton, {}, from);
         for (int i = 1; i <= 16; ++i) {
             const QPoint p = from + (to - from) * i / 16;
-            QMouseEvent move(QEvent::MouseMove, p, vp->mapToGlobal(p), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, p, vp->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
             QApplication::sendEvent(vp, &move);
         }
         QTest::mouseRelease(vp, Qt::LeftButton, {}, to);

@@ -236,8 +236,8 @@ int takePictures(vx::MainWindow& w, const fs::path& folder) {
     demo->player().advanceTo(6000);
     const QPixmap played = screenShot(w.geometry());
     const QPixmap pages = besideEachOther({step1, step2, step3});
-    return save(aboveEachOther(pages, played.scaledToWidth(pages.width() - 24,
-                                                           Qt::SmoothTransformation)),
+    return save(aboveEachOther(pages,
+                               played.scaledToWidth(pages.width() - 24, Qt::SmoothTransformation)),
                 folder / "wizard.png")
                ? 0
                : 1;

@@ -42,8 +42,8 @@ void StylePreview::play(std::size_t style) {
         style_ = style;
         // The presets as the wizard makes them for this lattice; the style's
         // run of them plays one after the other, as in its program group.
-        const ModeList all = makeStyleModes(CellRect{0, 0, kColumns - 1, kRows - 1},
-                                            lattice_.lamps.size());
+        const ModeList all =
+            makeStyleModes(CellRect{0, 0, kColumns - 1, kRows - 1}, lattice_.lamps.size());
         const StyleRun run = styleRun(style);
         const auto first = all.begin() + static_cast<std::ptrdiff_t>(run.first);
         lattice_.effects.modes.assign(first, first + static_cast<std::ptrdiff_t>(run.count));
@@ -88,9 +88,9 @@ void StylePreview::paintEvent(QPaintEvent*) {
         const ColorWord c = i < colors.size() ? colors[i] : 0;
         p.setBrush(QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                           static_cast<int>((c >> 16) & 0xFF)));
-        p.drawRoundedRect(QRect(offX + lamp.x * cell + 1, offY + lamp.y * cell + 1, cell - 2,
-                                cell - 2),
-                          cell * 0.3, cell * 0.3);
+        p.drawRoundedRect(
+            QRect(offX + lamp.x * cell + 1, offY + lamp.y * cell + 1, cell - 2, cell - 2),
+            cell * 0.3, cell * 0.3);
     }
 }
 
