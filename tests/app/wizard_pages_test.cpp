@@ -138,20 +138,18 @@ TEST_F(WizardPages, StepTwoPutsStylesIntoProgramGroupsAndStepThreeReportsThem) {
     EXPECT_FALSE(finish.at(0).at(0).toBool());
 }
 
+// Every style lights some lamp of the preview within its first 20 seconds.
 TEST_F(WizardPages, SelectingAStyleShowsItsShowInThePreview) {
     WizardSession session;
     LampLayout layout;
-    layout.lamps = makeWizardLamps(WizardShape{4, 4, true, 1}, kWizardZoom, 8.0);
     WizardStylesPage page(session, layout, englishText);
-    StylePreview* preview = page.preview();
     for (int style = 0; style < static_cast<int>(kWizardStyleCount); ++style) {
         page.styleList()->setCurrentRow(style);
-        ASSERT_EQ(preview->style(), static_cast<std::size_t>(style));
-        // Every style lights some lamp within its first 20 seconds.
+        ASSERT_EQ(page.preview()->style(), static_cast<std::size_t>(style));
         bool lit = false;
         for (int t = 0; t < 400 && !lit; ++t) {
-            preview->tick();
-            lit = std::ranges::any_of(preview->colors(), [](ColorWord c) { return c != 0; });
+            page.preview()->tick();
+            lit = std::ranges::any_of(page.preview()->colors(), [](ColorWord c) { return c; });
         }
         EXPECT_TRUE(lit) << "style " << style;
     }
