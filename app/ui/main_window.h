@@ -21,8 +21,10 @@
 #include "app/ui/live_output_dialog.h"
 #include "app/ui/menu_tables.h"
 #include "app/ui/recent_files.h"
+#include "app/wizard/ui/wizard_run.h"
 
 class QAction;
+class QDialog;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -63,6 +65,10 @@ public:
                                      const QString& title);
     // Another window of the kind and document of `window`.
     void openWindowLike(const DocumentWindow& window);
+    // Use Wizard: starts the new-layout wizard over at its start page.
+    void startWizard();
+    // The wizard's page on screen, or null (main_window_wizard.cpp).
+    QDialog* wizardPage() const;
 
     // Asks about unsaved changes first; false when the user keeps it open.
     bool closeDocument(const std::shared_ptr<LayoutDocument>& document);
@@ -124,6 +130,7 @@ private:
     bool mayClose(DocumentWindow& window);
     bool settleDocument(const std::shared_ptr<LayoutDocument>& document);
     void openRecent(std::size_t index);
+    void finishWizard(WizardEnd end);
 
     AppState state_;
     AppCommandRegistry commands_;
@@ -140,6 +147,7 @@ private:
     LayoutToolsPanel* toolsPanel_ = nullptr;
     QPointer<LayoutView> toolsView_;
     std::vector<QMetaObject::Connection> toolsLinks_;
+    std::unique_ptr<WizardRun> wizard_;
     int untitledCount_ = 0;
     int demoCount_ = 0;
     std::optional<int> pendingProgramGroup_;

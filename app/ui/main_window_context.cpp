@@ -68,6 +68,7 @@ DocumentWindow* MainWindowContext::openEffectWindow(std::shared_ptr<LayoutDocume
 void MainWindowContext::openWindowLike(const DocumentWindow& window) {
     window_.openWindowLike(window);
 }
+void MainWindowContext::startWizard() { window_.startWizard(); }
 void MainWindowContext::arrangeWindows(WindowArrangement arrangement) {
     if (arrangement == WindowArrangement::Cascade) {
         window_.mdiArea()->cascadeSubWindows();

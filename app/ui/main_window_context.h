@@ -39,6 +39,7 @@ public:
     DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
                                      const QString& title) override;
     void openWindowLike(const DocumentWindow& window) override;
+    void startWizard() override;
     void arrangeWindows(WindowArrangement arrangement) override;
 
     bool barShown(FrameBar bar) const override;

@@ -27,6 +27,9 @@ public:
     bool scopeDragging() const { return scopeDragging_; }
     bool pickingBackColor() const { return pickBackColor_; }
     bool pictureShown() const { return pictureShown_; }
+    // Where the scope drag started.
+    std::int32_t pressX() const { return pressX_; }
+    std::int32_t pressY() const { return pressY_; }
 
     // Back Color and Scan Scope arm the next double-click and press.
     void armBackColor() { pickBackColor_ = true; }

@@ -70,6 +70,9 @@ void LayoutView::setPortState(const PortEditState& state) {
 void LayoutView::layoutChanged(LayoutChange change) {
     (void)change;
     viewport()->update();
+    // The readout of the cell under the pointer follows the lamp just
+    // inserted, deleted or wired there.
+    if (pointerCell_) Q_EMIT pointerCell(pointerCell_->x(), pointerCell_->y());
 }
 
 void LayoutView::scrollContentsBy(int dx, int dy) {
@@ -83,7 +86,10 @@ void LayoutView::scrollContentsBy(int dx, int dy) {
 void LayoutView::paintOn(QPainter& painter, QSize client) {
     painter.fillRect(QRect(QPoint(0, 0), client), Qt::white);
     // The picture lies behind the lattice, unscrolled, as the scan reads it.
-    if (scan_.pictureShown() && !shownImage_.isNull()) painter.drawImage(0, 0, shownImage_);
+    if (scan_.pictureShown() && !shownImage_.isNull()) {
+        painter.drawImage(0, 0, shownImage_);
+        paintScope(painter);
+    }
     if (!document_->lampsShown()) return;
     const auto& lamps = document_->layout().lamps;
     if (!zoomFitted_) {
@@ -147,7 +153,10 @@ void LayoutView::editAt(QPoint pos, bool dragging) {
 void LayoutView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint pos = event->position().toPoint();
-    if (scan_.press(pos.x(), pos.y())) return;
+    if (scan_.press(pos.x(), pos.y())) {
+        scopeEnd_ = pos;
+        return;
+    }
     dragging_ = true;
     ++stroke_;
     document_->closeStep();
@@ -156,8 +165,13 @@ void LayoutView::mousePressEvent(QMouseEvent* event) {
 
 void LayoutView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    Q_EMIT pointerCell((pos.x() + state_.scrollX) / state_.zoom,
-                       (pos.y() + state_.scrollY) / state_.zoom);
+    if (scan_.scopeDragging()) {
+        scopeEnd_ = pos;
+        viewport()->update();
+    }
+    pointerCell_ =
+        QPoint((pos.x() + state_.scrollX) / state_.zoom, (pos.y() + state_.scrollY) / state_.zoom);
+    Q_EMIT pointerCell(pointerCell_->x(), pointerCell_->y());
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         editAt(event->position().toPoint(), true);
     }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "layout/layout_document.h"
@@ -78,6 +79,10 @@ private:
     void paintOn(QPainter& painter, QSize client);
     void editAt(QPoint pos, bool dragging);
     void finishScan(const ScanSettingsRecord& settings);
+    // The scan scope over the picture until the scan, and the rectangle
+    // being dragged for it.
+    void paintScope(QPainter& painter) const;
+    void paintSamplePoints(QPainter& painter) const;
     bool applyScanSettings(const ScanSettingsRecord& settings, std::string_view textKey);
 
     std::shared_ptr<LayoutDocument> document_;
@@ -91,6 +96,8 @@ private:
     Picture shown_;
     QImage shownImage_;
     ScanViewState scan_;
+    QPoint scopeEnd_;                    // the pointer during a scope drag
+    std::optional<QPoint> pointerCell_;  // the cell last under the pointer
 };
 
 }  // namespace vx

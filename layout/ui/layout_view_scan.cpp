@@ -1,8 +1,10 @@
 // The layout view's picture scanning: the picture shown behind the lattice,
 // the settings taken from it and the timed scan.
 
+#include <QPainter>
 #include <QTimer>
 
+#include "layout/scan/lattice_scan.h"
 #include "layout/scan/scan_settings.h"
 #include "layout/ui/layout_view.h"
 
@@ -21,6 +23,46 @@ QImage imageOf(const Picture& picture) {
 }
 
 }  // namespace
+
+void LayoutView::paintScope(QPainter& painter) const {
+    if (!scan_.scopeAllowed()) return;
+    QRect scope;
+    if (scan_.scopeDragging()) {
+        scope = QRect(QPoint(scan_.pressX(), scan_.pressY()), scopeEnd_).normalized();
+    } else {
+        const ScanScope& s = document_->layout().scanScope;
+        scope = QRect(QPoint(s.left, s.top), QPoint(s.right, s.bottom)).normalized();
+    }
+    // Dashes of both colours stay visible on a dark wall and a light one.
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(scope);
+    painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+    painter.drawRect(scope);
+    if (!scan_.scopeDragging()) paintSamplePoints(painter);
+    painter.restore();
+}
+
+void LayoutView::paintSamplePoints(QPainter& painter) const {
+    // The scan reads one pixel per cell, at the cell's top left corner: a
+    // mark there shows whether the scope and sizes put it on the lamps.
+    const LampLayout& layout = document_->layout();
+    const double p = scanPitch(layout.scanScope, layout.objectSize, layout.lampSize);
+    // Marks closer than this would hide the picture they are meant to explain.
+    constexpr double kClosestMarks = 8.0;
+    if (!(p >= kClosestMarks)) return;
+    const LatticeSize size = latticeSize(layout.scanScope, p);
+    painter.setPen(QPen(QColor(0, 255, 255), 1));
+    for (std::int32_t i = 0; i < size.columns; ++i) {
+        const auto x = static_cast<int>(layout.scanScope.left + p * i);
+        for (std::int32_t j = 0; j < size.rows; ++j) {
+            const auto y = static_cast<int>(layout.scanScope.top + p * j);
+            painter.drawLine(x - 2, y, x + 2, y);
+            painter.drawLine(x, y - 2, x, y + 2);
+        }
+    }
+}
 
 bool LayoutView::applyScanSettings(const ScanSettingsRecord& settings, std::string_view textKey) {
     if (settings == ScanSettingsRecord::of(document_->layout())) return false;

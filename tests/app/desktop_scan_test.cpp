@@ -5,8 +5,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +20,7 @@
 #include "desktop_fixture.h"
 #include "layout/history/apply_scan_edit.h"
 #include "layout/scan/lattice_scan.h"
+#include "layout/ui/layout_tools_panel.h"
 #include "layout/ui/layout_view.h"
 
 namespace vx::test {
@@ -159,6 +165,89 @@ TEST_F(Scan, TheEmptyLatticeSetsTheLatticeWithoutLampsAndMayBeRunAgain) {
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(doc.layout().colorTolerance, kEmptyLatticeTolerance);
     EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());  // no picture
+}
+
+// A designer's whole path through the window: scan the photo, fix the two
+// lamps the scan got wrong, wire two ports with the tools panel and drags,
+// save, close and open the file again.
+TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
+    LayoutView* view = newLayoutWindow();
+    ASSERT_NE(view, nullptr);
+    MainWindow* w = window_.get();
+    QWidget* vp = view->viewport();
+    w->askOpenName = [](const QString&) { return QString::fromStdString(kLampWall.string()); };
+    ASSERT_TRUE(w->runCommand(cmd::OpenImage));
+    ASSERT_TRUE(w->runCommand(cmd::ScanScope));
+    drag(vp, QPoint(620, 424), QPoint(60, 64));
+    fillScanSettingsSoon("1400", "100", "40");
+    ASSERT_TRUE(w->runCommand(cmd::ScanOtherValues));
+    QSignalSpy finished(view, &LayoutView::scanFinished);
+    ASSERT_TRUE(w->runCommand(cmd::EditScan));
+    ASSERT_TRUE(finished.wait(5000));
+
+    ASSERT_TRUE(w->runCommand(cmd::Zoom16));
+    const auto cell = [](int x, int y) { return QPoint(x * 16 + 8, y * 16 + 8); };
+    ASSERT_TRUE(w->runCommand(cmd::EditDelete));
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cell(13, 0));
+    auto* panel = w->findChild<LayoutToolsPanel*>();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(w->runCommand(cmd::EditInsert));
+    QTest::mouseMove(vp, cell(5, 4));
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cell(5, 4));
+    EXPECT_EQ(panel->field("id")->text(), "49");  // the readout follows the new lamp
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, cell(20, 20));
+    const auto wire = [&](int port, QPoint from, QPoint to) {
+        panel->portButton(port)->click();
+        panel->addButton()->click();
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        for (int i = 1; i <= 16; ++i) {
+            const QPoint p = from + (to - from) * i / 16;
+            QMouseEvent move(QEvent::MouseMove, p, vp->mapToGlobal(p), Qt::NoButton, Qt::LeftButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(vp, &move);
+        }
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+    };
+    wire(1, cell(0, 0), cell(0, 8));
+    wire(2, cell(1, 0), cell(11, 0));
+
+    const LampLayout made = view->document().layout();
+    ASSERT_EQ(made.lamps.size(), 122u);
+    const auto lampAt = [&made](int x, int y) {
+        return std::ranges::find_if(made.lamps,
+                                    [&](const Lamp& l) { return l.x == x && l.y == y; });
+    };
+    EXPECT_EQ(lampAt(13, 0), made.lamps.end());  // the reflection
+    EXPECT_EQ(lampAt(0, 8)->portOrder, 9);
+    EXPECT_EQ(lampAt(11, 0)->port, 2);
+    EXPECT_EQ(lampAt(11, 0)->portOrder, 11);
+
+    const auto chosen = folder_.path() / "wall";
+    w->askSaveName = [&](const QString&) { return QString::fromStdString(chosen.string()); };
+    ASSERT_TRUE(w->runCommand(cmd::FileSave));
+    EXPECT_TRUE(std::filesystem::exists(folder_.path() / "cport.h"));
+    ASSERT_TRUE(w->runCommand(cmd::FileClose));
+    DocumentWindow* reopened = w->openFile(folder_.path() / "WALL.LED");
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->document()->layout(), made);
+}
+
+TEST_F(Scan, TheToolsPanelTakesTheTextsOfTheLanguageSwitchedTo) {
+    copyTable("English.ini");
+    folder_.write("data/Mullanguage/German.ini",
+                  "[String]\nIDD103_1122=PORTS BEARBEITEN\nIDD103_Title=Werkzeuge\n");
+    MainWindow* w = start();
+    ASSERT_NE(w, nullptr);
+    auto* panel = w->findChild<LayoutToolsPanel*>();
+    ASSERT_NE(panel, nullptr);
+    QGroupBox* portEdit = nullptr;
+    for (auto* box : panel->findChildren<QGroupBox*>()) {
+        if (box->property("controlId").toInt() == 1122) portEdit = box;
+    }
+    ASSERT_NE(portEdit, nullptr);
+    EXPECT_EQ(portEdit->title(), "PORT EDIT");
+    ASSERT_TRUE(w->runCommand(31761));  // View > Language > German
+    EXPECT_EQ(portEdit->title(), "PORTS BEARBEITEN");
 }
 
 }  // namespace

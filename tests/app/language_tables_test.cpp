@@ -158,5 +158,18 @@ TEST(LanguageTables, RegistryHoldsEveryErrorKeyTheCodeReturns) {
     for (const auto& key : unregistered) ADD_FAILURE() << "error key not in the registry: " << key;
 }
 
+// Dialog captions show a backslash-n as it stands, so none may hold one.
+TEST(LanguageTables, DialogTextsHoldNoLineBreakEscape) {
+    for (const LanguageInfo& info : languages()) {
+        SCOPED_TRACE(std::string(info.fileName));
+        auto table = LanguageTable::load(kTableFolder / info.fileName);
+        ASSERT_TRUE(table.ok());
+        for (const auto& key : languageKeys()) {
+            if (key.rfind("IDD", 0) != 0) continue;
+            EXPECT_EQ(table->DialogText(key).find("\\n"), std::string::npos) << key;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vx

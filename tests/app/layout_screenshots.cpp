@@ -1,57 +1,83 @@
-// Writes the documentation pictures of the layout side, headless:
-//   QT_QPA_PLATFORM=offscreen layout_screenshots docs
-// scan.png: the lamp-wall photo as the view shows it, the scan scope and the
-//   lamps found, beside the scan settings dialog;
-// ports.png: the scanned layout with two ports wired, beside the tools panel;
-// wizard.png: the wizard's first two pages and the layout they make.
+// Writes the documentation pictures of the layout side from the desktop
+// program itself, on a virtual screen:
+//   xvfb-run -a -s "-screen 0 1400x900x24" layout_screenshots docs
+// scan.png: the lamp-wall photo in a layout window with the scan scope
+//   dragged over it and the scan settings dialog, then the lamps found;
+// ports.png: two ports wired by dragging, with the tools panel's PORT EDIT
+//   group and the pointer readout;
+// wizard.png: the wizard's three steps, taken from the File menu's Use
+//   Wizard, and the demo window that Start Demo opens.
 
 #include <QApplication>
+#include <QBuffer>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
-#include "app/language/language_table.h"
-#include "app/wizard/ui/wizard_pages.h"
-#include "layout/picture/picture_decoder.h"
-#include "layout/picture/picture_scaling.h"
-#include "layout/ports.h"
-#include "layout/scan/lattice_scan.h"
-#include "layout/scan/scan_settings.h"
-#include "layout/ui/layout_painter.h"
+#include "app/ui/command_ids.h"
+#include "app/ui/main_window.h"
+#include "app/ui/startup.h"
+#include "app/wizard/ui/style_preview.h"
+#include "engine/ui/demo_view.h"
 #include "layout/ui/layout_tools_panel.h"
-#include "layout/ui/scan_settings_dialog.h"
-#include "platform/ui/dialog_texts.h"
+#include "layout/ui/layout_view.h"
 
 namespace fs = std::filesystem;
+namespace cmd = vx::cmd;
 
 namespace {
 
-QImage toImage(const vx::Picture& p) {
-    QImage image(p.rgb.data(), p.width, p.height, p.width * 3, QImage::Format_RGB888);
-    return image.copy();
+const fs::path kSource = VEXOLUME_SOURCE_DIR;
+
+// What the screen shows in `area`, as a person would see it.
+QPixmap screenShot(QRect area) {
+    QApplication::processEvents();
+    QTest::qWait(150);
+    return QApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
+                                                     area.height());
 }
 
-QPixmap layoutPicture(const vx::LampLayout& layout, QSize size, int zoom) {
-    QPixmap out(size);
-    out.fill(Qt::black);
-    QPainter painter(&out);
-    vx::LayoutPaintState state;
-    state.zoom = zoom;
-    vx::paintLayout(painter, layout, size, state);
-    return out;
+void drag(QWidget* viewport, QPoint from, QPoint to) {
+    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+    const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())) / 4;
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint p = from + (to - from) * i / steps;
+        QMouseEvent move(QEvent::MouseMove, p, viewport->mapToGlobal(p), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+}
+
+QPushButton* pageButton(QDialog* page, int control) {
+    return page->findChild<QPushButton*>(QStringLiteral("button%1").arg(control));
 }
 
 // Pictures side by side on a grey ground.
 QPixmap besideEachOther(std::initializer_list<QPixmap> parts) {
-    int width = 0;
+    int width = 12;
     int height = 0;
     for (const auto& p : parts) {
         width += p.width() + 12;
         height = std::max(height, p.height());
     }
-    QPixmap out(width + 12, height + 24);
+    QPixmap out(width, height + 24);
     out.fill(QColor(0xE8, 0xE8, 0xE8));
     QPainter painter(&out);
     int x = 12;
@@ -62,12 +88,159 @@ QPixmap besideEachOther(std::initializer_list<QPixmap> parts) {
     return out;
 }
 
-template <class W>
-QPixmap grabShown(W& widget, const vx::LanguageTable& table, int dialog) {
-    vx::ApplyDialogTexts(&widget, dialog, table);
-    widget.show();
+QPixmap aboveEachOther(const QPixmap& top, const QPixmap& bottom) {
+    QPixmap out(std::max(top.width(), bottom.width() + 24), top.height() + bottom.height() + 12);
+    out.fill(QColor(0xE8, 0xE8, 0xE8));
+    QPainter painter(&out);
+    painter.drawPixmap(0, 0, top);
+    painter.drawPixmap(12, top.height(), bottom);
+    return out;
+}
+
+// Scaled to a width a page shows; in 256 colours when that keeps the file
+// small enough for a page that loads quickly (a photo dithered, flat window
+// colours not).
+bool save(const QPixmap& picture, const fs::path& path) {
+    if (picture.isNull()) return false;
+    QImage image = picture.toImage();
+    if (image.width() > 1280) image = image.scaledToWidth(1280, Qt::SmoothTransformation);
+    const auto sizeOf = [](const QImage& i) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        i.save(&buffer, "PNG", 9);
+        return bytes.size();
+    };
+    constexpr qsizetype kSmall = 150 * 1024;
+    for (const auto dither : {Qt::DiffuseDither, Qt::ThresholdDither}) {
+        if (sizeOf(image) <= kSmall) break;
+        const QImage fewer = picture.toImage()
+                                 .scaledToWidth(image.width(), Qt::SmoothTransformation)
+                                 .convertToFormat(QImage::Format_Indexed8, dither);
+        if (dither == Qt::ThresholdDither || sizeOf(fewer) <= kSmall) image = fewer;
+    }
+    return image.save(QString::fromStdString(path.string()), "PNG", 9);
+}
+
+int takePictures(vx::MainWindow& w, const fs::path& folder) {
+    w.move(0, 0);
+    w.resize(1400, 660);
+    w.show();
+    w.showNormal();
     QApplication::processEvents();
-    return widget.grab();
+
+    // The new layout's window, its view showing 640 x 480 pels as in the
+    // scan tests.
+    vx::DocumentWindow* window = w.activeDocumentWindow();
+    if (window == nullptr || window->layoutView() == nullptr) return 1;
+    vx::LayoutView* view = window->layoutView();
+    window->showNormal();
+    window->move(0, 0);
+    window->resize(QSize(640, 480) + window->size() - view->viewport()->size());
+    QWidget* vp = view->viewport();
+
+    w.askOpenName = [](const QString&) {
+        return QString::fromStdString((kSource / "tests/data/scan/lamp_wall.jpg").string());
+    };
+    if (!w.runCommand(cmd::OpenImage) || !w.runCommand(cmd::ScanScope)) return 1;
+    drag(vp, QPoint(620, 424), QPoint(60, 64));
+    const QRect windowArea(window->mapToGlobal(QPoint(0, 0)), window->size());
+
+    // The settings typed into their dialog; opened again beside the picture,
+    // the scope and the marks where the scan will read; then the scan's lamps.
+    QPixmap settingsShot;
+    const auto withSettingsDialog = [&](std::function<void(QDialog&)> then) {
+        QTimer::singleShot(300, [then] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) then(*d);
+        });
+        w.runCommand(cmd::ScanOtherValues);
+    };
+    withSettingsDialog([](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("objectSize")->setText("1400");
+        dialog.findChild<QLineEdit*>("lampSize")->setText("100");
+        dialog.findChild<QLineEdit*>("tolerance")->setText("40");
+        dialog.accept();
+    });
+    withSettingsDialog([&](QDialog& dialog) {
+        dialog.move(windowArea.right() + 12, windowArea.top() + 60);
+        settingsShot = screenShot(windowArea.united(dialog.frameGeometry()));
+        dialog.reject();
+    });
+    QSignalSpy finished(view, &vx::LayoutView::scanFinished);
+    if (!w.runCommand(cmd::EditScan) || !finished.wait(5000)) return 1;
+    const int zoom = 28;
+    view->setZoom(zoom);
+    const QPixmap lampsShot = screenShot(windowArea);
+    if (!save(besideEachOther({settingsShot, lampsShot}), folder / "scan.png")) return 1;
+
+    // The reflection goes, the dead lamp comes in; then port 1 down the
+    // first column and port 2 along the top row, each one drag.
+    const auto cell = [zoom](int x, int y) {
+        return QPoint(x * zoom + zoom / 2, y * zoom + zoom / 2);
+    };
+    w.runCommand(cmd::EditDelete);
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cell(13, 0));
+    w.runCommand(cmd::EditInsert);
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cell(5, 4));
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, cell(20, 12));
+    auto* panel = w.findChild<vx::LayoutToolsPanel*>();
+    panel->portButton(1)->click();
+    panel->addButton()->click();
+    drag(vp, cell(0, 0), cell(0, 8));
+    panel->portButton(2)->click();
+    panel->addButton()->click();
+    drag(vp, cell(1, 0), cell(11, 0));
+    QTest::mouseMove(vp, cell(4, 0));
+    // The tools panel and the layout window, without the empty room beside.
+    const QRect ports(QPoint(0, 0), windowArea.bottomRight() + QPoint(8, 8));
+    if (!save(screenShot(ports), folder / "ports.png")) return 1;
+
+    // The wizard from the menu: 12 x 8 on port 3, style 12 in program group 0.
+    w.action(cmd::FileWizard)->trigger();
+    QDialog* page = w.wizardPage();
+    if (page == nullptr) return 1;
+    pageButton(page, 1193)->click();
+    page = w.wizardPage();
+    auto boxes = page->findChildren<QSpinBox*>();
+    boxes[0]->setValue(12);
+    boxes[1]->setValue(8);
+    page->findChild<QComboBox*>()->setCurrentIndex(2);
+    page->move(0, 0);
+    const QPixmap step1 = screenShot(page->frameGeometry());
+    pageButton(page, 1193)->click();
+    page = w.wizardPage();
+    page->findChild<QListWidget*>()->setCurrentRow(12);
+    auto* tree = page->findChild<QTreeWidget*>();
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    pageButton(page, 1215)->click();
+    page->findChild<QListWidget*>()->setCurrentRow(9);
+    tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+    pageButton(page, 1215)->click();
+    // The preview 3 s into the show of the style selected.
+    auto* preview = page->findChild<vx::StylePreview*>();
+    for (int t = 0; t < 60; ++t) preview->tick();
+    page->move(0, 0);
+    const QPixmap step2 = screenShot(page->frameGeometry());
+    pageButton(page, 1193)->click();
+    page = w.wizardPage();
+    page->move(0, 0);
+    const QPixmap step3 = screenShot(page->frameGeometry());
+
+    // Finish with Start Demo: the new layout plays program group 0, seen
+    // 6 s in on the demo's own clock.
+    pageButton(page, 1208)->click();
+    vx::DemoView* demo = w.activeDocumentWindow()->demoView();
+    if (demo == nullptr) return 1;
+    demo->player().setWallClock(false);
+    demo->render();
+    demo->player().advanceTo(6000);
+    const QPixmap played = screenShot(w.geometry());
+    const QPixmap pages = besideEachOther({step1, step2, step3});
+    return save(aboveEachOther(pages,
+                               played.scaledToWidth(pages.width() - 24, Qt::SmoothTransformation)),
+                folder / "wizard.png")
+               ? 0
+               : 1;
 }
 
 }  // namespace
@@ -78,77 +251,28 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication app(argc, argv);
-    const fs::path source = VEXOLUME_SOURCE_DIR;
-    const fs::path folder = argv[1];
-    const auto table = vx::LanguageTable::load(source / "share/vexolume/Mullanguage/English.ini");
-    if (!table) return 1;
-    const auto text = [&](const std::string& key) {
-        return QString::fromStdString(table->LookUpText(key));
-    };
-
-    // The scan, as the tests run it.
-    const auto picture = vx::readPicture(source / "tests/data/scan/lamp_wall.jpg");
-    if (!picture) return 1;
-    const vx::ViewSize view{640, 480};
-    const vx::Picture shown = vx::fitPicture(*picture, view);
-    vx::LampLayout layout;
-    vx::takeShownPicture(layout, shown, picture->width, picture->height,
-                         vx::fitFactor(picture->width, picture->height, view));
-    layout.scanScope = {60, 64, 620, 424};
-    vx::storeScanSettings(layout, vx::acceptScanSettings(layout, {1400.0, 100.0, 40}));
-    vx::prepareScan(layout);
-    layout.lamps = vx::latticeScan(shown, layout);
-
-    QPixmap photo = QPixmap::fromImage(toImage(shown));
-    {
-        QPainter painter(&photo);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(255, 255, 255, 200), 1, Qt::DashLine));
-        const auto& s = layout.scanScope;
-        painter.drawRect(s.left, s.top, s.right - s.left, s.bottom - s.top);
-        painter.setPen(QPen(QColor(80, 255, 80), 2));
-        for (const auto& lamp : layout.lamps) {
-            const double x = s.left + layout.lampPitch * lamp.x;
-            const double y = s.top + layout.lampPitch * lamp.y;
-            painter.drawEllipse(QPointF(x, y), 16, 16);
-        }
+    if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+        std::cerr << "layout_screenshots needs a screen: run it under xvfb-run\n";
+        return 2;
     }
-    vx::ScanSettingsDialog settings(vx::currentScanSettings(layout));
-    const QPixmap scan = besideEachOther({photo, grabShown(settings, *table, 132)});
+    const fs::path folder = fs::absolute(argv[1]);
+    const fs::path data =
+        fs::temp_directory_path() / ("vexolume-shot-" + std::to_string(::getpid()));
+    fs::create_directories(data / "Mullanguage");
+    fs::copy_file(kSource / "share/vexolume/Mullanguage/English.ini",
+                  data / "Mullanguage/English.ini");
+    std::ofstream(data / "Mullanguage/Setting.ini") << "[Setting]\nLanguage=English\n";
+    const fs::path cwd = fs::current_path();
+    fs::current_path(data);  // cport.h goes here, not into the source tree
 
-    // Two ports wired by clicking along the first columns, as a drag does.
-    vx::PortEditState state = vx::choosePort({}, 1);
-    state = vx::chooseOperation(state, vx::PortOperation::Add);
-    for (std::size_t i = 0; i < layout.lamps.size(); ++i) {
-        if (layout.lamps[i].x == 2) state = vx::choosePort(state, 2);
-        if (layout.lamps[i].x > 3) break;
-        if (auto edit = vx::portClick(layout.lamps, i, state)) {
-            vx::applyLampChanges(layout.lamps, edit->changes);
-            state = edit->state;
-        }
-    }
-    vx::LayoutToolsPanel panel;
-    panel.setPortState(state);
-    panel.showReadout(vx::readPointer(layout, 2, 3, 28));
-    const QPixmap ports = besideEachOther(
-        {layoutPicture(layout, QSize(560, 400), 28), grabShown(panel, *table, 103)});
-
-    // The wizard: 12 x 8 on port 3, styles 12 and 9 in the first groups.
-    vx::WizardSession session;
-    vx::LampLayout made;
-    session.setPort(3);
-    session.editColumns(made, 12);
-    session.editRows(made, 8);
-    session.wire(made);
-    vx::WizardShapePage step1(session, made);
-    vx::WizardStylesPage step2(session, made, text);
-    vx::insertStyle(made.effects, session.chosen(), 0, 12);
-    const QPixmap wizard =
-        besideEachOther({grabShown(step1, *table, 1340), grabShown(step2, *table, 1341),
-                         layoutPicture(made, QSize(420, 300), 26)});
-
-    const bool ok = scan.save(QString::fromStdString((folder / "scan.png").string())) &&
-                    ports.save(QString::fromStdString((folder / "ports.png").string())) &&
-                    wizard.save(QString::fromStdString((folder / "wizard.png").string()));
-    return ok ? 0 : 1;
+    vx::StartupOptions options;
+    options.environment.vexolumeHome = data.string();
+    options.showMessage = [](const QString& m) { std::cerr << m.toStdString() << "\n"; };
+    auto window = vx::startApplication(options);
+    const int status = window ? takePictures(*window, folder) : 1;
+    window.reset();
+    fs::current_path(cwd);
+    fs::remove_all(data);
+    if (status != 0) std::cerr << "layout_screenshots: a step failed\n";
+    return status;
 }

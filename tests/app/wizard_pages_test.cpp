@@ -15,7 +15,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/wizard/ui/style_preview.h"
 #include "app/wizard/ui/wizard_pages.h"
+#include "app/wizard/wizard_styles.h"
 #include "tests/support/qt_app.h"
 
 namespace vx {
@@ -124,6 +126,23 @@ TEST_F(WizardPages, StepTwoPutsStylesIntoProgramGroupsAndStepThreeReportsThem) {
     QTest::mouseClick(report.button(1208), Qt::LeftButton);
     ASSERT_EQ(finish.count(), 1);
     EXPECT_FALSE(finish.at(0).at(0).toBool());
+}
+
+// Every style lights some lamp of the preview within its first 20 seconds.
+TEST_F(WizardPages, SelectingAStyleShowsItsShowInThePreview) {
+    WizardSession session;
+    LampLayout layout;
+    WizardStylesPage page(session, layout, englishText);
+    for (int style = 0; style < static_cast<int>(kWizardStyleCount); ++style) {
+        page.styleList()->setCurrentRow(style);
+        ASSERT_EQ(page.preview()->style(), static_cast<std::size_t>(style));
+        bool lit = false;
+        for (int t = 0; t < 400 && !lit; ++t) {
+            page.preview()->tick();
+            lit = std::ranges::any_of(page.preview()->colors(), [](ColorWord c) { return c; });
+        }
+        EXPECT_TRUE(lit) << "style " << style;
+    }
 }
 
 }  // namespace

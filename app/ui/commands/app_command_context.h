@@ -72,6 +72,8 @@ public:
     virtual DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
                                              const QString& title) = 0;
     virtual void openWindowLike(const DocumentWindow& window) = 0;
+    // The new-layout wizard, from its start page; its end opens the layout.
+    virtual void startWizard() = 0;
     virtual void arrangeWindows(WindowArrangement arrangement) = 0;
 
     // The frame

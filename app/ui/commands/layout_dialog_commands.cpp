@@ -19,6 +19,26 @@
 #include "platform/ui/dialog_texts.h"
 
 namespace vx {
+namespace {
+
+// While the layout prints, its screen view leaves the lamps out; they are
+// shown again afterwards.
+class LampsOffScreen {
+public:
+    explicit LampsOffScreen(LayoutView& view) : view_(view) { show(false); }
+    ~LampsOffScreen() { show(true); }
+    LampsOffScreen(const LampsOffScreen&) = delete;
+    LampsOffScreen& operator=(const LampsOffScreen&) = delete;
+
+private:
+    void show(bool shown) {
+        view_.document().setLampsShown(shown);
+        view_.viewport()->update();
+    }
+    LayoutView& view_;
+};
+
+}  // namespace
 
 bool PortEditCommand::run(AppCommandContext& c) {
     LayoutView* view = c.activeLayoutView();
@@ -54,7 +74,8 @@ QPrinter& SharedPrinter::get() {
 }
 
 bool PrintCommand::run(AppCommandContext& c) {
-    const LampLayout& layout = c.activeLayoutView()->document().layout();
+    LayoutView& view = *c.activeLayoutView();
+    const LampLayout& layout = view.document().layout();
     QPrinter* printer = &printer_->get();
     switch (action_) {
         case PrintAction::Setup: {
@@ -65,11 +86,13 @@ bool PrintCommand::run(AppCommandContext& c) {
             QPrintPreviewDialog dialog(printer, c.dialogParent());
             QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                              [&layout](QPrinter* p) { printLayout(*p, layout); });
+            const LampsOffScreen printing(view);
             return dialog.exec() == QDialog::Accepted;
         }
         case PrintAction::Print: {
             QPrintDialog dialog(printer, c.dialogParent());
             if (dialog.exec() != QDialog::Accepted) return false;
+            const LampsOffScreen printing(view);
             return printLayout(*printer, layout) > 0;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // File > New in its three forms: the framework's New, which asks for the
-// document type by name, and the direct New Layout and New Demo.
+// document type by name, and the direct New Layout and New Demo; and Use
+// Wizard, whose end opens the layout it made as a new document.
 
 #include "app/ui/commands/app_command_context.h"
 #include "base/commands/command_handler.h"
@@ -28,6 +29,15 @@ class NewDemoCommand : public CommandHandler<AppCommandContext> {
 public:
     bool enabled(const AppCommandContext&) const override { return true; }
     bool run(AppCommandContext& c) override { return c.newDemo() != nullptr; }
+};
+
+class FileWizardCommand : public CommandHandler<AppCommandContext> {
+public:
+    bool enabled(const AppCommandContext&) const override { return true; }
+    bool run(AppCommandContext& c) override {
+        c.startWizard();
+        return true;
+    }
 };
 
 }  // namespace vx

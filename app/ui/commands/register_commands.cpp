@@ -39,6 +39,7 @@ namespace vx {
 void registerCommands(AppCommandRegistry& r) {
     r.emplace<NewDocumentCommand>(cmd::FileNew);
     r.emplace<NewLayoutCommand>(cmd::NewLayout);
+    r.emplace<FileWizardCommand>(cmd::FileWizard);
     r.emplace<NewDemoCommand>(cmd::NewDemo);
     r.emplace<OpenFileCommand>(cmd::FileOpen);
     r.emplace<CloseCommand>(cmd::FileClose);

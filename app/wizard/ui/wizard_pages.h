@@ -25,6 +25,8 @@ class QTreeWidgetItem;
 
 namespace vx {
 
+class StylePreview;
+
 using TextLookup = std::function<QString(const std::string& key)>;
 
 class WizardStartPage : public QDialog {
@@ -79,6 +81,7 @@ public:
     QListWidget* styleList() const { return styles_; }
     QTreeWidget* programTree() const { return tree_; }
     QLineEdit* description() const { return description_; }
+    StylePreview* preview() const { return preview_; }
     QPushButton* button(int control) const;
 
 Q_SIGNALS:
@@ -98,6 +101,7 @@ private:
     QListWidget* styles_;
     QTreeWidget* tree_;
     QLineEdit* description_;
+    StylePreview* preview_;
 };
 
 class WizardReportPage : public QDialog {

@@ -1,6 +1,7 @@
 #include "app/wizard/ui/wizard_pages.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -8,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/wizard/ui/page_controls.h"
+#include "app/wizard/ui/style_preview.h"
 #include "app/wizard/wizard_styles.h"
 
 namespace vx {
@@ -48,6 +50,10 @@ WizardStylesPage::WizardStylesPage(WizardSession& session, LampLayout& layout, T
     middle->addWidget(pushButton("Insert", 1215));
     middle->addWidget(pushButton("Remove", 1216));
     middle->addStretch(1);
+    auto* previewBox = withControlId(new QGroupBox(QStringLiteral("Preview")), 1217);
+    preview_ = new StylePreview;
+    (new QVBoxLayout(previewBox))->addWidget(preview_);
+    middle->addWidget(previewBox);
     grid->addLayout(middle, 1, 1);
     grid->addWidget(caption("Description", 1220), 2, 0);
     grid->addWidget(description_, 3, 0, 1, 3);
@@ -60,6 +66,7 @@ WizardStylesPage::WizardStylesPage(WizardSession& session, LampLayout& layout, T
     connect(styles_, &QListWidget::currentRowChanged, this, [this](int style) {
         if (style >= 0) {
             description_->setText(text_("ID_MSG_CMODEEDIT_TEXT") + QString::number(style));
+            preview_->play(static_cast<std::size_t>(style));
         }
     });
     connect(button(1215), &QPushButton::clicked, this, [this] { insertStyle(); });
