@@ -74,12 +74,8 @@ public:
                            std::to_string(row.fields.size()) + " fields");
         }
         const auto& f = row.fields;
-        // Bit 0: the pattern runs from the last group or lamp; bit 1: the
-        // colours are counted from the end of the colour list.
-        const std::string direction = c == 4                                    ? "2"
-                                      : c == 6                                  ? "3"
-                                      : (c == 2 || c == 3 || c == 8 || c == 10) ? "1"
-                                                                                : "0";
+        const std::string direction =
+            (c == 2 || c == 3 || c == 4 || c == 6 || c == 8 || c == 10) ? "1" : "0";
         if (c == 0) return fade(f, fadeTables);
         if (c <= 4 || c == 7 || c == 8) {
             auto g = index(f[1], tables_.groups, "cluster group");

@@ -32,9 +32,7 @@ typedef struct {
    MOD_CSTF  StepDelay, StepCnt (hold time, 100 ms), Direction, ClrCnt,
              pClrgrp, CSTLMPCnt, CST
    MOD_RST   rstClr
-   MOD_IDLE  idlTime (100 ms)
-   Direction: bit 0 set plays from the last group or lamp, bit 1 set counts
-   the colours from the end of pClrgrp. */
+   MOD_IDLE  idlTime (100 ms) */
 typedef struct {
     unsigned char ModType;
     unsigned int StepDelay;
