@@ -25,12 +25,6 @@ int runCli(const std::string& arguments, const fs::path& errors) {
     return std::system(command.c_str());
 }
 
-std::size_t entryCount(const fs::path& folder) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++n;
-    return n;
-}
-
 TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
     test::ScratchDir dir("cli-over");
     const fs::path out = dir.path() / "out";
@@ -43,7 +37,7 @@ TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
     const std::string errors = test::fileText(dir.path() / "err.txt");
     EXPECT_NE(errors.find("SIMULATELIST_COLORTEXT_CETN"), std::string::npos) << errors;
     EXPECT_NE(errors.find("leaves out 102 program step(s)"), std::string::npos) << errors;
-    EXPECT_EQ(entryCount(out), 5u);
+    EXPECT_EQ(test::fileNames(out).size(), 5u);
 }
 
 // A custom mode whose list index names none of the designer's lists is
@@ -74,7 +68,7 @@ TEST(CliExport, CustomModesWithListsBeyondTheirTablesAreDroppedAndTheFolderIsCre
         << test::fileText(dir.path() / "err.txt");
     // The same program as the sample's own.
     EXPECT_EQ(test::fileText(out / "DSPPTN.H"), test::golden("sample/DSPPTN.H"));
-    EXPECT_EQ(entryCount(out), 5u);
+    EXPECT_EQ(test::fileNames(out).size(), 5u);
 }
 
 TEST(CliFirmware, BuildsIntoAMissingFolderWithoutAskingForThePortTable) {

@@ -13,6 +13,7 @@
 #include "output/firmware/template_files.h"
 #include "tests/output/firmware_folders.h"
 #include "tests/support/example_layout.h"
+#include "tests/support/scoped_env.h"
 
 namespace vx {
 namespace {
@@ -29,12 +30,8 @@ bool hasTemplate(const fs::path& folder) {
 
 // Builds the sample with PATH replaced, and puts it back.
 FirmwareBuildResult buildOnPath(const std::string& path, const FirmwareBuildOptions& options) {
-    const char* old = std::getenv("PATH");
-    const std::string saved = old != nullptr ? old : "";
-    ::setenv("PATH", path.c_str(), 1);
-    FirmwareBuildResult result = buildFirmware(test::exampleLayout(), options);
-    ::setenv("PATH", saved.c_str(), 1);
-    return result;
+    const test::ScopedEnv env("PATH", path);
+    return buildFirmware(test::exampleLayout(), options);
 }
 
 TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
@@ -66,12 +63,7 @@ TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
     }
     EXPECT_TRUE(fs::exists(f.work / "cport.h"));
     EXPECT_TRUE(fs::exists(f.tools / "cport.h"));
-    EXPECT_FALSE(hasTemplate(f.tools));
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(f.tools))
-        left.push_back(entry.path().filename());
-    std::ranges::sort(left);
-    EXPECT_EQ(left, (std::vector<std::string>{".vexolume.lock", "cport.h"}));
+    EXPECT_EQ(test::fileNames(f.tools), (std::vector<std::string>{".vexolume.lock", "cport.h"}));
 }
 
 TEST(FirmwareBuild, KeepFilesMarkerKeepsCopiesAndTheToolchainOutputs) {
