@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "app/ui/command_ids.h"
@@ -18,6 +17,7 @@
 #include "output/ui/create_bin_dialog.h"
 #include "programming/ui/select_program_dialog.h"
 #include "tests/output/oversized_layout.h"
+#include "tests/support/scoped_env.h"
 
 namespace vx::test {
 namespace {
@@ -26,19 +26,8 @@ namespace fs = std::filesystem;
 
 class DesktopController : public Desktop {
 protected:
-    DesktopController() {
-        const char* old = std::getenv("VEXOLUME_TOOLS");
-        oldTools_ = old ? old : "";
-        ::setenv("VEXOLUME_TOOLS", tools().c_str(), 1);
-    }
-    ~DesktopController() override {
-        if (oldTools_.empty())
-            ::unsetenv("VEXOLUME_TOOLS");
-        else
-            ::setenv("VEXOLUME_TOOLS", oldTools_.c_str(), 1);
-    }
     fs::path tools() const { return folder_.path() / "tools"; }
-    std::string oldTools_;
+    ScopedEnv toolsVariable_{"VEXOLUME_TOOLS", tools().string()};
 };
 
 TEST_F(DesktopController, SampleToTaggedImageThenWriteToController) {

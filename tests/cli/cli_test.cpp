@@ -17,10 +17,6 @@ const std::string kSample = VEXOLUME_SOURCE_DIR "/examples/sample.led";
 const std::string kSampleJson = VEXOLUME_TEST_DATA "/layout/sample.json";
 const std::string kTwoLamps = VEXOLUME_TEST_DATA "/layout/two_lamps.led";
 
-void writeText(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 using vx::test::readText;
 using CliTest = vx::test::CliRunTest;
 
@@ -89,35 +85,26 @@ TEST_F(CliTest, ConvertPicksFormsByNameAndContent) {
     EXPECT_NE(r.out.find("Lamps: 160"), std::string::npos);
 }
 
-TEST_F(CliTest, DamagedFileFailsWithTheOffset) {
-    const auto damaged = file("damaged.led");
-    writeText(damaged, readText(kSample).substr(0, 1000));
-    const auto r = run({"info", damaged.string()});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.empty());
-    EXPECT_NE(r.err.find("damaged.led: the file ends in the middle of"), std::string::npos)
-        << r.err;
-    EXPECT_NE(r.err.find("(at byte "), std::string::npos) << r.err;
-}
-
 // That a refused input leaves the output alone is checked for every command
-// on the bad-input corpus; here the message names the JSON path.
-TEST_F(CliTest, BadJsonNamesThePath) {
+// on the bad-input corpus; here the message names the file, the byte or the
+// JSON path.
+TEST_F(CliTest, RefusalsNameTheFileAndThePlace) {
+    std::ofstream(file("damaged.led"), std::ios::binary) << readText(kSample).substr(0, 1000);
     auto j = nlohmann::ordered_json::parse(readText(kSampleJson));
     j["modes"][3]["colors"][1] = "red";
-    const auto bad = file("bad.json");
-    writeText(bad, j.dump(2));
-    const auto r = run({"convert", bad.string(), file("out.led").string()});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("modes[3].colors[1]: expected an integer, found string"),
-              std::string::npos)
-        << r.err;
-}
-
-TEST_F(CliTest, MissingFileFails) {
-    const auto r = run({"info", file("nothing.led").string()});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("nothing.led"), std::string::npos);
+    std::ofstream(file("bad.json"), std::ios::binary) << j.dump(2);
+    for (const auto& [args, message] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"info", file("damaged.led")}, "damaged.led: the file ends in the middle of"},
+             {{"info", file("damaged.led")}, "(at byte "},
+             {{"convert", file("bad.json"), file("out.led")},
+              "modes[3].colors[1]: expected an integer, found string"},
+             {{"info", file("nothing.led")}, "nothing.led"}}) {
+        const auto r = run(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
 }
 
 }  // namespace

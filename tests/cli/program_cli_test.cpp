@@ -3,41 +3,18 @@
 
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/cli/run_cli.h"
+#include "tests/support/scoped_env.h"
 
 namespace vx::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets environment variables for one test and puts the old values back.
-class ScopedEnv {
-public:
-    void set(const std::string& name, const std::string& value) {
-        const char* old = std::getenv(name.c_str());
-        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        ::setenv(name.c_str(), value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->second)
-                ::setenv(it->first.c_str(), it->second->c_str(), 1);
-            else
-                ::unsetenv(it->first.c_str());
-        }
-    }
-
-private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
 
 class CliProgram : public CliRunTest {
 protected:

@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <numeric>
 
@@ -41,10 +42,8 @@ TEST(PlayGeometry, CellsAreCentredOnTheSurface) {
     EXPECT_EQ(g.offX, 310);
     EXPECT_EQ(g.offY, 260);
     const PixelBox first = g.cell(0, 0);
-    EXPECT_EQ(first.left, 300);
-    EXPECT_EQ(first.top, 250);
-    EXPECT_EQ(first.right, 320);
-    EXPECT_EQ(first.bottom, 270);
+    EXPECT_EQ((std::array{first.left, first.top, first.right, first.bottom}),
+              (std::array{300, 250, 320, 270}));
     const PixelBox last = g.cell(9, 4);
     EXPECT_EQ(800 - last.right, first.left);  // symmetric about the centre
     EXPECT_EQ(g.cornerSize(), 18);
@@ -69,9 +68,9 @@ TEST(LampPicture, DrawsEachLampInItsColorSquareOrRounded) {
     const auto at = [&](std::int32_t x, std::int32_t y) {
         return static_cast<std::size_t>(y * 40 + x) * 3;
     };
-    EXPECT_EQ(image.pixels[at(box.left, box.top)], 10);
-    EXPECT_EQ(image.pixels[at(box.left, box.top) + 1], 20);
-    EXPECT_EQ(image.pixels[at(box.left, box.top) + 2], 30);
+    const auto* corner = &image.pixels[at(box.left, box.top)];
+    EXPECT_EQ((std::array{corner[0], corner[1], corner[2]}),
+              (std::array<std::uint8_t, 3>{10, 20, 30}));
 
     drawLamps(image, lamps, colors, g, CellShape::Rounded);
     EXPECT_LT(litPixels(image), 100u);

@@ -54,6 +54,13 @@ LampLayout doUndoRedo(Edit& edit) {
     return done;
 }
 
+// An edit that finds nothing to do leaves the layout as it was.
+bool changesNothing(Edit& edit) {
+    LampLayout layout = start();
+    edit.redo(layout);
+    return !edit.changedAnything() && layout == start();
+}
+
 TEST(EffectEdits, InsertModesRenumbersProgramsAndUndoesExactly) {
     InsertModeEdit edit({0, 2}, named("CM_REGRESS", "new"), "ID_UNDO_MODE_INSERT");
     const LampLayout done = doUndoRedo(edit);
@@ -86,10 +93,7 @@ TEST(EffectEdits, DeleteModeRemovesItsEntriesAndUndoPutsThemBack) {
     EXPECT_TRUE(middle.changedAnything());
 
     DeleteModeEdit missing(3);
-    LampLayout layout = start();
-    missing.redo(layout);
-    EXPECT_FALSE(missing.changedAnything());
-    EXPECT_EQ(layout, start());
+    EXPECT_TRUE(changesNothing(missing));
 }
 
 TEST(EffectEdits, ReplaceModeAndColorGroupKeepProgramCopies) {
@@ -104,9 +108,7 @@ TEST(EffectEdits, ReplaceModeAndColorGroupKeepProgramCopies) {
     ColorGroupEdit colors(2, {255, 0, 0, 0, 0, 255});
     EXPECT_EQ(doUndoRedo(colors).effects.modes[2].colors, (UintList{255, 0, 0, 0, 0, 255}));
     ColorGroupEdit same(2, {1, 2, 3});
-    LampLayout layout = start();
-    same.redo(layout);
-    EXPECT_FALSE(same.changedAnything());
+    EXPECT_TRUE(changesNothing(same));
 }
 
 TEST(EffectEdits, InterningSharesEqualListsAndUndoesOnlyAppends) {
@@ -139,9 +141,7 @@ TEST(EffectEdits, ProgramGroupsSaveKeepsOnlyChangedGroups) {
     EXPECT_EQ(done.effects.programGroups[31].size(), 1u);
 
     ProgramGroupsEdit unchanged(start().effects.programGroups);
-    LampLayout layout = start();
-    unchanged.redo(layout);
-    EXPECT_FALSE(unchanged.changedAnything());
+    EXPECT_TRUE(changesNothing(unchanged));
 }
 
 TEST(EffectEdits, LayerClicksMergeIntoOneStep) {
@@ -167,10 +167,7 @@ TEST(EffectEdits, LayerClicksMergeIntoOneStep) {
     EXPECT_EQ(layout.effects.layers[2], (Layer{3, 7, 8}));
 
     LayerEdit outside(51, 1, LayerEdit::Action::Add);
-    layout = start();
-    outside.redo(layout);
-    EXPECT_FALSE(outside.changedAnything());
-    EXPECT_EQ(layout, start());
+    EXPECT_TRUE(changesNothing(outside));
 }
 
 }  // namespace

@@ -14,9 +14,8 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include <fstream>
-#include <iterator>
 #include <regex>
+#include <tuple>
 
 #include "layout/print_pages.h"
 #include "layout/ui/insert_position_dialog.h"
@@ -87,15 +86,13 @@ TEST_F(LayoutDialogs, PortEditProposesTheNextPortAndEnablesWhatTheOperationUses)
     EXPECT_EQ(dialog.portField()->value(), 5);
     EXPECT_EQ(dialog.positionField()->value(), 0);
 
-    QTest::mouseClick(dialog.button(PortOperation::Add), Qt::LeftButton);
-    EXPECT_TRUE(dialog.portField()->isEnabled());
-    EXPECT_FALSE(dialog.positionField()->isEnabled());
-    QTest::mouseClick(dialog.button(PortOperation::Remove), Qt::LeftButton);
-    EXPECT_FALSE(dialog.portField()->isEnabled());
-    EXPECT_FALSE(dialog.positionField()->isEnabled());
-    QTest::mouseClick(dialog.button(PortOperation::Insert), Qt::LeftButton);
-    EXPECT_TRUE(dialog.portField()->isEnabled());
-    EXPECT_TRUE(dialog.positionField()->isEnabled());
+    for (auto [operation, port, position] : {std::tuple{PortOperation::Add, true, false},
+                                             std::tuple{PortOperation::Remove, false, false},
+                                             std::tuple{PortOperation::Insert, true, true}}) {
+        QTest::mouseClick(dialog.button(operation), Qt::LeftButton);
+        EXPECT_EQ(dialog.portField()->isEnabled(), port);
+        EXPECT_EQ(dialog.positionField()->isEnabled(), position);
+    }
 
     // The ranges refuse what lies outside them.
     dialog.portField()->setValue(13);
@@ -105,11 +102,7 @@ TEST_F(LayoutDialogs, PortEditProposesTheNextPortAndEnablesWhatTheOperationUses)
     dialog.portField()->setValue(3);
     dialog.positionField()->setValue(2);
     clickOk(dialog);
-    const PortEditState after = dialog.accepted();
-    EXPECT_EQ(after.operation, PortOperation::Insert);
-    EXPECT_EQ(after.currentPort, 3);
-    EXPECT_EQ(after.insertAfter, 2);
-    EXPECT_EQ(after.highestOrder, 0);
+    EXPECT_EQ(dialog.accepted(), (PortEditState{3, 2, 0, PortOperation::Insert}));
 }
 
 TEST_F(LayoutDialogs, ToolsPanelChoosesPortsAndOperationsAndReadsThePointer) {
@@ -133,9 +126,7 @@ TEST_F(LayoutDialogs, ToolsPanelChoosesPortsAndOperationsAndReadsThePointer) {
         return std::optional<int>(dialog.position());
     });
     QTest::mouseClick(panel.insertButton(), Qt::LeftButton);
-    EXPECT_EQ(panel.portState().operation, PortOperation::Insert);
-    EXPECT_EQ(panel.portState().insertAfter, 2);
-    EXPECT_EQ(panel.portState().currentPort, 7);
+    EXPECT_EQ(panel.portState(), (PortEditState{7, 2, 0, PortOperation::Insert}));
     EXPECT_EQ(spy.count(), 4);
 
     LampLayout layout;
@@ -143,12 +134,15 @@ TEST_F(LayoutDialogs, ToolsPanelChoosesPortsAndOperationsAndReadsThePointer) {
     layout.lamps[1].port = 3;
     layout.lamps[1].portOrder = 9;
     panel.showReadout(readPointer(layout, 2, 5, 12));
-    EXPECT_EQ(panel.field("x")->text(), "2");
-    EXPECT_EQ(panel.field("zoom")->text(), "12");
-    EXPECT_EQ(panel.field("id")->text(), "1");
-    EXPECT_EQ(panel.field("total")->text(), "2");
-    EXPECT_EQ(panel.field("port")->text(), "3");
-    EXPECT_EQ(panel.field("lamp")->text(), "9");
+    for (auto [name, text] :
+         std::initializer_list<std::pair<const char*, const char*>>{std::pair{"x", "2"},
+                                                                    {"zoom", "12"},
+                                                                    {"id", "1"},
+                                                                    {"total", "2"},
+                                                                    {"port", "3"},
+                                                                    {"lamp", "9"}}) {
+        EXPECT_EQ(panel.field(name)->text(), text) << name;
+    }
     panel.showReadout(readPointer(layout, 1, 1, 12));
     EXPECT_EQ(panel.field("id")->text(), "-");
 
@@ -187,8 +181,7 @@ TEST_F(LayoutDialogs, A120ColumnLayoutPrintsThreePagesAcross) {
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
     EXPECT_EQ(printLayout(printer, layout), 3);
 
-    std::ifstream in(pdf, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = test::readText(pdf);
     const std::regex page("/Type\\s*/Page[^s]");
     EXPECT_EQ(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
                             std::sregex_iterator()),

@@ -63,16 +63,8 @@ TEST(LayoutFile, EmptySectionsLoadWithFiftyLayers) {
     EXPECT_EQ(encodeLayout(*loaded).size(), bytes.size() + 50 * 4);
 }
 
-TEST(LayoutFile, NoLampsIsTwoZeroBytes) {
-    LampLayout layout;
-    const auto bytes = encodeLayout(layout);
-    EXPECT_EQ(bytes[44 + 1536], 0);
-    EXPECT_EQ(bytes[44 + 1536 + 1], 0);
-    EXPECT_EQ(bytes[44 + 1536 + 2], 0);  // first byte of the effect-lamp count
-}
-
-TEST(LayoutFile, LargeLampCountSwitchesToU32) {
-    for (std::size_t count : {65534u, 65535u, 70000u}) {
+TEST(LayoutFile, LampCountIsU16BelowFFFFAndU32From) {
+    for (std::size_t count : {0u, 65534u, 65535u, 70000u}) {
         LampLayout layout;
         for (std::size_t i = 0; i < count; ++i) {
             const auto n = static_cast<std::int32_t>(i);
@@ -82,7 +74,8 @@ TEST(LayoutFile, LargeLampCountSwitchesToU32) {
         const std::size_t at = 44 + 1536;
         if (count < 65535) {
             EXPECT_EQ(bytes[at] | (bytes[at + 1] << 8), static_cast<int>(count));
-            EXPECT_EQ(bytes[at + 2], 0xFF);  // new-class tag follows directly
+            // A new-class tag follows directly, or the effect-lamp count.
+            EXPECT_EQ(bytes[at + 2], count > 0 ? 0xFF : 0);
         } else {
             EXPECT_EQ(bytes[at], 0xFF);
             EXPECT_EQ(bytes[at + 1], 0xFF);
@@ -160,10 +153,8 @@ TEST(LayoutFile, RectanglesAreStoredTopBottomLeftRight) {
     layout.effects.modes.push_back(m);
     const auto bytes = encodeLayout(layout);
     const std::size_t at = 44 + 1536 + 2 + 4 + 4 + 4;
-    EXPECT_EQ(bytes[at], 2);
-    EXPECT_EQ(bytes[at + 4], 4);
-    EXPECT_EQ(bytes[at + 8], 1);
-    EXPECT_EQ(bytes[at + 12], 3);
+    EXPECT_EQ((std::vector<int>{bytes[at], bytes[at + 4], bytes[at + 8], bytes[at + 12]}),
+              (std::vector<int>{2, 4, 1, 3}));
 }
 
 TEST(LayoutFile, StringLengthPrefixes) {

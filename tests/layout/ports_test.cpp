@@ -146,20 +146,17 @@ TEST(PortLookup, FirstLampOnCellAndHighestOrder) {
     EXPECT_EQ(highestPortOrder(lamps, 7), 0);
 }
 
-TEST(PortTable, ExampleWithThreeLamps) {
+TEST(PortTable, ChainsInOrderABreakAfterOrderTenAndDuplicateOrders) {
     // Lamps numbered 7, 3 and 12 at orders 1, 2 and 3 of port 1.
-    std::vector<Lamp> lamps = {lampOn(3, 1, 2), lampOn(5, 0, 0), lampOn(12, 1, 3), lampOn(7, 1, 1)};
+    const std::vector<Lamp> lamps = {lampOn(3, 1, 2), lampOn(5, 0, 0), lampOn(12, 1, 3),
+                                     lampOn(7, 1, 1)};
     EXPECT_EQ(portTableText(lamps), test::dataText("layout/cport_example.h"));
     EXPECT_EQ(portTableText({}), portTableText({lampOn(1, 0, 0)}));
-}
 
-TEST(PortTable, BreakAfterOrderTenAndDuplicateOrders) {
-    std::vector<Lamp> lamps;
-    for (std::int32_t i = 0; i < 10; ++i) lamps.push_back(lampOn(100 + i, 2, i + 1));
-    lamps.push_back(lampOn(5, 12, 2));
-    lamps.push_back(lampOn(4, 12, 1));
-    lamps.push_back(lampOn(0, 12, 2));
-    EXPECT_EQ(portTableText(lamps), test::dataText("layout/cport_ten_and_duplicate.h"));
+    std::vector<Lamp> chains;
+    for (std::int32_t i = 0; i < 10; ++i) chains.push_back(lampOn(100 + i, 2, i + 1));
+    chains.insert(chains.end(), {lampOn(5, 12, 2), lampOn(4, 12, 1), lampOn(0, 12, 2)});
+    EXPECT_EQ(portTableText(chains), test::dataText("layout/cport_ten_and_duplicate.h"));
 }
 
 TEST(PortTable, WritesFileAndReportsFailure) {

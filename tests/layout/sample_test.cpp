@@ -1,34 +1,23 @@
 #include "examples/sample_layout.h"
 
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include <gtest/gtest.h>
 
 #include "effects/mode_kind.h"
 #include "layout/layout_file.h"
+#include "platform/file_io.h"
 
 namespace vx {
 namespace {
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::uint8_t> readBytes(const std::string& path) {
-    const auto text = readText(path);
-    return {text.begin(), text.end()};
-}
-
 // The committed sample must be what the generator writes today; regenerate
 // it with vexolume-make-sample when the sample changes on purpose.
 TEST(Sample, CommittedFileMatchesTheGenerator) {
-    const auto committed = readBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
-    ASSERT_FALSE(committed.empty());
-    EXPECT_EQ(encodeLayout(makeSampleLayout()), committed);
-    const auto loaded = decodeLayout(committed);
+    const auto committed = readFileBytes(VEXOLUME_SOURCE_DIR "/examples/sample.led");
+    ASSERT_TRUE(committed.ok());
+    EXPECT_EQ(encodeLayout(makeSampleLayout()), *committed);
+    const auto loaded = decodeLayout(*committed);
     ASSERT_TRUE(loaded.ok()) << loaded.error().describe();
     EXPECT_EQ(*loaded, makeSampleLayout());
 }

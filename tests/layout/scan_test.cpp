@@ -15,22 +15,18 @@
 namespace vx {
 namespace {
 
-Picture filled(std::int32_t w, std::int32_t h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    Picture p(w, h);
-    for (std::size_t i = 0; i < p.rgb.size(); i += 3) {
-        p.rgb[i] = r;
-        p.rgb[i + 1] = g;
-        p.rgb[i + 2] = b;
-    }
-    return p;
-}
-
 void setPixel(Picture& p, std::int32_t x, std::int32_t y, std::uint8_t r, std::uint8_t g,
               std::uint8_t b) {
     const auto o = p.offset(x, y);
     p.rgb[o] = r;
     p.rgb[o + 1] = g;
     p.rgb[o + 2] = b;
+}
+
+Picture filled(std::int32_t w, std::int32_t h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    Picture p(w, h);
+    for (std::int32_t i = 0; i < w * h; ++i) setPixel(p, i % w, i / w, r, g, b);
+    return p;
 }
 
 TEST(ScanLattice, DefaultSettingsGivePitch512And125By85Cells) {

@@ -9,7 +9,9 @@
 #include <string>
 #include <tuple>
 
+#include "tests/output/firmware_folders.h"
 #include "tests/output/oversized_layout.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/test_files.h"
 
 namespace vx {
@@ -19,16 +21,11 @@ namespace fs = std::filesystem;
 
 const fs::path kSample = fs::path(VEXOLUME_SOURCE_DIR) / "examples" / "sample.led";
 
-int runCli(const std::string& arguments, const fs::path& errors) {
+int runCli(const std::string& arguments, const fs::path& errors,
+           const fs::path& output = "/dev/null") {
     const std::string command = std::string("'") + VEXOLUME_CLI + "' " + arguments + " 2>'" +
-                                errors.string() + "' >/dev/null";
+                                errors.string() + "' >'" + output.string() + "'";
     return std::system(command.c_str());
-}
-
-std::size_t entryCount(const fs::path& folder) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++n;
-    return n;
 }
 
 TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
@@ -43,7 +40,7 @@ TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
     const std::string errors = test::fileText(dir.path() / "err.txt");
     EXPECT_NE(errors.find("SIMULATELIST_COLORTEXT_CETN"), std::string::npos) << errors;
     EXPECT_NE(errors.find("leaves out 102 program step(s)"), std::string::npos) << errors;
-    EXPECT_EQ(entryCount(out), 5u);
+    EXPECT_EQ(test::fileNames(out).size(), 5u);
 }
 
 // A custom mode whose list index names none of the designer's lists is
@@ -74,29 +71,20 @@ TEST(CliExport, CustomModesWithListsBeyondTheirTablesAreDroppedAndTheFolderIsCre
         << test::fileText(dir.path() / "err.txt");
     // The same program as the sample's own.
     EXPECT_EQ(test::fileText(out / "DSPPTN.H"), test::golden("sample/DSPPTN.H"));
-    EXPECT_EQ(entryCount(out), 5u);
+    EXPECT_EQ(test::fileNames(out).size(), 5u);
 }
 
 TEST(CliFirmware, BuildsIntoAMissingFolderWithoutAskingForThePortTable) {
     test::ScratchDir dir("cli-fw-folder");
-    const fs::path bin = dir.path() / "bin";
-    fs::create_directories(bin);
     fs::create_directories(dir.path() / "tools");
-    for (const auto& [name, body] :
-         {std::pair{"sdcc", std::string("exit 0")},
-          std::pair{"packihx", std::string("printf ':03000000020000FB\\n:00000001FF\\n'")},
-          std::pair{"makebin", std::string("printf BIN > \"$3\"")}}) {
-        ASSERT_TRUE(writeFileAtomically(bin / name, "#!/bin/sh\n" + body + "\n"));
-        fs::permissions(bin / name, fs::perms::owner_all);
-    }
+    test::ScopedEnv env("PATH",
+                        test::standInToolchain(dir.path(), "exit 0\n").string() + ":/usr/bin:/bin");
+    env.set("VEXOLUME_TOOLS", (dir.path() / "tools").string());
     const fs::path out = dir.path() / "missing" / "folder";
-    const std::string env = "PATH='" + bin.string() + ":/usr/bin:/bin' VEXOLUME_TOOLS='" +
-                            (dir.path() / "tools").string() + "' ";
-    const std::string command = env + "'" + VEXOLUME_CLI + "' firmware '" + kSample.string() +
-                                "' -o '" + out.string() + "' 2>'" +
-                                (dir.path() / "err.txt").string() + "' >'" +
-                                (dir.path() / "report.txt").string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0) << test::fileText(dir.path() / "err.txt");
+    ASSERT_EQ(runCli("firmware '" + kSample.string() + "' -o '" + out.string() + "'",
+                     dir.path() / "err.txt", dir.path() / "report.txt"),
+              0)
+        << test::fileText(dir.path() / "err.txt");
     EXPECT_EQ(test::fileText(dir.path() / "err.txt").find("port table"), std::string::npos);
     EXPECT_TRUE(test::fileText(out / "sample1.hex").ends_with("[LampNum]00160"));
     const std::string report = test::fileText(dir.path() / "report.txt");

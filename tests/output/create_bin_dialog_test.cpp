@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cstdlib>
 #include <functional>
 #include <set>
 
@@ -24,6 +23,7 @@
 #include "tests/support/bundled_table.h"
 #include "tests/support/example_layout.h"
 #include "tests/support/qt_app.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/test_files.h"
 
 namespace vx {
@@ -77,18 +77,14 @@ protected:
             ASSERT_TRUE(writeFileAtomically(bin / tool, "#!/bin/sh\n" + body + "\n"));
             ::chmod((bin / tool).c_str(), 0755);
         }
-        oldPath_ = std::getenv("PATH");
-        ::setenv("PATH", (bin.string() + ":/usr/bin:/bin").c_str(), 1);
-    }
-    ~CreateBin() override {
-        if (!oldPath_.empty()) ::setenv("PATH", oldPath_.c_str(), 1);
+        path_.set("PATH", bin.string() + ":/usr/bin:/bin");
     }
 
     test::ScratchDir root_{"create-bin"};
     fs::path work_ = root_.path() / "work";
     fs::path tools_ = root_.path() / "tools";
     CreateBinJob job_;
-    std::string oldPath_;
+    test::ScopedEnv path_;
 };
 
 TEST_F(CreateBin, CreateIsEnabledOnlyOnceAFormatIsChosen) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <string>
@@ -13,6 +12,7 @@
 #include "output/firmware/template_files.h"
 #include "tests/output/firmware_folders.h"
 #include "tests/support/example_layout.h"
+#include "tests/support/scoped_env.h"
 
 namespace vx {
 namespace {
@@ -29,12 +29,8 @@ bool hasTemplate(const fs::path& folder) {
 
 // Builds the sample with PATH replaced, and puts it back.
 FirmwareBuildResult buildOnPath(const std::string& path, const FirmwareBuildOptions& options) {
-    const char* old = std::getenv("PATH");
-    const std::string saved = old != nullptr ? old : "";
-    ::setenv("PATH", path.c_str(), 1);
-    FirmwareBuildResult result = buildFirmware(test::exampleLayout(), options);
-    ::setenv("PATH", saved.c_str(), 1);
-    return result;
+    const test::ScopedEnv env("PATH", path);
+    return buildFirmware(test::exampleLayout(), options);
 }
 
 TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
@@ -66,12 +62,7 @@ TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
     }
     EXPECT_TRUE(fs::exists(f.work / "cport.h"));
     EXPECT_TRUE(fs::exists(f.tools / "cport.h"));
-    EXPECT_FALSE(hasTemplate(f.tools));
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(f.tools))
-        left.push_back(entry.path().filename());
-    std::ranges::sort(left);
-    EXPECT_EQ(left, (std::vector<std::string>{".vexolume.lock", "cport.h"}));
+    EXPECT_EQ(test::fileNames(f.tools), (std::vector<std::string>{".vexolume.lock", "cport.h"}));
 }
 
 TEST(FirmwareBuild, KeepFilesMarkerKeepsCopiesAndTheToolchainOutputs) {
@@ -108,25 +99,9 @@ TEST(FirmwareBuild, MissingToolchainReportsTheBatchStartAndRemovesTheTemplate) {
     EXPECT_TRUE(result.report.empty());
 }
 
-// A toolchain of shell scripts in its own folder: `sdcc` runs `sdccBody`,
-// packihx prints a small image and makebin writes a binary.
-fs::path fakeToolchain(const fs::path& folder, const std::string& sdccBody) {
-    const fs::path bin = folder / "bin";
-    fs::create_directories(bin);
-    const std::pair<const char*, std::string> tools[] = {
-        {"sdcc", "#!/bin/sh\n" + sdccBody},
-        {"packihx", "#!/bin/sh\nprintf ':03000000020000FB\\n:00000001FF\\n'\n"},
-        {"makebin", "#!/bin/sh\nprintf 'BIN' > \"$3\"\n"}};
-    for (const auto& [name, body] : tools) {
-        EXPECT_TRUE(writeFileAtomically(bin / name, body));
-        ::chmod((bin / name).c_str(), 0755);
-    }
-    return bin;
-}
-
 TEST(FirmwareBuild, AFailingStepStopsTheBuildAndIsNamedWithItsOwnMessages) {
     Folders f("fw-failing");
-    const fs::path bin = fakeToolchain(
+    const fs::path bin = test::standInToolchain(
         f.root.path(),
         "case \"$*\" in *sing1.c*) echo 'sing1.c:12: error 1: broken table' >&2; exit 1;; esac\n");
     // An image left by an earlier run that kept its files is not this run's.
@@ -155,8 +130,8 @@ TEST(FirmwareBuild, AFailingStepStopsTheBuildAndIsNamedWithItsOwnMessages) {
 
 TEST(FirmwareBuild, ACompileThatTimesOutSaysSoAndTheLinkNeverRuns) {
     Folders f("fw-timeout");
-    const fs::path bin =
-        fakeToolchain(f.root.path(), "case \"$*\" in *VIIC_C51.c*) exec sleep 30;; esac\n");
+    const fs::path bin = test::standInToolchain(
+        f.root.path(), "case \"$*\" in *VIIC_C51.c*) exec sleep 30;; esac\n");
     auto options = f.options();
     options.toolLimit = std::chrono::milliseconds(300);
     FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);
@@ -172,10 +147,10 @@ TEST(FirmwareBuild, ACompileThatTimesOutSaysSoAndTheLinkNeverRuns) {
 
 TEST(FirmwareBuild, DataTooLargeForTheControllerShowsTheCapacityLinesNotTheLinkerLog) {
     Folders f("fw-capacity");
-    const fs::path bin =
-        fakeToolchain(f.root.path(),
-                      "case \"$*\" in *sing1.ihx*) echo 'ASlink-Warning-Undefined Global'; "
-                      "echo '?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.'; exit 1;; esac\n");
+    const fs::path bin = test::standInToolchain(
+        f.root.path(),
+        "case \"$*\" in *sing1.ihx*) echo 'ASlink-Warning-Undefined Global'; "
+        "echo '?ASlink-Error-Insufficient ROM/EPROM/FLASH memory.'; exit 1;; esac\n");
     FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", f.options());
     EXPECT_FALSE(result.completed);
     ASSERT_EQ(messageKeys(result),
@@ -189,7 +164,7 @@ TEST(FirmwareBuild, DataTooLargeForTheControllerShowsTheCapacityLinesNotTheLinke
 
 TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
     Folders f("fw-folder");
-    const fs::path bin = fakeToolchain(f.root.path(), "exit 0\n");
+    const fs::path bin = test::standInToolchain(f.root.path(), "exit 0\n");
     auto options = f.options();
     options.workFolder = f.work / "new" / "deeper";
     FirmwareBuildResult result = buildOnPath(bin.string() + ":/bin:/usr/bin", options);

@@ -2,8 +2,11 @@
 // A working folder and a tool folder side by side for the firmware build
 // tests, and the message keys a build reported.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "output/firmware/firmware_build.h"
@@ -31,6 +34,23 @@ struct FirmwareFolders {
     std::filesystem::path work;
     std::filesystem::path tools;
 };
+
+// A toolchain of shell scripts in folder/bin: `sdcc` runs `sdccBody`,
+// packihx prints a small image and makebin writes a binary.
+inline std::filesystem::path standInToolchain(const std::filesystem::path& folder,
+                                              const std::string& sdccBody) {
+    const auto bin = folder / "bin";
+    std::filesystem::create_directories(bin);
+    const std::pair<const char*, std::string> tools[] = {
+        {"sdcc", "#!/bin/sh\n" + sdccBody},
+        {"packihx", "#!/bin/sh\nprintf ':03000000020000FB\\n:00000001FF\\n'\n"},
+        {"makebin", "#!/bin/sh\nprintf 'BIN' > \"$3\"\n"}};
+    for (const auto& [name, body] : tools) {
+        EXPECT_TRUE(writeFileAtomically(bin / name, body));
+        std::filesystem::permissions(bin / name, std::filesystem::perms::owner_all);
+    }
+    return bin;
+}
 
 inline std::vector<std::string> messageKeys(const FirmwareBuildResult& result) {
     std::vector<std::string> k;

@@ -21,12 +21,6 @@ unsigned modeOf(const fs::path& path) {
     return info.st_mode & 07777u;
 }
 
-std::size_t entries(const fs::path& folder) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++n;
-    return n;
-}
-
 TEST(FileReplacement, KeepsTheOldPermissionsAndCreatesNewFilesAsUsual) {
     test::TempFolder dir;
     const auto readOnly = dir.write("show.json", "old");
@@ -43,7 +37,7 @@ TEST(FileReplacement, KeepsTheOldPermissionsAndCreatesNewFilesAsUsual) {
     ASSERT_TRUE(writeFileAtomically(dir.path() / "fresh.led", std::string_view("x")));
     ::umask(mask);
     EXPECT_EQ(modeOf(dir.path() / "fresh.led"), 0640u);
-    EXPECT_EQ(entries(dir.path()), 3u);  // no temporary file left beside them
+    EXPECT_EQ(test::fileNames(dir.path()).size(), 3u);  // no temporary file left beside them
 }
 
 TEST(FileReplacement, FollowsLinksAndReplacesTheFileTheyName) {
@@ -76,14 +70,14 @@ TEST(FileReplacement, AnUncommittedReplacementLeavesTheOldFileAndNoTemporaryFile
         EXPECT_TRUE(fs::exists(moved.tempPath()));
     }
     EXPECT_EQ(test::readText(file), "old picture");
-    EXPECT_EQ(entries(dir.path()), 1u);
+    EXPECT_EQ(test::fileNames(dir.path()).size(), 1u);
 
     auto replacement = FileReplacement::begin(file);
     ASSERT_TRUE(replacement.ok());
     dir.write(replacement->tempPath().filename(), "new picture");
     ASSERT_TRUE(replacement->commit());
     EXPECT_EQ(test::readText(file), "new picture");
-    EXPECT_EQ(entries(dir.path()), 1u);
+    EXPECT_EQ(test::fileNames(dir.path()).size(), 1u);
 
     fs::create_directories(dir.path() / "folder.gif");
     auto onFolder = FileReplacement::begin(dir.path() / "folder.gif");

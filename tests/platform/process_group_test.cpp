@@ -15,6 +15,7 @@
 #include "platform/folder_lock.h"
 #include "platform/process.h"
 #include "platform/stop_signals.h"
+#include "tests/support/processes.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -23,33 +24,15 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// Gone, or a zombie nobody has reaped yet: it runs no more.
-bool ended(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    if (!std::getline(stat, line)) return true;
-    const auto close = line.rfind(')');
-    return close != std::string::npos && line.size() > close + 2 && line[close + 2] == 'Z';
+// Waits for a program to write its process id into `file`.
+pid_t pidFrom(const fs::path& file) {
+    pid_t pid = 0;
+    test::waitFor([&] { return std::ifstream(file) >> pid && pid > 0; }, 10s);
+    return pid;
 }
 
 bool endsWithin(pid_t pid, std::chrono::milliseconds limit) {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (!ended(pid)) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
-
-// Waits for a program to write its process id into `file`.
-pid_t pidFrom(const fs::path& file) {
-    for (int i = 0; i < 1000; ++i) {
-        std::ifstream in(file);
-        pid_t pid = 0;
-        if (in >> pid && pid > 0) return pid;
-        std::this_thread::sleep_for(10ms);
-    }
-    return 0;
+    return test::waitFor([pid] { return !test::running(pid); }, limit);
 }
 
 bool blocked(int sig) {

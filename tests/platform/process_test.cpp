@@ -44,9 +44,7 @@ TEST(Process, StandardOutputCanGoToAFileAndErrorsStayInTheOutput) {
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome->exitCode, 0);
     EXPECT_EQ(outcome->output, "complaint\n");
-    auto written = readFileBytes(dir.path() / "out.txt");
-    ASSERT_TRUE(written.ok());
-    EXPECT_EQ(std::string(written->begin(), written->end()), "data\n");
+    EXPECT_EQ(test::readText(dir.path() / "out.txt"), "data\n");
 }
 
 TEST(Process, StartFailuresAreErrorsNotExitCodes) {

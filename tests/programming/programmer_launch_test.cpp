@@ -6,17 +6,18 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <thread>
 #include <tuple>
 
 #include "platform/file_io.h"
 #include "programming/programmer_launch.h"
+#include "tests/support/processes.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 // A stand-in programming tool: writes each argument on a line of args.txt in
 // the folder it runs in.
@@ -25,14 +26,6 @@ void writeStandInTool(const fs::path& path) {
         path, std::string("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > args.tmp\n"
                           "mv args.tmp args.txt\n")));
     ::chmod(path.c_str(), 0755);
-}
-
-std::string waitForFile(const fs::path& path) {
-    for (int i = 0; i < 500 && !fs::exists(path); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    const auto bytes = readFileBytes(path);
-    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<none>");
 }
 
 struct Recorder {
@@ -142,7 +135,8 @@ TEST_F(Launch, RealStartRunsTheToolDetachedInTheToolFolder) {
     const fs::path image = root_.path() / "show 1.hex";
     settings_.port = "/dev/ttyS0";
     ASSERT_TRUE(launchProgrammer(ControllerModel::NoraB, settings_, image).ok());
-    EXPECT_EQ(waitForFile(tools_ / "args.txt"), "-p\n/dev/ttyS0\n" + image.string() + "\n");
+    EXPECT_TRUE(test::waitFor([&] { return fs::exists(tools_ / "args.txt"); }, 5s));
+    EXPECT_EQ(test::readText(tools_ / "args.txt"), "-p\n/dev/ttyS0\n" + image.string() + "\n");
 
     ::chmod((tools_ / "stc" / "stc isp").c_str(), 0644);  // no longer executable
     EXPECT_EQ(launchProgrammer(ControllerModel::NoraB, settings_, image).error().key,

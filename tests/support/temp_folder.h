@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace vx::test {
 
@@ -51,6 +53,15 @@ private:
 
     std::filesystem::path path_;
 };
+
+// The names of the entries in `folder`, sorted.
+inline std::vector<std::string> fileNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
+}
 
 inline std::string readText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

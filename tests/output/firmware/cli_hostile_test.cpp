@@ -28,6 +28,8 @@
 #include "platform/file_io.h"
 #include "platform/process.h"
 #include "tests/support/example_layout.h"
+#include "tests/support/processes.h"
+#include "tests/support/scoped_env.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx {
@@ -67,43 +69,6 @@ std::vector<DmxFrame> previewFrames(const LampLayout& layout, std::int64_t ms) {
     return frames;
 }
 
-// Where a process is, from /proc: its parent and its name.
-struct ProcInfo {
-    pid_t parent = 0;
-    std::string name;
-    char state = '?';
-};
-
-std::optional<ProcInfo> procInfo(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    if (!std::getline(in, line)) return std::nullopt;
-    const auto open = line.find('(');
-    const auto close = line.rfind(')');
-    if (open == std::string::npos || close == std::string::npos) return std::nullopt;
-    ProcInfo info;
-    info.name = line.substr(open + 1, close - open - 1);
-    std::istringstream rest(line.substr(close + 2));
-    rest >> info.state >> info.parent;
-    return info;
-}
-
-bool running(pid_t pid) {
-    const auto info = procInfo(pid);
-    return info && info->state != 'Z';
-}
-
-pid_t childNamed(pid_t parent, const std::string& name) {
-    for (const auto& entry : fs::directory_iterator("/proc")) {
-        const std::string digits = entry.path().filename();
-        if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
-        const auto pid = static_cast<pid_t>(std::stol(digits));
-        const auto info = procInfo(pid);
-        if (info && info->parent == parent && info->name == name) return pid;
-    }
-    return 0;
-}
-
 // vexolume-cli started without waiting for it, its output in files.
 pid_t startCli(const std::vector<std::string>& args, const fs::path& folder) {
     std::vector<std::string> argv = {VEXOLUME_CLI};
@@ -126,16 +91,6 @@ pid_t startCli(const std::vector<std::string>& args, const fs::path& folder) {
     return pid;
 }
 
-template <class Predicate>
-bool waitFor(Predicate done, std::chrono::milliseconds limit) {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
-
 // Runs vexolume-cli simulate to its end in `folder`; status and standard error.
 std::pair<int, std::string> simulate(const fs::path& folder, const std::vector<std::string>& args) {
     std::vector<std::string> argv = {VEXOLUME_CLI, "simulate"};
@@ -155,24 +110,25 @@ const std::string kLoopImage = ":03000000020000FB\n"
 TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
     const test::TempFolder root;
     fs::create_directories(root.path() / "tools");
-    ::setenv("VEXOLUME_TOOLS", (root.path() / "tools").c_str(), 1);
     // Two builds of different layouts at once, sharing the tool folder.
     std::vector<Built> built{{"sample", {}}, {"families", {}}};
-    std::vector<std::thread> builds;
-    for (Built& b : built) {
-        const fs::path out = root.path() / b.name;
-        b.image = out / imageFileName(b.name + ".led", "1");
-        builds.emplace_back([&b, out] {
-            b.outcome = runProcess(
-                {{VEXOLUME_CLI, "firmware", VEXOLUME_SOURCE_DIR "/examples/" + b.name + ".led",
-                  "-o", out.string()},
-                 fs::temp_directory_path(),
-                 5min,
-                 std::nullopt});
-        });
+    {
+        const test::ScopedEnv tools("VEXOLUME_TOOLS", (root.path() / "tools").string());
+        std::vector<std::thread> builds;
+        for (Built& b : built) {
+            const fs::path out = root.path() / b.name;
+            b.image = out / imageFileName(b.name + ".led", "1");
+            builds.emplace_back([&b, out] {
+                b.outcome = runProcess(
+                    {{VEXOLUME_CLI, "firmware", VEXOLUME_SOURCE_DIR "/examples/" + b.name + ".led",
+                      "-o", out.string()},
+                     fs::temp_directory_path(),
+                     5min,
+                     std::nullopt});
+            });
+        }
+        for (auto& build : builds) build.join();
     }
-    for (auto& build : builds) build.join();
-    ::unsetenv("VEXOLUME_TOOLS");
 
     for (const Built& b : built) {
         SCOPED_TRACE(b.name);
@@ -217,12 +173,8 @@ TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         EXPECT_TRUE(std::ranges::includes(shown, sent)) << sent.size() << " colours sent";
     }
     // The builds cleaned up after themselves, lock file aside.
-    std::vector<std::string> left;
-    for (const auto& entry : fs::directory_iterator(root.path() / "tools")) {
-        left.push_back(entry.path().filename());
-    }
-    std::ranges::sort(left);
-    EXPECT_EQ(left, (std::vector<std::string>{".vexolume.lock", "cport.h"}));
+    EXPECT_EQ(test::fileNames(root.path() / "tools"),
+              (std::vector<std::string>{".vexolume.lock", "cport.h"}));
 }
 
 TEST(HostileCli, SimulateRefusesDamagedOrForeignImagesAndMeaninglessOptions) {
@@ -279,14 +231,14 @@ TEST(HostileCli, StopSignalsEndTheSimulatorAndRemoveItsFolder) {
             startCli({"simulate", image.string(), "--lamps", "1", "--seconds", "600"}, out.path());
         ASSERT_GT(cli, 0);
         pid_t s51 = 0;
-        ASSERT_TRUE(waitFor([&] { return (s51 = childNamed(cli, "s51")) != 0; }, 60s));
+        ASSERT_TRUE(test::waitFor([&] { return (s51 = test::childNamed(cli, "s51")) != 0; }, 60s));
         const fs::path scratch =
             fs::temp_directory_path() / ("vexolume-sim-" + std::to_string(cli));
         EXPECT_TRUE(fs::exists(scratch));
         ::kill(cli, sig);
         int status = 0;
-        ASSERT_TRUE(waitFor([&] { return ::waitpid(cli, &status, WNOHANG) == cli; }, 20s));
-        EXPECT_TRUE(waitFor([&] { return !running(s51); }, 5s));
+        ASSERT_TRUE(test::waitFor([&] { return ::waitpid(cli, &status, WNOHANG) == cli; }, 20s));
+        EXPECT_TRUE(test::waitFor([&] { return !test::running(s51); }, 5s));
         if (sig == SIGKILL) {
             // Nothing runs on a SIGKILL: the folder goes with the next run.
             EXPECT_TRUE(fs::exists(scratch));

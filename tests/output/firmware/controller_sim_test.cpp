@@ -14,6 +14,7 @@
 #include "output/firmware/controller_sim.h"
 #include "output/firmware/firmware_build.h"
 #include "platform/file_io.h"
+#include "tests/output/firmware_folders.h"
 #include "tests/support/example_layout.h"
 #include "tests/support/temp_folder.h"
 
@@ -37,18 +38,12 @@ struct BuiltSample {
         layout = test::exampleLayout();
         compiled = compileEffects(layout);
         chain = test::lineOrder(layout);
-        for (const char* folder : {"work", "tools", "sim"}) {
-            fs::create_directories(scratch.path() / folder);
-        }
-        FirmwareBuildOptions options;
-        options.workFolder = scratch.path() / "work";
-        options.toolFolder = scratch.path() / "tools";
-        options.documentName = "sample.led";
-        const auto built = buildFirmware(layout, options);
+        fs::create_directories(folders.root.path() / "sim");
+        const auto built = buildFirmware(layout, folders.options());
         image = built.image;
         log = built.toolLog;
     }
-    Scratch scratch{"sample"};
+    test::FirmwareFolders folders{"sample"};
     LampLayout layout;
     CompiledEffects compiled;
     std::vector<std::size_t> chain;
@@ -111,7 +106,7 @@ protected:
         return states;
     }
 
-    const Scratch& scratch_ = sample().scratch;
+    const Scratch& scratch_ = sample().folders.root;
     const LampLayout& layout_ = sample().layout;
     const CompiledEffects& compiled_ = sample().compiled;
     const fs::path& image_ = sample().image;
