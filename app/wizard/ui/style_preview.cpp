@@ -1,97 +1,22 @@
 #include "app/wizard/ui/style_preview.h"
 
-#include <QPainter>
-
 #include "app/wizard/wizard_styles.h"
-#include "engine/compile/compile_effects.h"
 
 namespace vx {
-namespace {
-
-// Modes start 2 s into a parallel playback; the show begins there.
-constexpr std::int64_t kFirstStartMs = 2000;
-
-LampLayout previewLattice() {
-    LampLayout layout;
-    std::int32_t number = 0;
-    for (std::int32_t x = 0; x < StylePreview::kColumns; ++x) {
-        for (std::int32_t y = 0; y < StylePreview::kRows; ++y) {
-            layout.lamps.push_back(Lamp::made(x, y, number++, 8));
-        }
-    }
-    for (const Lamp& lamp : layout.lamps) layout.effectLamps.push_back(effectLampRecord(lamp));
-    return layout;
-}
-
-}  // namespace
-
-StylePreview::StylePreview(QWidget* parent) : QWidget(parent), lattice_(previewLattice()) {
-    setMinimumSize(sizeHint());
-    timer_.setInterval(kTickMs);
-    connect(&timer_, &QTimer::timeout, this, &StylePreview::tick);
-}
-
-StylePreview::~StylePreview() = default;
 
 void StylePreview::play(std::size_t style) {
-    timer_.stop();
-    playback_.reset();
     style_.reset();
-    lattice_.effects = EffectData{};
+    ModeList modes;
     if (style < kWizardStyleCount) {
         style_ = style;
         // The presets as the wizard makes them for this lattice; the style's
         // run of them plays one after the other, as in its program group.
-        const ModeList all =
-            makeStyleModes(CellRect{0, 0, kColumns - 1, kRows - 1}, lattice_.lamps.size());
+        const ModeList all = makeStyleModes(CellRect{0, 0, kColumns - 1, kRows - 1}, lampCount());
         const StyleRun run = styleRun(style);
         const auto first = all.begin() + static_cast<std::ptrdiff_t>(run.first);
-        lattice_.effects.modes.assign(first, first + static_cast<std::ptrdiff_t>(run.count));
-        effects_ = compileEffects(lattice_);
-        restart();
-        timer_.start();
+        modes.assign(first, first + static_cast<std::ptrdiff_t>(run.count));
     }
-    update();
-}
-
-void StylePreview::restart() {
-    playback_ = std::make_unique<Playback>(effects_, lattice_.lamps.size(), PlayRequest{});
-    playback_->runUntil(kFirstStartMs);
-}
-
-void StylePreview::tick() {
-    if (!playback_) return;
-    if (playback_->idle()) {
-        restart();  // the show loops
-    } else {
-        playback_->runUntil(playback_->now() + kTickMs);
-    }
-    update();
-}
-
-std::vector<ColorWord> StylePreview::colors() const {
-    if (!playback_) return std::vector<ColorWord>(lattice_.lamps.size(), 0);
-    return playback_->lampColors();
-}
-
-void StylePreview::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    const int cell = std::max(2, std::min(width() / kColumns, height() / kRows));
-    const int offX = (width() - cell * kColumns) / 2;
-    const int offY = (height() - cell * kRows) / 2;
-    const auto colors = this->colors();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(60, 60, 60));
-    for (std::size_t i = 0; i < lattice_.lamps.size(); ++i) {
-        const Lamp& lamp = lattice_.lamps[i];
-        const ColorWord c = i < colors.size() ? colors[i] : 0;
-        p.setBrush(QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                          static_cast<int>((c >> 16) & 0xFF)));
-        p.drawRoundedRect(
-            QRect(offX + lamp.x * cell + 1, offY + lamp.y * cell + 1, cell - 2, cell - 2),
-            cell * 0.3, cell * 0.3);
-    }
+    playModes(std::move(modes));
 }
 
 }  // namespace vx
