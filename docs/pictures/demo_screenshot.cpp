@@ -60,12 +60,12 @@ QImage installationPicture(const std::vector<vx::Lamp>& lamps, const vx::PlayGeo
     return image;
 }
 
-vx::RgbImage rgbOf(const QImage& shot) {
+vx::Picture rgbOf(const QImage& shot) {
     const QImage rgb = shot.convertToFormat(QImage::Format_RGB888);
-    vx::RgbImage out(rgb.width(), rgb.height());
+    vx::Picture out(rgb.width(), rgb.height());
     for (int y = 0; y < rgb.height(); ++y) {
         std::copy_n(rgb.constScanLine(y), rgb.width() * 3,
-                    out.pixels.begin() + static_cast<std::ptrdiff_t>(y) * rgb.width() * 3);
+                    out.rgb.begin() + static_cast<std::ptrdiff_t>(y) * rgb.width() * 3);
     }
     return out;
 }

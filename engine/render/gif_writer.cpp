@@ -16,10 +16,10 @@ struct GifWriter::State {
     std::string path;
     std::int32_t width = 0;
     std::int32_t height = 0;
-    RgbImage pending;
+    Picture pending;
     std::int32_t pendingDelay = 0;
     bool hasPending = false;
-    RgbImage written;  // what the file shows after its last frame
+    Picture written;  // what the file shows after its last frame
     bool hasWritten = false;
 
     State() = default;
@@ -41,17 +41,15 @@ struct Region {
     std::int32_t left = 0, top = 0, width = 0, height = 0;
 };
 
-std::uint32_t rgbAt(const RgbImage& image, std::int32_t x, std::int32_t y) {
-    const auto at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
-                     static_cast<std::size_t>(x)) *
-                    3;
-    const std::uint8_t* p = &image.pixels[at];
+// The pixel as 0xRRGGBB, the order of the GIF palette.
+std::uint32_t rgbAt(const Picture& image, std::int32_t x, std::int32_t y) {
+    const std::uint8_t* p = &image.rgb[image.offset(x, y)];
     return std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
 }
 
 // The smallest rectangle holding every pixel that differs between the two
 // images; empty when they are equal.
-Region changedRegion(const RgbImage& before, const RgbImage& after) {
+Region changedRegion(const Picture& before, const Picture& after) {
     std::int32_t left = after.width, top = after.height, right = -1, bottom = -1;
     for (std::int32_t y = 0; y < after.height; ++y) {
         for (std::int32_t x = 0; x < after.width; ++x) {
@@ -73,7 +71,7 @@ struct Indexed {
 };
 
 // Indices of the region's pixels, row by row.
-Indexed indexFrame(const RgbImage& image, const Region& region) {
+Indexed indexFrame(const Picture& image, const Region& region) {
     const std::size_t count =
         static_cast<std::size_t>(region.width) * static_cast<std::size_t>(region.height);
     const auto pixel = [&](std::size_t i) {
@@ -168,7 +166,7 @@ Result<GifWriter> GifWriter::open(const std::string& path, std::int32_t width,
     return GifWriter{std::move(state)};
 }
 
-Status GifWriter::addFrame(const RgbImage& image, std::int32_t delayCs) {
+Status GifWriter::addFrame(const Picture& image, std::int32_t delayCs) {
     if (!state_ || state_->file == nullptr)
         return Error{"ERR_GIF_WRITE", "writer is closed", std::nullopt};
     if (image.width != state_->width || image.height != state_->height) {

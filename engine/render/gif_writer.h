@@ -9,7 +9,7 @@
 #include <string>
 
 #include "base/result.h"
-#include "engine/render/rgb_image.h"
+#include "layout/picture/picture.h"
 
 namespace vx {
 
@@ -23,7 +23,7 @@ public:
 
     // delay in hundredths of a second. The image must have the size given
     // to open().
-    Status addFrame(const RgbImage& image, std::int32_t delayCs);
+    Status addFrame(const Picture& image, std::int32_t delayCs);
     // Writes the last frame and closes the file; needed for a complete file.
     Status close();
 

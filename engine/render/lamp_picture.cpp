@@ -22,9 +22,9 @@ bool insideRounded(const PixelBox& box, std::int32_t corner, std::int32_t px, st
 
 }  // namespace
 
-void drawLamps(RgbImage& image, std::span<const Lamp> lamps, std::span<const ColorWord> colors,
+void drawLamps(Picture& image, std::span<const Lamp> lamps, std::span<const ColorWord> colors,
                const PlayGeometry& geometry, CellShape shape) {
-    std::fill(image.pixels.begin(), image.pixels.end(), std::uint8_t{0});
+    std::fill(image.rgb.begin(), image.rgb.end(), std::uint8_t{0});
     const std::int32_t corner = shape == CellShape::Rounded ? geometry.cornerSize() : 0;
     const std::size_t count = std::min(lamps.size(), colors.size());
     for (std::size_t i = 0; i < count; ++i) {
@@ -38,13 +38,10 @@ void drawLamps(RgbImage& image, std::span<const Lamp> lamps, std::span<const Col
         for (std::int32_t y = y0; y < y1; ++y) {
             for (std::int32_t x = x0; x < x1; ++x) {
                 if (!insideRounded(box, corner, x, y)) continue;
-                const auto at =
-                    (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
-                     static_cast<std::size_t>(x)) *
-                    3;
-                image.pixels[at] = static_cast<std::uint8_t>(c & 0xFF);
-                image.pixels[at + 1] = static_cast<std::uint8_t>((c >> 8) & 0xFF);
-                image.pixels[at + 2] = static_cast<std::uint8_t>((c >> 16) & 0xFF);
+                const std::size_t at = image.offset(x, y);
+                image.rgb[at] = static_cast<std::uint8_t>(c & 0xFF);
+                image.rgb[at + 1] = static_cast<std::uint8_t>((c >> 8) & 0xFF);
+                image.rgb[at + 2] = static_cast<std::uint8_t>((c >> 16) & 0xFF);
             }
         }
     }

@@ -6,8 +6,8 @@
 #include <span>
 
 #include "engine/play/play_geometry.h"
-#include "engine/render/rgb_image.h"
 #include "layout/lamp.h"
+#include "layout/picture/picture.h"
 
 namespace vx {
 
@@ -16,7 +16,7 @@ enum class CellShape { Square, Rounded };
 // Clears `image` to black and draws lamp i of `lamps` in colours[i]
 // (0x00BBGGRR); lamps without a colour entry are left black. Cells are
 // clipped to the image.
-void drawLamps(RgbImage& image, std::span<const Lamp> lamps, std::span<const ColorWord> colors,
+void drawLamps(Picture& image, std::span<const Lamp> lamps, std::span<const ColorWord> colors,
                const PlayGeometry& geometry, CellShape shape);
 
 }  // namespace vx

@@ -27,7 +27,7 @@ void chunk(std::vector<std::uint8_t>& out, std::string_view type,
 
 }  // namespace
 
-std::vector<std::uint8_t> encodePng(const RgbImage& image) {
+std::vector<std::uint8_t> encodePng(const Picture& image) {
     const auto width = static_cast<std::size_t>(image.width);
     const auto height = static_cast<std::size_t>(image.height);
     // Every row starts with filter type 0 (none).
@@ -35,7 +35,7 @@ std::vector<std::uint8_t> encodePng(const RgbImage& image) {
     raw.reserve(height * (width * 3 + 1));
     for (std::size_t y = 0; y < height; ++y) {
         raw.push_back(0);
-        const auto row = image.pixels.begin() + static_cast<std::ptrdiff_t>(y * width * 3);
+        const auto row = image.rgb.begin() + static_cast<std::ptrdiff_t>(y * width * 3);
         raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(width * 3));
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/render/rgb_image.h"
+#include "layout/picture/picture.h"
 
 namespace vx {
 
-std::vector<std::uint8_t> encodePng(const RgbImage& image);
+std::vector<std::uint8_t> encodePng(const Picture& image);
 
 }  // namespace vx

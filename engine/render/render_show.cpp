@@ -47,7 +47,7 @@ Status renderFrames(std::span<const Lamp> lamps, const CompiledEffects& effects,
     PlayRequest played = request;
     played.surfaceWidth = frame.width;
     Playback playback(effects, lamps.size(), played);
-    RgbImage image(frame.width, frame.height);
+    Picture image(frame.width, frame.height);
     const auto frames = static_cast<std::int64_t>(std::ceil(settings.seconds * settings.fps));
     for (std::int64_t k = 0; k < frames; ++k) {
         playback.runUntil(k * 1000 / settings.fps);
@@ -82,11 +82,10 @@ Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects,
     if (!replacement) return Error{"ERR_GIF_WRITE", replacement.error().detail, std::nullopt};
     auto writer = GifWriter::open(replacement->tempPath().string(), frame.width, frame.height);
     if (!writer) return writer.error();
-    const Status played =
-        renderFrames(lamps, effects, request, settings, frame,
-                     [&](const RgbImage& image, std::int64_t, std::int32_t delay) {
-                         return writer->addFrame(image, delay);
-                     });
+    const Status played = renderFrames(lamps, effects, request, settings, frame,
+                                       [&](const Picture& image, std::int64_t, std::int32_t delay) {
+                                           return writer->addFrame(image, delay);
+                                       });
     if (!played) return played;
     if (Status closed = writer->close(); !closed) return closed;
     return replacement->commit();
@@ -102,7 +101,7 @@ Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effec
     }
     const RenderFrame frame = renderFrame(lamps, settings);
     return renderFrames(lamps, effects, request, settings, frame,
-                        [&](const RgbImage& image, std::int64_t k, std::int32_t) {
+                        [&](const Picture& image, std::int64_t k, std::int32_t) {
                             char name[32];
                             std::snprintf(name, sizeof name, "frame-%05lld.png",
                                           static_cast<long long>(k));

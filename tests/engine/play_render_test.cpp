@@ -49,10 +49,10 @@ TEST(PlayGeometry, CellsAreCentredOnTheSurface) {
     EXPECT_EQ(g.cornerSize(), 18);
 }
 
-std::size_t litPixels(const RgbImage& image) {
+std::size_t litPixels(const Picture& image) {
     std::size_t n = 0;
-    for (std::size_t i = 0; i < image.pixels.size(); i += 3) {
-        if (image.pixels[i] != 0 || image.pixels[i + 1] != 0 || image.pixels[i + 2] != 0) ++n;
+    for (std::size_t i = 0; i < image.rgb.size(); i += 3) {
+        if (image.rgb[i] != 0 || image.rgb[i + 1] != 0 || image.rgb[i + 2] != 0) ++n;
     }
     return n;
 }
@@ -60,7 +60,7 @@ std::size_t litPixels(const RgbImage& image) {
 TEST(LampPicture, DrawsEachLampInItsColorSquareOrRounded) {
     const auto lamps = grid(2, 1);
     const PlayGeometry g(allLampBounds(lamps), 10, 40, 20);
-    RgbImage image(40, 20);
+    Picture image(40, 20);
     const std::vector<ColorWord> colors{rgb(10, 20, 30), 0};
     drawLamps(image, lamps, colors, g, CellShape::Square);
     EXPECT_EQ(litPixels(image), 100u);  // the black lamp is black on black
@@ -68,15 +68,15 @@ TEST(LampPicture, DrawsEachLampInItsColorSquareOrRounded) {
     const auto at = [&](std::int32_t x, std::int32_t y) {
         return static_cast<std::size_t>(y * 40 + x) * 3;
     };
-    const auto* corner = &image.pixels[at(box.left, box.top)];
+    const auto* corner = &image.rgb[at(box.left, box.top)];
     EXPECT_EQ((std::array{corner[0], corner[1], corner[2]}),
               (std::array<std::uint8_t, 3>{10, 20, 30}));
 
     drawLamps(image, lamps, colors, g, CellShape::Rounded);
     EXPECT_LT(litPixels(image), 100u);
     EXPECT_GT(litPixels(image), 60u);
-    EXPECT_EQ(image.pixels[at(box.left, box.top)], 0);  // corner cut off
-    EXPECT_EQ(image.pixels[at(box.left + 5, box.top + 5)], 10);
+    EXPECT_EQ(image.rgb[at(box.left, box.top)], 0);  // corner cut off
+    EXPECT_EQ(image.rgb[at(box.left + 5, box.top + 5)], 10);
 }
 
 struct Gif {
@@ -166,11 +166,11 @@ TEST(RenderGif, ManyColorsFallBackToAFixedPalette) {
         (std::filesystem::temp_directory_path() / "vexolume_play_palette_test.gif").string();
     auto writer = GifWriter::open(path, 32, 32);
     ASSERT_TRUE(writer.ok());
-    RgbImage image(32, 32);
-    for (std::size_t i = 0; i < image.pixels.size() / 3; ++i) {
-        image.pixels[i * 3] = static_cast<std::uint8_t>(i & 0xFF);
-        image.pixels[i * 3 + 1] = static_cast<std::uint8_t>(i >> 2);
-        image.pixels[i * 3 + 2] = 255;
+    Picture image(32, 32);
+    for (std::size_t i = 0; i < image.rgb.size() / 3; ++i) {
+        image.rgb[i * 3] = static_cast<std::uint8_t>(i & 0xFF);
+        image.rgb[i * 3 + 1] = static_cast<std::uint8_t>(i >> 2);
+        image.rgb[i * 3 + 2] = 255;
     }
     ASSERT_TRUE(writer->addFrame(image, 10).ok());
     ASSERT_TRUE(writer->close().ok());
@@ -190,9 +190,9 @@ std::uint32_t be32(const std::vector<std::uint8_t>& b, std::size_t at) {
 }
 
 TEST(RenderPng, EncodesRowsThatInflateBackToThePicture) {
-    RgbImage image(3, 2);
-    for (std::size_t i = 0; i < image.pixels.size(); ++i)
-        image.pixels[i] = static_cast<std::uint8_t>(i * 13);
+    Picture image(3, 2);
+    for (std::size_t i = 0; i < image.rgb.size(); ++i)
+        image.rgb[i] = static_cast<std::uint8_t>(i * 13);
     const auto png = encodePng(image);
     ASSERT_GT(png.size(), 8u + 25 + 12 + 12);
     EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
@@ -209,7 +209,7 @@ TEST(RenderPng, EncodesRowsThatInflateBackToThePicture) {
     ASSERT_EQ(rawSize, raw.size());
     for (std::size_t y = 0; y < 2; ++y) {
         EXPECT_EQ(raw[y * 10], 0);  // no filter
-        for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(raw[y * 10 + 1 + i], image.pixels[y * 9 + i]);
+        for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(raw[y * 10 + 1 + i], image.rgb[y * 9 + i]);
     }
     EXPECT_EQ(std::string(png.end() - 8, png.end() - 4), "IEND");
 }
