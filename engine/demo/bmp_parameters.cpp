@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 namespace vx {
@@ -48,9 +49,11 @@ std::vector<std::uint8_t> encodeBmpParameters(const NormalisedPlacement& n) {
     int length = std::snprintf(text, sizeof text, "%f,%f,%f,%d,", n.x, n.y, n.scale, 2);
     if (length < 0) length = 0;
     if (length > 253) length = 253;  // the length byte holds less than 255
-    std::vector<std::uint8_t> bytes;
-    bytes.push_back(static_cast<std::uint8_t>(length));
-    bytes.insert(bytes.end(), text, text + length);
+    // The length byte, then the text; built from one range so that the
+    // optimiser sees a single copy of known size.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length) + 1);
+    bytes[0] = static_cast<std::uint8_t>(length);
+    std::memcpy(bytes.data() + 1, text, static_cast<std::size_t>(length));
     return bytes;
 }
 
