@@ -8,12 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "app/language/language_table.h"
 #include "cli/command.h"
 #include "cli/report.h"
 #include "layout/layout_json.h"
 #include "output/firmware/firmware_build.h"
 #include "platform/data_folder.h"
+#include "platform/language/language_table.h"
 #include "platform/tool_folder.h"
 
 namespace vx::cli {

@@ -9,13 +9,13 @@
 #include <memory>
 #include <string>
 
-#include "app/language/language_settings.h"
-#include "app/language/language_table.h"
 #include "app/settings/programmer_settings.h"
 #include "cli/command.h"
 #include "cli/report.h"
 #include "platform/data_folder.h"
+#include "platform/language/language_table.h"
 #include "platform/process.h"
+#include "platform/settings_file.h"
 #include "platform/tool_folder.h"
 #include "programming/programmer_launch.h"
 
@@ -37,7 +37,7 @@ int runProgram(const ProgramOptions& options) {
     const LanguageTable english = table ? *table : LanguageTable{};
 
     ProgrammerSettings settings =
-        readProgrammerSettings(settingsFilePath(dataFolder, env), *tools, english);
+        readProgrammerSettings(SettingsFile::locate(dataFolder, env), *tools, english);
     if (!options.port.empty()) settings.port = options.port;
     const ControllerModel model = *controllerModelNamed(options.tool);
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/language/language_table.h"
 #include "base/result.h"
+#include "platform/language/language_table.h"
 
 namespace vx::cli {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/language/dialog_keys.h"
+#include "platform/language/dialog_keys.h"
 
 namespace vx {
 namespace {

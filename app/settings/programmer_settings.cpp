@@ -1,23 +1,13 @@
 #include "app/settings/programmer_settings.h"
 
-#include <system_error>
-
-#include "app/language/ini_text.h"
-#include "platform/file_io.h"
+#include "platform/settings_file.h"
 
 namespace vx {
 namespace {
 
-IniText readIni(const std::filesystem::path& file) {
-    auto bytes = readFileBytes(file);
-    if (!bytes) return {};
-    return IniText::parse(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-}
-
-void take(const IniText& ini, std::string_view key, std::string& into) {
-    const auto value = ini.value(kProgrammerSection, key);
-    if (value && !value->empty()) into = std::string(*value);
+void take(const SettingsFile& file, std::string_view key, std::string& into) {
+    std::string value = file.value(kProgrammerSection, key);
+    if (!value.empty()) into = std::move(value);
 }
 
 }  // namespace
@@ -28,29 +18,19 @@ ProgrammerSettings readProgrammerSettings(const std::filesystem::path& settingsF
     ProgrammerSettings settings;
     settings.toolFolder = toolFolder;
     settings.stcPath = table.LookUpText(kStcPathKey);
-    const IniText ini = readIni(settingsFile);
-    take(ini, "NoraA", settings.noraACommand);
-    take(ini, "NoraB", settings.noraBCommand);
-    take(ini, "Port", settings.port);
+    const SettingsFile file(settingsFile);
+    take(file, "NoraA", settings.noraACommand);
+    take(file, "NoraB", settings.noraBCommand);
+    take(file, "Port", settings.port);
     return settings;
 }
 
 Status writeProgrammerSettings(const std::filesystem::path& settingsFile,
                                const ProgrammerSettings& settings) {
-    IniText ini = readIni(settingsFile);
-    ini.set(kProgrammerSection, "NoraA", settings.noraACommand);
-    ini.set(kProgrammerSection, "NoraB", settings.noraBCommand);
-    ini.set(kProgrammerSection, "Port", settings.port);
-    std::error_code ec;
-    if (settingsFile.has_parent_path()) {
-        std::filesystem::create_directories(settingsFile.parent_path(), ec);
-        if (ec) {
-            return Error{"ERR_FILE_SAVE", "cannot create the folder " +
-                                              settingsFile.parent_path().string() + ": " +
-                                              ec.message()};
-        }
-    }
-    return writeFileAtomically(settingsFile, ini.text());
+    return SettingsFile(settingsFile)
+        .write(kProgrammerSection, {{"NoraA", settings.noraACommand},
+                                    {"NoraB", settings.noraBCommand},
+                                    {"Port", settings.port}});
 }
 
 }  // namespace vx

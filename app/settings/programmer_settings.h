@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/language/language_table.h"
 #include "base/result.h"
+#include "platform/language/language_table.h"
 #include "programming/programmer_launch.h"
 
 namespace vx {

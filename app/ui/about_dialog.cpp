@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/language/language_table.h"
 #include "app/ui/app_icon.h"
+#include "platform/language/language_table.h"
 #include "platform/ui/dialog_texts.h"
 
 namespace vx {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 
-#include "app/language/language_state.h"
+#include "platform/language/language_state.h"
 
 namespace vx {
 

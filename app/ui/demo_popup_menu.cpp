@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/language/language_table.h"
 #include "app/ui/menu_tables.h"
+#include "platform/language/language_table.h"
 
 namespace vx {
 

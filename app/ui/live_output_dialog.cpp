@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "app/language/language_table.h"
+#include "platform/language/language_table.h"
 #include "platform/ui/dialog_texts.h"
 
 namespace vx {

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/language/ini_text.h"
-#include "platform/file_io.h"
-
 namespace vx {
 namespace {
 
@@ -13,21 +10,12 @@ constexpr std::string_view kSection = "Recent File List";
 
 std::string keyFor(std::size_t i) { return "File" + std::to_string(i + 1); }
 
-IniText readSettings(const std::filesystem::path& file) {
-    auto bytes = readFileBytes(file);
-    if (!bytes) return {};
-    return IniText::parse(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
-}
-
 }  // namespace
 
-RecentFiles::RecentFiles(std::filesystem::path settingsFile)
-    : settingsFile_(std::move(settingsFile)) {
-    const IniText ini = readSettings(settingsFile_);
+RecentFiles::RecentFiles(std::filesystem::path settingsFile) : settings_(std::move(settingsFile)) {
     for (std::size_t i = 0; i < kCapacity; ++i) {
-        auto value = ini.value(kSection, keyFor(i));
-        if (value && !value->empty()) files_.emplace_back(std::string(*value));
+        std::string value = settings_.value(kSection, keyFor(i));
+        if (!value.empty()) files_.emplace_back(std::move(value));
     }
 }
 
@@ -44,12 +32,11 @@ void RecentFiles::remove(const std::filesystem::path& file) {
 }
 
 void RecentFiles::store() const {
-    IniText ini = readSettings(settingsFile_);
+    SettingsFile::Entries entries;
     for (std::size_t i = 0; i < kCapacity; ++i) {
-        ini.set(kSection, keyFor(i), i < files_.size() ? files_[i].string() : std::string());
+        entries.emplace_back(keyFor(i), i < files_.size() ? files_[i].string() : std::string());
     }
-    const std::string text = ini.text();
-    (void)writeFileAtomically(settingsFile_, std::string_view(text));
+    (void)settings_.write(kSection, entries);
 }
 
 }  // namespace vx

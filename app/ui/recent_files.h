@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/settings_file.h"
+
 namespace vx {
 
 class RecentFiles {
@@ -23,7 +25,7 @@ public:
 private:
     void store() const;
 
-    std::filesystem::path settingsFile_;
+    SettingsFile settings_;
     std::vector<std::filesystem::path> files_;
 };
 

@@ -2,10 +2,10 @@
 
 #include <QMessageBox>
 
-#include "app/language/language_settings.h"
-#include "app/language/language_state.h"
-#include "app/language/languages.h"
 #include "app/ui/main_window.h"
+#include "platform/language/language_state.h"
+#include "platform/language/languages.h"
+#include "platform/settings_file.h"
 
 namespace vx {
 
@@ -16,7 +16,7 @@ std::unique_ptr<MainWindow> startApplication(const StartupOptions& options) {
 
     AppState state;
     state.baseFolder = findDataFolder(options.environment);
-    state.settingsFile = settingsFilePath(state.baseFolder, options.environment);
+    state.settingsFile = SettingsFile::locate(state.baseFolder, options.environment);
     auto language = LanguageState::start(state.baseFolder, state.settingsFile);
     if (!language) {
         // No table yet, so the one fixed English text of the program.

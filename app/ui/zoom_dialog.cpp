@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "app/language/language_table.h"
+#include "platform/language/language_table.h"
 #include "platform/ui/dialog_texts.h"
 
 namespace vx {

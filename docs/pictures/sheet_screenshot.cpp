@@ -17,16 +17,16 @@
 #include <filesystem>
 #include <iostream>
 
-#include "effects/ui/circular_area_dialog.h"
-#include "effects/ui/color_list_page.h"
-#include "effects/ui/gradient_dialog.h"
-#include "effects/ui/kind_preview.h"
-#include "effects/ui/lamp_group_page.h"
-#include "effects/ui/mode_list_page.h"
-#include "effects/ui/mode_parameter_page.h"
-#include "effects/ui/mode_sheet_dialog.h"
-#include "effects/ui/num_field.h"
-#include "effects/ui/program_group_page.h"
+#include "engine/ui/sheet/circular_area_dialog.h"
+#include "engine/ui/sheet/color_list_page.h"
+#include "engine/ui/sheet/gradient_dialog.h"
+#include "engine/ui/sheet/kind_preview.h"
+#include "engine/ui/sheet/lamp_group_page.h"
+#include "engine/ui/sheet/mode_list_page.h"
+#include "engine/ui/sheet/mode_parameter_page.h"
+#include "engine/ui/sheet/mode_sheet_dialog.h"
+#include "engine/ui/sheet/num_field.h"
+#include "engine/ui/sheet/program_group_page.h"
 #include "layout/history/insert_mode_edit.h"
 #include "platform/ui/dialog_texts.h"
 

@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/language/dialog_keys.h"
 #include "output/ui/firmware_build_runner.h"
+#include "platform/language/dialog_keys.h"
 
 namespace vx {
 namespace {

@@ -16,8 +16,8 @@
 #include <optional>
 #include <string>
 
-#include "app/language/language_table.h"
 #include "layout/lamp_layout.h"
+#include "platform/language/language_table.h"
 
 class QButtonGroup;
 class QCloseEvent;

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/language/language_table.h"
 #include "base/result.h"
 #include "layout/lamp_layout.h"
+#include "platform/language/language_table.h"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "app/language/dialog_keys.h"
+#include "platform/language/dialog_keys.h"
 
 namespace vx {
 namespace {

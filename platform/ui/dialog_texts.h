@@ -4,13 +4,13 @@
 // How a widget carries its control id: the dynamic int property "controlId",
 // set once where the dialog is built, e.g. setControlId(addButton, 1336).
 // The ids and the captions to build with are listed per dialog in
-// app/language/dialog_keys.h. For an edit field, list or combo box, give the
+// platform/language/dialog_keys.h. For an edit field, list or combo box, give the
 // id to its label or group box: that is the widget that shows the caption.
 //
 // Text per widget type: QAbstractButton and QLabel get setText, QGroupBox
 // setTitle; any other widget with a writable "text" property gets that.
 
-#include "app/language/language_table.h"
+#include "platform/language/language_table.h"
 
 class QString;
 class QWidget;
@@ -21,7 +21,7 @@ inline constexpr char kControlIdProperty[] = "controlId";
 
 void setControlId(QWidget* widget, int controlId);
 
-// Captions to build a dialog with (from app/language/dialog_keys.h), so that
+// Captions to build a dialog with (from platform/language/dialog_keys.h), so that
 // a control keeps a sensible text when the table has none for it.
 QString resourceTitleText(int dialogNumber);
 QString resourceCaptionText(int dialogNumber, int controlId);

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/language/dialog_keys.h"
+#include "platform/language/dialog_keys.h"
 #include "platform/process.h"
 
 namespace vx {

@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "app/language/language_table.h"
+#include "platform/language/language_table.h"
 #include "programming/programmer_launch.h"
 
 class QMessageBox;

@@ -11,9 +11,9 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "app/language/language_table.h"
 #include "app/ui/demo_popup_menu.h"
 #include "app/ui/live_output_dialog.h"
+#include "platform/language/language_table.h"
 #include "tests/support/bundled_table.h"
 #include "tests/support/qt_app.h"
 
@@ -28,14 +28,6 @@ QAction* actionWithId(QMenu* menu, int id) {
         }
     }
     return nullptr;
-}
-
-TEST(DemoPopupMenu, ProgramGroupIdsFollowTheMenuResource) {
-    EXPECT_EQ(programGroupCommand(0), 32909);
-    EXPECT_EQ(programGroupCommand(1), 32903);
-    EXPECT_EQ(programGroupCommand(32), 0);
-    for (int k = 0; k < 32; ++k) EXPECT_EQ(programGroupOfCommand(programGroupCommand(k)), k);
-    EXPECT_EQ(programGroupOfCommand(32904), -1);  // between group 1 and group 2
 }
 
 TEST(DemoPopupMenu, TextsChecksAndAvailabilityFollowTheDemo) {

@@ -98,14 +98,14 @@ TEST_F(Documents, TransferDataAndSaveDoNothingBelowTwoLamps) {
     EXPECT_TRUE(document->isModified());
 }
 
-TEST_F(Documents, SaveAsUpperCasesTheNameAppendsLedAndWritesThePortTable) {
+TEST_F(Documents, SaveAsWritesThePortTableAndRemembersTheFile) {
     MainWindow* w = startWithSample();
     ASSERT_NE(w, nullptr);
     auto document = w->documentWindows().front()->document();
     QStringList filters;
     w->askSaveName = [&](const QString& filter) {
         filters << filter;
-        return QString::fromStdString((folder_.path() / "copy").string());
+        return QString::fromStdString((folder_.path() / "COPY.LED").string());
     };
     ASSERT_TRUE(w->runCommand(cmd::FileSaveAs));
     EXPECT_EQ(filters, QStringList{"Lamp Files (*.led);;All Files (*.*)"});

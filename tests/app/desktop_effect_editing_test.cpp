@@ -11,13 +11,13 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/commands/mode_edit_command.h"
 #include "desktop_fixture.h"
-#include "effects/ui/mode_list_page.h"
-#include "effects/ui/mode_parameter_page.h"
-#include "effects/ui/mode_sheet_dialog.h"
-#include "effects/ui/page_widgets.h"
 #include "engine/ui/demo_view.h"
 #include "engine/ui/effect_painter.h"
 #include "engine/ui/effect_view.h"
+#include "engine/ui/sheet/mode_list_page.h"
+#include "engine/ui/sheet/mode_parameter_page.h"
+#include "engine/ui/sheet/mode_sheet_dialog.h"
+#include "engine/ui/sheet/page_widgets.h"
 
 namespace vx::test {
 namespace {

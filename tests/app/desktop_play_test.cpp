@@ -11,9 +11,9 @@
 #include "app/ui/command_ids.h"
 #include "app/ui/demo_popup_menu.h"
 #include "desktop_fixture.h"
-#include "effects/ui/mode_sheet_dialog.h"
 #include "engine/ui/demo_view.h"
 #include "engine/ui/effect_view.h"
+#include "engine/ui/sheet/mode_sheet_dialog.h"
 #include "output/ui/live_feed.h"
 #include "tests/support/sacn_receiver.h"
 

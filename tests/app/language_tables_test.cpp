@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/language/key_registry.h"
-#include "app/language/language_table.h"
-#include "app/language/languages.h"
+#include "platform/language/language_table.h"
+#include "platform/language/languages.h"
 #include "tests/app/source_keys.h"
 #include "tests/support/temp_folder.h"
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/language/language_table.h"
-#include "app/language/languages.h"
 #include "app/ui/menu_tables.h"
+#include "platform/language/language_table.h"
+#include "platform/language/languages.h"
 
 namespace vx {
 namespace {

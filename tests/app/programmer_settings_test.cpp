@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/language/language_settings.h"
 #include "platform/file_io.h"
+#include "platform/language/language_settings.h"
 #include "tests/support/bundled_table.h"
 #include "tests/support/temp_folder.h"
 

@@ -29,7 +29,8 @@ TEST(RecentFiles, KeepsTheFourNewestInTheSettingsFileBesideTheLanguage) {
 
 TEST(RecentFiles, AnUnwritableSettingsFileKeepsTheListInMemory) {
     TempFolder folder;
-    RecentFiles recent(folder.path() / "missing" / "folder" / "Setting.ini");
+    const auto plainFile = folder.write("plain-file", "");
+    RecentFiles recent(plainFile / "Setting.ini");  // its folder cannot be made
     recent.add("a.led");
     EXPECT_EQ(recent.files().size(), 1u);
 }

@@ -23,14 +23,5 @@ TEST(ModeKinds, SeventyDistinctOfferedKindsAndSixtyOneInsideACircle) {
     }
 }
 
-TEST(ModeKinds, KindClasses) {
-    EXPECT_TRUE(kinds::isWordKind("CM_DOWNTOUP_WORD"));
-    EXPECT_FALSE(kinds::isWordKind("CM_LEFTUP_WORD"));
-    EXPECT_TRUE(kinds::isAnyWordKind("CM_LEFTUP_WORD"));
-    EXPECT_FALSE(kinds::isOfferedKind("CM_RIGHTDOWN_WORD"));
-    EXPECT_TRUE(kinds::isCircleKind("CM_CIRCULAR_AREA"));
-    EXPECT_TRUE(kinds::isCustomKind("CM_CUSTOMMODE"));
-}
-
 }  // namespace
 }  // namespace vx

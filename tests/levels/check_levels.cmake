@@ -2,9 +2,10 @@
 # Fails when a source file includes a header from a higher level than its own
 # library's, or when core code includes Qt. Levels, lowest first:
 #   base platform effects layout engine output programming app
-# A */ui/ folder may include the core of any level and the ui of its own or a
-# lower level; cli may include the core and itself; tests, bench, examples and
-# fuzz may include anything.
+# A file may include the core of its own level and below; a */ui/ folder may
+# also include the ui of its own level and below, core code never a ui header.
+# cli may include the core and itself; tests, bench, examples and fuzz may
+# include anything.
 set(levels base platform effects layout engine output programming app)
 set(top_level 100)  # cli, examples, tests, bench, fuzz: above every library
 
@@ -48,10 +49,7 @@ foreach(source IN LISTS sources)
       endif()
       if(header_is_ui AND NOT is_ui)
         set(why "user-interface header in core code")
-      elseif(header_is_ui AND header_rank GREATER rank)
-        set(why "ui of a higher level")
-      elseif(NOT header_is_ui AND NOT is_ui AND header_rank GREATER rank
-             AND NOT header_folder STREQUAL folder)
+      elseif(header_rank GREATER rank)
         set(why "header of a higher level")
       elseif(header_rank EQUAL top_level AND NOT header_folder STREQUAL folder)
         set(why "header of a program or a test")

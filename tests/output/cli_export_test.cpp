@@ -9,7 +9,7 @@
 #include <string>
 #include <tuple>
 
-#include "tests/output/firmware_folders.h"
+#include "tests/output/firmware/firmware_folders.h"
 #include "tests/output/oversized_layout.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/test_files.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/language/language_table.h"
+#include "platform/language/language_table.h"
 
 namespace vx::test {
 

@@ -11,12 +11,12 @@
 #include <memory>
 #include <string_view>
 
-#include "app/language/language_state.h"
 #include "app/ui/app_state.h"
 #include "app/ui/document_window.h"
 #include "app/ui/live_output_dialog.h"
 #include "engine/ui/commands/effect_command_context.h"
 #include "layout/ui/commands/layout_command_context.h"
+#include "platform/language/language_state.h"
 
 class QWidget;
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "effects/ui/mode_sheet_dialog.h"
-#include "effects/ui/sheet_hooks.h"
 #include "engine/ui/effect_view.h"
+#include "engine/ui/sheet/mode_sheet_dialog.h"
+#include "engine/ui/sheet/sheet_hooks.h"
 
 namespace vx {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "app/ui/commands/app_command_context.h"
 #include "base/commands/command_handler.h"
-#include "effects/ui/mode_sheet_dialog.h"
 #include "engine/compile/compile_effects.h"
 #include "engine/ui/effect_view.h"
+#include "engine/ui/sheet/mode_sheet_dialog.h"
 
 namespace vx {
 

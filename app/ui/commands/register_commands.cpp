@@ -1,6 +1,5 @@
 #include "app/ui/commands/register_commands.h"
 
-#include "app/language/languages.h"
 #include "app/ui/command_ids.h"
 #include "app/ui/commands/about_command.h"
 #include "app/ui/commands/close_command.h"
@@ -33,6 +32,7 @@
 #include "layout/ui/commands/switch_window_command.h"
 #include "layout/ui/commands/toggle_grid_command.h"
 #include "layout/ui/commands/zoom_command.h"
+#include "platform/language/languages.h"
 
 namespace vx {
 

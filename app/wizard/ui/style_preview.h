@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "effects/ui/lattice_preview.h"
+#include "engine/ui/sheet/lattice_preview.h"
 
 namespace vx {
 

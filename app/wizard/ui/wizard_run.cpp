@@ -1,6 +1,6 @@
 #include "app/wizard/ui/wizard_run.h"
 
-#include "app/language/language_state.h"
+#include "platform/language/language_state.h"
 #include "platform/ui/dialog_texts.h"
 
 namespace vx {

@@ -14,7 +14,7 @@
 #include "output/firmware/controller_sim.h"
 #include "output/firmware/firmware_build.h"
 #include "platform/file_io.h"
-#include "tests/output/firmware_folders.h"
+#include "tests/output/firmware/firmware_folders.h"
 #include "tests/support/example_layout.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,0 +1,2 @@
+// Qt in core code.
+#include <QString>
