@@ -26,7 +26,8 @@ std::filesystem::path SettingsFile::locate(const std::filesystem::path& dataFold
 }
 
 std::string SettingsFile::value(std::string_view section, std::string_view key) const {
-    const auto found = readIni(file_).value(section, key);
+    const IniText ini = readIni(file_);
+    const auto found = ini.value(section, key);
     return found ? std::string(*found) : std::string();
 }
 
