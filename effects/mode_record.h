@@ -14,8 +14,8 @@ inline bool keepsCircleFields(const Mode& m) { return kinds::isCircleKind(m.kind
 
 inline constexpr FieldTable<Mode, 23> kModeFields(std::array{
     field<&Mode::area>("area", 5),
-    field<&Mode::lampListIndex>("lampListIndex", 13),
-    field<&Mode::groupListIndex>("groupListIndex", 14),
+    field<&Mode::clusterIndex>("lampListIndex", 13),
+    field<&Mode::clusterGroupIndex>("groupListIndex", 14),
     field<&Mode::duration>("duration", 7),
     field<&Mode::kind>("kind", 0, "the kind"),
     field<&Mode::label>("label", 1, "the label"),

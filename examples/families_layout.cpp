@@ -87,7 +87,7 @@ ModeList familyModes() {
     // Fills the rows of cluster group 0 from the middle outward.
     Mode custom = familyMode("CM_CUSTOMMODE", "Custom rows", {kGreen, kYellow}, 10, 0, 14);
     custom.kindCode = 7;
-    custom.groupListIndex = 0;
+    custom.clusterGroupIndex = 0;
     modes.push_back(custom);
     modes.push_back(familyMode("CM_BRIGHTTODARK", "Fade out", {kGreen, {0, 0, 0}}, 5, 20, 14));
     // Starts the whole show again.

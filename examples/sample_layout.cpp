@@ -105,7 +105,7 @@ ModeList sampleModes() {
     // Plays cluster 0 (the two middle rows) with PlayKind 0.
     Mode custom = sampleMode("CM_CUSTOMMODE", "Middle rows", {kRedRgb, kGreenRgb}, 10, 8);
     custom.kindCode = 0;
-    custom.lampListIndex = 0;
+    custom.clusterIndex = 0;
     modes.push_back(custom);
     return modes;
 }
