@@ -108,7 +108,7 @@ LampLayout makeFamiliesLayout() {
             layout.lamps.push_back(lamp);
         }
     }
-    for (const auto& lamp : layout.lamps) layout.effectLamps.push_back(effectLampRecord(lamp));
+    layout.effectLamps = transferredLamps(layout.lamps);
 
     auto& effects = layout.effects;
     effects.modes = familyModes();

@@ -115,7 +115,7 @@ ModeList sampleModes() {
 LampLayout makeSampleLayout() {
     LampLayout layout;
     layout.lamps = matrixLamps();
-    for (const auto& lamp : layout.lamps) layout.effectLamps.push_back(effectLampRecord(lamp));
+    layout.effectLamps = transferredLamps(layout.lamps);
 
     auto& effects = layout.effects;
     effects.modes = sampleModes();
