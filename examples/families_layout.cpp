@@ -3,12 +3,10 @@
 #include <initializer_list>
 #include <string>
 
+#include "effects/color_gradient.h"
+
 namespace vx {
 namespace {
-
-struct Rgb {
-    std::uint32_t r, g, b;
-};
 
 constexpr Rgb kRed{255, 40, 40};
 constexpr Rgb kOrange{255, 140, 0};
@@ -24,11 +22,7 @@ constexpr CellRect kAll{0, 0, kFamiliesColumns - 1, kFamiliesRows - 1};
 constexpr std::int32_t kCentreX = kFamiliesColumns / 2;
 constexpr std::int32_t kCentreY = kFamiliesRows / 2;
 
-UintList colors(std::initializer_list<Rgb> list) {
-    UintList out;
-    for (const auto& c : list) out.insert(out.end(), {c.r, c.g, c.b});
-    return out;
-}
+UintList colors(std::initializer_list<Rgb> list) { return listFromColors(std::vector<Rgb>(list)); }
 
 // duration is the hold time in 100 ms: the next mode starts after it.
 Mode familyMode(std::string kind, std::string label, std::initializer_list<Rgb> list,
