@@ -51,7 +51,7 @@ vx::LampLayout makeLayout() {
         m.circleX = kOrigin + kSide / 2;
         m.circleY = kOrigin + kSide / 2;
         m.circleRadius = 20 + v;
-        m.lampListIndex = 0;
+        m.clusterIndex = 0;
         layout.effects.modes.push_back(m);
         vx::Mode entry = m;
         entry.kindCode = static_cast<std::int32_t>(i);
@@ -66,7 +66,7 @@ void BM_Compile200ModesOver10000Lamps(benchmark::State& state) {
     for (auto _ : state) {
         const vx::CompiledEffects compiled = vx::compileEffects(layout);
         modes = compiled.modes.size();
-        benchmark::DoNotOptimize(compiled.cstGroup.data());
+        benchmark::DoNotOptimize(compiled.clusters.data());
     }
     state.counters["compiledModes"] = static_cast<double>(modes);
 }

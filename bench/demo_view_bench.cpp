@@ -34,7 +34,7 @@ std::shared_ptr<vx::DemoDocument> bigDemo() {
     vx::CompiledEffects e;
     vx::UintList all(lamps.size());
     std::iota(all.begin(), all.end(), 0u);
-    e.cstGroup.push_back(all);
+    e.clusters.push_back(all);
     e.colorGroup.push_back({255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0});
     vx::Mode m;
     m.kind = "CM_BENCH";
@@ -42,7 +42,7 @@ std::shared_ptr<vx::DemoDocument> bigDemo() {
     m.stepDelay = 2;
     m.stepCount = 1'000'000;
     m.colorIndex = 0;
-    m.lampListIndex = 0;
+    m.clusterIndex = 0;
     e.modes.push_back(m);
     return std::make_shared<vx::DemoDocument>(std::move(lamps), std::move(e),
                                               vx::playstate::kParallel);

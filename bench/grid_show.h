@@ -22,15 +22,15 @@ inline CompiledEffects gridShow(std::uint32_t side, const UintList& colors,
     CompiledEffects e;
     UintList all(side * side);
     std::iota(all.begin(), all.end(), 0u);
-    e.cstGroup.push_back(all);
+    e.clusters.push_back(all);
     UintList columns;
     for (std::uint32_t x = 0; x < side; ++x) {
         UintList column(side);
         std::iota(column.begin(), column.end(), x * side);
-        e.cstGroup.push_back(column);
+        e.clusters.push_back(column);
         columns.push_back(x + 1);
     }
-    e.cstGroupGroup.push_back(columns);
+    e.clusterGroups.push_back(columns);
     e.colorGroup.push_back(colors);
     for (std::size_t i = 0; i < modes.count; ++i) {
         Mode m;
@@ -40,8 +40,8 @@ inline CompiledEffects gridShow(std::uint32_t side, const UintList& colors,
         m.stepCount = modes.stepCount;
         m.duration = modes.duration;
         m.colorIndex = 0;
-        m.lampListIndex = 0;
-        m.groupListIndex = 0;
+        m.clusterIndex = 0;
+        m.clusterGroupIndex = 0;
         e.modes.push_back(m);
     }
     return e;

@@ -23,12 +23,12 @@ struct FullTables {
         for (std::uint32_t c = 0; c < 511; ++c) {
             UintList lamps;
             for (std::uint32_t k = 0; k < 200; ++k) lamps.push_back((c * 7 + k) % 2000);
-            compiled.cstGroup.push_back(std::move(lamps));
+            compiled.clusters.push_back(std::move(lamps));
         }
         for (std::uint32_t g = 0; g < 61; ++g) {
             UintList members;
             for (std::uint32_t k = 0; k < 40; ++k) members.push_back((g * 5 + k) % 511);
-            compiled.cstGroupGroup.push_back(std::move(members));
+            compiled.clusterGroups.push_back(std::move(members));
         }
         for (std::uint32_t c = 0; c < 101; ++c) {
             compiled.colorGroup.push_back({c, 255 - c, 7, 0, 0, c});
@@ -40,8 +40,8 @@ struct FullTables {
             mode.stepDelay = 5;
             mode.stepCount = 10;
             mode.duration = 30;
-            mode.lampListIndex = m * 40;
-            mode.groupListIndex = m * 5;
+            mode.clusterIndex = m * 40;
+            mode.clusterGroupIndex = m * 5;
             mode.colorIndex = m * 9;
             compiled.modes.push_back(mode);
         }

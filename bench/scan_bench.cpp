@@ -45,11 +45,11 @@ BENCHMARK(BM_FitPicture4000x3000)->Unit(benchmark::kMillisecond);
 
 void BM_ScanPicture4000x3000(benchmark::State& state) {
     const Picture& picture = largeWall();
-    const LampLayout layout = scanSettings();
+    const ScanSettingsRecord settings = ScanSettingsRecord::of(scanSettings());
     std::size_t lamps = 0;
     for (auto _ : state) {
         const Picture shown = fitPicture(picture, kView);
-        lamps = latticeScan(shown, layout).size();
+        lamps = latticeScan(shown, settings).size();
         benchmark::DoNotOptimize(lamps);
     }
     state.counters["lamps"] = static_cast<double>(lamps);

@@ -24,8 +24,8 @@ Json modeJson(std::size_t index, const Mode& m) {
                 {"circleKind", json::fromBytes(m.circleKind)},
                 {"playKind", m.kindCode},
                 {"colorIndex", m.colorIndex},
-                {"lampListIndex", m.lampListIndex},
-                {"groupListIndex", m.groupListIndex},
+                {"lampListIndex", m.clusterIndex},
+                {"groupListIndex", m.clusterGroupIndex},
                 {"stepDelay", m.stepDelay},
                 {"stepCount", m.stepCount},
                 {"duration", m.duration},
@@ -44,8 +44,8 @@ Json compiledJson(const CompiledEffects& c) {
     Json groups = Json::array();
     for (const auto& g : c.programGroups) groups.push_back(Json(g));
     return Json{{"modes", std::move(modes)},
-                {"cstGroup", tableJson(c.cstGroup)},
-                {"cstGroupGroup", tableJson(c.cstGroupGroup)},
+                {"cstGroup", tableJson(c.clusters)},
+                {"cstGroupGroup", tableJson(c.clusterGroups)},
                 {"colorGroup", tableJson(c.colorGroup)},
                 {"programGroups", std::move(groups)}};
 }
@@ -72,12 +72,12 @@ void printText(std::ostream& out, const std::string& file, const CompiledEffects
         out << "  " << i << ". \"" << printable(m.label) << "\" " << printable(m.kind);
         if (!m.circleKind.empty()) out << " (" << printable(m.circleKind) << ")";
         out << ": PlayKind " << m.kindCode << ", colorIndex " << m.colorIndex << ", lampListIndex "
-            << m.lampListIndex << ", groupListIndex " << m.groupListIndex << ", stepDelay "
+            << m.clusterIndex << ", groupListIndex " << m.clusterGroupIndex << ", stepDelay "
             << m.stepDelay << ", stepCount " << m.stepCount << ", duration " << m.duration
             << ", startOffset " << m.startOffset << '\n';
     }
-    printTable(out, "CstGroup", c.cstGroup);
-    printTable(out, "Cst_GroupGroup", c.cstGroupGroup);
+    printTable(out, "CstGroup", c.clusters);
+    printTable(out, "Cst_GroupGroup", c.clusterGroups);
     printTable(out, "Color_Group", c.colorGroup);
     out << "Program groups:\n";
     for (std::size_t g = 0; g < c.programGroups.size(); ++g) {

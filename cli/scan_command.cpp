@@ -86,7 +86,7 @@ int runScan(const ScanOptions& options) {
 
     prepareScan(layout);
     const LatticeSize lattice = latticeSize(layout.scanScope, layout.lampPitch);
-    auto lamps = latticeScan(shown, layout);
+    auto lamps = latticeScan(shown, ScanSettingsRecord::of(layout));
     layout.lamps.insert(layout.lamps.end(), lamps.begin(), lamps.end());
 
     if (const Status s = writeLayoutOutput(options.output, layout); !s) {

@@ -44,7 +44,7 @@ int runWizard(const WizardOptions& options) {
     layout.lamps = makeWizardLamps(shape, kWizardZoom, layout.lampPitch);
     wireWizardLamps(layout.lamps, shape.port);
     // Transfer Data: the effect side plays these lamps.
-    for (const Lamp& lamp : layout.lamps) layout.effectLamps.push_back(effectLampRecord(lamp));
+    layout.effectLamps = transferredLamps(layout.lamps);
 
     const LayoutBounds e = allLampBounds(layout.lamps);
     ChosenStyles chosen = noStylesChosen();

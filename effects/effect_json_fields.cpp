@@ -131,7 +131,7 @@ void Reader::fail(const std::string& key, const std::string& path, const std::st
 }
 
 bool Reader::object(const Json& j, const std::string& path,
-                    std::initializer_list<std::string_view> allowed) {
+                    std::span<const std::string_view> allowed) {
     if (!ok()) return false;
     if (!j.is_object()) {
         fail("ERR_JSON_TYPE", path, std::string("expected an object, found ") + j.type_name());

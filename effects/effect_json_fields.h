@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -46,7 +47,10 @@ public:
 
     // True when j is an object whose keys are all in `allowed`.
     bool object(const Json& j, const std::string& path,
-                std::initializer_list<std::string_view> allowed);
+                std::initializer_list<std::string_view> allowed) {
+        return object(j, path, std::span<const std::string_view>(allowed.begin(), allowed.size()));
+    }
+    bool object(const Json& j, const std::string& path, std::span<const std::string_view> allowed);
     // True when j is an array; with `size`, of exactly that many elements.
     bool array(const Json& j, const std::string& path, std::optional<std::size_t> size = {});
 

@@ -38,11 +38,11 @@ struct Mode {
     std::int32_t startY = 0;
     std::int32_t bandWidth = 0;
     std::int32_t colorIndex = 0;
-    std::int32_t lampListIndex = -1;   // into the ClusterTable; -1 = none
-    std::int32_t groupListIndex = -1;  // into the ClusterGroupTable; -1 = none
-    std::int32_t wordStep = 0;         // word kinds only
-    std::int32_t wordColorMode = 0;    // word kinds only: 0 = CC, 1 = CF
-    UintList extraLamps;               // lamp numbers always taken
+    std::int32_t clusterIndex = -1;       // into the ClusterTable; -1 = none
+    std::int32_t clusterGroupIndex = -1;  // into the ClusterGroupTable; -1 = none
+    std::int32_t wordStep = 0;            // word kinds only
+    std::int32_t wordColorMode = 0;       // word kinds only: 0 = CC, 1 = CF
+    UintList extraLamps;                  // lamp numbers always taken
     CellRect extraRect;
     std::int32_t circleX = 0;  // circle kind only
     std::int32_t circleY = 0;

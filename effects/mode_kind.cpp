@@ -69,10 +69,10 @@ bool isControlKind(std::string_view kind) {
     return kind == kEmpty || kind == kRegroup || kind == kRegress;
 }
 
-bool customUsesLampList(std::int32_t kindCode) {
+bool customUsesCluster(std::int32_t kindCode) {
     return kindCode == 0 || kindCode == 5 || kindCode == 6 || kindCode == 9 || kindCode == 10;
 }
-bool customUsesGroupList(std::int32_t kindCode) {
+bool customUsesClusterGroup(std::int32_t kindCode) {
     return (kindCode >= 1 && kindCode <= 4) || kindCode == 7 || kindCode == 8;
 }
 

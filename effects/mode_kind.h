@@ -31,9 +31,9 @@ bool isCircleKind(std::string_view kind);
 bool isCustomKind(std::string_view kind);
 bool isControlKind(std::string_view kind);  // CM_EMPTYMODE, CM_REGROUP, CM_REGRESS
 
-// A custom mode plays its lamps from lampListIndex for these codes, from
-// groupListIndex for 1, 2, 3, 4, 7, 8.
-bool customUsesLampList(std::int32_t kindCode);
-bool customUsesGroupList(std::int32_t kindCode);
+// A custom mode plays its lamps from clusterIndex for these codes, from
+// clusterGroupIndex for 1, 2, 3, 4, 7, 8.
+bool customUsesCluster(std::int32_t kindCode);
+bool customUsesClusterGroup(std::int32_t kindCode);
 
 }  // namespace vx::kinds

@@ -77,8 +77,8 @@ ModeCommit commitMode(const ModeSheetState& state, const ParameterValues& values
     m.extraRect = extra.rect;
 
     if ((state.adding || state.inserting) && state.custom && kinds::isCustomKind(m.kind)) {
-        m.lampListIndex = -1;
-        m.groupListIndex = -1;
+        m.clusterIndex = -1;
+        m.clusterGroupIndex = -1;
     }
 
     if (state.replacing && state.rememberedIndex < modeCount) {

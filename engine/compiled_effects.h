@@ -14,17 +14,17 @@ namespace vx {
 
 struct CompiledEffects {
     // Deep copies of the ModeList after word expansion, with kindCode set to
-    // the PlayKind and colorIndex, lampListIndex, groupListIndex pointing into
+    // the PlayKind and colorIndex, clusterIndex, clusterGroupIndex pointing into
     // the tables below.
     std::vector<Mode> modes;
     // For each program group, the positions in `modes` it plays, in order.
     std::array<std::vector<std::size_t>, kProgramGroupCount> programGroups;
     // CstGroup: lamp lists (lamp numbers). Its first entries are the
     // designer's clusters.
-    std::vector<UintList> cstGroup;
+    std::vector<UintList> clusters;
     // Cst_GroupGroup: lists of CstGroup indices. Its first entries are the
     // designer's cluster groups.
-    std::vector<UintList> cstGroupGroup;
+    std::vector<UintList> clusterGroups;
     // Color_Group: colour lists, R, G, B triplets.
     std::vector<UintList> colorGroup;
 

@@ -95,11 +95,11 @@ std::optional<std::int32_t> playKindOf(std::string_view kind) {
     return std::nullopt;
 }
 
-bool isLampListPlayKind(std::int32_t playKind) {
+bool isClusterPlayKind(std::int32_t playKind) {
     return playKind == 0 || playKind == 5 || playKind == 6 || playKind == 9 || playKind == 10;
 }
 
-bool isGroupListPlayKind(std::int32_t playKind) {
+bool isClusterGroupPlayKind(std::int32_t playKind) {
     return (playKind >= 1 && playKind <= 4) || playKind == 7 || playKind == 8;
 }
 

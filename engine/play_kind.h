@@ -21,9 +21,9 @@ inline constexpr std::int32_t kRegress = 255;
 // play as 4, CM_RIGHTUP_GOBC as 1.
 std::optional<std::int32_t> playKindOf(std::string_view kind);
 
-// PlayKinds played from one lamp list (CstGroup index in lampListIndex).
-bool isLampListPlayKind(std::int32_t playKind);
-// PlayKinds played from a list of lamp groups (Cst_GroupGroup index in groupListIndex).
-bool isGroupListPlayKind(std::int32_t playKind);
+// PlayKinds played from one lamp list (CstGroup index in clusterIndex).
+bool isClusterPlayKind(std::int32_t playKind);
+// PlayKinds played from a list of lamp groups (Cst_GroupGroup index in clusterGroupIndex).
+bool isClusterGroupPlayKind(std::int32_t playKind);
 
 }  // namespace vx

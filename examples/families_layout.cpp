@@ -3,12 +3,10 @@
 #include <initializer_list>
 #include <string>
 
+#include "effects/color_gradient.h"
+
 namespace vx {
 namespace {
-
-struct Rgb {
-    std::uint32_t r, g, b;
-};
 
 constexpr Rgb kRed{255, 40, 40};
 constexpr Rgb kOrange{255, 140, 0};
@@ -24,11 +22,7 @@ constexpr CellRect kAll{0, 0, kFamiliesColumns - 1, kFamiliesRows - 1};
 constexpr std::int32_t kCentreX = kFamiliesColumns / 2;
 constexpr std::int32_t kCentreY = kFamiliesRows / 2;
 
-UintList colors(std::initializer_list<Rgb> list) {
-    UintList out;
-    for (const auto& c : list) out.insert(out.end(), {c.r, c.g, c.b});
-    return out;
-}
+UintList colors(std::initializer_list<Rgb> list) { return listFromColors(std::vector<Rgb>(list)); }
 
 // duration is the hold time in 100 ms: the next mode starts after it.
 Mode familyMode(std::string kind, std::string label, std::initializer_list<Rgb> list,
@@ -87,7 +81,7 @@ ModeList familyModes() {
     // Fills the rows of cluster group 0 from the middle outward.
     Mode custom = familyMode("CM_CUSTOMMODE", "Custom rows", {kGreen, kYellow}, 10, 0, 14);
     custom.kindCode = 7;
-    custom.groupListIndex = 0;
+    custom.clusterGroupIndex = 0;
     modes.push_back(custom);
     modes.push_back(familyMode("CM_BRIGHTTODARK", "Fade out", {kGreen, {0, 0, 0}}, 5, 20, 14));
     // Starts the whole show again.
@@ -108,7 +102,7 @@ LampLayout makeFamiliesLayout() {
             layout.lamps.push_back(lamp);
         }
     }
-    for (const auto& lamp : layout.lamps) layout.effectLamps.push_back(effectLampRecord(lamp));
+    layout.effectLamps = transferredLamps(layout.lamps);
 
     auto& effects = layout.effects;
     effects.modes = familyModes();

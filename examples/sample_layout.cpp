@@ -3,12 +3,10 @@
 #include <initializer_list>
 #include <string>
 
+#include "effects/color_gradient.h"
+
 namespace vx {
 namespace {
-
-struct Rgb {
-    std::uint32_t r, g, b;
-};
 
 constexpr Rgb kRedRgb{255, 0, 0};
 constexpr Rgb kGreenRgb{0, 255, 0};
@@ -21,11 +19,7 @@ constexpr Rgb kOrangeRgb{255, 128, 0};
 
 constexpr CellRect kWholeMatrix{0, 0, kSampleColumns - 1, kSampleRows - 1};
 
-UintList colors(std::initializer_list<Rgb> list) {
-    UintList out;
-    for (const auto& c : list) out.insert(out.end(), {c.r, c.g, c.b});
-    return out;
-}
+UintList colors(std::initializer_list<Rgb> list) { return listFromColors(std::vector<Rgb>(list)); }
 
 // A mode as the Mode Parameter page stores it: the whole matrix as its area,
 // "Hold time" equal to the time the steps take.
@@ -105,7 +99,7 @@ ModeList sampleModes() {
     // Plays cluster 0 (the two middle rows) with PlayKind 0.
     Mode custom = sampleMode("CM_CUSTOMMODE", "Middle rows", {kRedRgb, kGreenRgb}, 10, 8);
     custom.kindCode = 0;
-    custom.lampListIndex = 0;
+    custom.clusterIndex = 0;
     modes.push_back(custom);
     return modes;
 }
@@ -115,7 +109,7 @@ ModeList sampleModes() {
 LampLayout makeSampleLayout() {
     LampLayout layout;
     layout.lamps = matrixLamps();
-    for (const auto& lamp : layout.lamps) layout.effectLamps.push_back(effectLampRecord(lamp));
+    layout.effectLamps = transferredLamps(layout.lamps);
 
     auto& effects = layout.effects;
     effects.modes = sampleModes();

@@ -58,4 +58,13 @@ inline Lamp effectLampRecord(const Lamp& lamp) {
     return r;
 }
 
+// Transfer Data: the effect side takes the lamps as the file keeps them, so a
+// layout plays the same before and after it is saved and opened again.
+inline std::vector<Lamp> transferredLamps(const std::vector<Lamp>& lamps) {
+    std::vector<Lamp> records;
+    records.reserve(lamps.size());
+    for (const Lamp& lamp : lamps) records.push_back(effectLampRecord(lamp));
+    return records;
+}
+
 }  // namespace vx

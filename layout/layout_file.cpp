@@ -9,6 +9,7 @@
 #include "base/text_excerpt.h"
 #include "effects/effect_file.h"
 #include "layout/layout_limits.h"
+#include "layout/layout_records.h"
 
 namespace vx {
 namespace {
@@ -22,30 +23,6 @@ constexpr std::uint16_t kBigCountEscape = 0xFFFF;
 constexpr std::string_view kLampClass = "CLamp";
 constexpr std::uint64_t kLampRecordBytes = 32;
 constexpr std::uint64_t kEffectLampBytes = 12;
-
-void writeLampRecord(ByteWriter& out, const Lamp& lamp) {
-    out.i32(lamp.x);
-    out.i32(lamp.y);
-    out.i32(lamp.number);
-    out.u32(lamp.color);
-    out.i32(lamp.diameter);
-    out.i32(lamp.state);
-    out.i32(lamp.port);
-    out.i32(lamp.portOrder);
-}
-
-Lamp readLampRecord(ByteReader& in) {
-    Lamp lamp;
-    lamp.x = in.i32();
-    lamp.y = in.i32();
-    lamp.number = in.i32();
-    lamp.color = in.u32();
-    lamp.diameter = in.i32();
-    lamp.state = in.i32();
-    lamp.port = in.i32();
-    lamp.portOrder = in.i32();
-    return lamp;
-}
 
 void writeLampObjects(ByteWriter& out, const std::vector<Lamp>& lamps) {
     if (lamps.size() < kBigCountEscape) {
@@ -63,17 +40,13 @@ void writeLampObjects(ByteWriter& out, const std::vector<Lamp>& lamps) {
         } else {
             out.u16(kClassTagBit | 1);
         }
-        writeLampRecord(out, lamps[i]);
+        kLampFields.write(out, lamps[i]);
     }
 }
 
 void writeEffectLamps(ByteWriter& out, const std::vector<Lamp>& lamps) {
     out.u32(static_cast<std::uint32_t>(lamps.size()));
-    for (const auto& lamp : lamps) {
-        out.i32(lamp.x);
-        out.i32(lamp.y);
-        out.i32(lamp.number);
-    }
+    for (const auto& lamp : lamps) kEffectLampFields.write(out, lamp);
 }
 
 // Reads the object list of lamps. Indices follow the framework's scheme: 0 is
@@ -128,9 +101,11 @@ Status readLampObjects(ByteReader& in, std::vector<Lamp>& lamps) {
                                          ", which the file has not defined");
             }
         }
-        lamps.push_back(readLampRecord(in));
+        Lamp lamp;
+        const auto where = [&] { return "the record of " + which(); };
+        if (auto s = kLampFields.read(in, lamp, where); !s) return s;
+        lamps.push_back(lamp);
         ++nextIndex;
-        if (in.failed()) return truncatedError(in, "the record of " + which());
     }
     return {};
 }
@@ -144,9 +119,7 @@ Status readEffectLamps(ByteReader& in, std::vector<Lamp>& lamps, const std::stri
     }
     lamps.resize(count);
     for (auto& lamp : lamps) {
-        lamp.x = in.i32();
-        lamp.y = in.i32();
-        lamp.number = in.i32();
+        if (auto s = kEffectLampFields.read(in, lamp, [&] { return what; }); !s) return s;
     }
     return {};
 }
@@ -175,16 +148,7 @@ std::vector<std::uint8_t> encodeLayout(const LampLayout& layout) {
     ByteWriter out;
     out.reserve(44 + kSlotCount * 12 + layout.lamps.size() * 34 + layout.effectLamps.size() * 12 +
                 1024);
-    out.u32(layout.backColor);
-    out.i32(layout.scanScope.left);
-    out.i32(layout.scanScope.top);
-    out.i32(layout.scanScope.right);
-    out.i32(layout.scanScope.bottom);
-    out.f32(layout.objectSize);
-    out.f32(layout.reservedValue);
-    out.f32(layout.lampSize);
-    out.i32(layout.colorTolerance);
-    out.f64(layout.lampPitch);
+    kHeadFields.write(out, layout);
     for (const auto& slot : layout.slots) {
         out.i32(slot.a);
         out.i32(slot.b);
@@ -207,17 +171,9 @@ Result<LampLayout> decodeLayout(std::span<const std::uint8_t> bytes) {
     }
     ByteReader in(bytes);
     LampLayout layout;
-    layout.backColor = in.u32();
-    layout.scanScope.left = in.i32();
-    layout.scanScope.top = in.i32();
-    layout.scanScope.right = in.i32();
-    layout.scanScope.bottom = in.i32();
-    layout.objectSize = in.f32();
-    layout.reservedValue = in.f32();
-    layout.lampSize = in.f32();
-    layout.colorTolerance = in.i32();
-    layout.lampPitch = in.f64();
-    if (in.failed()) return truncatedError(in, "the layout head");
+    if (auto s = kHeadFields.read(in, layout, [] { return "the layout head"; }); !s) {
+        return s.error();
+    }
     if (auto s = readSlots(in, layout.slots); !s) return s.error();
     if (auto s = readLampObjects(in, layout.lamps); !s) return s.error();
     if (auto s = readEffectLamps(in, layout.effectLamps, "effect lamps"); !s) return s.error();

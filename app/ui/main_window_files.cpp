@@ -173,7 +173,7 @@ bool MainWindow::saveDocument(LayoutDocument& document, bool askName) {
 }
 
 void MainWindow::writePortTableFor(const LayoutDocument& document) {
-    const auto written = writePortTable(document.layout().lamps, std::filesystem::current_path());
+    const auto written = writePortTable(document.layout().lamps, state_.workFolder);
     if (!written) showMessage(text(written.error().key));
 }
 

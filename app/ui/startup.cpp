@@ -1,5 +1,8 @@
 #include "app/ui/startup.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <QMessageBox>
 
 #include "app/ui/main_window.h"
@@ -17,6 +20,9 @@ std::unique_ptr<MainWindow> startApplication(const StartupOptions& options) {
     AppState state;
     state.baseFolder = findDataFolder(options.environment);
     state.settingsFile = SettingsFile::locate(state.baseFolder, options.environment);
+    std::error_code ec;
+    state.workFolder = std::filesystem::current_path(ec);
+    if (ec) state.workFolder = ".";
     auto language = LanguageState::start(state.baseFolder, state.settingsFile);
     if (!language) {
         // No table yet, so the one fixed English text of the program.

@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "effects/color_gradient.h"
+
 namespace vx {
 namespace {
 
@@ -24,10 +26,6 @@ constexpr std::array<StyleRun, kWizardStyleCount> kRuns{{
     {38, 15},
     {53, 6},
 }};
-
-struct Rgb {
-    std::uint32_t r, g, b;
-};
 
 constexpr Rgb kRed{255, 30, 30};
 constexpr Rgb kOrange{255, 130, 0};
@@ -49,11 +47,7 @@ constexpr Palette kRainbow{kRed, kOrange, kYellow, kGreen, kCyan, kBlue, kViolet
 constexpr Palette kFire{kRed, kOrange, kAmber, kYellow, kAmber, kOrange};
 constexpr Palette kSea{kBlue, kCyan, kWhite, kCyan, kBlue, kViolet};
 
-UintList colors(Palette list) {
-    UintList out;
-    for (const auto& c : list) out.insert(out.end(), {c.r, c.g, c.b});
-    return out;
-}
+UintList colors(Palette list) { return listFromColors(std::vector<Rgb>(list)); }
 
 // Sizes and timing of one installation. Timings are chosen so each mode's
 // hold time (`duration`, 100 ms) covers the time its routine runs, and the

@@ -120,7 +120,7 @@ int main(int argc, char* argv[]) {
         if (page == vx::SheetPage::GroupList) editMode(8);
         if (page == vx::SheetPage::Parameter) editMode(0);
         sheet.showPage(page);
-        if (page == vx::SheetPage::GroupList) sheet.lampGroupPage()->show();
+        if (page == vx::SheetPage::GroupList) sheet.clusterPage()->show();
         if (page == vx::SheetPage::Programs) {
             sheet.programGroupPage()->insertAll();
             sheet.programGroupPage()->programTree()->expandToDepth(1);

@@ -14,8 +14,8 @@
 //   designer's PlayKind).
 // - colorIndex: index into colorGroup for kindCode 1..10 (and for any other
 //   kindCode of 10 or less except 0); the fade (0) reads `colors` itself.
-// - lampListIndex (PlayKinds 0, 5, 6, 9, 10) into cstGroup, groupListIndex
-//   (1, 2, 3, 4, 7, 8) into cstGroupGroup. A custom mode keeps the designer's
+// - clusterIndex (PlayKinds 0, 5, 6, 9, 10) into clusters, clusterGroupIndex
+//   (1, 2, 3, 4, 7, 8) into clusterGroups. A custom mode keeps the designer's
 //   indices; the designer's clusters and cluster groups are the first entries
 //   of those tables, so the indices stay valid.
 // - Control modes (253 regroup, 254 empty, 255 regress): stepCount holds the
@@ -42,7 +42,7 @@
 //   (bottom - top + 1): exactly the line modes generated.
 // - A word mode with fewer than six colour components takes black for each
 //   missing colour (text colour from components 0..2, background from 3..5).
-//   A word mode whose lampListIndex names no Cluster has no text lamps: every
+//   A word mode whose clusterIndex names no Cluster has no text lamps: every
 //   lamp of its lines takes the background colour. Its lines are generated
 //   all the same, so program-group positions never depend on the colours.
 // - A word mode plays its lines as fills (CF) only for wordColorMode 1; any

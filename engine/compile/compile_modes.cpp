@@ -18,11 +18,11 @@ bool indexesInto(std::int32_t index, std::size_t tableSize) {
 // must name one of the designer's lists.
 bool dropsCustom(const Mode& m, const EffectData& effects) {
     if (!kinds::isCustomKind(m.kind)) return false;
-    if (kinds::customUsesLampList(m.kindCode)) {
-        return !indexesInto(m.lampListIndex, effects.clusters.size());
+    if (kinds::customUsesCluster(m.kindCode)) {
+        return !indexesInto(m.clusterIndex, effects.clusters.size());
     }
-    if (kinds::customUsesGroupList(m.kindCode)) {
-        return !indexesInto(m.groupListIndex, effects.clusterGroups.size());
+    if (kinds::customUsesClusterGroup(m.kindCode)) {
+        return !indexesInto(m.clusterGroupIndex, effects.clusterGroups.size());
     }
     return false;
 }
@@ -39,11 +39,11 @@ std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const Effec
                                       std::span<const Lamp> lamps, const LayoutBounds& bounds,
                                       CompiledEffects& out) {
     out.modes.clear();
-    out.cstGroup = effects.clusters;
-    out.cstGroupGroup = effects.clusterGroups;
+    out.clusters = effects.clusters;
+    out.clusterGroups = effects.clusterGroups;
     out.colorGroup.clear();
-    InternTable lampLists(out.cstGroup);
-    InternTable groupLists(out.cstGroupGroup);
+    InternTable lampLists(out.clusters);
+    InternTable groupLists(out.clusterGroups);
     InternTable colorLists(out.colorGroup);
     ModeGridBuilder grids(lamps, effects.layers);
     std::vector<std::size_t> sources;
@@ -64,19 +64,19 @@ std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const Effec
 
         if (m.kindCode <= 10) {
             if (m.kindCode != 0) m.colorIndex = colorLists.intern(m.colors);
-            const bool lampList = isLampListPlayKind(m.kindCode);
-            const bool groupList = isGroupListPlayKind(m.kindCode);
+            const bool lampList = isClusterPlayKind(m.kindCode);
+            const bool groupList = isClusterGroupPlayKind(m.kindCode);
             if (!kinds::isCustomKind(m.kind) && (lampList || groupList)) {
                 const ScanInput in{m, grids.build(m, layerCode), bounds};
                 if (lampList) {
-                    m.lampListIndex = lampLists.intern(buildLampOrder(in, orderKind));
+                    m.clusterIndex = lampLists.intern(buildLampOrder(in, orderKind));
                 } else {
                     UintList groups;
                     for (UintList& band : buildGroupOrder(in, orderKind)) {
                         groups.push_back(
                             static_cast<std::uint32_t>(lampLists.intern(std::move(band))));
                     }
-                    m.groupListIndex = groupLists.intern(std::move(groups));
+                    m.clusterGroupIndex = groupLists.intern(std::move(groups));
                 }
             }
         }

@@ -13,7 +13,7 @@
 
 namespace vx {
 
-// Replaces out.modes, out.cstGroup, out.cstGroupGroup and out.colorGroup.
+// Replaces out.modes, out.clusters, out.clusterGroups and out.colorGroup.
 // The tables start as the designer's clusters and cluster groups (and an
 // empty colour table) and only grow. Returns, for each compiled mode, the
 // ModeList position it came from (dropped modes leave no entry).

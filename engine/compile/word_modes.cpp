@@ -94,11 +94,11 @@ public:
 
 private:
     std::vector<std::uint32_t> textLamps(const Mode& word) const {
-        if (word.lampListIndex < 0 ||
-            static_cast<std::size_t>(word.lampListIndex) >= clusters_.size()) {
+        if (word.clusterIndex < 0 ||
+            static_cast<std::size_t>(word.clusterIndex) >= clusters_.size()) {
             return {};
         }
-        std::vector<std::uint32_t> text = clusters_[static_cast<std::size_t>(word.lampListIndex)];
+        std::vector<std::uint32_t> text = clusters_[static_cast<std::size_t>(word.clusterIndex)];
         std::sort(text.begin(), text.end());
         return text;
     }

@@ -35,7 +35,7 @@ inline constexpr std::int32_t kMaxWordGap = 1 << 16;
 
 // Non-word modes pass unchanged; the diagonal word kinds are dropped. A word
 // with fewer than six colour components takes black for a missing colour;
-// one whose lampListIndex names no Cluster has no text lamps.
+// one whose clusterIndex names no Cluster has no text lamps.
 ExpandedModes expandWordModes(const ModeList& modes, const ClusterTable& clusters,
                               std::span<const Lamp> lamps, const LayoutBounds& bounds);
 

@@ -31,7 +31,7 @@ Routine playFade(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     if (mode.stepDelay == 0) mode.stepDelay = 1;
     const std::int64_t frames = std::int64_t{mode.duration} * 10 / mode.stepDelay;
 
-    const auto lamps = tables.lampList(mode.lampListIndex);
+    const auto lamps = tables.cluster(mode.clusterIndex);
     const std::uint64_t wait = lampStepTime(mode.stepDelay, lamps.size());
     Channels now = from;
     for (std::int64_t f = 0; f < frames; ++f) {

@@ -37,7 +37,7 @@ namespace {
 
 std::size_t paintGroup(const PlayTables& tables, std::uint32_t group, ColorWord color,
                        DrawSurface& surface) {
-    const auto lamps = tables.lampList(group);
+    const auto lamps = tables.cluster(group);
     for (const std::uint32_t lamp : lamps) surface.paint(lamp, color);
     return lamps.size();
 }
@@ -48,7 +48,7 @@ std::size_t paintGroup(const PlayTables& tables, std::uint32_t group, ColorWord 
 // differ in which way the pattern moves and from which end the colours come.
 Routine playGroupChange(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const std::int32_t kind = mode.kindCode;
-    const auto groups = tables.groupList(mode.groupListIndex);
+    const auto groups = tables.clusterGroup(mode.clusterGroupIndex);
     const ColorList colors = tables.colors(mode.colorIndex);
     const std::size_t g_count = groups.size();
     const std::size_t n = colors.count();
@@ -76,7 +76,7 @@ Routine playGroupChange(Mode mode, const PlayTables& tables, DrawSurface& surfac
 // PlayKinds 5 and 6: the whole lamp list every step, the pattern moving one
 // lamp per step toward earlier lamps (5) or later lamps (6).
 Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface) {
-    const auto lamps = tables.lampList(mode.lampListIndex);
+    const auto lamps = tables.cluster(mode.clusterIndex);
     const ColorList colors = tables.colors(mode.colorIndex);
     const std::size_t m = lamps.size();
     const std::size_t n = colors.count();
@@ -102,7 +102,7 @@ Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface
 Routine playGroupFill(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const ColorList colors = tables.colors(mode.colorIndex);
     if (!colors.usable()) co_return;
-    const auto groups = tables.groupList(mode.groupListIndex);
+    const auto groups = tables.clusterGroup(mode.clusterGroupIndex);
     const std::size_t count = groups.size();
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t g = mode.kindCode == 7 ? i : count - 1 - i;
@@ -116,7 +116,7 @@ Routine playGroupFill(Mode mode, const PlayTables& tables, DrawSurface& surface)
 Routine playLampFill(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const ColorList colors = tables.colors(mode.colorIndex);
     if (!colors.usable()) co_return;
-    const auto lamps = tables.lampList(mode.lampListIndex);
+    const auto lamps = tables.cluster(mode.clusterIndex);
     const std::size_t m = lamps.size();
     for (std::size_t i = 0; i < m; ++i) {
         const std::size_t k = mode.kindCode == 9 ? i : m - 1 - i;

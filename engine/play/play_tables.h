@@ -47,11 +47,11 @@ struct PlayTables {
         if (index < 0 || static_cast<std::uint64_t>(index) >= table.size()) return {};
         return table[static_cast<std::size_t>(index)];
     }
-    std::span<const std::uint32_t> lampList(std::int64_t i) const {
-        return entry(effects.cstGroup, i);
+    std::span<const std::uint32_t> cluster(std::int64_t i) const {
+        return entry(effects.clusters, i);
     }
-    std::span<const std::uint32_t> groupList(std::int64_t i) const {
-        return entry(effects.cstGroupGroup, i);
+    std::span<const std::uint32_t> clusterGroup(std::int64_t i) const {
+        return entry(effects.clusterGroups, i);
     }
     ColorList colors(std::int64_t i) const { return ColorList{entry(effects.colorGroup, i)}; }
 };

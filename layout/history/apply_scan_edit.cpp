@@ -2,20 +2,6 @@
 
 namespace vx {
 
-ScanSettingsRecord ScanSettingsRecord::of(const LampLayout& layout) {
-    return {layout.backColor, layout.scanScope,      layout.objectSize,
-            layout.lampSize,  layout.colorTolerance, layout.lampPitch};
-}
-
-void ScanSettingsRecord::storeIn(LampLayout& layout) const {
-    layout.backColor = backColor;
-    layout.scanScope = scanScope;
-    layout.objectSize = objectSize;
-    layout.lampSize = lampSize;
-    layout.colorTolerance = colorTolerance;
-    layout.lampPitch = lampPitch;
-}
-
 ApplyScanEdit::ApplyScanEdit(ScanSettingsRecord settings, std::vector<Lamp> found,
                              std::string_view textKey)
     : settings_(settings), found_(std::move(found)), textKey_(textKey) {}

@@ -8,22 +8,9 @@
 #include <vector>
 
 #include "layout/history/edit.h"
+#include "layout/scan/lattice_scan.h"
 
 namespace vx {
-
-// The fields of a layout that a scan sets.
-struct ScanSettingsRecord {
-    ColorWord backColor = 0;
-    ScanScope scanScope;
-    float objectSize = 0;
-    float lampSize = 0;
-    std::int32_t colorTolerance = 0;
-    double lampPitch = 0;
-
-    static ScanSettingsRecord of(const LampLayout& layout);
-    void storeIn(LampLayout& layout) const;
-    bool operator==(const ScanSettingsRecord&) const = default;
-};
 
 class ApplyScanEdit : public Edit {
 public:

@@ -4,7 +4,7 @@ namespace vx {
 
 void TransferDataEdit::redo(LampLayout& layout) {
     before_ = layout.effectLamps;
-    layout.effectLamps = layout.lamps;
+    layout.effectLamps = transferredLamps(layout.lamps);
 }
 
 void TransferDataEdit::undo(LampLayout& layout) { layout.effectLamps = before_; }

@@ -1,5 +1,6 @@
 #pragma once
-// Transfer Data: the effect lamp list becomes a copy of the layout's lamps.
+// Transfer Data: the effect lamp list becomes the layout's lamps as the file
+// keeps them (transferredLamps).
 // Undo gives back the effect lamps from before; the windows that the
 // transfer opened stay open.
 

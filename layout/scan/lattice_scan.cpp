@@ -38,20 +38,34 @@ bool isBackground(ColorWord pixel, ColorWord back, std::int64_t tolerance) {
            channelNear(pixel, back, 16, tolerance);
 }
 
-std::vector<Lamp> latticeScan(const Picture& shown, const LampLayout& layout) {
-    const double p = layout.lampPitch;
-    const LatticeSize size = latticeSize(layout.scanScope, p);
+ScanSettingsRecord ScanSettingsRecord::of(const LampLayout& layout) {
+    return {layout.backColor, layout.scanScope,      layout.objectSize,
+            layout.lampSize,  layout.colorTolerance, layout.lampPitch};
+}
+
+void ScanSettingsRecord::storeIn(LampLayout& layout) const {
+    layout.backColor = backColor;
+    layout.scanScope = scanScope;
+    layout.objectSize = objectSize;
+    layout.lampSize = lampSize;
+    layout.colorTolerance = colorTolerance;
+    layout.lampPitch = lampPitch;
+}
+
+std::vector<Lamp> latticeScan(const Picture& shown, const ScanSettingsRecord& settings) {
+    const double p = settings.lampPitch;
+    const LatticeSize size = latticeSize(settings.scanScope, p);
     std::vector<Lamp> lamps;
     if (size.columns == 0 || size.rows == 0) return lamps;
     // Cells exist only for a finite pitch below the scope's extent.
     const auto diameter = static_cast<std::int32_t>(p);
     std::int32_t n = 0;
     for (std::int32_t i = 0; i < size.columns; ++i) {
-        const auto x = static_cast<std::int32_t>(layout.scanScope.left + p * i);
+        const auto x = static_cast<std::int32_t>(settings.scanScope.left + p * i);
         for (std::int32_t j = 0; j < size.rows; ++j) {
-            const auto y = static_cast<std::int32_t>(layout.scanScope.top + p * j);
+            const auto y = static_cast<std::int32_t>(settings.scanScope.top + p * j);
             if (!shown.contains(x, y)) continue;
-            if (isBackground(shown.colorAt(x, y), layout.backColor, layout.colorTolerance)) {
+            if (isBackground(shown.colorAt(x, y), settings.backColor, settings.colorTolerance)) {
                 continue;
             }
             lamps.push_back(Lamp::made(i, j, n++, diameter));

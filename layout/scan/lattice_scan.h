@@ -30,10 +30,24 @@ LatticeSize latticeSize(const ScanScope& scope, double pitch);
 // Background when every channel lies within `tolerance` of the background's.
 bool isBackground(ColorWord pixel, ColorWord back, std::int64_t tolerance);
 
+// The fields of a layout that a scan reads and sets.
+struct ScanSettingsRecord {
+    ColorWord backColor = 0;
+    ScanScope scanScope;
+    float objectSize = 0;
+    float lampSize = 0;
+    std::int32_t colorTolerance = 0;
+    double lampPitch = 0;
+
+    static ScanSettingsRecord of(const LampLayout& layout);
+    void storeIn(LampLayout& layout) const;
+    bool operator==(const ScanSettingsRecord&) const = default;
+};
+
 // Scans `shown` (client pels of the view, picture at the top-left) with the
-// layout's scope, pitch, background and tolerance. A sample outside the shown
-// picture counts as background.
-std::vector<Lamp> latticeScan(const Picture& shown, const LampLayout& layout);
+// settings' scope, pitch, background and tolerance. A sample outside the
+// shown picture counts as background.
+std::vector<Lamp> latticeScan(const Picture& shown, const ScanSettingsRecord& settings);
 
 // The Scan command on the layout: sets the pitch from the settings. The
 // lattice scan runs afterwards (in the view, after its timer).

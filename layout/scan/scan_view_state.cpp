@@ -46,10 +46,8 @@ ScanSettingsRecord ScanViewState::startEmptyLattice(const LampLayout& layout) {
 
 std::vector<Lamp> ScanViewState::finishScan(const Picture& shown,
                                             const ScanSettingsRecord& settings) {
-    LampLayout scanned;
-    settings.storeIn(scanned);
     pictureShown_ = false;
-    return latticeScan(shown, scanned);
+    return latticeScan(shown, settings);
 }
 
 }  // namespace vx

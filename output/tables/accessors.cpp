@@ -25,7 +25,7 @@ TextPieces buildGetPtnText(const CompiledEffects& compiled) {
                      "  unsigned int data GetCstDataTemp; \r\n"
                      "  switch(CstGrpNum){   \r\n"
                      "    ");
-    for (std::size_t i = 0; i < compiled.cstGroup.size(); ++i) {
+    for (std::size_t i = 0; i < compiled.clusters.size(); ++i) {
         pieces.push_back(caseText(i, ":  \r\n      ", "CstGroup",
                                   "[CstGrpCount];   \r\n"
                                   "      break; \r\n"
@@ -43,7 +43,7 @@ TextPieces buildGetPtnText(const CompiledEffects& compiled) {
                      "  unsigned int data GetCstDataTemp;    \r\n"
                      "   switch(CstGrpNum){      \r\n"
                      "    ");
-    for (std::size_t i = 0; i < compiled.cstGroupGroup.size(); ++i) {
+    for (std::size_t i = 0; i < compiled.clusterGroups.size(); ++i) {
         pieces.push_back(caseText(i, ": \r\n      ", "Cst_GroupGroup",
                                   "[CstGrpCount];  \r\n"
                                   "      break;                      \r\n"

@@ -12,8 +12,8 @@ std::string createDataReport(const CompiledEffects& compiled, const TableBuild& 
     input.programGroupsUsed = static_cast<std::size_t>(
         std::count_if(compiled.programGroups.begin(), compiled.programGroups.end(),
                       [](const auto& group) { return !group.empty(); }));
-    input.clusterCount = compiled.cstGroup.size();
-    input.clusterGroupCount = compiled.cstGroupGroup.size();
+    input.clusterCount = compiled.clusters.size();
+    input.clusterGroupCount = compiled.clusterGroups.size();
     input.colorGroupCount = compiled.colorGroup.size();
     const CapacityFigures f = capacityFigures(input);
 

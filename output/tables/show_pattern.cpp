@@ -85,29 +85,29 @@ std::string showPatternRow(const Mode& m) {
         case 0: {
             const FadeRow f = fadeRow(m);
             row = values(m.kindCode, f.increment, f.first[0], f.first[1], f.first[2], f.target[0],
-                         f.target[1], f.target[2], m.stepDelay, m.duration, m.lampListIndex);
+                         f.target[1], f.target[2], m.stepDelay, m.duration, m.clusterIndex);
             break;
         }
         case 1:
         case 2:
         case 3:
         case 4:
-            row = valuesWithTail(",               ", printedGroupCode(m), m.groupListIndex,
+            row = valuesWithTail(",               ", printedGroupCode(m), m.clusterGroupIndex,
                                  m.colorIndex, m.stepDelay, m.stepCount, m.duration);
             break;
         case 5:
         case 6:
-            row = valuesWithTail(",                 ", m.kindCode, m.lampListIndex, m.colorIndex,
+            row = valuesWithTail(",                 ", m.kindCode, m.clusterIndex, m.colorIndex,
                                  m.stepDelay, m.stepCount, m.duration);
             break;
         case 7:
         case 8:
-            row = valuesWithTail(",            ", m.kindCode, m.groupListIndex, m.colorIndex,
+            row = valuesWithTail(",            ", m.kindCode, m.clusterGroupIndex, m.colorIndex,
                                  m.stepDelay, m.duration);
             break;
         case 9:
         case 10:
-            row = valuesWithTail(",         ", m.kindCode, m.lampListIndex, m.colorIndex,
+            row = valuesWithTail(",         ", m.kindCode, m.clusterIndex, m.colorIndex,
                                  m.stepDelay, m.duration);
             break;
         default: break;

@@ -23,11 +23,11 @@ TableBuild buildTableTexts(const CompiledEffects& compiled) {
     TableBuild build;
     TableTexts& t = build.texts;
     t.showPattern = buildShowPatternText(compiled);
-    take(buildCstGroupText(compiled.cstGroup), t.cstGroup, build.refused);
-    take(buildClusterGroupText(compiled.cstGroupGroup), t.clusterGroup, build.refused);
+    take(buildCstGroupText(compiled.clusters), t.clusters, build.refused);
+    take(buildClusterGroupText(compiled.clusterGroups), t.clusterGroup, build.refused);
     take(buildColorGroupText(compiled.colorGroup), t.colorGroup, build.refused);
-    t.clusterCount = compiled.cstGroup.size();
-    t.clusterGroupCount = compiled.cstGroupGroup.size();
+    t.clusterCount = compiled.clusters.size();
+    t.clusterGroupCount = compiled.clusterGroups.size();
     t.colorGroupCount = compiled.colorGroup.size();
     t.getPtn = buildGetPtnText(compiled);
     return build;

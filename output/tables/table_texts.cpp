@@ -16,7 +16,7 @@ std::string outputText(const TableTexts& texts, OutputMode mode) {
         case OutputMode::Normal: return {};
         case OutputMode::ShowPattern: return joinPieces(texts.showPattern);
         case OutputMode::ClusterTables:
-            return joinPieces(texts.cstGroup) + joinPieces(texts.clusterGroup) +
+            return joinPieces(texts.clusters) + joinPieces(texts.clusterGroup) +
                    joinPieces(texts.colorGroup);
         case OutputMode::Accessors: return joinPieces(texts.getPtn);
     }

@@ -27,7 +27,7 @@ enum class OutputMode {
 
 struct TableTexts {
     TextPieces showPattern;
-    TextPieces cstGroup;
+    TextPieces clusters;
     TextPieces clusterGroup;
     TextPieces colorGroup;
     TextPieces getPtn;

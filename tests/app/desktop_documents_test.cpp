@@ -58,7 +58,7 @@ TEST_F(Documents, TransferDataTwiceOpensTwoEffectWindowsOverTheSameDocument) {
     ASSERT_TRUE(w->runCommand(cmd::TransferData));
     EXPECT_EQ(w->menuKind(), MenuKind::Effect);
     EXPECT_EQ(w->activeDocumentWindow()->kind(), DocumentKind::Effect);
-    EXPECT_EQ(document->layout().effectLamps, document->layout().lamps);
+    EXPECT_EQ(document->layout().effectLamps, transferredLamps(document->layout().lamps));
     EXPECT_EQ(w->state().transferredLampCount, document->layout().lamps.size());
     EXPECT_TRUE(std::filesystem::exists(folder_.path() / "cport.h"));
 

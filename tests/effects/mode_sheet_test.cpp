@@ -53,14 +53,14 @@ TEST(ModeCommit, FieldsAndTheSupplementaryMarker) {
 TEST(ModeCommit, CustomModesWithoutListsGetMinusOne) {
     ModeSheetState state;
     state.beginNew("CM_CUSTOMMODE", false);
-    state.current.lampListIndex = 3;
+    state.current.clusterIndex = 3;
     EXPECT_TRUE(state.custom);
     ModeCommit c = commitMode(state, {}, 1, {}, {}, 0);
-    EXPECT_EQ(c.mode.lampListIndex, -1);
-    EXPECT_EQ(c.mode.groupListIndex, -1);
+    EXPECT_EQ(c.mode.clusterIndex, -1);
+    EXPECT_EQ(c.mode.clusterGroupIndex, -1);
     state.custom = false;  // lists chosen on the lamp groups page
     c = commitMode(state, {}, 1, {}, {}, 0);
-    EXPECT_EQ(c.mode.lampListIndex, 3);
+    EXPECT_EQ(c.mode.clusterIndex, 3);
 }
 
 TEST(ModeCommit, InsertReplaceAndAppendPositions) {

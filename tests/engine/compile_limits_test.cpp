@@ -24,26 +24,26 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 // Every index a compiled mode holds points into its table, every listed
 // lamp exists and no list repeats a lamp.
 void expectWellFormed(const CompiledEffects& c, std::size_t lampCount) {
-    for (const auto& list : c.cstGroup) {
+    for (const auto& list : c.clusters) {
         std::set<std::uint32_t> seen;
         for (const std::uint32_t n : list) {
             EXPECT_LT(n, lampCount);
             EXPECT_TRUE(seen.insert(n).second) << "lamp " << n << " listed twice";
         }
     }
-    for (const auto& list : c.cstGroupGroup) {
-        for (const std::uint32_t g : list) EXPECT_LT(g, c.cstGroup.size());
+    for (const auto& list : c.clusterGroups) {
+        for (const std::uint32_t g : list) EXPECT_LT(g, c.clusters.size());
     }
     for (const Mode& m : c.modes) {
         if (kinds::isCustomKind(m.kind) || m.kindCode > 10) continue;
         if (m.kindCode != 0) {
             EXPECT_LT(static_cast<std::size_t>(m.colorIndex), c.colorGroup.size());
         }
-        if (isLampListPlayKind(m.kindCode)) {
-            EXPECT_LT(static_cast<std::size_t>(m.lampListIndex), c.cstGroup.size());
+        if (isClusterPlayKind(m.kindCode)) {
+            EXPECT_LT(static_cast<std::size_t>(m.clusterIndex), c.clusters.size());
         }
-        if (isGroupListPlayKind(m.kindCode)) {
-            EXPECT_LT(static_cast<std::size_t>(m.groupListIndex), c.cstGroupGroup.size());
+        if (isClusterGroupPlayKind(m.kindCode)) {
+            EXPECT_LT(static_cast<std::size_t>(m.clusterGroupIndex), c.clusterGroups.size());
         }
     }
 }
@@ -73,7 +73,7 @@ TEST(CompileLimits, ExtremeStartsAreasWidthsAndCirclesStayBounded) {
     }
     Mode word = modeOver("CM_LEFTTORIGHT_WORD", {0, 0, 5, 4});
     word.wordStep = kMax;
-    word.lampListIndex = kMax;
+    word.clusterIndex = kMax;
     modes.push_back(word);
     const auto c = compileWith(layout, modes);
     EXPECT_EQ(c.modes.size(), modes.size() - 1 + 5);
@@ -131,8 +131,8 @@ TEST(CompileLimits, RandomModesCompileToWellFormedTables) {
         m.circleX = pick(0, 14);
         m.circleY = pick(0, 12);
         m.circleRadius = pick(-1, 8);
-        m.lampListIndex = pick(-1, 2);
-        m.groupListIndex = pick(-1, 1);
+        m.clusterIndex = pick(-1, 2);
+        m.clusterGroupIndex = pick(-1, 1);
         m.wordColorMode = pick(0, 1);
         m.wordStep = pick(-1, 3);
         if (pick(0, 3) == 0) m.extraLamps = {static_cast<std::uint32_t>(pick(0, 62))};

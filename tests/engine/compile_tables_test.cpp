@@ -42,18 +42,18 @@ TEST(CompileTables, EqualListsShareOneEntryAndDesignerListsComeFirst) {
     const auto c =
         compileWith(layout, {column, bands, nowhere, elsewhere, layer, fade, everything});
     ASSERT_EQ(c.modes.size(), 7u);
-    EXPECT_EQ(c.cstGroup,
+    EXPECT_EQ(c.clusters,
               (std::vector<UintList>{{0, 1}, {2, 3}, {0, 1}, {}, {1, 3}, {0, 1, 2, 3}}));
-    EXPECT_EQ(c.cstGroupGroup, (std::vector<UintList>{{0, 1}}));
+    EXPECT_EQ(c.clusterGroups, (std::vector<UintList>{{0, 1}}));
     EXPECT_EQ(c.colorGroup, (std::vector<UintList>{a, b}));
 
-    EXPECT_EQ(c.modes[0].lampListIndex, 0);   // the designer's first equal cluster
-    EXPECT_EQ(c.modes[1].groupListIndex, 0);  // bands {0,1},{2,3} = cluster group 0
-    EXPECT_EQ(c.modes[2].lampListIndex, 3);   // empty list, interned once
-    EXPECT_EQ(c.modes[3].lampListIndex, 3);
-    EXPECT_EQ(c.modes[4].lampListIndex, 4);  // only the layer's lamps
-    EXPECT_EQ(c.modes[5].lampListIndex, 5);
-    EXPECT_EQ(c.modes[6].lampListIndex, 5);
+    EXPECT_EQ(c.modes[0].clusterIndex, 0);       // the designer's first equal cluster
+    EXPECT_EQ(c.modes[1].clusterGroupIndex, 0);  // bands {0,1},{2,3} = cluster group 0
+    EXPECT_EQ(c.modes[2].clusterIndex, 3);       // empty list, interned once
+    EXPECT_EQ(c.modes[3].clusterIndex, 3);
+    EXPECT_EQ(c.modes[4].clusterIndex, 4);  // only the layer's lamps
+    EXPECT_EQ(c.modes[5].clusterIndex, 5);
+    EXPECT_EQ(c.modes[6].clusterIndex, 5);
     EXPECT_EQ(c.modes[0].colorIndex, 0);
     EXPECT_EQ(c.modes[2].colorIndex, 1);
     EXPECT_EQ(c.modes[3].colorIndex, 1);
@@ -72,8 +72,8 @@ TEST(CompileTables, CustomModesWithoutOneOfTheDesignersListsAreDroppedAndShiftPo
     auto custom = [](std::int32_t kindCode, std::int32_t lamps, std::int32_t groups) {
         Mode m = modeOver("CM_CUSTOMMODE", kAll);
         m.kindCode = kindCode;
-        m.lampListIndex = lamps;
-        m.groupListIndex = groups;
+        m.clusterIndex = lamps;
+        m.clusterGroupIndex = groups;
         return m;
     };
     // Each needs the list its PlayKind reads; the other index does not matter.
@@ -93,17 +93,17 @@ TEST(CompileTables, CustomModesWithoutOneOfTheDesignersListsAreDroppedAndShiftPo
     EXPECT_EQ(c.modes[1].kindCode, 253);
     EXPECT_EQ(c.modes[1].stepCount, 1);
     EXPECT_EQ(c.modes[2].kindCode, 5);
-    EXPECT_EQ(c.modes[2].lampListIndex, 0);
+    EXPECT_EQ(c.modes[2].clusterIndex, 0);
     EXPECT_EQ(c.modes[2].colorIndex, 0);
     EXPECT_EQ(c.modes[3].kindCode, 254);
     EXPECT_EQ(c.modes[3].stepCount, 3);
     EXPECT_EQ(c.modes[4].kindCode, 2);
-    EXPECT_EQ(c.modes[4].groupListIndex, 0);
+    EXPECT_EQ(c.modes[4].clusterGroupIndex, 0);
     EXPECT_EQ(c.modes[5].kindCode, 255);
     EXPECT_EQ(c.modes[5].stepCount, 5);
     // Custom modes add no lists of their own.
-    EXPECT_EQ(c.cstGroup.size(), 2u);
-    EXPECT_EQ(c.cstGroupGroup.size(), 1u);
+    EXPECT_EQ(c.clusters.size(), 2u);
+    EXPECT_EQ(c.clusterGroups.size(), 1u);
 }
 
 TEST(CompileTables, KindsOutsideThePlayKindTableKeepTheirCode) {
@@ -115,11 +115,12 @@ TEST(CompileTables, KindsOutsideThePlayKindTableKeepTheirCode) {
     const auto c = compileWith(blockLayout(0, 0, 2, 2), {groupCode, highCode});
     ASSERT_EQ(c.modes.size(), 2u);
     EXPECT_EQ(c.modes[0].kindCode, 7);
-    EXPECT_EQ(c.cstGroupGroup.at(static_cast<std::size_t>(c.modes[0].groupListIndex)), UintList{});
+    EXPECT_EQ(c.clusterGroups.at(static_cast<std::size_t>(c.modes[0].clusterGroupIndex)),
+              UintList{});
     EXPECT_EQ(c.modes[0].colorIndex, 0);
     EXPECT_EQ(c.modes[1].kindCode, 30);
     EXPECT_EQ(c.modes[1].colorIndex, -3);
-    EXPECT_EQ(c.modes[1].lampListIndex, -1);
+    EXPECT_EQ(c.modes[1].clusterIndex, -1);
 }
 
 TEST(CompileTables, LayoutWithoutLampsCompilesToEmptyLists) {
@@ -127,8 +128,8 @@ TEST(CompileTables, LayoutWithoutLampsCompilesToEmptyLists) {
         LampLayout{}, {modeOver("CM_LEFTTORIGHT_GC", kAll), modeOver("CM_SIDEFRAME_CC", kAll),
                        modeOver("CM_UPTODOWN_WORD", kAll)});
     ASSERT_EQ(c.modes.size(), 2u);
-    EXPECT_EQ(c.cstGroupGroup, (std::vector<UintList>{{}}));
-    EXPECT_EQ(c.cstGroup, (std::vector<UintList>{{}}));
+    EXPECT_EQ(c.clusterGroups, (std::vector<UintList>{{}}));
+    EXPECT_EQ(c.clusters, (std::vector<UintList>{{}}));
 }
 
 }  // namespace

@@ -34,14 +34,15 @@ inline Mode modeOver(std::string kind, CellRect area) {
 
 // The lamp list of compiled mode i.
 inline const UintList& lampListOf(const CompiledEffects& c, std::size_t i) {
-    return c.cstGroup.at(static_cast<std::size_t>(c.modes.at(i).lampListIndex));
+    return c.clusters.at(static_cast<std::size_t>(c.modes.at(i).clusterIndex));
 }
 
 // The groups of compiled mode i, each as its lamp list.
 inline std::vector<UintList> groupsOf(const CompiledEffects& c, std::size_t i) {
     std::vector<UintList> out;
-    const auto& list = c.cstGroupGroup.at(static_cast<std::size_t>(c.modes.at(i).groupListIndex));
-    for (const std::uint32_t g : list) out.push_back(c.cstGroup.at(g));
+    const auto& list =
+        c.clusterGroups.at(static_cast<std::size_t>(c.modes.at(i).clusterGroupIndex));
+    for (const std::uint32_t g : list) out.push_back(c.clusters.at(g));
     return out;
 }
 

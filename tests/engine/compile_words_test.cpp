@@ -35,7 +35,7 @@ LampLayout wordLayout() {
 Mode word(const char* kind, std::int32_t colorMode, std::int32_t gap) {
     Mode m = modeOver(kind, kAll);
     m.colors = colors({&kText, &kBack});
-    m.lampListIndex = 0;
+    m.clusterIndex = 0;
     m.wordColorMode = colorMode;
     m.wordStep = gap;
     m.duration = 30;
@@ -98,7 +98,7 @@ TEST(CompileWords, VerticalWordLinesCompileToTheirColumns) {
 
 TEST(CompileWords, WordWithoutItsClusterOrColorsUsesBackgroundAndBlack) {
     Mode m = word("CM_LEFTTORIGHT_WORD", 0, 0);
-    m.lampListIndex = 4;
+    m.clusterIndex = 4;
     m.colors = {9, 9, 9};
     const auto e = expand(wordLayout(), {m});
     ASSERT_EQ(e.modes.size(), 2u);
@@ -124,7 +124,7 @@ TEST(CompileProgramGroups, EntriesPointAtTheModesTheirSourceBecame) {
     LampLayout layout = wordLayout();
     Mode dropped = modeOver("CM_CUSTOMMODE", kAll);
     dropped.kindCode = 7;
-    dropped.groupListIndex = -1;
+    dropped.clusterGroupIndex = -1;
     layout.effects.modes = {dropped, word("CM_UPTODOWN_WORD", 0, 0),
                             modeOver("CM_LEFTTORIGHT_CC", kAll), word("CM_RIGHTUP_WORD", 0, 0),
                             modeOver("CM_REGROUP", kAll)};

@@ -17,8 +17,8 @@ const ColorWord kGreen = rgb(0, 255, 0);
 CompiledEffects show(std::vector<Mode> modes) {
     CompiledEffects e;
     e.modes = std::move(modes);
-    e.cstGroup = {{0}, {1}, {2}, {3}, {0, 1, 2, 3}};
-    e.cstGroupGroup = {{4}};
+    e.clusters = {{0}, {1}, {2}, {3}, {0, 1, 2, 3}};
+    e.clusterGroups = {{4}};
     e.colorGroup = {{255, 0, 0}, {0, 255, 0}};
     return e;
 }
@@ -27,7 +27,7 @@ CompiledEffects show(std::vector<Mode> modes) {
 Mode fill(std::int32_t list, std::int32_t duration, std::uint32_t delay = 1,
           std::int32_t color = 0) {
     Mode m = compiledMode(9, delay, 0, duration);
-    m.lampListIndex = list;
+    m.clusterIndex = list;
     m.colorIndex = color;
     return m;
 }
@@ -35,7 +35,7 @@ Mode fill(std::int32_t list, std::int32_t duration, std::uint32_t delay = 1,
 // A colour change over all lamps that plays for S x 100 ms.
 Mode longChange(std::int32_t steps, std::int32_t duration) {
     Mode m = compiledMode(5, 10, steps, duration);
-    m.lampListIndex = 4;
+    m.clusterIndex = 4;
     return m;
 }
 
@@ -85,7 +85,7 @@ TEST(PlayClock, SequentialPlayRunsEachModeToItsEndFromTimeZero) {
     first.startOffset = 7;
     Mode fade = compiledMode(0, 10, 0, 2);
     fade.colors = {0, 255, 0};
-    fade.lampListIndex = 0;
+    fade.clusterIndex = 0;
     const Recorder r = play(show({first, fade, controlMode(255, 2)}), 4, sequential(), 20'000);
     EXPECT_EQ(r.times('s'), (std::vector<std::int64_t>{0, 400, 600}));
     EXPECT_EQ(r.times('e'), (std::vector<std::int64_t>{400, 600, 600}));
@@ -166,9 +166,9 @@ TEST(PlayClock, StepsOfLargeListsLastAsLongAsOnTheController) {
     // 20 steps over 160 lamps with stepDelay 1: the wait after each step is
     // 0 ms (10 - 15 painting), but painting is charged, 15 ms a step.
     CompiledEffects e = show({compiledMode(5, 1, 20)});
-    e.cstGroup.push_back(UintList(160));
-    for (std::uint32_t i = 0; i < 160; ++i) e.cstGroup.back()[i] = i;
-    e.modes[0].lampListIndex = 5;
+    e.clusters.push_back(UintList(160));
+    for (std::uint32_t i = 0; i < 160; ++i) e.clusters.back()[i] = i;
+    e.modes[0].clusterIndex = 5;
     const Recorder r = play(e, 160, sequential(), 10'000);
     EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{300});
     const auto paints = r.times('p');
@@ -182,7 +182,7 @@ TEST(PlayClock, ModesWithoutWaitsStillLetTheClockMove) {
     // parallel show that starts over at 3 s keeps moving instead of spinning.
     Mode change = compiledMode(1, 0, 1'000'000);
     Mode lampChange = compiledMode(5, 0, 1'000'000);
-    lampChange.lampListIndex = 4;
+    lampChange.clusterIndex = 4;
     CompiledEffects e =
         show({change, lampChange, fill(4, 0, 0), compiledMode(7, 0, 0, 10), controlMode(255, 4)});
     Recorder r;

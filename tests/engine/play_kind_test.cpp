@@ -11,8 +11,8 @@ TEST(PlayKind, EveryKindThatCanPlayInACircleHasARow) {
     for (auto kind : kinds::circleInnerKinds()) {
         const auto pk = playKindOf(kind);
         ASSERT_TRUE(pk.has_value()) << kind;
-        EXPECT_TRUE(isLampListPlayKind(*pk) || isGroupListPlayKind(*pk)) << kind;
-        EXPECT_NE(isLampListPlayKind(*pk), isGroupListPlayKind(*pk)) << kind;
+        EXPECT_TRUE(isClusterPlayKind(*pk) || isClusterGroupPlayKind(*pk)) << kind;
+        EXPECT_NE(isClusterPlayKind(*pk), isClusterGroupPlayKind(*pk)) << kind;
     }
 }
 

@@ -120,7 +120,7 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
     CompiledEffects e;
     Mode fill = compiledMode(9, 50, 0);  // one lamp every 500 ms
     e.modes = {fill};
-    e.cstGroup = {{0, 1, 2}};
+    e.clusters = {{0, 1, 2}};
     e.colorGroup = {{250, 0, 0, 0, 0, 250}};
     const auto lamps = grid(3, 1);
     const std::string path =
@@ -217,7 +217,7 @@ TEST(RenderPng, EncodesRowsThatInflateBackToThePicture) {
 TEST(RenderPng, WritesOneNumberedFramePerTick) {
     CompiledEffects e;
     e.modes = {compiledMode(9, 50, 0)};
-    e.cstGroup = {{0, 1, 2}};
+    e.clusters = {{0, 1, 2}};
     e.colorGroup = {{250, 0, 0}};
     const auto folder = std::filesystem::temp_directory_path() / "vexolume_play_png_frames";
     std::filesystem::remove_all(folder);

@@ -15,8 +15,8 @@ const ColorWord C2 = rgb(0, 0, 255);
 CompiledEffects fiveLamps(Mode mode) {
     CompiledEffects e;
     e.modes = {std::move(mode)};
-    e.cstGroup = {{0, 1}, {2}, {3, 4}, {0, 1, 2, 3, 4}, {}};
-    e.cstGroupGroup = {{0, 1, 2}};
+    e.clusters = {{0, 1}, {2}, {3, 4}, {0, 1, 2, 3, 4}, {}};
+    e.clusterGroups = {{0, 1, 2}};
     e.colorGroup = {{255, 0, 0, 0, 255, 0, 0, 0, 255}};
     return e;
 }
@@ -50,7 +50,7 @@ Mode fade(std::vector<std::uint32_t> colors, std::uint32_t delay, std::int32_t s
           std::int32_t duration) {
     Mode m = compiledMode(0, delay, steps, duration);
     m.colors = std::move(colors);
-    m.lampListIndex = 1;  // one lamp
+    m.clusterIndex = 1;  // one lamp
     return m;
 }
 
@@ -93,8 +93,8 @@ TEST(PlayFade, StepsLastTheirFullTimeWhateverTheLampCount) {
     // The wait is 100 - 2 ms for 25 lamps; the 2 ms of painting are charged
     // on the clock, so 2 frames end at 200 ms, as on the controller.
     CompiledEffects e = fiveLamps(fade({255, 0, 0, 0, 0, 0}, 10, 5, 2));
-    e.cstGroup[1] = UintList(25);
-    for (std::uint32_t i = 0; i < 25; ++i) e.cstGroup[1][i] = i;
+    e.clusters[1] = UintList(25);
+    for (std::uint32_t i = 0; i < 25; ++i) e.clusters[1][i] = i;
     const Recorder r = play(e, 25, sequential(), 10'000);
     EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{200});
 }
@@ -133,7 +133,7 @@ TEST(PlayStepWaits, StepsAreChargedTheirPaintingAndLastAtLeastOneMillisecond) {
 
 TEST(PlayLampChange, PatternMovesBackwardForFiveAndForwardForSix) {
     Mode five = compiledMode(5, 5, 2);
-    five.lampListIndex = 3;
+    five.clusterIndex = 3;
     const Recorder r5 = playOne(five);
     EXPECT_EQ(lamps(paintsAt(r5, 0)), (std::vector<std::uint64_t>{0, 1, 2, 3, 4}));
     EXPECT_EQ(colors(paintsAt(r5, 0)), (std::vector<ColorWord>{C0, C1, C2, C0, C1}));
@@ -184,7 +184,7 @@ TEST(PlayFills, LightOneMorePerStepAndKeepThem) {
     EXPECT_EQ(colors(r8.only('p')), (std::vector<ColorWord>{C0, C0, C1, C2, C2}));
 
     Mode nine = compiledMode(9, 10, 0);
-    nine.lampListIndex = 3;
+    nine.clusterIndex = 3;
     const Recorder r9 = playOne(nine);
     EXPECT_EQ(lamps(r9.only('p')), (std::vector<std::uint64_t>{0, 1, 2, 3, 4}));
     EXPECT_EQ(colors(r9.only('p')), (std::vector<ColorWord>{C0, C1, C2, C0, C1}));
@@ -202,7 +202,7 @@ TEST(PlayGuards, ShortColorListsEmptyListsAndMissingEntries) {
     for (const std::int32_t kind : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}) {
         SCOPED_TRACE(kind);
         CompiledEffects e = fiveLamps(compiledMode(kind, 10, 3));
-        e.modes[0].lampListIndex = 3;
+        e.modes[0].clusterIndex = 3;
         e.colorGroup[0] = {255, 0};
         const Recorder r = play(e, 5, sequential(), 10'000);
         EXPECT_TRUE(r.only('p').empty());
@@ -212,7 +212,7 @@ TEST(PlayGuards, ShortColorListsEmptyListsAndMissingEntries) {
     // beyond the table, which plays as an empty list.
     for (const std::int32_t index : {4, 99, -1}) {
         Mode five = compiledMode(5, 10, 2);
-        five.lampListIndex = index;
+        five.clusterIndex = index;
         const Recorder r = playOne(five);
         EXPECT_TRUE(r.only('p').empty());
         EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{200});
@@ -221,11 +221,11 @@ TEST(PlayGuards, ShortColorListsEmptyListsAndMissingEntries) {
     Mode noSteps = compiledMode(2, 10, 0);
     EXPECT_EQ(playOne(noSteps).times('e'), std::vector<std::int64_t>{0});
     Mode noGroups = compiledMode(7, 10, 0);
-    noGroups.groupListIndex = 5;
+    noGroups.clusterGroupIndex = 5;
     EXPECT_EQ(playOne(noGroups).times('e'), std::vector<std::int64_t>{0});
     // A group index beyond CstGroup is an empty group, still a step.
     CompiledEffects e = fiveLamps(compiledMode(7, 10, 0));
-    e.cstGroupGroup[0] = {0, 77, 2};
+    e.clusterGroups[0] = {0, 77, 2};
     const Recorder r = play(e, 5, sequential(), 10'000);
     EXPECT_EQ(lamps(r.only('p')), (std::vector<std::uint64_t>{0, 1, 3, 4}));
     EXPECT_EQ(r.times('e'), std::vector<std::int64_t>{270});
@@ -235,7 +235,7 @@ TEST(PlayGuards, ShortColorListsEmptyListsAndMissingEntries) {
 
 TEST(PlayGuards, PaintsOfLampsOutsideTheLayoutAreDropped) {
     Mode nine = compiledMode(9, 1, 0);
-    nine.lampListIndex = 3;
+    nine.clusterIndex = 3;
     CompiledEffects e = fiveLamps(nine);
     Playback playback(e, 3, sequential());
     playback.runUntil(1000);

@@ -67,8 +67,8 @@ inline Mode compiledMode(std::int32_t playKind, std::uint32_t stepDelay, std::in
     m.stepCount = stepCount;
     m.duration = duration;
     m.colorIndex = 0;
-    m.lampListIndex = 0;
-    m.groupListIndex = 0;
+    m.clusterIndex = 0;
+    m.clusterGroupIndex = 0;
     return m;
 }
 

@@ -102,8 +102,8 @@ Mode fullMode(std::string kind) {
     m.startY = 9;
     m.bandWidth = 3;
     m.colorIndex = 11;
-    m.lampListIndex = 12;
-    m.groupListIndex = -1;
+    m.clusterIndex = 12;
+    m.clusterGroupIndex = -1;
     m.extraLamps = {4, 5};
     m.extraRect = {13, 14, 15, 16};
     if (kinds::isWordKind(m.kind)) {

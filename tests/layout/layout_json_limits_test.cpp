@@ -111,7 +111,7 @@ TEST(LayoutJsonLimits, TheLargestFilesFitBothLimits) {
     word.area = word.extraRect = {kMin, kMin, kMin, kMin};
     word.kindCode = word.stepCount = word.duration = word.startOffset = kMin;
     word.startX = word.startY = word.bandWidth = word.colorIndex = kMin;
-    word.lampListIndex = word.groupListIndex = word.wordStep = word.wordColorMode = kMin;
+    word.clusterIndex = word.clusterGroupIndex = word.wordStep = word.wordColorMode = kMin;
     word.stepDelay = kMax;
     Mode circle = word;
     circle.kind = "CM_CIRCULAR_AREA";

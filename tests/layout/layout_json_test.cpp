@@ -50,8 +50,8 @@ LampLayout everyFieldLayout() {
     Mode custom = createMode(std::string("CM_\xFF", 4));
     custom.label = std::string(300, 'x');
     custom.kindCode = 5;
-    custom.lampListIndex = 0;
-    custom.groupListIndex = 0;
+    custom.clusterIndex = 0;
+    custom.clusterGroupIndex = 0;
     layout.effects.modes = {word, circle, custom};
     layout.effects.programGroups[0] = {circle};
     layout.effects.programGroups[31] = {custom, word};

@@ -84,8 +84,8 @@ TEST(Sample, ModesAreConsistentAndProgramEntriesCopyTheirSources) {
     // The custom mode plays a cluster that exists.
     const auto& custom = effects.modes.back();
     ASSERT_TRUE(kinds::isCustomKind(custom.kind));
-    ASSERT_TRUE(kinds::customUsesLampList(custom.kindCode));
-    ASSERT_LT(static_cast<std::size_t>(custom.lampListIndex), effects.clusters.size());
+    ASSERT_TRUE(kinds::customUsesCluster(custom.kindCode));
+    ASSERT_LT(static_cast<std::size_t>(custom.clusterIndex), effects.clusters.size());
 }
 
 }  // namespace

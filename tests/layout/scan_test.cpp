@@ -57,40 +57,40 @@ TEST(ScanTolerance, AChannelExactlyAtTheToleranceIsBackgroundOneMoreIsALamp) {
     EXPECT_TRUE(isBackground(0x00FFFFFF, 0, kEmptyLatticeTolerance));
 
     // The same rule decides what the lattice scan keeps.
-    LampLayout layout;
-    layout.scanScope = {0, 0, 20, 10};
-    layout.lampPitch = 10.0;
-    layout.backColor = back;
-    layout.colorTolerance = 10;
+    ScanSettingsRecord settings;
+    settings.scanScope = {0, 0, 20, 10};
+    settings.lampPitch = 10.0;
+    settings.backColor = back;
+    settings.colorTolerance = 10;
     Picture shown = filled(30, 20, 100, 100, 100);
     setPixel(shown, 0, 0, 110, 100, 100);
     setPixel(shown, 10, 0, 111, 100, 100);
-    const auto lamps = latticeScan(shown, layout);
+    const auto lamps = latticeScan(shown, settings);
     ASSERT_EQ(lamps.size(), 1u);
     EXPECT_EQ(lamps[0], Lamp::made(1, 0, 0, 10));
 }
 
 TEST(ScanLattice, LampsAreNumberedInColumnOrderAtTruncatedSamplePoints) {
-    LampLayout layout;
-    layout.scanScope = {2, 3, 32, 33};
-    layout.lampPitch = 7.5;  // 4 x 4 cells, samples at 2, 9, 17, 24 and 3, 10, 18, 25
-    layout.backColor = 0;
-    layout.colorTolerance = 20;
+    ScanSettingsRecord settings;
+    settings.scanScope = {2, 3, 32, 33};
+    settings.lampPitch = 7.5;  // 4 x 4 cells, samples at 2, 9, 17, 24 and 3, 10, 18, 25
+    settings.backColor = 0;
+    settings.colorTolerance = 20;
     Picture shown = filled(40, 40, 0, 0, 0);
     setPixel(shown, 17, 3, 200, 0, 0);       // column 2, row 0
     setPixel(shown, 9, 25, 0, 200, 0);       // column 1, row 3
     setPixel(shown, 9, 10, 0, 0, 200);       // column 1, row 1
     setPixel(shown, 10, 10, 255, 255, 255);  // between samples: never read
-    const auto lamps = latticeScan(shown, layout);
+    const auto lamps = latticeScan(shown, settings);
     ASSERT_EQ(lamps.size(), 3u);
     EXPECT_EQ(lamps[0], Lamp::made(1, 1, 0, 7));
     EXPECT_EQ(lamps[1], Lamp::made(1, 3, 1, 7));
     EXPECT_EQ(lamps[2], Lamp::made(2, 0, 2, 7));
 
     // Samples beyond the shown picture count as background.
-    layout.scanScope = {0, 0, 100, 100};
-    layout.lampPitch = 10.0;
-    EXPECT_EQ(latticeScan(filled(25, 25, 255, 255, 255), layout).size(), 9u);
+    settings.scanScope = {0, 0, 100, 100};
+    settings.lampPitch = 10.0;
+    EXPECT_EQ(latticeScan(filled(25, 25, 255, 255, 255), settings).size(), 9u);
 }
 
 TEST(ScanSettings, LampSizeMustLieStrictlyBetween1And1000AndToleranceIn1To254) {
@@ -127,7 +127,7 @@ TEST(ScanSettings, LampSizeMustLieStrictlyBetween1And1000AndToleranceIn1To254) {
     storeScanSettings(layout, zero);
     prepareScan(layout);
     EXPECT_TRUE(std::isinf(layout.lampPitch));
-    EXPECT_TRUE(latticeScan(filled(700, 500, 255, 0, 0), layout).empty());
+    EXPECT_TRUE(latticeScan(filled(700, 500, 255, 0, 0), ScanSettingsRecord::of(layout)).empty());
 }
 
 TEST(ScanSettings, ScopeDraggedAnyWayIsStoredNormalised) {

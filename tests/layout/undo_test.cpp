@@ -173,7 +173,7 @@ TEST(GroupedEdit, IsOneNamedStepUndoneInReverse) {
     EXPECT_EQ(doc.history().count(), 1u);
     EXPECT_EQ(seen.calls, 1);
     EXPECT_EQ(seen.last, LayoutChange::Everything);
-    EXPECT_EQ(doc.layout().effectLamps, doc.layout().lamps);
+    EXPECT_EQ(doc.layout().effectLamps, transferredLamps(doc.layout().lamps));
     EXPECT_EQ(doc.layout().lamps.size(), 10u);
 
     ASSERT_TRUE(doc.undo());
@@ -310,13 +310,13 @@ TEST(TransferDataEdit, RebuildsEffectLampsAndUndoGivesTheOldListBack) {
     doc.addObserver(&seen);
 
     doc.apply(std::make_unique<TransferDataEdit>());
-    EXPECT_EQ(doc.layout().effectLamps, doc.layout().lamps);
+    EXPECT_EQ(doc.layout().effectLamps, transferredLamps(doc.layout().lamps));
     EXPECT_EQ(seen.last, LayoutChange::Effects);
     doc.apply(std::make_unique<TransferDataEdit>());
     EXPECT_EQ(doc.history().count(), 2u);  // two transfers are two steps
 
     ASSERT_TRUE(doc.undo());
-    EXPECT_EQ(doc.layout().effectLamps, doc.layout().lamps);
+    EXPECT_EQ(doc.layout().effectLamps, transferredLamps(doc.layout().lamps));
     ASSERT_TRUE(doc.undo());
     EXPECT_EQ(doc.layout().effectLamps, oldEffectLamps);
     EXPECT_EQ(doc.history().nextRedo()->textKey(), "ID_EDIT_PLAMP");

@@ -13,8 +13,8 @@ using test::golden;
 
 CompiledEffects smallTables() {
     CompiledEffects c;
-    c.cstGroup = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, {5}};
-    c.cstGroupGroup = {{0, 1, 2}, {}};
+    c.clusters = {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, {5}};
+    c.clusterGroups = {{0, 1, 2}, {}};
     c.colorGroup = {{255, 0, 0, 0, 0, 255}, {7, 8, 9}};
     return c;
 }
@@ -62,11 +62,11 @@ TEST(ClusterTables, LimitsAcceptTheLastAndRefuseOneMore) {
 
 TEST(ClusterTables, RefusedFamilyIsLeftOutOfTheFile) {
     CompiledEffects c = smallTables();
-    c.cstGroup = numbered(600);
+    c.clusters = numbered(600);
     const TableBuild build = buildTableTexts(c);
     ASSERT_EQ(build.refused.size(), 1u);
     EXPECT_EQ(build.refused[0].key, "SIMULATELIST_CGT_CETN");
-    EXPECT_TRUE(build.texts.cstGroup.empty());
+    EXPECT_TRUE(build.texts.clusters.empty());
     const std::string text = outputText(build.texts, OutputMode::ClusterTables);
     EXPECT_EQ(text.rfind("code unsigned int Cst_GroupGroup0[] = {", 0), 0u);
     EXPECT_EQ(build.texts.clusterCount, 600u);
@@ -75,8 +75,8 @@ TEST(ClusterTables, RefusedFamilyIsLeftOutOfTheFile) {
 TEST(Accessors, CasesForEveryEntry) {
     TableTexts texts;
     CompiledEffects c;
-    c.cstGroup = {{1}, {2}};
-    c.cstGroupGroup = {{0}};
+    c.clusters = {{1}, {2}};
+    c.clusterGroups = {{0}};
     c.colorGroup = {{1, 2, 3}};
     texts.getPtn = buildGetPtnText(c);
     EXPECT_EQ(outputText(texts, OutputMode::Accessors), golden("getptn_small.c"));

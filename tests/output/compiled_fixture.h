@@ -22,8 +22,8 @@ struct ModeFields {
 inline Mode compiledMode(const ModeFields& s) {
     Mode m = createMode(s.kind);
     m.kindCode = s.code;
-    m.lampListIndex = s.lampList;
-    m.groupListIndex = s.groupList;
+    m.clusterIndex = s.lampList;
+    m.clusterGroupIndex = s.groupList;
     m.colorIndex = s.color;
     m.stepDelay = s.stepDelay;
     m.stepCount = s.stepCount;

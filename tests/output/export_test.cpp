@@ -50,7 +50,7 @@ TEST(ControllerFiles, WrittenAsAWholeOrNotAtAll) {
 TEST(ControllerFiles, OversizedTableIsLeftOutAndTheRestIsKept) {
     LampLayout layout;
     CompiledEffects compiled;
-    compiled.cstGroup = {{0, 1, 2}};
+    compiled.clusters = {{0, 1, 2}};
     compiled.colorGroup.assign(102, UintList{1, 2, 3});
     const std::size_t fade = test::addMode(
         compiled, {"CM_BRIGHTTODARK", 0, 0, -1, 0, 4, 10, 5, {250, 200, 150, 200, 100, 50}});
@@ -87,8 +87,8 @@ TEST(ControllerFiles, OversizedTableIsLeftOutAndTheRestIsKept) {
 TEST(ControllerFiles, TooManyClustersTakeTheirGroupsWithThem) {
     LampLayout layout;
     CompiledEffects compiled;
-    for (std::uint32_t i = 0; i < 512; ++i) compiled.cstGroup.push_back({i});
-    compiled.cstGroupGroup = {{0, 1}};
+    for (std::uint32_t i = 0; i < 512; ++i) compiled.clusters.push_back({i});
+    compiled.clusterGroups = {{0, 1}};
     compiled.colorGroup = {{255, 0, 0}};
     const std::size_t sweep = test::addMode(compiled, {"CM_LEFTTORIGHT_GC", 2, -1, 0, 0, 5, 4, 8});
     compiled.programGroups[0] = {sweep};

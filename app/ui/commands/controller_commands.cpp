@@ -32,7 +32,7 @@ fs::path newestImage(const AppCommandContext& c) {
     fs::path newest;
     fs::file_time_type newestTime{};
     for (const char* format : {"1", "2", "3"}) {
-        const fs::path image = fs::current_path() / imageFileName(documentName(c), format);
+        const fs::path image = c.appState().workFolder / imageFileName(documentName(c), format);
         std::error_code ec;
         const auto time = fs::last_write_time(image, ec);
         if (!ec && (newest.empty() || time > newestTime)) {
@@ -64,7 +64,7 @@ bool CreateBinFileCommand::run(AppCommandContext& c) {
     CreateBinJob job;
     job.layout = document->layout();
     job.documentName = documentName(c);
-    job.workFolder = fs::current_path();
+    job.workFolder = c.appState().workFolder;
     job.toolFolder = *tools;
     // The lamps handed over by the last Transfer Data, as the port table
     // written with it; the layout's own count before any transfer.
@@ -78,7 +78,7 @@ bool CreateBinFileCommand::run(AppCommandContext& c) {
 
 bool OutputTableCommand::run(AppCommandContext& c) {
     const TableOutputUi ui =
-        desktopTableOutputUi(c.dialogParent(), c.languageTable(), fs::current_path());
+        desktopTableOutputUi(c.dialogParent(), c.languageTable(), c.appState().workFolder);
     const LampLayout& layout = c.activeDocument()->layout();
     const fs::path written = which_ == TableOutput::ClusterTables ? outputClusterTables(layout, ui)
                                                                   : outputAccessors(layout, ui);

@@ -97,8 +97,7 @@ LampLayout WizardRun::takeLayout() {
     LampLayout made = std::move(layout_);
     layout_ = LampLayout{};
     // As Transfer Data does: the effect side plays the wizard's lamps.
-    made.effectLamps.clear();
-    for (const Lamp& lamp : made.lamps) made.effectLamps.push_back(effectLampRecord(lamp));
+    made.effectLamps = transferredLamps(made.lamps);
     return made;
 }
 

@@ -19,8 +19,7 @@ void fill(QListWidget* list, const UintList& values) {
 
 }  // namespace
 
-LampGroupPage::LampGroupPage(SheetContext& context, QWidget* parent)
-    : QWidget(parent), ctx_(context) {
+ClusterPage::ClusterPage(SheetContext& context, QWidget* parent) : QWidget(parent), ctx_(context) {
     auto* grid = new QGridLayout(this);
     lamps_ = new QListWidget(this);
     groups_ = new QListWidget(this);
@@ -30,13 +29,13 @@ LampGroupPage::LampGroupPage(SheetContext& context, QWidget* parent)
     (new QVBoxLayout(groupBox))->addWidget(groups_);
     auto* functions = idBox(this, kDialog, 1070);
     auto* buttons = new QGridLayout(functions);
-    const std::pair<int, void (LampGroupPage::*)()> actions[] = {
-        {1058, &LampGroupPage::addLamps},    {1059, &LampGroupPage::insertLamps},
-        {1060, &LampGroupPage::deleteLamps}, {1061, &LampGroupPage::inputGroup},
-        {1062, &LampGroupPage::newGroup},    {1063, &LampGroupPage::show},
-        {1064, &LampGroupPage::addGroup},    {1065, &LampGroupPage::insertGroup},
-        {1066, &LampGroupPage::deleteGroup}, {1067, &LampGroupPage::inputGroupGroup},
-        {1069, &LampGroupPage::openGroup},
+    const std::pair<int, void (ClusterPage::*)()> actions[] = {
+        {1058, &ClusterPage::addLamps},    {1059, &ClusterPage::insertLamps},
+        {1060, &ClusterPage::deleteLamps}, {1061, &ClusterPage::inputGroup},
+        {1062, &ClusterPage::newGroup},    {1063, &ClusterPage::show},
+        {1064, &ClusterPage::addGroup},    {1065, &ClusterPage::insertGroup},
+        {1066, &ClusterPage::deleteGroup}, {1067, &ClusterPage::inputGroupGroup},
+        {1069, &ClusterPage::openGroup},
     };
     int i = 0;
     for (const auto& [id, action] : actions) {
@@ -54,23 +53,23 @@ LampGroupPage::LampGroupPage(SheetContext& context, QWidget* parent)
     ApplyDialogTexts(this, kDialog, ctx_.table);
 }
 
-bool LampGroupPage::usesLampList() const {
+bool ClusterPage::usesCluster() const {
     const Mode& m = ctx_.state.current;
     return kinds::isAnyWordKind(m.kind) ||
-           (kinds::isCustomKind(m.kind) && kinds::customUsesLampList(m.kindCode));
+           (kinds::isCustomKind(m.kind) && kinds::customUsesCluster(m.kindCode));
 }
 
-bool LampGroupPage::usesGroupList() const {
+bool ClusterPage::usesClusterGroup() const {
     const Mode& m = ctx_.state.current;
-    return kinds::isCustomKind(m.kind) && kinds::customUsesGroupList(m.kindCode);
+    return kinds::isCustomKind(m.kind) && kinds::customUsesClusterGroup(m.kindCode);
 }
 
-void LampGroupPage::refresh() {
+void ClusterPage::refresh() {
     fill(lamps_, ctx_.lampBuffer);
     fill(groups_, ctx_.groupBuffer);
 }
 
-void LampGroupPage::lampPicked(std::uint32_t lamp, PickKind pick) {
+void ClusterPage::lampPicked(std::uint32_t lamp, PickKind pick) {
     UintList& buffer = ctx_.lampBuffer;
     const auto found = std::find(buffer.begin(), buffer.end(), lamp);
     if (pick == PickKind::LampAdd && found == buffer.end()) {
@@ -85,11 +84,11 @@ void LampGroupPage::lampPicked(std::uint32_t lamp, PickKind pick) {
     refresh();
 }
 
-void LampGroupPage::addLamps() {
+void ClusterPage::addLamps() {
     if (ctx_.stepAside) ctx_.stepAside(PickKind::LampAdd, SheetPage::GroupList);
 }
 
-void LampGroupPage::insertLamps() {
+void ClusterPage::insertLamps() {
     const int row = lastSelectedRow(lamps_);
     if (row < 0) {
         ctx_.message("PAGE5_ONBUTTON8_PSAL");
@@ -99,11 +98,11 @@ void LampGroupPage::insertLamps() {
     if (ctx_.stepAside) ctx_.stepAside(PickKind::LampInsert, SheetPage::GroupList);
 }
 
-void LampGroupPage::deleteLamps() {
+void ClusterPage::deleteLamps() {
     if (ctx_.stepAside) ctx_.stepAside(PickKind::LampDelete, SheetPage::GroupList);
 }
 
-std::int32_t LampGroupPage::internCluster(const UintList& list) {
+std::int32_t ClusterPage::internCluster(const UintList& list) {
     auto edit = std::make_unique<InternListEdit>(ListTable::Clusters, list);
     const std::int32_t index =
         InternListEdit::indexIn(ctx_.document.layout(), ListTable::Clusters, list);
@@ -111,32 +110,32 @@ std::int32_t LampGroupPage::internCluster(const UintList& list) {
     return index;
 }
 
-void LampGroupPage::inputGroup() {
-    if (!usesLampList()) return;
-    ctx_.state.current.lampListIndex = internCluster(ctx_.lampBuffer);
+void ClusterPage::inputGroup() {
+    if (!usesCluster()) return;
+    ctx_.state.current.clusterIndex = internCluster(ctx_.lampBuffer);
     ctx_.state.custom = false;
     ctx_.lampBuffer.clear();
     refresh();
     ctx_.goToPage(SheetPage::Modes);
 }
 
-void LampGroupPage::newGroup() {
-    if (!usesGroupList()) return;
+void ClusterPage::newGroup() {
+    if (!usesClusterGroup()) return;
     ctx_.lampBuffer.clear();
     refresh();
 }
 
-void LampGroupPage::show() {
+void ClusterPage::show() {
     const Mode& m = ctx_.state.current;
     const EffectData& fx = ctx_.document.layout().effects;
     ctx_.lampBuffer.clear();
     ctx_.groupBuffer.clear();
     if (!ctx_.state.custom) {
-        const auto lampIndex = static_cast<std::size_t>(m.lampListIndex);
-        const auto groupIndex = static_cast<std::size_t>(m.groupListIndex);
-        if (usesLampList() && m.lampListIndex >= 0 && lampIndex < fx.clusters.size()) {
+        const auto lampIndex = static_cast<std::size_t>(m.clusterIndex);
+        const auto groupIndex = static_cast<std::size_t>(m.clusterGroupIndex);
+        if (usesCluster() && m.clusterIndex >= 0 && lampIndex < fx.clusters.size()) {
             ctx_.lampBuffer = fx.clusters[lampIndex];
-        } else if (usesGroupList() && m.groupListIndex >= 0 &&
+        } else if (usesClusterGroup() && m.clusterGroupIndex >= 0 &&
                    groupIndex < fx.clusterGroups.size()) {
             ctx_.groupBuffer = fx.clusterGroups[groupIndex];
         }
@@ -144,14 +143,14 @@ void LampGroupPage::show() {
     refresh();
 }
 
-void LampGroupPage::addGroup() {
-    if (!usesGroupList()) return;
+void ClusterPage::addGroup() {
+    if (!usesClusterGroup()) return;
     ctx_.groupBuffer.push_back(static_cast<std::uint32_t>(internCluster(ctx_.lampBuffer)));
     refresh();
 }
 
-void LampGroupPage::insertGroup() {
-    if (!usesGroupList()) return;
+void ClusterPage::insertGroup() {
+    if (!usesClusterGroup()) return;
     const int row = lastSelectedRow(groups_);
     const auto index = static_cast<std::uint32_t>(internCluster(ctx_.lampBuffer));
     const std::size_t at = row < 0 ? ctx_.groupBuffer.size() : static_cast<std::size_t>(row);
@@ -159,8 +158,8 @@ void LampGroupPage::insertGroup() {
     refresh();
 }
 
-void LampGroupPage::deleteGroup() {
-    if (!usesGroupList()) return;
+void ClusterPage::deleteGroup() {
+    if (!usesClusterGroup()) return;
     const int row = lastSelectedRow(groups_);
     if (row < 0) return;
     const std::uint32_t cluster = ctx_.groupBuffer[static_cast<std::size_t>(row)];
@@ -170,8 +169,8 @@ void LampGroupPage::deleteGroup() {
     refresh();
 }
 
-void LampGroupPage::openGroup() {
-    if (!usesGroupList()) return;
+void ClusterPage::openGroup() {
+    if (!usesClusterGroup()) return;
     const int row = lastSelectedRow(groups_);
     if (row < 0) return;
     const std::uint32_t cluster = ctx_.groupBuffer[static_cast<std::size_t>(row)];
@@ -180,13 +179,13 @@ void LampGroupPage::openGroup() {
     refresh();
 }
 
-void LampGroupPage::inputGroupGroup() {
-    if (!usesGroupList()) return;
+void ClusterPage::inputGroupGroup() {
+    if (!usesClusterGroup()) return;
     const std::int32_t index =
         InternListEdit::indexIn(ctx_.document.layout(), ListTable::ClusterGroups, ctx_.groupBuffer);
     ctx_.document.apply(
         std::make_unique<InternListEdit>(ListTable::ClusterGroups, ctx_.groupBuffer));
-    ctx_.state.current.groupListIndex = index;
+    ctx_.state.current.clusterGroupIndex = index;
     ctx_.state.custom = false;
     ctx_.lampBuffer.clear();
     ctx_.groupBuffer.clear();

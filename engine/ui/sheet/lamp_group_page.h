@@ -11,12 +11,12 @@ class QListWidget;
 
 namespace vx {
 
-class LampGroupPage : public QWidget {
+class ClusterPage : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kDialog = 111;
 
-    LampGroupPage(SheetContext& context, QWidget* parent = nullptr);
+    ClusterPage(SheetContext& context, QWidget* parent = nullptr);
 
     // Shows the buffers again (after picking, on every visit).
     void refresh();
@@ -39,8 +39,8 @@ public:
     void openGroup();
 
 private:
-    bool usesLampList() const;
-    bool usesGroupList() const;
+    bool usesCluster() const;
+    bool usesClusterGroup() const;
     std::int32_t internCluster(const UintList& list);
 
     SheetContext& ctx_;

@@ -18,7 +18,7 @@ LampLayout previewLattice() {
             layout.lamps.push_back(Lamp::made(x, y, number++, 8));
         }
     }
-    for (const Lamp& lamp : layout.lamps) layout.effectLamps.push_back(effectLampRecord(lamp));
+    layout.effectLamps = transferredLamps(layout.lamps);
     return layout;
 }
 

@@ -27,12 +27,12 @@ ModeSheetDialog::ModeSheetDialog(LayoutDocument& document, const LanguageTable& 
     tabs_ = new QTabWidget(this);
     modeList_ = new ModeListPage(ctx_, tabs_);
     colorList_ = new ColorListPage(ctx_, tabs_);
-    lampGroups_ = new LampGroupPage(ctx_, tabs_);
+    clusterPage_ = new ClusterPage(ctx_, tabs_);
     parameters_ = new ModeParameterPage(ctx_, tabs_);
     programs_ = new ProgramGroupPage(ctx_, tabs_);
     const std::pair<QWidget*, int> pages[] = {
         {modeList_, ModeListPage::kDialog},     {colorList_, ColorListPage::kDialog},
-        {lampGroups_, LampGroupPage::kDialog},  {parameters_, ModeParameterPage::kDialog},
+        {clusterPage_, ClusterPage::kDialog},   {parameters_, ModeParameterPage::kDialog},
         {programs_, ProgramGroupPage::kDialog},
     };
     for (const auto& [page, dialog] : pages) {
@@ -76,7 +76,7 @@ void ModeSheetDialog::pageShown(int index) {
     switch (static_cast<SheetPage>(index)) {
         case SheetPage::Modes: modeList_->refresh(); break;
         case SheetPage::ColorList: colorList_->activate(); break;
-        case SheetPage::GroupList: lampGroups_->refresh(); break;
+        case SheetPage::GroupList: clusterPage_->refresh(); break;
         case SheetPage::Parameter: parameters_->activate(); break;
         case SheetPage::Programs: programs_->rebuild(); break;
     }
@@ -110,7 +110,7 @@ void ModeSheetDialog::lampPicked(std::uint32_t lamp) {
     switch (pick_) {
         case PickKind::LampAdd:
         case PickKind::LampInsert:
-        case PickKind::LampDelete: lampGroups_->lampPicked(lamp, pick_); break;
+        case PickKind::LampDelete: clusterPage_->lampPicked(lamp, pick_); break;
         case PickKind::ExtraAdd:
         case PickKind::ExtraDelete: parameters_->extraLampPicked(lamp, pick_); break;
         default: break;

@@ -16,7 +16,7 @@ class QTabWidget;
 namespace vx {
 
 class ColorListPage;
-class LampGroupPage;
+class ClusterPage;
 class ModeListPage;
 class ModeParameterPage;
 class ProgramGroupPage;
@@ -46,7 +46,7 @@ public:
 
     ModeListPage* modeListPage() const { return modeList_; }
     ColorListPage* colorListPage() const { return colorList_; }
-    LampGroupPage* lampGroupPage() const { return lampGroups_; }
+    ClusterPage* clusterPage() const { return clusterPage_; }
     ModeParameterPage* parameterPage() const { return parameters_; }
     ProgramGroupPage* programGroupPage() const { return programs_; }
 
@@ -64,7 +64,7 @@ private:
     QTabWidget* tabs_;
     ModeListPage* modeList_;
     ColorListPage* colorList_;
-    LampGroupPage* lampGroups_;
+    ClusterPage* clusterPage_;
     ModeParameterPage* parameters_;
     ProgramGroupPage* programs_;
     PickKind pick_ = PickKind::None;

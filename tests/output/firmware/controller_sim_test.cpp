@@ -176,10 +176,10 @@ TEST_F(SampleOnController, ProgramKeyAdvancesToTheNextProgram) {
     // Program 2 starts with expanding rings filled group by group (MOD_FILL):
     // all its rings black, then the first ring in the first colour.
     const Mode& rings = compiled_.modes[compiled_.programGroups[1].front()];
-    const auto& groups = compiled_.cstGroupGroup[static_cast<std::size_t>(rings.groupListIndex)];
+    const auto& groups = compiled_.clusterGroups[static_cast<std::size_t>(rings.clusterGroupIndex)];
     const auto& colors = compiled_.colorGroup[static_cast<std::size_t>(rings.colorIndex)];
     LampState expected(layout_.lamps.size(), Rgb{0, 0, 0});
-    for (std::uint32_t lamp : compiled_.cstGroup[groups.front()]) {
+    for (std::uint32_t lamp : compiled_.clusters[groups.front()]) {
         expected[lamp] = {static_cast<std::uint8_t>(colors[0]),
                           static_cast<std::uint8_t>(colors[1]),
                           static_cast<std::uint8_t>(colors[2])};

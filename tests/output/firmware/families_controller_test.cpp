@@ -54,8 +54,8 @@ public:
     void modeStarted(std::int64_t, std::size_t position, const Mode& m) override {
         started.push_back(position);
         if (m.kindCode != 7 && m.kindCode != 8) return;
-        for (const auto group : e_.cstGroupGroup[static_cast<std::size_t>(m.groupListIndex)])
-            for (const auto lamp : e_.cstGroup[group])
+        for (const auto group : e_.clusterGroups[static_cast<std::size_t>(m.clusterGroupIndex)])
+            for (const auto lamp : e_.clusters[group])
                 if (lamp < colors_.size()) colors_[lamp] = 0;
     }
     void lampPainted(std::int64_t, std::uint32_t lamp, ColorWord color) override {

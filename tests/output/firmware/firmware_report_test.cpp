@@ -101,8 +101,8 @@ TEST(CreateDataReport, CountsSharesFileSizesAndRefusals) {
     compiled.modes.resize(3, createMode("CM_LEFTTORIGHT_GC"));
     compiled.programGroups[0] = {0, 1};
     compiled.programGroups[5] = {2};
-    compiled.cstGroup = {{0, 1}, {2}, {3}};
-    compiled.cstGroupGroup = {{0, 1, 2}};
+    compiled.clusters = {{0, 1}, {2}, {3}};
+    compiled.clusterGroups = {{0, 1, 2}};
     compiled.colorGroup.assign(kMaxColorGroups + 1, UintList{255, 0, 0});
     const TableBuild build = buildTableTexts(compiled);
     const std::string report = createDataReport(compiled, build, keyOnly);

@@ -39,10 +39,10 @@ protected:
     }
     // Picks lamps on the lamp groups page and makes them the mode's lamp list.
     void pickLamps(std::initializer_list<std::uint32_t> picked) {
-        sheet_->lampGroupPage()->addLamps();
+        sheet_->clusterPage()->addLamps();
         for (std::uint32_t lamp : picked) sheet_->lampPicked(lamp);
         sheet_->endPicking();
-        sheet_->lampGroupPage()->inputGroup();
+        sheet_->clusterPage()->inputGroup();
     }
     // Add a mode of `kind`: colours, lamps, then parameters, then "&OK".
     void addMode(const char* kind, std::vector<Rgb> picked, const char* label,
@@ -108,9 +108,9 @@ TEST_F(SheetSession, EveryFamilyTwoProgramsSavedReopenedAndCompiled) {
     EXPECT_EQ(fx.modes[2].startX, 5);
     EXPECT_EQ(fx.modes[2].startY, 3);
     EXPECT_EQ(fx.clusters, (ClusterTable{{0, 1, 2}, {6, 12, 18}}));
-    EXPECT_EQ(fx.modes[4].lampListIndex, 0);
+    EXPECT_EQ(fx.modes[4].clusterIndex, 0);
     EXPECT_EQ(fx.modes[4].wordStep, 2);
-    EXPECT_EQ(fx.modes[5].lampListIndex, 1);
+    EXPECT_EQ(fx.modes[5].clusterIndex, 1);
     EXPECT_EQ(fx.modes[5].kindCode, 0);
 
     // Program 0: scan, band, ring. Program 1: fade, custom, control.
@@ -194,7 +194,7 @@ TEST_F(SheetSession, SampleGetsAGradientSweepAndALampGroupChaseInProgramThree) {
             },
             {0, 1, 2, 3, 4, 5});
     ASSERT_EQ(effects().modes.size(), before + 2);
-    EXPECT_GE(effects().modes.back().lampListIndex, 0);
+    EXPECT_GE(effects().modes.back().clusterIndex, 0);
     EXPECT_EQ(effects().modes.back().kindCode, 5);
 
     auto* programs = sheet_->programGroupPage();

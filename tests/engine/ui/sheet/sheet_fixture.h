@@ -38,7 +38,7 @@ inline LampLayout latticeLayout() {
             layout.lamps.push_back(lamp);
         }
     }
-    layout.effectLamps = layout.lamps;
+    layout.effectLamps = transferredLamps(layout.lamps);
     return layout;
 }
 

@@ -288,10 +288,10 @@ TEST_F(SheetTest, LampGroupButtonsPickInternAndCommitAGroupOfLists) {
     QLineEdit* playKind = sheet_->parameterPage()->field(ParamField::LayerCode);
     playKind->setText("1");
     Q_EMIT playKind->textEdited("1");
-    auto* page = sheet_->lampGroupPage();
+    auto* page = sheet_->clusterPage();
     sheet_->showPage(SheetPage::GroupList);
     const auto pick = [this](int button, std::initializer_list<std::uint32_t> lamps) {
-        clickControl(sheet_->lampGroupPage(), button);
+        clickControl(sheet_->clusterPage(), button);
         for (std::uint32_t lamp : lamps) sheet_->lampPicked(lamp);
         sheet_->endPicking();
     };
@@ -317,7 +317,7 @@ TEST_F(SheetTest, LampGroupButtonsPickInternAndCommitAGroupOfLists) {
     EXPECT_EQ(sheet_->currentPage(), SheetPage::Modes);
     sheet_->parameterPage()->commit();
     ASSERT_EQ(effects().modes.size(), 1u);
-    EXPECT_EQ(std::pair(effects().modes[0].groupListIndex, effects().modes[0].kindCode),
+    EXPECT_EQ(std::pair(effects().modes[0].clusterGroupIndex, effects().modes[0].kindCode),
               std::pair(0, 1));
 }
 
