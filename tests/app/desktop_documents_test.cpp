@@ -88,7 +88,7 @@ TEST_F(Documents, TransferDataAndSaveDoNothingBelowTwoLamps) {
     EXPECT_EQ(w->state().transferredLampCount, 0u);
 
     bool asked = false;
-    w->askSaveName = [&](const QString&) {
+    dialogs_->saveName = [&](const QString&) {
         asked = true;
         return QString("x");
     };
@@ -103,7 +103,7 @@ TEST_F(Documents, SaveAsUpperCasesTheNameAppendsLedAndWritesThePortTable) {
     ASSERT_NE(w, nullptr);
     auto document = w->documentWindows().front()->document();
     QStringList filters;
-    w->askSaveName = [&](const QString& filter) {
+    dialogs_->saveName = [&](const QString& filter) {
         filters << filter;
         return QString::fromStdString((folder_.path() / "copy").string());
     };
