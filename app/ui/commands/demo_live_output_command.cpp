@@ -32,13 +32,12 @@ bool DemoLiveOutputCommand::act(AppCommandContext& c, DemoView& view) {
     auto feed = std::make_unique<LiveFeed>(view.player(), std::move(*universes),
                                            std::move(opened->output), kDefaultFramesPerSecond);
     // The feed is ended after its signal has returned, never inside it.
-    QObject::connect(feed.get(), &LiveFeed::failed, window,
-                     [&c, window](const QString& key, const QString&) {
-                         c.showMessageKey(key.toStdString());
-                         QMetaObject::invokeMethod(
-                             window, [window] { window->setLiveFeed(nullptr); },
-                             Qt::QueuedConnection);
-                     });
+    QObject::connect(
+        feed.get(), &LiveFeed::failed, window, [&c, window](const QString& key, const QString&) {
+            c.showMessageKey(key.toStdString());
+            QMetaObject::invokeMethod(
+                window, [window] { window->setLiveFeed(nullptr); }, Qt::QueuedConnection);
+        });
     window->setLiveFeed(std::move(feed));
     return true;
 }

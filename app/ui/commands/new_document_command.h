@@ -11,7 +11,8 @@ class NewDocumentCommand : public CommandHandler<AppCommandContext> {
 public:
     bool enabled(const AppCommandContext&) const override { return true; }
     bool run(AppCommandContext& c) override {
-        const QString type = c.dialogs().askDocumentType({QStringLiteral("Edit"), QStringLiteral("Text")});
+        const QString type =
+            c.dialogs().askDocumentType({QStringLiteral("Edit"), QStringLiteral("Text")});
         if (type == QStringLiteral("Edit")) return c.newLayout() != nullptr;
         if (type == QStringLiteral("Text")) return c.newDemo() != nullptr;
         return false;
