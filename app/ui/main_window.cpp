@@ -4,12 +4,8 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QFileDialog>
-#include <QInputDialog>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QStyle>
@@ -18,7 +14,6 @@
 
 #include "app/ui/app_icon.h"
 #include "app/ui/command_ids.h"
-#include "app/ui/main_window_context.h"
 
 namespace vx {
 namespace {
@@ -27,10 +22,11 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-MainWindow::MainWindow(AppState state)
+MainWindow::MainWindow(AppState state, std::shared_ptr<DesktopDialogs> dialogs)
     : state_(std::move(state)),
-      context_(std::make_unique<MainWindowContext>(*this)),
+      dialogs_(dialogs ? std::move(dialogs) : std::make_shared<DesktopDialogs>()),
       recent_(state_.settingsFile) {
+    dialogs_->attach(this, state_.language);
     registerCommands(commands_);
     mdi_ = new QMdiArea(this);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -40,34 +36,6 @@ MainWindow::MainWindow(AppState state)
     setWindowTitle(QStringLiteral("Vexolume"));
     QApplication::setWindowIcon(appIcon());
     statusBar();
-
-    askOpenName = [this](const QString& filter) {
-        return QFileDialog::getOpenFileName(this, {}, {}, filter);
-    };
-    askSaveName = [this](const QString& filter) {
-        return QFileDialog::getSaveFileName(this, {}, {}, filter);
-    };
-    askLiveOutput = [this](const LiveOutputChoice& current) {
-        return vx::askLiveOutput(this, current, state_.language.table());
-    };
-    askSaveChanges = [this](const QString& question) {
-        return QMessageBox::question(this, QStringLiteral("Vexolume"), question,
-                                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    };
-    showMessage = [this](const QString& message) {
-        QMessageBox::warning(this, QStringLiteral("Vexolume"), message);
-    };
-    askDocumentType = [this](const QStringList& types) {
-        bool ok = false;
-        const QString type =
-            QInputDialog::getItem(this, QStringLiteral("Vexolume"), {}, types, 0, false, &ok);
-        return ok ? type : QString();
-    };
-    openInShell = [](const QString& target) {
-        const QUrl url =
-            target.contains(QStringLiteral("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
-        return QDesktopServices::openUrl(url);
-    };
 
     createActions();
     createToolBar();
@@ -117,10 +85,33 @@ void MainWindow::onSubWindowActivated() {
 
 bool MainWindow::runCommand(int command) {
     CommandHandler<AppCommandContext>* handler = commands_.find(command);
-    if (handler == nullptr || !handler->enabled(*context_)) return false;
-    const bool done = handler->run(*context_);
+    if (handler == nullptr || !handler->enabled(*this)) return false;
+    const bool done = handler->run(*this);
     updateActions();
     return done;
+}
+
+void MainWindow::showStatus(const QString& message) { statusBar()->showMessage(message); }
+
+void MainWindow::arrangeWindows(WindowArrangement arrangement) {
+    if (arrangement == WindowArrangement::Cascade) {
+        mdi_->cascadeSubWindows();
+    } else {
+        mdi_->tileSubWindows();
+    }
+}
+
+bool MainWindow::barShown(FrameBar bar) const {
+    // Hidden by the user, not merely unshown with a hidden frame.
+    const QWidget* w = bar == FrameBar::Tools ? static_cast<QWidget*>(toolBar_)
+                                              : static_cast<QWidget*>(statusBar());
+    return !w->isHidden();
+}
+
+void MainWindow::setBarShown(FrameBar bar, bool shown) {
+    QWidget* w = bar == FrameBar::Tools ? static_cast<QWidget*>(toolBar_)
+                                        : static_cast<QWidget*>(statusBar());
+    w->setVisible(shown);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

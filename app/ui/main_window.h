@@ -3,13 +3,14 @@
 // and the routing of the program's commands. Every menu entry, tool button
 // and shortcut is a QAction carrying its command id; runCommand() hands the
 // id to its handler in the command registry, and an action is enabled when
-// its handler says so. The main window decides nothing about a command.
+// its handler says so. The main window decides nothing about a command; it
+// is the context the handlers run in, offering them its documents, windows
+// and dialogs.
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -18,7 +19,6 @@
 #include "app/ui/app_state.h"
 #include "app/ui/commands/register_commands.h"
 #include "app/ui/document_window.h"
-#include "app/ui/live_output_dialog.h"
 #include "app/ui/menu_tables.h"
 #include "app/ui/recent_files.h"
 #include "app/wizard/ui/wizard_run.h"
@@ -34,18 +34,23 @@ namespace vx {
 class LayoutToolsPanel;
 class LayoutView;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public AppCommandContext {
     Q_OBJECT
 public:
-    explicit MainWindow(AppState state);
+    // `dialogs` replaces the standard dialogs (tests); null keeps them.
+    explicit MainWindow(AppState state, std::shared_ptr<DesktopDialogs> dialogs = nullptr);
     ~MainWindow() override;
 
     // Looks a text up in the language table in use.
-    QString text(std::string_view key) const;
+    QString text(std::string_view key) const override;
     // The same for menu entries: a backslash-t becomes the shortcut column.
     QString menuText(std::string_view key) const;
-    const AppState& state() const { return state_; }
-    AppState& state() { return state_; }
+    const LanguageTable& languageTable() const override { return state_.language.table(); }
+    AppState& appState() override { return state_; }
+    const AppState& appState() const override { return state_; }
+    DesktopDialogs& dialogs() const override { return *dialogs_; }
+    QWidget* dialogParent() override { return this; }
+    void showStatus(const QString& message) override;
 
     // Carries out a command as if its menu entry had been chosen. Returns
     // false when the command is not available in the current state.
@@ -54,32 +59,36 @@ public:
 
     // Opens a layout file in a new layout window; on a damaged or missing
     // file shows the loader's message and opens nothing.
-    DocumentWindow* openFile(const std::filesystem::path& path);
-    DocumentWindow* newLayout();
+    DocumentWindow* openFile(const std::filesystem::path& path) override;
+    DocumentWindow* newLayout() override;
     // A new demo document ("Text"); it plays what the effect view hands it.
-    DocumentWindow* newDemo();
+    DocumentWindow* newDemo() override;
     // A demo window playing `demo`, with its pop-up menu and status texts.
-    DocumentWindow* openDemoWindow(std::shared_ptr<DemoDocument> demo);
+    DocumentWindow* openDemoWindow(std::shared_ptr<DemoDocument> demo) override;
     // An effect window over `document`; the next new layout closes it.
     DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
-                                     const QString& title);
+                                     const QString& title) override;
     // Another window of the kind and document of `window`.
-    void openWindowLike(const DocumentWindow& window);
+    void openWindowLike(const DocumentWindow& window) override;
     // Use Wizard: starts the new-layout wizard over at its start page.
-    void startWizard();
+    void startWizard() override;
     // The wizard's page on screen, or null (main_window_wizard.cpp).
     QDialog* wizardPage() const;
 
     // Asks about unsaved changes first; false when the user keeps it open.
-    bool closeDocument(const std::shared_ptr<LayoutDocument>& document);
-    bool saveDocument(LayoutDocument& document, bool askName);
-    void writePortTableFor(const LayoutDocument& document);
-    bool switchLanguage(Language language);
+    bool closeDocument(const std::shared_ptr<LayoutDocument>& document) override;
+    bool saveDocument(LayoutDocument& document, bool askName) override;
+    void writePortTableFor(const LayoutDocument& document) override;
+    bool switchLanguage(Language language) override;
+    void arrangeWindows(WindowArrangement arrangement) override;
+    bool barShown(FrameBar bar) const override;
+    void setBarShown(FrameBar bar, bool shown) override;
+    void closeProgram() override { close(); }
 
     // Re-reads the menu bar for the active window and applies the texts.
     void applyMenuTexts();
     MenuKind menuKind() const { return menuKind_; }
-    DocumentWindow* activeDocumentWindow() const;
+    DocumentWindow* activeDocumentWindow() const override;
     QList<DocumentWindow*> documentWindows() const;
     QMdiArea* mdiArea() const { return mdi_; }
     QToolBar* toolBar() const { return toolBar_; }
@@ -88,17 +97,6 @@ public:
     // the next mouse movement over a demo view to be played there.
     void requestProgramGroup(int group) { pendingProgramGroup_ = group; }
     std::optional<int> pendingProgramGroup() const { return pendingProgramGroup_; }
-
-    // Replaceable for tests: the standard dialogs and the shell's "open".
-    std::function<QString(const QString& filter)> askOpenName;
-    std::function<QString(const QString& filter)> askSaveName;
-    std::function<std::optional<LiveOutputChoice>(const LiveOutputChoice& current)> askLiveOutput;
-    // Yes = save, No = discard, Cancel = keep the window open.
-    std::function<int(const QString& question)> askSaveChanges;
-    std::function<void(const QString& message)> showMessage;
-    std::function<bool(const QString& target)> openInShell;
-    // File > New: the type to make, "Edit" or "Text"; empty on Cancel.
-    std::function<QString(const QStringList& types)> askDocumentType;
 
 Q_SIGNALS:
     // After a language switch; panels with texts of their own re-apply them.
@@ -134,7 +132,7 @@ private:
 
     AppState state_;
     AppCommandRegistry commands_;
-    std::unique_ptr<AppCommandContext> context_;
+    std::shared_ptr<DesktopDialogs> dialogs_;
     QMdiArea* mdi_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;

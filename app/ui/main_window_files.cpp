@@ -36,16 +36,10 @@ DocumentWindow* MainWindow::addWindow(DocumentKind kind, std::shared_ptr<LayoutD
 DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
     auto* window = new DocumentWindow(std::move(demo), QStringLiteral("Text%1").arg(++demoCount_));
     DemoView* view = window->demoView();
-    connect(view, &DemoView::contextMenuWanted, this, [this, view](const QPoint& at) {
-        DemoMenuState menuState;
-        menuState.programGroup = view->document().programGroup();
-        menuState.roundLamps = view->roundLamps();
-        menuState.pictureOpen =
-            !view->document().picturePath().empty() && view->document().adjustMode();
-        menuState.started = view->document().started();
+    connect(view, &DemoView::contextMenuWanted, this, [this](const QPoint& at) {
         // A program group chosen here is played on the next mouse movement
         // over a demo view; the other entries act at once.
-        QMenu* menu = buildDemoPopupMenu(this, state_.language.table(), menuState, [this](int id) {
+        QMenu* menu = buildDemoPopupMenu(this, commands_, *this, [this](int id) {
             const int group = programGroupOfCommand(id);
             if (group >= 0) {
                 requestProgramGroup(group);
@@ -83,7 +77,7 @@ DocumentWindow* MainWindow::showWindow(DocumentWindow* window) {
     mdi_->addSubWindow(window);
     if (auto* view = window->layoutView()) {
         connect(view, &LayoutView::userMessage, this,
-                [this](const QString& key) { showMessage(text(key.toStdString())); });
+                [this](const QString& key) { showMessageKey(key.toStdString()); });
         connect(view, &LayoutView::zoomChanged, this, [this] { updateActions(); });
     }
     // The undo entries follow the history of the active document.
@@ -129,7 +123,7 @@ DocumentWindow* MainWindow::openFile(const std::filesystem::path& path) {
     }
     auto opened = LayoutDocument::open(path);
     if (!opened) {
-        showMessage(
+        dialogs_->showMessage(
             QStringLiteral("%1\n%2").arg(QString::fromStdString(path.string()),
                                          QString::fromStdString(opened.error().describe())));
         return nullptr;
@@ -154,14 +148,15 @@ bool MainWindow::saveDocument(LayoutDocument& document, bool askName) {
     if (document.layout().lamps.size() < 2) return false;
     Result<SaveOutcome> saved = SaveOutcome::TooFewLamps;
     if (askName) {
-        const QString name = askSaveName(QStringLiteral("Lamp Files (*.led);;All Files (*.*)"));
+        const QString name =
+            dialogs_->askSaveName(QStringLiteral("Lamp Files (*.led);;All Files (*.*)"));
         if (name.isEmpty()) return false;
         saved = document.saveAs(name.toStdString());
     } else {
         saved = document.save();
     }
     if (!saved) {
-        showMessage(QString::fromStdString(saved.error().describe()));
+        dialogs_->showMessage(QString::fromStdString(saved.error().describe()));
         return false;
     }
     if (*saved != SaveOutcome::Saved) return false;
@@ -174,7 +169,7 @@ bool MainWindow::saveDocument(LayoutDocument& document, bool askName) {
 
 void MainWindow::writePortTableFor(const LayoutDocument& document) {
     const auto written = writePortTable(document.layout().lamps, state_.workFolder);
-    if (!written) showMessage(text(written.error().key));
+    if (!written) showMessageKey(written.error().key);
 }
 
 DocumentWindow* MainWindow::openEffectWindow(std::shared_ptr<LayoutDocument> document,
@@ -198,7 +193,7 @@ bool MainWindow::settleDocument(const std::shared_ptr<LayoutDocument>& document)
     if (!document->isModified()) return true;
     const QList<DocumentWindow*> windows = windowsOf(document.get());
     const QString title = windows.isEmpty() ? QString() : windows.front()->documentTitle();
-    const int answer = askSaveChanges(text("ID_MSG_MAINFRM_SAVECHANGES").arg(title));
+    const int answer = dialogs_->askSaveChanges(text("ID_MSG_MAINFRM_SAVECHANGES").arg(title));
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::Yes) {
         // A layout that Save refuses (below two lamps) is let go unsaved.

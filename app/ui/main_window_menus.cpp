@@ -164,10 +164,10 @@ void MainWindow::applyMenuTexts() {
 void MainWindow::updateActions() {
     for (auto& [command, a] : actions_) {
         const auto* handler = commands_.find(command);
-        a->setEnabled(handler != nullptr && handler->enabled(*context_));
+        a->setEnabled(handler != nullptr && handler->enabled(*this));
         if (handler == nullptr) continue;
-        if (handler->checkable()) a->setChecked(handler->checked(*context_));
-        const std::string_view detail = handler->detailKey(*context_);
+        if (handler->checkable()) a->setChecked(handler->checked(*this));
+        const std::string_view detail = handler->detailKey(*this);
         if (!detail.empty() || detailed_.contains(command)) {
             a->setText(commandText(command, detail));
             if (detail.empty()) {

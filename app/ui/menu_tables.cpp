@@ -1,6 +1,8 @@
 #include "app/ui/menu_tables.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "app/ui/command_ids.h"
 
@@ -18,6 +20,15 @@ constexpr MenuEntry popup(std::string_view key, std::span<const MenuEntry> child
 }
 constexpr MenuEntry recentFiles() {
     return {T::RecentFiles, cmd::RecentFile1, "ID_FILE_MRU_FILE1", {}, {}};
+}
+
+// One array of the entries of `parts`, in order.
+template <std::size_t... N>
+constexpr auto join(const std::array<MenuEntry, N>&... parts) {
+    std::array<MenuEntry, (N + ...)> out{};
+    auto at = out.begin();
+    ((at = std::copy(parts.begin(), parts.end(), at)), ...);
+    return out;
 }
 
 constexpr MenuEntry kUndo = item(cmd::EditUndo, "ID_EDIT_UNDO");
@@ -112,26 +123,36 @@ constexpr std::array kDemoProgramGroups{
     item(32928, "ID_PRG_24"), item(32929, "ID_PRG_25"), item(32930, "ID_PRG_26"),
     item(32931, "ID_PRG_27"), item(32932, "ID_PRG_28"), item(32933, "ID_PRG_29"),
     item(32934, "ID_PRG_30"), item(32935, "ID_PRG_31")};
-constexpr std::array kDemoEdit{item(cmd::DemoScale, "ID_EDIT_SIZE"),
-                               popup("ID_EDIT_DEMOSHAPE", kDemoShape),
-                               item(cmd::DemoOpenBackImage, "ID_EDITBACKIMAGE"),
-                               item(cmd::DemoEnlargeImage, "ID_EDIT_WIDE"),
-                               item(cmd::DemoShrinkImage, "ID_EDIT_THIN"),
-                               item(cmd::DemoWidenImage, "ID_ADDBMP"),
-                               item(cmd::DemoNarrowImage, "ID_REDUCEBMP"),
-                               item(cmd::DemoMoveImage, "ID_MOVEBMP"),
-                               item(cmd::DemoSaveImageParameters, "ID_SAVE_CODE"),
-                               item(cmd::DemoLoadImageParameters, "ID_OPEN_CODE"),
-                               item(cmd::DemoStart, "ID_EDITDO"),
-                               item(cmd::DemoStop, "ID_DEMO_STOP"),
-                               item(cmd::DemoLiveOutput, "ID_DEMO_LIVE"),
-                               popup("ID_EDIT_PGROUP", kDemoProgramGroups)};
+// The picture's entries, in the Edit menu and the pop-up menu alike.
+constexpr std::array kDemoPictureEntries{item(cmd::DemoOpenBackImage, "ID_EDITBACKIMAGE"),
+                                         item(cmd::DemoEnlargeImage, "ID_EDIT_WIDE"),
+                                         item(cmd::DemoShrinkImage, "ID_EDIT_THIN"),
+                                         item(cmd::DemoWidenImage, "ID_ADDBMP"),
+                                         item(cmd::DemoNarrowImage, "ID_REDUCEBMP"),
+                                         item(cmd::DemoMoveImage, "ID_MOVEBMP"),
+                                         item(cmd::DemoSaveImageParameters, "ID_SAVE_CODE"),
+                                         item(cmd::DemoLoadImageParameters, "ID_OPEN_CODE")};
+constexpr auto kDemoEdit =
+    join(std::array{item(cmd::DemoScale, "ID_EDIT_SIZE"), popup("ID_EDIT_DEMOSHAPE", kDemoShape)},
+         kDemoPictureEntries,
+         std::array{item(cmd::DemoStart, "ID_EDITDO"), item(cmd::DemoStop, "ID_DEMO_STOP"),
+                    item(cmd::DemoLiveOutput, "ID_DEMO_LIVE"),
+                    popup("ID_EDIT_PGROUP", kDemoProgramGroups)});
 constexpr std::array kShortHelp{item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
                                 item(cmd::AppAbout, "ID_APP_ABOUT"),
                                 item(cmd::HelpWhatsNew, "ID_HELP_WHATSNEW")};
 constexpr std::array kDemoBar{popup("ID_FILE", kDemoFile), popup("ID_EDIT", kDemoEdit),
                               popup("ID_VIEW", kViewBars), popup("ID_WINDOW", kWindows),
                               popup("ID_HELP", kShortHelp)};
+
+// The demo view's pop-up menu.
+constexpr auto kDemoPopup =
+    join(std::array{item(cmd::DemoScale, "ID_EDIT_SIZE"),
+                    popup("ID_EDIT_PGROUP", kDemoProgramGroups), separator()},
+         kDemoPictureEntries,
+         std::array{separator(), item(cmd::DemoRect, "ID_DEMO_RECT"),
+                    item(cmd::DemoCircle, "ID_DEMO_Circle"), separator(),
+                    item(cmd::DemoStart, "ID_EDITDO"), item(cmd::DemoStop, "ID_DEMO_STOP")});
 
 // Effect menu.
 constexpr std::array kExport{item(cmd::OutputClusterTables, "ID_OUT_TEXT2"),
@@ -178,6 +199,16 @@ constexpr std::array kMainFile{item(cmd::NewLayout, "ID_NEW_LED"),
 constexpr std::array kMainBar{popup("ID_FILE", kMainFile), popup("ID_VIEW", kViewBars),
                               popup("ID_HELP", kFullHelp)};
 
+void collectIds(std::span<const MenuEntry> entries, std::vector<int>& ids) {
+    for (const auto& e : entries) {
+        if (e.type == T::Popup) collectIds(e.children, ids);
+        if ((e.type == T::Command || e.type == T::RecentFiles) &&
+            std::find(ids.begin(), ids.end(), e.command) == ids.end()) {
+            ids.push_back(e.command);
+        }
+    }
+}
+
 void collect(std::span<const MenuEntry> entries, std::span<const MenuEntry>& found, int command) {
     for (const auto& e : entries) {
         if (e.type == T::Popup) collect(e.children, found, command);
@@ -186,111 +217,6 @@ void collect(std::span<const MenuEntry> entries, std::span<const MenuEntry>& fou
         }
     }
 }
-
-constexpr std::array kAllCommands{cmd::FileNew,
-                                  cmd::NewLayout,
-                                  cmd::NewDemo,
-                                  cmd::RecentFile1,
-                                  cmd::HelpFile,
-                                  cmd::FileOpen,
-                                  cmd::FileClose,
-                                  cmd::FileSave,
-                                  cmd::FileSaveAs,
-                                  cmd::FilePrintSetup,
-                                  cmd::FilePrint,
-                                  cmd::FilePrintPreview,
-                                  cmd::AppExit,
-                                  cmd::AppAbout,
-                                  cmd::EditUndo,
-                                  cmd::EditRedo,
-                                  cmd::OpenEdit,
-                                  cmd::OpenEmptyLattice,
-                                  cmd::FileWizard,
-                                  cmd::OpenImage,
-                                  cmd::ScanBack,
-                                  cmd::ScanScope,
-                                  cmd::ScanOtherValues,
-                                  cmd::EditScan,
-                                  cmd::Zoom4,
-                                  cmd::Zoom8,
-                                  cmd::Zoom12,
-                                  cmd::Zoom16,
-                                  cmd::Zoom20,
-                                  cmd::Zoom24,
-                                  cmd::Zoom28,
-                                  cmd::EditInsert,
-                                  cmd::EditDelete,
-                                  cmd::PortEdit,
-                                  cmd::PortTableOut,
-                                  cmd::ToggleGrid,
-                                  cmd::SwitchWindow,
-                                  cmd::TransferData,
-                                  cmd::EffectCellSize,
-                                  cmd::LayerEdit,
-                                  cmd::ModeEdit,
-                                  cmd::CreateEffectData,
-                                  cmd::PartialPlay,
-                                  cmd::ParallelPlay,
-                                  cmd::SequentialPlay,
-                                  cmd::OutputClusterTables,
-                                  cmd::OutputAccessors,
-                                  cmd::CreateBinFile,
-                                  cmd::WriteToController,
-                                  cmd::DemoScale,
-                                  cmd::DemoOpenBackImage,
-                                  cmd::DemoEnlargeImage,
-                                  cmd::DemoShrinkImage,
-                                  cmd::DemoWidenImage,
-                                  cmd::DemoNarrowImage,
-                                  cmd::DemoMoveImage,
-                                  cmd::DemoSaveImageParameters,
-                                  cmd::DemoLoadImageParameters,
-                                  cmd::DemoStart,
-                                  cmd::DemoStop,
-                                  cmd::DemoLiveOutput,
-                                  cmd::DemoCircle,
-                                  cmd::DemoRect,
-                                  32909,
-                                  32903,
-                                  32905,
-                                  32906,
-                                  32907,
-                                  32908,
-                                  32910,
-                                  32911,
-                                  32912,
-                                  32913,
-                                  32914,
-                                  32915,
-                                  32916,
-                                  32917,
-                                  32918,
-                                  32919,
-                                  32920,
-                                  32921,
-                                  32922,
-                                  32923,
-                                  32924,
-                                  32925,
-                                  32926,
-                                  32927,
-                                  32928,
-                                  32929,
-                                  32930,
-                                  32931,
-                                  32932,
-                                  32933,
-                                  32934,
-                                  32935,
-                                  cmd::HelpTopics,
-                                  cmd::HelpWhatsNew,
-                                  cmd::HelpWebsite,
-                                  cmd::ViewToolbar,
-                                  cmd::ViewStatusBar,
-                                  cmd::WindowNew,
-                                  cmd::WindowArrange,
-                                  cmd::WindowCascade,
-                                  cmd::WindowTileHorizontal};
 
 }  // namespace
 
@@ -317,6 +243,28 @@ std::string_view commandKey(int command) {
     return {};
 }
 
-std::span<const int> menuCommands() { return kAllCommands; }
+std::span<const MenuEntry> demoPopupMenu() { return kDemoPopup; }
+
+std::vector<int> menuCommands() {
+    std::vector<int> ids;
+    for (auto kind : {MenuKind::Main, MenuKind::Layout, MenuKind::Effect, MenuKind::Demo}) {
+        collectIds(menuBar(kind), ids);
+    }
+    collectIds(kDemoPopup, ids);
+    return ids;
+}
+
+int programGroupCommand(int k) {
+    return k >= 0 && k < static_cast<int>(kDemoProgramGroups.size())
+               ? kDemoProgramGroups[static_cast<std::size_t>(k)].command
+               : 0;
+}
+
+int programGroupOfCommand(int command) {
+    for (std::size_t k = 0; k < kDemoProgramGroups.size(); ++k) {
+        if (kDemoProgramGroups[k].command == command) return static_cast<int>(k);
+    }
+    return -1;
+}
 
 }  // namespace vx

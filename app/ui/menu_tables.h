@@ -1,9 +1,12 @@
 #pragma once
-// The four menu bars, as data: which entries each holds, in which order, and
-// the language key of each. Which bar is shown depends on the active window.
+// The four menu bars and the demo view's pop-up menu, as data: which entries
+// each holds, in which order, and the language key of each. Which bar is
+// shown depends on the active window. The command ids of the program are the
+// ones found here.
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace vx {
 
@@ -27,7 +30,15 @@ std::string_view commandKey(int command);
 // stand for different commands in different windows).
 std::string_view commandKey(int command, MenuKind kind);
 
-// Every command id that appears in any menu bar.
-std::span<const int> menuCommands();
+// The demo view's pop-up menu.
+std::span<const MenuEntry> demoPopupMenu();
+
+// Every command id that appears in a menu bar or the pop-up menu, once.
+std::vector<int> menuCommands();
+
+// Command id of "Program Group k" (k = 0..31) in the demo menu, or 0.
+int programGroupCommand(int k);
+// The group a command id selects, or -1.
+int programGroupOfCommand(int command);
 
 }  // namespace vx

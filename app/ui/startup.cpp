@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 
+#include "app/ui/desktop_dialogs.h"
 #include "app/ui/main_window.h"
 #include "platform/language/language_state.h"
 #include "platform/language/languages.h"
@@ -13,9 +14,7 @@
 namespace vx {
 
 std::unique_ptr<MainWindow> startApplication(const StartupOptions& options) {
-    const auto show = options.showMessage ? options.showMessage : [](const QString& message) {
-        QMessageBox::warning(nullptr, QStringLiteral("Vexolume"), message);
-    };
+    const auto dialogs = options.dialogs ? options.dialogs : std::make_shared<DesktopDialogs>();
 
     AppState state;
     state.baseFolder = findDataFolder(options.environment);
@@ -26,20 +25,20 @@ std::unique_ptr<MainWindow> startApplication(const StartupOptions& options) {
     auto language = LanguageState::start(state.baseFolder, state.settingsFile);
     if (!language) {
         // No table yet, so the one fixed English text of the program.
-        show(QString::fromUtf8(kMissingLanguageFileMessage.data(),
-                               static_cast<qsizetype>(kMissingLanguageFileMessage.size())));
+        dialogs->showMessage(
+            QString::fromUtf8(kMissingLanguageFileMessage.data(),
+                              static_cast<qsizetype>(kMissingLanguageFileMessage.size())));
         return nullptr;
     }
     state.language = std::move(language.value());
 
-    auto window = std::make_unique<MainWindow>(std::move(state));
-    window->showMessage = show;
+    auto window = std::make_unique<MainWindow>(std::move(state), dialogs);
     const bool opened =
         options.file ? window->openFile(*options.file) != nullptr : window->newLayout() != nullptr;
     if (!opened) return nullptr;
 
     window->showMaximized();
-    window->state().mainWindowShown = true;
+    window->appState().mainWindowShown = true;
     window->applyMenuTexts();
     return window;
 }

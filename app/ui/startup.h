@@ -3,9 +3,6 @@
 // main window, the file named on the command line (else a new layout), the
 // window shown maximised with the menu texts of the language.
 
-#include <QString>
-
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,13 +11,15 @@
 
 namespace vx {
 
+class DesktopDialogs;
 class MainWindow;
 
 struct StartupOptions {
     FolderEnvironment environment;
     std::optional<std::string> file;  // named on the command line
-    // Shows a message box; tests catch the messages instead.
-    std::function<void(const QString&)> showMessage;
+    // The main window's questions and notes, from start-up on; null for the
+    // standard dialogs. Tests answer them instead.
+    std::shared_ptr<DesktopDialogs> dialogs;
 };
 
 // The main window, or null when start-up ends the program: the language

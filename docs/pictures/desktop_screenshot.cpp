@@ -17,9 +17,10 @@
 #include <iostream>
 
 #include "app/ui/command_ids.h"
-#include "app/ui/demo_popup_menu.h"
 #include "app/ui/main_window.h"
+#include "app/ui/menu_tables.h"
 #include "app/ui/startup.h"
+#include "docs/pictures/quiet_dialogs.h"
 #include "engine/ui/demo_view.h"
 
 namespace fs = std::filesystem;
@@ -45,7 +46,7 @@ int main(int argc, char* argv[]) {
     vx::StartupOptions options;
     options.environment.vexolumeHome = data.string();
     options.file = (source / "examples/sample.led").string();
-    options.showMessage = [](const QString& m) { std::cerr << m.toStdString() << "\n"; };
+    options.dialogs = std::make_shared<QuietDialogs>();
     auto window = vx::startApplication(options);
     int status = 1;
     if (window) {

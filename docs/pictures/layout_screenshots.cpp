@@ -34,6 +34,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
 #include "app/wizard/ui/style_preview.h"
+#include "docs/pictures/quiet_dialogs.h"
 #include "engine/ui/demo_view.h"
 #include "layout/ui/layout_tools_panel.h"
 #include "layout/ui/layout_view.h"
@@ -122,7 +123,7 @@ bool save(const QPixmap& picture, const fs::path& path) {
     return image.save(QString::fromStdString(path.string()), "PNG", 9);
 }
 
-int takePictures(vx::MainWindow& w, const fs::path& folder) {
+int takePictures(vx::MainWindow& w, QuietDialogs& dialogs, const fs::path& folder) {
     w.move(0, 0);
     w.resize(1400, 660);
     w.show();
@@ -139,9 +140,7 @@ int takePictures(vx::MainWindow& w, const fs::path& folder) {
     window->resize(QSize(640, 480) + window->size() - view->viewport()->size());
     QWidget* vp = view->viewport();
 
-    w.askOpenName = [](const QString&) {
-        return QString::fromStdString((kSource / "tests/data/scan/lamp_wall.jpg").string());
-    };
+    dialogs.openName = QString::fromStdString((kSource / "tests/data/scan/lamp_wall.jpg").string());
     if (!w.runCommand(cmd::OpenImage) || !w.runCommand(cmd::ScanScope)) return 1;
     drag(vp, QPoint(620, 424), QPoint(60, 64));
     const QRect windowArea(window->mapToGlobal(QPoint(0, 0)), window->size());
@@ -267,9 +266,10 @@ int main(int argc, char* argv[]) {
 
     vx::StartupOptions options;
     options.environment.vexolumeHome = data.string();
-    options.showMessage = [](const QString& m) { std::cerr << m.toStdString() << "\n"; };
+    auto dialogs = std::make_shared<QuietDialogs>();
+    options.dialogs = dialogs;
     auto window = vx::startApplication(options);
-    const int status = window ? takePictures(*window, folder) : 1;
+    const int status = window ? takePictures(*window, *dialogs, folder) : 1;
     window.reset();
     fs::current_path(cwd);
     fs::remove_all(data);

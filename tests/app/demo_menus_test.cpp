@@ -1,4 +1,4 @@
-// The demo view's pop-up menu and the Live Output dialog, driven headless.
+// The Live Output dialog, driven headless.
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 
-#include "app/ui/demo_popup_menu.h"
 #include "app/ui/live_output_dialog.h"
 #include "platform/language/language_table.h"
 #include "tests/support/bundled_table.h"
@@ -19,46 +17,6 @@
 
 namespace vx {
 namespace {
-
-QAction* actionWithId(QMenu* menu, int id) {
-    for (QAction* a : menu->actions()) {
-        if (a->data().toInt() == id) return a;
-        if (a->menu() != nullptr) {
-            if (QAction* inner = actionWithId(a->menu(), id)) return inner;
-        }
-    }
-    return nullptr;
-}
-
-TEST(DemoPopupMenu, TextsChecksAndAvailabilityFollowTheDemo) {
-    test::qtApplication();
-    const LanguageTable english = test::bundledTable("English");
-    DemoMenuState state;
-    state.programGroup = 5;
-    state.roundLamps = false;
-    std::vector<int> ran;
-    std::unique_ptr<QMenu> menu(
-        buildDemoPopupMenu(nullptr, english, state, [&ran](int id) { ran.push_back(id); }));
-    QAction* five = actionWithId(menu.get(), 32908);
-    ASSERT_NE(five, nullptr);
-    EXPECT_TRUE(five->isChecked());
-    EXPECT_EQ(five->text().toStdString(), english.LookUpText("ID_PRG_5"));
-    EXPECT_FALSE(actionWithId(menu.get(), 32909)->isChecked());
-    EXPECT_TRUE(actionWithId(menu.get(), 32899)->isChecked());   // rectangle
-    EXPECT_FALSE(actionWithId(menu.get(), 32898)->isChecked());  // circle
-    EXPECT_FALSE(actionWithId(menu.get(), 32851)->isEnabled());  // widen needs a picture
-    EXPECT_TRUE(actionWithId(menu.get(), 32856)->isEnabled());   // open picture before Start
-    actionWithId(menu.get(), 32910)->trigger();
-    actionWithId(menu.get(), 32895)->trigger();
-    EXPECT_EQ(ran, (std::vector<int>{32910, 32895}));
-
-    state.pictureOpen = true;
-    state.started = true;
-    std::unique_ptr<QMenu> later(
-        buildDemoPopupMenu(nullptr, test::bundledTable("German"), state, [](int) {}));
-    EXPECT_TRUE(actionWithId(later.get(), 32851)->isEnabled());
-    EXPECT_FALSE(actionWithId(later.get(), 32856)->isEnabled());
-}
 
 // Answers the dialog that opens next: `fill` sets its controls, then OK.
 void answerNextDialog(std::function<void(QDialog&)> fill) {

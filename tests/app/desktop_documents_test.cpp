@@ -59,7 +59,7 @@ TEST_F(Documents, TransferDataTwiceOpensTwoEffectWindowsOverTheSameDocument) {
     EXPECT_EQ(w->menuKind(), MenuKind::Effect);
     EXPECT_EQ(w->activeDocumentWindow()->kind(), DocumentKind::Effect);
     EXPECT_EQ(document->layout().effectLamps, transferredLamps(document->layout().lamps));
-    EXPECT_EQ(w->state().transferredLampCount, document->layout().lamps.size());
+    EXPECT_EQ(w->appState().transferredLampCount, document->layout().lamps.size());
     EXPECT_TRUE(std::filesystem::exists(folder_.path() / "cport.h"));
 
     // The command works from the effect window as well.
@@ -85,10 +85,10 @@ TEST_F(Documents, TransferDataAndSaveDoNothingBelowTwoLamps) {
     EXPECT_EQ(w->documentWindows().size(), 1);
     EXPECT_TRUE(document->layout().effectLamps.empty());
     EXPECT_FALSE(std::filesystem::exists(folder_.path() / "cport.h"));
-    EXPECT_EQ(w->state().transferredLampCount, 0u);
+    EXPECT_EQ(w->appState().transferredLampCount, 0u);
 
     bool asked = false;
-    w->askSaveName = [&](const QString&) {
+    dialogs_->saveName = [&](const QString&) {
         asked = true;
         return QString("x");
     };
@@ -103,7 +103,7 @@ TEST_F(Documents, SaveAsWritesThePortTableAndRemembersTheFile) {
     ASSERT_NE(w, nullptr);
     auto document = w->documentWindows().front()->document();
     QStringList filters;
-    w->askSaveName = [&](const QString& filter) {
+    dialogs_->saveName = [&](const QString& filter) {
         filters << filter;
         return QString::fromStdString((folder_.path() / "COPY.LED").string());
     };

@@ -1,7 +1,7 @@
 #pragma once
 // A desktop program started headless over a data folder of its own: the
 // English table is copied in, messages and questions are caught instead
-// of shown, and generated files land in the test's folder.
+// of shown (ScriptedDialogs), and generated files land in the test's folder.
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,54 @@
 #include <QStringList>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 
+#include "app/ui/desktop_dialogs.h"
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
 #include "tests/support/qt_app.h"
 #include "tests/support/temp_folder.h"
 
 namespace vx::test {
+
+// The dialogs of a headless program: messages and questions are caught, and
+// a name, live output or document type comes from the answer the test has
+// set (the standard dialog without one).
+class ScriptedDialogs : public DesktopDialogs {
+public:
+    std::function<QString(const QString& filter)> openName;
+    std::function<QString(const QString& filter)> saveName;
+    std::function<std::optional<LiveOutputChoice>(const LiveOutputChoice&)> liveOutput;
+    std::function<QString(const QStringList& types)> documentType;
+    QStringList messages;
+    QStringList questions;
+    QStringList shellTargets;
+    int answer = 0;  // to every question about unsaved changes
+
+    QString askOpenName(const QString& filter) override {
+        return openName ? openName(filter) : DesktopDialogs::askOpenName(filter);
+    }
+    QString askSaveName(const QString& filter) override {
+        return saveName ? saveName(filter) : DesktopDialogs::askSaveName(filter);
+    }
+    std::optional<LiveOutputChoice> askLiveOutput(const LiveOutputChoice& current) override {
+        return liveOutput ? liveOutput(current) : DesktopDialogs::askLiveOutput(current);
+    }
+    QString askDocumentType(const QStringList& types) override {
+        return documentType ? documentType(types) : DesktopDialogs::askDocumentType(types);
+    }
+    int askSaveChanges(const QString& question) override {
+        questions << question;
+        return answer;
+    }
+    void showMessage(const QString& message) override { messages << message; }
+    bool openInShell(const QString& target) override {
+        shellTargets << target;
+        return false;
+    }
+};
 
 inline QApplication& application() { return qtApplication(); }
 
@@ -51,28 +91,19 @@ protected:
         options.environment.vexolumeHome = dataFolder().string();
         options.environment.xdgConfigHome = (folder_.path() / "config").string();
         options.file = std::move(file);
-        options.showMessage = [this](const QString& m) { messages_ << m; };
+        options.dialogs = dialogs_;
         window_ = startApplication(options);
-        if (window_) {
-            window_->askSaveChanges = [this](const QString& q) {
-                questions_ << q;
-                return answer_;
-            };
-            window_->openInShell = [this](const QString& target) {
-                shellTargets_ << target;
-                return false;
-            };
-        }
         return window_.get();
     }
 
     TempFolder folder_;
     std::filesystem::path oldCwd_;
+    std::shared_ptr<ScriptedDialogs> dialogs_ = std::make_shared<ScriptedDialogs>();
     std::unique_ptr<MainWindow> window_;
-    QStringList messages_;
-    QStringList questions_;
-    QStringList shellTargets_;
-    int answer_ = 0;
+    QStringList& messages_ = dialogs_->messages;
+    QStringList& questions_ = dialogs_->questions;
+    QStringList& shellTargets_ = dialogs_->shellTargets;
+    int& answer_ = dialogs_->answer;
 };
 
 }  // namespace vx::test

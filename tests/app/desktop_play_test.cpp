@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "app/ui/command_ids.h"
-#include "app/ui/demo_popup_menu.h"
+#include "app/ui/menu_tables.h"
 #include "desktop_fixture.h"
 #include "engine/ui/demo_view.h"
 #include "engine/ui/effect_view.h"
@@ -31,7 +31,68 @@ protected:
         DocumentWindow* active = w->activeDocumentWindow();
         return active != nullptr ? active->demoView() : nullptr;
     }
+    // A small picture to place the demo over.
+    QString savePicture() const {
+        QImage photo(20, 20, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        const QString picture = QString::fromStdString((folder_.path() / "hall.png").string());
+        EXPECT_TRUE(photo.save(picture));
+        return picture;
+    }
+    // The demo view's pop-up menu, opened anew (the newest child menu).
+    static QMenu* popUpMenu(MainWindow* w, DemoView* demo) {
+        Q_EMIT demo->contextMenuWanted(QPoint(10, 10));
+        const auto menus = w->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+        return menus.isEmpty() ? nullptr : menus.back();
+    }
+    static QAction* actionWithId(QMenu* menu, int id) {
+        for (QAction* a : menu->actions()) {
+            if (a->data().toInt() == id) return a;
+            if (a->menu() != nullptr) {
+                if (QAction* inner = actionWithId(a->menu(), id)) return inner;
+            }
+        }
+        return nullptr;
+    }
 };
+
+TEST_F(DesktopPlay, ThePopUpMenuShowsTheStateOfTheDemoCommands) {
+    MainWindow* w = startWithEffectWindow();
+    ASSERT_TRUE(w->runCommand(cmd::ParallelPlay));
+    DemoView* demo = activeDemo(w);
+    ASSERT_NE(demo, nullptr);
+    demo->player().setWallClock(false);
+    QMenu* menu = popUpMenu(w, demo);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(actionWithId(menu, cmd::DemoWidenImage)->isEnabled());  // needs a picture
+    EXPECT_TRUE(actionWithId(menu, cmd::DemoOpenBackImage)->isEnabled());
+
+    const QString picture = savePicture();
+    dialogs_->openName = [picture](const QString&) { return picture; };
+    ASSERT_TRUE(w->runCommand(cmd::DemoOpenBackImage));
+    ASSERT_TRUE(w->runCommand(cmd::DemoMoveImage));
+    menu = popUpMenu(w, demo);
+    EXPECT_TRUE(actionWithId(menu, cmd::DemoWidenImage)->isEnabled());
+    EXPECT_TRUE(actionWithId(menu, cmd::DemoMoveImage)->isChecked());
+
+    ASSERT_TRUE(w->runCommand(cmd::DemoStart));
+    ASSERT_TRUE(w->runCommand(programGroupCommand(5)));
+    ASSERT_TRUE(w->runCommand(cmd::DemoRect));
+    menu = popUpMenu(w, demo);
+    QAction* five = actionWithId(menu, programGroupCommand(5));
+    ASSERT_NE(five, nullptr);
+    EXPECT_TRUE(five->isChecked());
+    EXPECT_EQ(five->text(), w->text("ID_PRG_5"));
+    EXPECT_FALSE(actionWithId(menu, programGroupCommand(0))->isChecked());
+    EXPECT_TRUE(actionWithId(menu, cmd::DemoRect)->isChecked());
+    EXPECT_FALSE(actionWithId(menu, cmd::DemoCircle)->isChecked());
+    EXPECT_FALSE(actionWithId(menu, cmd::DemoWidenImage)->isEnabled());
+    EXPECT_FALSE(actionWithId(menu, cmd::DemoOpenBackImage)->isEnabled());  // until Start only
+
+    actionWithId(menu, cmd::DemoStop)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(activeDemo(w), nullptr);
+}
 
 TEST_F(DesktopPlay, ParallelPlayOpensADemoWindowThatStartsOnStartAndStops) {
     MainWindow* w = startWithEffectWindow();
@@ -79,11 +140,8 @@ TEST_F(DesktopPlay, SequentialPlayAndThePictureCommands) {
     EXPECT_EQ(demo->document().replayState(), playstate::kSequential);
     // The picture tools wait for a picture.
     EXPECT_FALSE(w->action(cmd::DemoWidenImage)->isEnabled());
-    QImage photo(20, 20, QImage::Format_RGB32);
-    photo.fill(Qt::blue);
-    const QString picture = QString::fromStdString((folder_.path() / "hall.png").string());
-    ASSERT_TRUE(photo.save(picture));
-    w->askOpenName = [picture](const QString&) { return picture; };
+    const QString picture = savePicture();
+    dialogs_->openName = [picture](const QString&) { return picture; };
     ASSERT_TRUE(w->runCommand(cmd::DemoOpenBackImage));
     EXPECT_TRUE(demo->document().showLamps());
     ASSERT_TRUE(w->runCommand(cmd::DemoEnlargeImage));
@@ -94,13 +152,13 @@ TEST_F(DesktopPlay, SequentialPlayAndThePictureCommands) {
 
     // bmp.h out and back in through the commands.
     const QString parameters = QString::fromStdString((folder_.path() / "bmp.h").string());
-    w->askSaveName = [parameters](const QString&) { return parameters; };
+    dialogs_->saveName = [parameters](const QString&) { return parameters; };
     ASSERT_TRUE(w->runCommand(cmd::DemoSaveImageParameters));
     EXPECT_TRUE(std::filesystem::exists(folder_.path() / "bmp.h"));
-    w->askOpenName = [parameters](const QString&) { return parameters; };
+    dialogs_->openName = [parameters](const QString&) { return parameters; };
     ASSERT_TRUE(w->runCommand(cmd::DemoLoadImageParameters));
     EXPECT_EQ(demo->document().placementPending(), 2);
-    w->askOpenName = [this](const QString&) {
+    dialogs_->openName = [this](const QString&) {
         return QString::fromStdString((folder_.path() / "none.h").string());
     };
     EXPECT_FALSE(w->runCommand(cmd::DemoLoadImageParameters));
@@ -121,7 +179,7 @@ TEST_F(DesktopPlay, OpeningABmpParametersFileOpensADemoDocument) {
     const std::string record = "\x15"
                                "370.5,12.25,0.2,2,";
     { std::ofstream(file, std::ios::binary) << record; }
-    w->askOpenName = [&file](const QString&) { return QString::fromStdString(file.string()); };
+    dialogs_->openName = [&file](const QString&) { return QString::fromStdString(file.string()); };
     ASSERT_TRUE(w->runCommand(cmd::FileOpen));
     DemoView* demo = activeDemo(w);
     ASSERT_NE(demo, nullptr);
@@ -129,7 +187,7 @@ TEST_F(DesktopPlay, OpeningABmpParametersFileOpensADemoDocument) {
     EXPECT_EQ(demo->document().placementPending(), 2);
     demo->resize(400, 300);
     demo->render();  // nothing to play, nothing to draw but black
-    w->askOpenName = [this](const QString&) {
+    dialogs_->openName = [this](const QString&) {
         return QString::fromStdString((folder_.path() / "gone.h").string());
     };
     EXPECT_FALSE(w->runCommand(cmd::FileOpen));
@@ -143,7 +201,9 @@ TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
     SacnReceiver receiver;
     ASSERT_TRUE(receiver.bound());
     const QString target = QStringLiteral("sacn:127.0.0.1:%1").arg(receiver.port());
-    w->askLiveOutput = [target](const LiveOutputChoice&) { return LiveOutputChoice{target, 7}; };
+    dialogs_->liveOutput = [target](const LiveOutputChoice&) {
+        return LiveOutputChoice{target, 7};
+    };
     ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
     ASSERT_NE(window->liveFeed(), nullptr);
     EXPECT_TRUE(w->action(cmd::DemoLiveOutput)->isChecked());
@@ -154,13 +214,13 @@ TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
     EXPECT_EQ(packets[1].universe, 8);
 
     // A universe start that leaves no room is refused with its message.
-    w->askLiveOutput = [target](const LiveOutputChoice&) {
+    dialogs_->liveOutput = [target](const LiveOutputChoice&) {
         return LiveOutputChoice{target, 63999};
     };
     EXPECT_FALSE(w->runCommand(cmd::DemoLiveOutput));
     EXPECT_EQ(messages_.size(), 1);
     EXPECT_EQ(window->liveFeed(), nullptr);
-    w->askLiveOutput = [](const LiveOutputChoice&) { return LiveOutputChoice{}; };
+    dialogs_->liveOutput = [](const LiveOutputChoice&) { return LiveOutputChoice{}; };
     ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
     EXPECT_EQ(window->liveFeed(), nullptr);
     EXPECT_FALSE(w->action(cmd::DemoLiveOutput)->isChecked());
@@ -226,7 +286,7 @@ TEST_F(DesktopPlaySelection, PartialRangeFromTheModeListPopUpGroupsAndSavingTheD
 
     // File > Save of a demo window writes its bitmap parameters.
     const auto file = folder_.path() / "bmp.h";
-    w->askSaveName = [&file](const QString&) { return QString::fromStdString(file.string()); };
+    dialogs_->saveName = [&file](const QString&) { return QString::fromStdString(file.string()); };
     ASSERT_TRUE(w->runCommand(cmd::FileSave));
     const std::string record = readText(file);
     ASSERT_FALSE(record.empty());

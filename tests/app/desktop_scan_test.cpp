@@ -78,7 +78,7 @@ TEST_F(Scan, ThePhotoScannedThroughTheMenuGivesItsLampsAsOneUndoableStep) {
     EXPECT_FALSE(w->runCommand(cmd::EditScan));
 
     // A file that is no picture is reported and leaves the view as it was.
-    w->askOpenName = [](const QString&) {
+    dialogs_->openName = [](const QString&) {
         return QString::fromStdString((kSourceDir / "README.md").string());
     };
     EXPECT_FALSE(w->runCommand(cmd::OpenImage));
@@ -87,7 +87,7 @@ TEST_F(Scan, ThePhotoScannedThroughTheMenuGivesItsLampsAsOneUndoableStep) {
 
     // Open Image: the picture fitted to the view, the background from the
     // shown pixel (10, 10), the scope over the picture, as one step.
-    w->askOpenName = [](const QString&) { return QString::fromStdString(kLampWall.string()); };
+    dialogs_->openName = [](const QString&) { return QString::fromStdString(kLampWall.string()); };
     ASSERT_TRUE(w->runCommand(cmd::OpenImage));
     const Picture& shown = view->shownPicture();
     ASSERT_FALSE(shown.empty());
@@ -175,7 +175,7 @@ TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
     ASSERT_NE(view, nullptr);
     MainWindow* w = window_.get();
     QWidget* vp = view->viewport();
-    w->askOpenName = [](const QString&) { return QString::fromStdString(kLampWall.string()); };
+    dialogs_->openName = [](const QString&) { return QString::fromStdString(kLampWall.string()); };
     ASSERT_TRUE(w->runCommand(cmd::OpenImage));
     ASSERT_TRUE(w->runCommand(cmd::ScanScope));
     drag(vp, QPoint(620, 424), QPoint(60, 64));
@@ -223,7 +223,7 @@ TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
     EXPECT_EQ(lampAt(11, 0)->portOrder, 11);
 
     const auto chosen = folder_.path() / "wall";
-    w->askSaveName = [&](const QString&) { return QString::fromStdString(chosen.string()); };
+    dialogs_->saveName = [&](const QString&) { return QString::fromStdString(chosen.string()); };
     ASSERT_TRUE(w->runCommand(cmd::FileSave));
     EXPECT_TRUE(std::filesystem::exists(folder_.path() / "cport.h"));
     ASSERT_TRUE(w->runCommand(cmd::FileClose));

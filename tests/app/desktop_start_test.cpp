@@ -25,11 +25,11 @@ TEST_F(Desktop, StartsInEnglishWithoutSettingsFileWithANewLayoutMaximised) {
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(messages_.isEmpty());
     EXPECT_TRUE(w->isMaximized());
-    EXPECT_TRUE(w->state().mainWindowShown);
-    const auto file = w->state().language.languageFile();
+    EXPECT_TRUE(w->appState().mainWindowShown);
+    const auto file = w->appState().language.languageFile();
     EXPECT_EQ(file.filename(), "English.ini");
     EXPECT_EQ(file.parent_path().filename(), "Mullanguage");
-    EXPECT_EQ(w->state().transferredLampCount, 0u);
+    EXPECT_EQ(w->appState().transferredLampCount, 0u);
 
     // One new, empty layout window with the layout menu in English.
     ASSERT_EQ(w->documentWindows().size(), 1);
@@ -82,7 +82,7 @@ TEST_F(Desktop, SwitchingToGermanAppliesItsTextsChecksAndIsRemembered) {
     EXPECT_EQ(w->action(cmd::FileSave)->text(), "");
     EXPECT_TRUE(w->action(31761)->isChecked());
     EXPECT_FALSE(w->action(32916)->isChecked());
-    EXPECT_EQ(w->state().language.languageFile().filename(), "German.ini");
+    EXPECT_EQ(w->appState().language.languageFile().filename(), "German.ini");
     EXPECT_NE(readText(dataFolder() / "Mullanguage" / "Setting.ini").find("Language=German"),
               std::string::npos);
 
@@ -99,7 +99,7 @@ TEST_F(Desktop, FileNewAsksForTheTypeAndTheMenuBarFollowsTheActiveWindow) {
     ASSERT_NE(w, nullptr);
     QStringList offered;
     QString choice = "Text";
-    w->askDocumentType = [&](const QStringList& types) {
+    dialogs_->documentType = [&](const QStringList& types) {
         offered = types;
         return choice;
     };
@@ -122,9 +122,9 @@ TEST_F(Desktop, FileNewAsksForTheTypeAndTheMenuBarFollowsTheActiveWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->menuKind(), MenuKind::Main);
     EXPECT_EQ(topLevelTexts(*w), (QStringList{"&File", "&View", "&Help"}));
-    EXPECT_EQ(
-        w->action(cmd::NewLayout)->text(),
-        QString::fromStdString(w->state().language.LookUpText("ID_NEW_LED")).replace("\\t", "\t"));
+    EXPECT_EQ(w->action(cmd::NewLayout)->text(),
+              QString::fromStdString(w->appState().language.LookUpText("ID_NEW_LED"))
+                  .replace("\\t", "\t"));
 }
 
 TEST_F(Desktop, HelpCommandsOpenPagesUnderTheDataFolderAndReportFailures) {
@@ -135,7 +135,7 @@ TEST_F(Desktop, HelpCommandsOpenPagesUnderTheDataFolderAndReportFailures) {
     ASSERT_EQ(shellTargets_.size(), 2);
     EXPECT_TRUE(shellTargets_.at(0).startsWith(QString::fromStdString(dataFolder().string())));
     EXPECT_TRUE(shellTargets_.at(0).endsWith(
-        QString::fromStdString(w->state().language.LookUpText("HELP_PATH"))));
+        QString::fromStdString(w->appState().language.LookUpText("HELP_PATH"))));
     EXPECT_TRUE(shellTargets_.at(1).startsWith("https://"));
     EXPECT_EQ(messages_, (QStringList{w->text("MAINFRM_ONHELPABOUTVC_OHFF"),
                                       w->text("MAINFRM_ONHELPWEBSITE_OWSF")}));

@@ -22,4 +22,11 @@ DemoView* AppCommandContext::activeDemoView() const {
     return active != nullptr ? active->demoView() : nullptr;
 }
 
+std::string AppCommandContext::activeDocumentName() const {
+    const auto document = activeDocument();
+    if (document && document->hasPath()) return document->path().filename().string();
+    const DocumentWindow* window = activeDocumentWindow();
+    return window ? window->documentTitle().toStdString() : std::string("Edit");
+}
+
 }  // namespace vx

@@ -1,19 +1,20 @@
 #pragma once
 // Everything a user command of the program may use: the active window, its
 // document and views, the documents and windows the main window keeps, the
-// replaceable dialogs and the language in use. Handlers get this and never
-// the main window itself.
+// replaceable dialogs and the language in use. The main window implements
+// it; handlers see only this.
 
 #include <QString>
 #include <QStringList>
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "app/ui/app_state.h"
+#include "app/ui/desktop_dialogs.h"
 #include "app/ui/document_window.h"
-#include "app/ui/live_output_dialog.h"
 #include "engine/ui/commands/effect_command_context.h"
 #include "layout/ui/commands/layout_command_context.h"
 #include "platform/language/language_state.h"
@@ -36,6 +37,9 @@ public:
     EffectView* activeEffectView() const final;
     // The demo view of the active window, or null.
     DemoView* activeDemoView() const;
+    // The name a controller image of the active document is made from: its
+    // file name, or the window's title while it has none.
+    std::string activeDocumentName() const;
 
     // Language
     virtual QString text(std::string_view key) const = 0;
@@ -44,17 +48,13 @@ public:
     virtual const AppState& appState() const = 0;
     virtual bool switchLanguage(Language language) = 0;
 
-    // Dialogs (tests replace them)
+    // Dialogs: the questions and notes, which tests replace.
+    virtual DesktopDialogs& dialogs() const = 0;
     virtual QWidget* dialogParent() = 0;
-    virtual QString askOpenName(const QString& filter) = 0;
-    virtual QString askSaveName(const QString& filter) = 0;
-    // The Live Output dialog; nothing on Cancel.
-    virtual std::optional<LiveOutputChoice> askLiveOutput(const LiveOutputChoice& current) = 0;
-    // "Edit" or "Text"; empty on Cancel.
-    virtual QString askDocumentType(const QStringList& types) = 0;
-    virtual void showMessage(const QString& message) = 0;
-    virtual bool openInShell(const QString& target) = 0;
-    void showMessageKey(std::string_view key) final { showMessage(text(key)); }
+    std::optional<int> askEffectCellSize(int current) final {
+        return dialogs().askCellSize(current);
+    }
+    void showMessageKey(std::string_view key) final { dialogs().showMessage(text(key)); }
     // A note in the status bar, for what needs no answer.
     virtual void showStatus(const QString& message) = 0;
 

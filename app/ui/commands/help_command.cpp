@@ -29,7 +29,7 @@ bool HelpCommand::run(AppCommandContext& c) {
             failureKey = "MAINFRM_ONHELPWEBSITE_OWSF";
             break;
     }
-    if (!c.openInShell(target)) c.showMessageKey(failureKey);
+    if (!c.dialogs().openInShell(target)) c.showMessageKey(failureKey);
     return true;
 }
 

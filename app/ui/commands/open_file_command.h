@@ -13,7 +13,7 @@ class OpenFileCommand : public CommandHandler<AppCommandContext> {
 public:
     bool enabled(const AppCommandContext&) const override { return true; }
     bool run(AppCommandContext& c) override {
-        const QString name = c.askOpenName(QStringLiteral(
+        const QString name = c.dialogs().askOpenName(QStringLiteral(
             "Led Files (*.led *.LED);;Lam Files (*.lam *.LAM);;Text (*.h);;All Files (*)"));
         if (name.isEmpty()) return false;
         if (name.endsWith(QStringLiteral(".h"), Qt::CaseInsensitive)) return openDemo(c, name);

@@ -16,7 +16,7 @@ public:
         return c.activeLayoutView() != nullptr;
     }
     bool run(AppCommandContext& c) override {
-        const QString name = c.askOpenName(QStringLiteral(
+        const QString name = c.dialogs().askOpenName(QStringLiteral(
             "Pictures (*.jpg *.jpeg *.JPG *.png *.PNG *.bmp *.BMP *.gif *.GIF);;All Files (*)"));
         if (name.isEmpty()) return false;
         const auto picture = readPicture(name.toStdString());

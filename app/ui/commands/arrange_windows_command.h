@@ -1,22 +1,10 @@
 #pragma once
-// The Window menu: another window over the active document, and the
-// arrangement of all windows.
+// Window > Cascade, Tile and Arrange: the arrangement of all windows.
 
 #include "app/ui/commands/app_command_context.h"
 #include "base/commands/command_handler.h"
 
 namespace vx {
-
-class NewWindowCommand : public CommandHandler<AppCommandContext> {
-public:
-    bool enabled(const AppCommandContext& c) const override {
-        return c.activeDocumentWindow() != nullptr;
-    }
-    bool run(AppCommandContext& c) override {
-        c.openWindowLike(*c.activeDocumentWindow());
-        return true;
-    }
-};
 
 class ArrangeWindowsCommand : public CommandHandler<AppCommandContext> {
 public:

@@ -1,5 +1,4 @@
-// The layout window's dialog commands: Port Edit, the scan settings and
-// printing.
+#include "app/ui/commands/print_command.h"
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -8,15 +7,8 @@
 
 #include <memory>
 
-#include "app/ui/commands/port_edit_command.h"
-#include "app/ui/commands/print_command.h"
-#include "app/ui/commands/scan_settings_command.h"
-#include "layout/history/apply_scan_edit.h"
 #include "layout/ui/layout_printer.h"
 #include "layout/ui/layout_view.h"
-#include "layout/ui/port_edit_dialog.h"
-#include "layout/ui/scan_settings_dialog.h"
-#include "platform/ui/dialog_texts.h"
 
 namespace vx {
 namespace {
@@ -39,31 +31,6 @@ private:
 };
 
 }  // namespace
-
-bool PortEditCommand::run(AppCommandContext& c) {
-    LayoutView* view = c.activeLayoutView();
-    PortEditDialog dialog(view->portState(), c.dialogParent());
-    ApplyDialogTexts(&dialog, PortEditDialog::kDialog, c.languageTable());
-    if (dialog.exec() != QDialog::Accepted) return false;
-    view->setPortState(dialog.accepted());
-    return true;
-}
-
-bool ScanSettingsCommand::run(AppCommandContext& c) {
-    LayoutDocument& document = c.activeLayoutView()->document();
-    ScanSettingsDialog dialog(currentScanSettings(document.layout()), c.dialogParent());
-    ApplyDialogTexts(&dialog, ScanSettingsDialog::kDialog, c.languageTable());
-    if (dialog.exec() != QDialog::Accepted) return false;
-    const ScanSettingsOutcome outcome = acceptScanSettings(document.layout(), dialog.entry());
-    for (const std::string& key : outcome.refusals) c.showMessageKey(key);
-    ScanSettingsRecord settings = ScanSettingsRecord::of(document.layout());
-    settings.objectSize = outcome.objectSize;
-    settings.lampSize = outcome.lampSize;
-    settings.colorTolerance = outcome.colorTolerance;
-    if (settings == ScanSettingsRecord::of(document.layout())) return false;
-    return document.apply(
-        std::make_unique<ApplyScanEdit>(settings, std::vector<Lamp>{}, "ID_SCAN_SETOTHER"));
-}
 
 SharedPrinter::SharedPrinter() = default;
 SharedPrinter::~SharedPrinter() = default;

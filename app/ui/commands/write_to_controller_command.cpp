@@ -1,0 +1,48 @@
+#include "app/ui/commands/write_to_controller_command.h"
+
+#include <filesystem>
+
+#include "app/settings/programmer_settings.h"
+#include "output/firmware/image_tag.h"
+#include "platform/tool_folder.h"
+#include "programming/ui/select_program_dialog.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The newest image Create BIN File left for the active document in the
+// working folder, in any format; empty when there is none.
+fs::path newestImage(const AppCommandContext& c) {
+    fs::path newest;
+    fs::file_time_type newestTime{};
+    for (const char* format : {"1", "2", "3"}) {
+        const fs::path image =
+            c.appState().workFolder / imageFileName(c.activeDocumentName(), format);
+        std::error_code ec;
+        const auto time = fs::last_write_time(image, ec);
+        if (!ec && (newest.empty() || time > newestTime)) {
+            newest = image;
+            newestTime = time;
+        }
+    }
+    return newest;
+}
+
+}  // namespace
+
+bool WriteToControllerCommand::run(AppCommandContext& c) {
+    auto tools = ensureToolFolder();
+    const fs::path toolFolder = tools ? *tools : fs::path();
+    const AppState& state = c.appState();
+    ProgrammerSettings settings =
+        readProgrammerSettings(state.settingsFile, toolFolder, c.languageTable());
+    auto* dialog = new SelectProgramDialog(c.languageTable(), std::move(settings), newestImage(c),
+                                           {}, c.dialogParent());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    return true;
+}
+
+}  // namespace vx
