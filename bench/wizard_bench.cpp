@@ -18,7 +18,7 @@ void BM_WizardLayout120x80(benchmark::State& state) {
         LampLayout layout;
         layout.lamps = makeWizardLamps(shape, kWizardZoom, layout.lampPitch);
         wireWizardLamps(layout.lamps, shape.port);
-        const LayoutBounds e = allLampBounds(layout.lamps);
+        const CellRect e = allLampBounds(layout.lamps);
         ChosenStyles chosen = noStylesChosen();
         openStylesPage(layout.effects, chosen, CellRect{e.left, e.top, e.right, e.bottom},
                        layout.lamps.size());

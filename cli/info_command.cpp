@@ -28,7 +28,7 @@ struct PortSummary {
 struct Summary {
     std::size_t lampCount = 0;
     bool hasExtent = false;
-    LayoutBounds extent;
+    CellRect extent;
     std::map<std::int32_t, PortSummary> ports;  // only ports 1..12 that hold lamps
     std::size_t unwired = 0;                    // lamps on no port (or an unknown one)
     std::map<std::string, std::size_t> modesByKind;
@@ -71,7 +71,7 @@ Json summaryJson(const LampLayout& layout, const Summary& s) {
     j["lamps"] = s.lampCount;
     j["effectLamps"] = layout.effectLamps.size();
     j["spareLamps"] = layout.spareLamps.size();
-    const LayoutBounds& b = s.extent;
+    const CellRect& b = s.extent;
     j["extent"] =
         s.hasExtent ? Json{{"minX", b.left}, {"maxX", b.right}, {"minY", b.top}, {"maxY", b.bottom}}
                     : Json(nullptr);

@@ -46,7 +46,7 @@ int runWizard(const WizardOptions& options) {
     // Transfer Data: the effect side plays these lamps.
     layout.effectLamps = transferredLamps(layout.lamps);
 
-    const LayoutBounds e = allLampBounds(layout.lamps);
+    const CellRect e = allLampBounds(layout.lamps);
     ChosenStyles chosen = noStylesChosen();
     openStylesPage(layout.effects, chosen, CellRect{e.left, e.top, e.right, e.bottom},
                    layout.lamps.size());

@@ -8,16 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace vx {
+#include "base/cell_rect.h"
 
-// Inclusive rectangle of grid cells.
-struct CellRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-    bool operator==(const CellRect&) const = default;
-};
+namespace vx {
 
 using UintList = std::vector<std::uint32_t>;
 

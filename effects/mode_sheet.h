@@ -47,7 +47,7 @@ struct ParameterValues {
     std::int32_t wordColorMode = 0;
     std::int32_t startX = 0;
     std::int32_t startY = 0;
-    CellRect area;
+    PixelRect area;
     std::string label;
 
     bool operator==(const ParameterValues&) const = default;

@@ -7,7 +7,7 @@
 namespace vx {
 namespace {
 
-void include(LayoutBounds& b, const Lamp& lamp) {
+void include(CellRect& b, const Lamp& lamp) {
     b.left = std::min(b.left, lamp.x);
     b.top = std::min(b.top, lamp.y);
     b.right = std::max(b.right, lamp.x);
@@ -16,21 +16,21 @@ void include(LayoutBounds& b, const Lamp& lamp) {
 
 }  // namespace
 
-LayoutBounds computeLayoutBounds(std::span<const Lamp> lamps) {
-    LayoutBounds b;
+CellRect computeLayoutBounds(std::span<const Lamp> lamps) {
+    CellRect b = kNoCells;
     bool any = false;
     for (const auto& lamp : lamps) {
         if (!LampGrid::inside(lamp.x, lamp.y)) continue;
-        if (!any) b = LayoutBounds{lamp.x, lamp.y, lamp.x, lamp.y};
+        if (!any) b = CellRect{lamp.x, lamp.y, lamp.x, lamp.y};
         any = true;
         include(b, lamp);
     }
     return b;
 }
 
-LayoutBounds allLampBounds(std::span<const Lamp> lamps) {
-    if (lamps.empty()) return LayoutBounds{0, 0, 0, 0};
-    LayoutBounds b{lamps.front().x, lamps.front().y, lamps.front().x, lamps.front().y};
+CellRect allLampBounds(std::span<const Lamp> lamps) {
+    if (lamps.empty()) return CellRect{0, 0, 0, 0};
+    CellRect b{lamps.front().x, lamps.front().y, lamps.front().x, lamps.front().y};
     for (const auto& lamp : lamps) include(b, lamp);
     return b;
 }

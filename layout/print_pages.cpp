@@ -5,7 +5,7 @@
 namespace vx {
 
 PrintTiling printTiling(std::span<const Lamp> lamps) {
-    const LayoutBounds e = allLampBounds(lamps);
+    const CellRect e = allLampBounds(lamps);
     return PrintTiling{e.left, e.top, (e.right - e.left) / kPrintColumns + 1,
                        (e.bottom - e.top) / kPrintRows + 1};
 }

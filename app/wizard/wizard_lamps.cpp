@@ -42,7 +42,7 @@ void wireWizardLamps(std::vector<Lamp>& lamps, std::int32_t port) {
 
 WizardExtent wizardExtent(const std::vector<Lamp>& lamps) {
     if (lamps.empty()) return {};
-    const LayoutBounds e = allLampBounds(lamps);
+    const CellRect e = allLampBounds(lamps);
     return {e.right - e.left + 1, e.bottom - e.top + 1};
 }
 

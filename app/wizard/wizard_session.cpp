@@ -38,7 +38,7 @@ WizardExtent WizardSession::wire(LampLayout& layout) {
 }
 
 bool WizardSession::openStyles(LampLayout& layout) {
-    const LayoutBounds e = allLampBounds(layout.lamps);
+    const CellRect e = allLampBounds(layout.lamps);
     return openStylesPage(layout.effects, chosen_, CellRect{e.left, e.top, e.right, e.bottom},
                           layout.lamps.size());
 }

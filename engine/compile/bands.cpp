@@ -136,7 +136,7 @@ Bands buildRowBands(const ScanInput& in) {
 }
 
 Bands buildAntiDiagonalBands(const ScanInput& in) {
-    const LayoutBounds& b = in.bounds;
+    const CellRect& b = in.bounds;
     const std::int64_t w = bandWidthOf(in.mode);
     const std::int64_t L = b.left;
     const std::int64_t T = b.top;
@@ -161,7 +161,7 @@ Bands buildAntiDiagonalBands(const ScanInput& in) {
 }
 
 Bands buildDiagonalBands(const ScanInput& in) {
-    const LayoutBounds& b = in.bounds;
+    const CellRect& b = in.bounds;
     const std::int64_t w = bandWidthOf(in.mode);
     const std::int64_t L = b.left;
     const std::int64_t T = b.top;

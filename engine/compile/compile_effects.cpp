@@ -9,7 +9,7 @@ namespace vx {
 
 CompiledEffects compileEffects(const LampLayout& layout) {
     const EffectData& effects = layout.effects;
-    const LayoutBounds bounds = computeLayoutBounds(layout.lamps);
+    const CellRect bounds = computeLayoutBounds(layout.lamps);
     const ExpandedModes expanded =
         expandWordModes(effects.modes, effects.clusters, layout.lamps, bounds);
     CompiledEffects out;

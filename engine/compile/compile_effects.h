@@ -38,7 +38,7 @@
 //   mode, a dropped custom mode or a source index outside the ModeList. Modes
 //   dropped before an entry therefore never shift it.
 // - The word record of a vertical word mode counts one line per column of
-//   LayoutBounds (right - left + 1), of a horizontal one one line per row
+//   the layout bounds (right - left + 1), of a horizontal one one line per row
 //   (bottom - top + 1): exactly the line modes generated.
 // - A word mode with fewer than six colour components takes black for each
 //   missing colour (text colour from components 0..2, background from 3..5).
@@ -50,7 +50,7 @@
 //   background colours (at most kMaxWordGap of them). The colour walk of a
 //   line runs from the row (column) of the lowest-numbered lamp to that of
 //   the highest-numbered one.
-// - LayoutBounds covers the lamps on the 500 x 500 grid; lamps off the grid
+// - The layout bounds cover the lamps on the 500 x 500 grid; lamps off the grid
 //   have no cell and play nowhere. A layout without such lamps has bounds
 //   (0, 0, -1, -1): scans visit nothing and word modes produce no lines.
 // - Cells outside the grid hold no lamp; bands, rings and outlines that

@@ -36,7 +36,7 @@ std::int32_t controlCode(std::string_view kind) {
 }  // namespace
 
 std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const EffectData& effects,
-                                      std::span<const Lamp> lamps, const LayoutBounds& bounds,
+                                      std::span<const Lamp> lamps, const CellRect& bounds,
                                       CompiledEffects& out) {
     out.modes.clear();
     out.clusters = effects.clusters;

@@ -18,7 +18,7 @@ namespace vx {
 // empty colour table) and only grow. Returns, for each compiled mode, the
 // ModeList position it came from (dropped modes leave no entry).
 std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const EffectData& effects,
-                                      std::span<const Lamp> lamps, const LayoutBounds& bounds,
+                                      std::span<const Lamp> lamps, const CellRect& bounds,
                                       CompiledEffects& out);
 
 }  // namespace vx

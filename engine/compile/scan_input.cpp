@@ -8,7 +8,7 @@ namespace {
 constexpr std::int64_t kLast = LampGrid::kSize - 1;
 }
 
-CellBox lampBox(const LayoutBounds& bounds) {
+CellBox lampBox(const CellRect& bounds) {
     return CellBox{std::max<std::int64_t>(bounds.left, 0), std::max<std::int64_t>(bounds.top, 0),
                    std::min<std::int64_t>(bounds.right, kLast),
                    std::min<std::int64_t>(bounds.bottom, kLast)};

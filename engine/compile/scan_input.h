@@ -1,6 +1,6 @@
 #pragma once
 // What every ordering reads: the mode, the mode's lamp grid and the
-// LayoutBounds; plus the two small tools the orderings share: the inclusion
+// layout bounds; plus the two small tools the orderings share: the inclusion
 // rule and a lamp list that keeps each lamp once.
 //
 // Coordinates are handled as 64-bit values: starts, areas and widths come
@@ -20,7 +20,7 @@ namespace vx {
 struct ScanInput {
     const Mode& mode;
     const LampGrid& grid;
-    LayoutBounds bounds;
+    CellRect bounds;
 };
 
 // Inclusive cell rectangle in 64-bit coordinates; empty when x0 > x1 or y0 > y1.
@@ -33,7 +33,7 @@ struct CellBox {
 
 // The part of the bounds that lies on the grid: the only cells that can
 // hold a lamp of the mode's grid.
-CellBox lampBox(const LayoutBounds& bounds);
+CellBox lampBox(const CellRect& bounds);
 // The part of a rectangle that lies on the grid.
 CellBox gridPart(const CellRect& rect);
 

@@ -36,13 +36,13 @@ struct Anchor {
     std::int64_t y(std::int64_t j) const { return y0 + yStep * (j - std::min(j, xMoves)); }
 };
 
-Anchor antiAnchor(const LayoutBounds& b, std::int64_t sx, std::int64_t sy) {
+Anchor antiAnchor(const CellRect& b, std::int64_t sx, std::int64_t sy) {
     const std::int64_t ax = sx - 1;
     return Anchor{ax, sy, std::max<std::int64_t>(0, b.right - ax),
                   std::max<std::int64_t>(0, b.bottom - sy), 1};
 }
 
-Anchor diagAnchor(const LayoutBounds& b, std::int64_t sx, std::int64_t sy) {
+Anchor diagAnchor(const CellRect& b, std::int64_t sx, std::int64_t sy) {
     const std::int64_t ax = sx - 1;
     return Anchor{ax, sy, std::max<std::int64_t>(0, b.right - ax),
                   std::max<std::int64_t>(0, sy - b.top), -1};
@@ -148,14 +148,14 @@ UintList scanDiagonals(const ScanInput& in, std::int64_t sx, std::int64_t sy, st
     return out.take();
 }
 
-LineRange antiDiagonalLines(const LayoutBounds& bounds, std::int64_t sx, std::int64_t sy,
+LineRange antiDiagonalLines(const CellRect& bounds, std::int64_t sx, std::int64_t sy,
                             std::int64_t count) {
     const Anchor a = antiAnchor(bounds, sx, sy);
     const std::int64_t s0 = a.x0 + a.y0;
     return LineRange{s0 + 1, s0 + moveCount(a, count)};
 }
 
-LineRange diagonalLines(const LayoutBounds& bounds, std::int64_t sx, std::int64_t sy,
+LineRange diagonalLines(const CellRect& bounds, std::int64_t sx, std::int64_t sy,
                         std::int64_t count) {
     const Anchor a = diagAnchor(bounds, sx, sy);
     const std::int64_t d0 = a.x0 - a.y0;

@@ -33,9 +33,9 @@ struct LineRange {
     std::int64_t last = -1;
     bool empty() const { return first > last; }
 };
-LineRange antiDiagonalLines(const LayoutBounds& bounds, std::int64_t sx, std::int64_t sy,
+LineRange antiDiagonalLines(const CellRect& bounds, std::int64_t sx, std::int64_t sy,
                             std::int64_t count);
-LineRange diagonalLines(const LayoutBounds& bounds, std::int64_t sx, std::int64_t sy,
+LineRange diagonalLines(const CellRect& bounds, std::int64_t sx, std::int64_t sy,
                         std::int64_t count);
 
 }  // namespace vx

@@ -42,7 +42,7 @@ const char* lineKind(const WordShape& s, bool fill) {
 class WordExpander {
 public:
     WordExpander(const ClusterTable& clusters, std::span<const Lamp> lamps,
-                 const LayoutBounds& bounds)
+                 const CellRect& bounds)
         : clusters_(clusters), grid_(lamps), bounds_(bounds) {
         // The colour walk runs from the first to the last lamp in number order.
         if (!lamps.empty()) {
@@ -130,7 +130,7 @@ private:
 
     const ClusterTable& clusters_;
     LampGrid grid_;
-    LayoutBounds bounds_;
+    CellRect bounds_;
     Lamp first_;
     Lamp last_;
     bool haveLamps_ = false;
@@ -139,7 +139,7 @@ private:
 }  // namespace
 
 ExpandedModes expandWordModes(const ModeList& modes, const ClusterTable& clusters,
-                              std::span<const Lamp> lamps, const LayoutBounds& bounds) {
+                              std::span<const Lamp> lamps, const CellRect& bounds) {
     const WordExpander expander(clusters, lamps, bounds);
     ExpandedModes out;
     for (std::size_t i = 0; i < modes.size(); ++i) {

@@ -1,7 +1,7 @@
 #pragma once
 // Word modes are rewritten into ordinary line modes before compiling: one
 // lamp-list mode per column (vertical words) or per row (horizontal words)
-// of LayoutBounds, whose colours spell the text lamps of the word's Cluster.
+// of the layout bounds, whose colours spell the text lamps of the word's Cluster.
 
 #include <cstddef>
 #include <cstdint>
@@ -37,6 +37,6 @@ inline constexpr std::int32_t kMaxWordGap = 1 << 16;
 // with fewer than six colour components takes black for a missing colour;
 // one whose clusterIndex names no Cluster has no text lamps.
 ExpandedModes expandWordModes(const ModeList& modes, const ClusterTable& clusters,
-                              std::span<const Lamp> lamps, const LayoutBounds& bounds);
+                              std::span<const Lamp> lamps, const CellRect& bounds);
 
 }  // namespace vx

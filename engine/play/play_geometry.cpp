@@ -4,7 +4,7 @@
 
 namespace vx {
 
-std::int32_t fitCellSize(const LayoutBounds& bounds, std::int32_t width, std::int32_t height) {
+std::int32_t fitCellSize(const CellRect& bounds, std::int32_t width, std::int32_t height) {
     const std::int64_t spreadX = std::int64_t{bounds.right} - bounds.left;
     const std::int64_t spreadY = std::int64_t{bounds.bottom} - bounds.top;
     std::int64_t size = kMaxCellSize;
@@ -16,7 +16,7 @@ std::int32_t fitCellSize(const LayoutBounds& bounds, std::int32_t width, std::in
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(size, 1, kMaxCellSize));
 }
 
-PlayGeometry::PlayGeometry(const LayoutBounds& bounds, std::int32_t cell, std::int32_t width,
+PlayGeometry::PlayGeometry(const CellRect& bounds, std::int32_t cell, std::int32_t width,
                            std::int32_t height)
     : cellSize(std::max(cell, 1)),
       offX((width - (bounds.right + bounds.left) * cellSize) / 2),

@@ -14,7 +14,7 @@ inline constexpr std::int32_t kMaxCellSize = 20;
 // W / x-spread when the lamps spread further in x than in y, else H /
 // y-spread, limited to 20. A layout without bounds (one cell) gets 20, and
 // the size never drops below 1.
-std::int32_t fitCellSize(const LayoutBounds& bounds, std::int32_t width, std::int32_t height);
+std::int32_t fitCellSize(const CellRect& bounds, std::int32_t width, std::int32_t height);
 
 struct PixelBox {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
@@ -25,7 +25,7 @@ struct PlayGeometry {
     std::int32_t offX = 0;
     std::int32_t offY = 0;
 
-    PlayGeometry(const LayoutBounds& bounds, std::int32_t cell, std::int32_t width,
+    PlayGeometry(const CellRect& bounds, std::int32_t cell, std::int32_t width,
                  std::int32_t height);
 
     // The cell of a lamp at lattice (x, y): centred at x * cellSize + offX,

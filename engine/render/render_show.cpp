@@ -17,7 +17,7 @@ constexpr std::int32_t kMaxSide = 4096;
 }  // namespace
 
 RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& settings) {
-    const LayoutBounds bounds = allLampBounds(lamps);
+    const CellRect bounds = allLampBounds(lamps);
     RenderFrame frame;
     if (settings.width > 0 && settings.height > 0) {
         frame.width = settings.width;

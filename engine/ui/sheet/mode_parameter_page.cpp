@@ -154,8 +154,8 @@ void ModeParameterPage::activate() {
     // lamp: it starts as the whole layout instead, until an area is picked.
     const bool areaUsed = !parameterPageRules(ctx_.state.current, ctx_.state.openedForEdit)
                                .isLocked(ParamField::Area);
-    if (!ctx_.state.openedForEdit && areaUsed && values.area == CellRect{}) {
-        const LayoutBounds b = computeLayoutBounds(ctx_.document.layout().effectLamps);
+    if (!ctx_.state.openedForEdit && areaUsed && values.area == PixelRect{}) {
+        const CellRect b = computeLayoutBounds(ctx_.document.layout().effectLamps);
         const std::int32_t c = ctx_.cellSize;
         if (b.right >= b.left) values.area = {b.left * c, b.top * c, b.right * c, b.bottom * c};
     }
