@@ -38,7 +38,7 @@ std::shared_ptr<vx::DemoDocument> bigDemo() {
     e.colorGroup.push_back({255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0});
     vx::Mode m;
     m.kind = "CM_BENCH";
-    m.kindCode = 5;  // every lamp changes every step
+    m.playKind = 5;  // every lamp changes every step
     m.stepDelay = 2;
     m.stepCount = 1'000'000;
     m.colorIndex = 0;

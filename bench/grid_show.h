@@ -35,7 +35,7 @@ inline CompiledEffects gridShow(std::uint32_t side, const UintList& colors,
     for (std::size_t i = 0; i < modes.count; ++i) {
         Mode m;
         m.kind = "CM_BENCH";
-        m.kindCode = static_cast<std::int32_t>(i % 6) + 1;
+        m.playKind = static_cast<std::int32_t>(i % 6) + 1;
         m.stepDelay = modes.stepDelay;
         m.stepCount = modes.stepCount;
         m.duration = modes.duration;

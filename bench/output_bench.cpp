@@ -35,7 +35,7 @@ struct FullTables {
         }
         for (std::int32_t m = 0; m < 11; ++m) {
             Mode mode = createMode(m == 0 ? "CM_BRIGHTTODARK" : "CM_LEFTTORIGHT_GC");
-            mode.kindCode = m;
+            mode.playKind = m;
             mode.colors = {255, 0, 0, 0, 0, 255};
             mode.stepDelay = 5;
             mode.stepCount = 10;

@@ -22,7 +22,7 @@ Json modeJson(std::size_t index, const Mode& m) {
                 {"kind", json::fromBytes(m.kind)},
                 {"label", json::fromBytes(m.label)},
                 {"circleKind", json::fromBytes(m.circleKind)},
-                {"playKind", m.kindCode},
+                {"playKind", m.playKind},
                 {"colorIndex", m.colorIndex},
                 {"lampListIndex", m.clusterIndex},
                 {"groupListIndex", m.clusterGroupIndex},
@@ -71,7 +71,7 @@ void printText(std::ostream& out, const std::string& file, const CompiledEffects
         const Mode& m = c.modes[i];
         out << "  " << i << ". \"" << printable(m.label) << "\" " << printable(m.kind);
         if (!m.circleKind.empty()) out << " (" << printable(m.circleKind) << ")";
-        out << ": PlayKind " << m.kindCode << ", colorIndex " << m.colorIndex << ", lampListIndex "
+        out << ": PlayKind " << m.playKind << ", colorIndex " << m.colorIndex << ", lampListIndex "
             << m.clusterIndex << ", groupListIndex " << m.clusterGroupIndex << ", stepDelay "
             << m.stepDelay << ", stepCount " << m.stepCount << ", duration " << m.duration
             << ", startOffset " << m.startOffset << '\n';

@@ -35,12 +35,12 @@ public:
             emit({{"t", t},
                   {"event", "start"},
                   {"mode", position},
-                  {"playKind", mode.kindCode},
+                  {"playKind", mode.playKind},
                   {"kind", mode.kind},
                   {"label", mode.label}});
             return;
         }
-        out_ << t << " start " << position << " playKind " << mode.kindCode << ' ' << mode.kind
+        out_ << t << " start " << position << " playKind " << mode.playKind << ' ' << mode.kind
              << '\n';
     }
     void modeStopped(std::int64_t t, std::size_t position, StopReason reason) override {

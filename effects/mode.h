@@ -18,9 +18,11 @@ struct Mode {
     std::string kind;   // ModeKind name, kept as the bytes read from a file
     std::string label;  // text the lists show; may hold any bytes the user typed
     // Layer number 0..50 (0 or above 50: all lamps); the play kind for a custom
-    // mode; the source mode's ModeList index in a program-group entry; the
-    // PlayKind in a compiled copy.
+    // mode; the source mode's ModeList index in a program-group entry.
     std::int32_t kindCode = 0;
+    // Compiled copies only: the PlayKind compilation gave the mode. Not part
+    // of the file record.
+    std::int32_t playKind = 0;
     UintList colors;              // R, G, B triplets, each 0..255
     std::uint32_t stepDelay = 0;  // 10 ms units
     CellRect area;

@@ -13,9 +13,9 @@
 namespace vx {
 
 struct CompiledEffects {
-    // Deep copies of the ModeList after word expansion, with kindCode set to
-    // the PlayKind and colorIndex, clusterIndex, clusterGroupIndex pointing into
-    // the tables below.
+    // Deep copies of the ModeList after word expansion, with playKind set and
+    // colorIndex, clusterIndex, clusterGroupIndex pointing into the tables
+    // below.
     std::vector<Mode> modes;
     // For each program group, the positions in `modes` it plays, in order.
     std::array<std::vector<std::size_t>, kProgramGroupCount> programGroups;

@@ -9,11 +9,11 @@
 // earlier compilation survives.
 //
 // What the compiled modes hold:
-// - kindCode: the PlayKind (0..10, 253..255). A mode whose kind is in no row
-//   of the PlayKind table keeps the kindCode it had (a custom mode keeps the
-//   designer's PlayKind).
-// - colorIndex: index into colorGroup for kindCode 1..10 (and for any other
-//   kindCode of 10 or less except 0); the fade (0) reads `colors` itself.
+// - playKind: the PlayKind (0..10, 253..255). A mode whose kind is in no row
+//   of the PlayKind table plays its kindCode (a custom mode plays the
+//   designer's PlayKind). kindCode keeps what the designer set.
+// - colorIndex: index into colorGroup for playKind 1..10 (and for any other
+//   playKind of 10 or less except 0); the fade (0) reads `colors` itself.
 // - clusterIndex (PlayKinds 0, 5, 6, 9, 10) into clusters, clusterGroupIndex
 //   (1, 2, 3, 4, 7, 8) into clusterGroups. A custom mode keeps the designer's
 //   indices; the designer's clusters and cluster groups are the first entries

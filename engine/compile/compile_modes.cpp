@@ -52,20 +52,22 @@ std::vector<std::size_t> compileModes(const ExpandedModes& expanded, const Effec
         Mode m = expanded.modes[k];
         if (dropsCustom(m, effects)) continue;
         const auto position = static_cast<std::int32_t>(out.modes.size());
+        // A kind in no row of the PlayKind table plays the kindCode it has.
+        m.playKind = m.kindCode;
         if (kinds::isControlKind(m.kind)) {
             m.stepCount = position;
-            m.kindCode = controlCode(m.kind);
+            m.playKind = controlCode(m.kind);
         }
         const bool circle = kinds::isCircleKind(m.kind);
         const std::string_view orderKind = circle ? m.circleKind : m.kind;
         // The grid depends on the layer in the kindCode the designer set.
         const std::int32_t layerCode = m.kindCode;
-        if (const auto pk = playKindOf(orderKind)) m.kindCode = *pk;
+        if (const auto pk = playKindOf(orderKind)) m.playKind = *pk;
 
-        if (m.kindCode <= 10) {
-            if (m.kindCode != 0) m.colorIndex = colorLists.intern(m.colors);
-            const bool lampList = isClusterPlayKind(m.kindCode);
-            const bool groupList = isClusterGroupPlayKind(m.kindCode);
+        if (m.playKind <= 10) {
+            if (m.playKind != 0) m.colorIndex = colorLists.intern(m.colors);
+            const bool lampList = isClusterPlayKind(m.playKind);
+            const bool groupList = isClusterGroupPlayKind(m.playKind);
             if (!kinds::isCustomKind(m.kind) && (lampList || groupList)) {
                 const ScanInput in{m, grids.build(m, layerCode), bounds};
                 if (lampList) {

@@ -21,7 +21,7 @@ class ModeGridBuilder {
 public:
     ModeGridBuilder(std::span<const Lamp> lamps, const LayerTable& layers);
 
-    // layerCode: the mode's kindCode before compiling (its layer number).
+    // layerCode: the mode's kindCode (its layer number).
     const LampGrid& build(const Mode& mode, std::int32_t layerCode);
 
 private:

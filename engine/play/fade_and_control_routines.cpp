@@ -56,7 +56,7 @@ Routine playFade(Mode mode, const PlayTables& tables, DrawSurface& surface) {
 Routine playControl(Mode mode, const PlayTables& tables, DrawSurface& surface,
                     PlayControl* control) {
     const std::size_t p = mode.stepCount > 0 ? static_cast<std::size_t>(mode.stepCount) : 0;
-    switch (mode.kindCode) {
+    switch (mode.playKind) {
         case playkind::kEmpty:
             for (std::size_t lamp = 0; lamp < tables.lampCount; ++lamp) {
                 surface.paint(static_cast<std::uint32_t>(lamp), 0);

@@ -47,7 +47,7 @@ std::size_t paintGroup(const PlayTables& tables, std::uint32_t group, ColorWord 
 // PlayKinds 1 to 4. Every step paints all groups, last group first; the kinds
 // differ in which way the pattern moves and from which end the colours come.
 Routine playGroupChange(Mode mode, const PlayTables& tables, DrawSurface& surface) {
-    const std::int32_t kind = mode.kindCode;
+    const std::int32_t kind = mode.playKind;
     const auto groups = tables.clusterGroup(mode.clusterGroupIndex);
     const ColorList colors = tables.colors(mode.colorIndex);
     const std::size_t g_count = groups.size();
@@ -84,7 +84,7 @@ Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface
     for (std::int64_t j = 0; j < mode.stepCount; ++j) {
         const auto step = static_cast<std::size_t>(j);
         if (colors.usable()) {
-            if (mode.kindCode == 5) {
+            if (mode.playKind == 5) {
                 for (std::size_t k = 0; k < m; ++k)
                     surface.paint(lamps[k], colors.at((k + step) % n));
             } else {
@@ -105,7 +105,7 @@ Routine playGroupFill(Mode mode, const PlayTables& tables, DrawSurface& surface)
     const auto groups = tables.clusterGroup(mode.clusterGroupIndex);
     const std::size_t count = groups.size();
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t g = mode.kindCode == 7 ? i : count - 1 - i;
+        const std::size_t g = mode.playKind == 7 ? i : count - 1 - i;
         paintGroup(tables, groups[g], colors.at(i % colors.count()), surface);
         co_await surface.wait(plainStepTime(9ull * mode.stepDelay));
     }
@@ -119,7 +119,7 @@ Routine playLampFill(Mode mode, const PlayTables& tables, DrawSurface& surface) 
     const auto lamps = tables.cluster(mode.clusterIndex);
     const std::size_t m = lamps.size();
     for (std::size_t i = 0; i < m; ++i) {
-        const std::size_t k = mode.kindCode == 9 ? i : m - 1 - i;
+        const std::size_t k = mode.playKind == 9 ? i : m - 1 - i;
         surface.paint(lamps[k], colors.at(i % colors.count()));
         co_await surface.wait(plainStepTime(10ull * mode.stepDelay));
     }
@@ -127,7 +127,7 @@ Routine playLampFill(Mode mode, const PlayTables& tables, DrawSurface& surface) 
 
 Routine playFrames(Mode mode, const PlayTables& tables, DrawSurface& surface,
                    PlayControl* control) {
-    switch (mode.kindCode) {
+    switch (mode.playKind) {
         case playkind::kFade: return playFade(std::move(mode), tables, surface);
         case 1:
         case 2:

@@ -11,7 +11,7 @@
 
 namespace vx {
 
-// The routine of the mode's PlayKind (its kindCode). A PlayKind without a
+// The routine of the mode's PlayKind. A PlayKind without a
 // routine plays nothing. `control` is null in sequential play; the tables and
 // the surface must outlive the routine.
 Routine playFrames(Mode mode, const PlayTables& tables, DrawSurface& surface, PlayControl* control);

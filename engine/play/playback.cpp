@@ -31,7 +31,7 @@ std::vector<Mode> playList(const CompiledEffects& effects, const PlayRequest& re
     for (const std::size_t position : effects.programGroups[*request.programGroup]) {
         if (position >= effects.modes.size()) continue;
         list.push_back(effects.modes[position]);
-        if (isControlKind(list.back().kindCode)) {
+        if (isControlKind(list.back().playKind)) {
             list.back().stepCount = static_cast<std::int32_t>(list.size() - 1);
         }
     }

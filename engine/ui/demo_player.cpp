@@ -49,7 +49,7 @@ void DemoPlayer::advanceTo(std::int64_t ms) {
 void DemoPlayer::tick() { advanceTo(clock_.elapsed()); }
 
 void DemoPlayer::modeStarted(std::int64_t, std::size_t, const Mode& mode) {
-    Q_EMIT modeBegan(mode.kindCode, QString::fromStdString(mode.label));
+    Q_EMIT modeBegan(mode.playKind, QString::fromStdString(mode.label));
 }
 
 void DemoPlayer::lampPainted(std::int64_t, std::uint32_t lamp, ColorWord color) {

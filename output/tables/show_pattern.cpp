@@ -24,7 +24,7 @@ std::int32_t printedGroupCode(const Mode& mode) {
     if (std::find(kPrintedTwo.begin(), kPrintedTwo.end(), mode.kind) != kPrintedTwo.end()) {
         return 2;
     }
-    return mode.kindCode;
+    return mode.playKind;
 }
 
 template <class... Values>
@@ -76,15 +76,15 @@ FadeRow fadeRow(const Mode& mode) {
 
 std::string showPatternRow(const Mode& m) {
     std::string row;
-    switch (m.kindCode) {
+    switch (m.playKind) {
         case kRowEmpty:
         case kRowRegroup:
-            row = values(m.kindCode) + std::to_string(m.duration) + ",             ";
+            row = values(m.playKind) + std::to_string(m.duration) + ",             ";
             break;
         case kRowRegress: row = "255, "; break;
         case 0: {
             const FadeRow f = fadeRow(m);
-            row = values(m.kindCode, f.increment, f.first[0], f.first[1], f.first[2], f.target[0],
+            row = values(m.playKind, f.increment, f.first[0], f.first[1], f.first[2], f.target[0],
                          f.target[1], f.target[2], m.stepDelay, m.duration, m.clusterIndex);
             break;
         }
@@ -97,17 +97,17 @@ std::string showPatternRow(const Mode& m) {
             break;
         case 5:
         case 6:
-            row = valuesWithTail(",                 ", m.kindCode, m.clusterIndex, m.colorIndex,
+            row = valuesWithTail(",                 ", m.playKind, m.clusterIndex, m.colorIndex,
                                  m.stepDelay, m.stepCount, m.duration);
             break;
         case 7:
         case 8:
-            row = valuesWithTail(",            ", m.kindCode, m.clusterGroupIndex, m.colorIndex,
+            row = valuesWithTail(",            ", m.playKind, m.clusterGroupIndex, m.colorIndex,
                                  m.stepDelay, m.duration);
             break;
         case 9:
         case 10:
-            row = valuesWithTail(",         ", m.kindCode, m.clusterIndex, m.colorIndex,
+            row = valuesWithTail(",         ", m.playKind, m.clusterIndex, m.colorIndex,
                                  m.stepDelay, m.duration);
             break;
         default: break;
@@ -123,7 +123,7 @@ TextPieces buildShowPatternText(const CompiledEffects& compiled) {
         for (const std::size_t position : compiled.programGroups[g]) {
             if (position >= compiled.modes.size()) continue;
             const Mode& mode = compiled.modes[position];
-            if (mode.kindCode == kRowEmpty) {
+            if (mode.playKind == kRowEmpty) {
                 if (++emptyInARow == 2) {
                     emptyInARow = 0;
                     break;

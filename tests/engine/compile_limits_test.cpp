@@ -35,14 +35,14 @@ void expectWellFormed(const CompiledEffects& c, std::size_t lampCount) {
         for (const std::uint32_t g : list) EXPECT_LT(g, c.clusters.size());
     }
     for (const Mode& m : c.modes) {
-        if (kinds::isCustomKind(m.kind) || m.kindCode > 10) continue;
-        if (m.kindCode != 0) {
+        if (kinds::isCustomKind(m.kind) || m.playKind > 10) continue;
+        if (m.playKind != 0) {
             EXPECT_LT(static_cast<std::size_t>(m.colorIndex), c.colorGroup.size());
         }
-        if (isClusterPlayKind(m.kindCode)) {
+        if (isClusterPlayKind(m.playKind)) {
             EXPECT_LT(static_cast<std::size_t>(m.clusterIndex), c.clusters.size());
         }
-        if (isClusterGroupPlayKind(m.kindCode)) {
+        if (isClusterGroupPlayKind(m.playKind)) {
             EXPECT_LT(static_cast<std::size_t>(m.clusterGroupIndex), c.clusterGroups.size());
         }
     }

@@ -124,7 +124,7 @@ TEST(CompileFrames, SideFrameOfABlockRunsDownTheLeftSideFirstAndKernelIsTheCentr
     EXPECT_EQ(lampListOf(c, 0), (UintList{0, 1, 2, 5, 8, 7, 6, 3, 9}));
     EXPECT_EQ(lampListOf(c, 1), (UintList{4}));
     EXPECT_EQ(lampListOf(c, 2), (UintList{9}));  // an isolated lamp is its own frame
-    EXPECT_EQ(c.modes[1].kindCode, 0);
+    EXPECT_EQ(c.modes[1].playKind, 0);
 }
 
 TEST(CompileFrames, SideFrameFollowsTheOutlineOutsideTheArea) {
@@ -150,8 +150,8 @@ TEST(CompileRings, RingsGrowFromTheCentreOneRadiusPerGroup) {
                                       {0, 1, 3, 4, 5, 9, 15, 19, 20, 21, 23, 24}}));
     EXPECT_EQ(groupsOf(c, 1), (Groups{{12, 7, 11, 13, 17}, {2, 6, 8, 10, 14, 16, 18, 22, 0,  1,
                                                             3, 4, 5, 9,  15, 19, 20, 21, 23, 24}}));
-    EXPECT_EQ(c.modes[0].kindCode, 2);
-    EXPECT_EQ(c.modes[1].kindCode, 8);
+    EXPECT_EQ(c.modes[0].playKind, 2);
+    EXPECT_EQ(c.modes[1].playKind, 8);
 }
 
 TEST(CompileRings, CentreOutsideTheAreaMovesToTheAreasFirstLamp) {
@@ -176,11 +176,11 @@ TEST(CompileCircle, CircularAreaPlaysItsInnerKindOverTheLampsOnOrInsideTheCircle
         {circle("CM_LEFTTORIGHT_CC", 1), circle("CM_LEFTTORIGHT_CF", 0), circle("CM_KERNELBD", 1),
          circle("CM_UPTODOWN_GC", 1), modeOver("CM_LEFTTORIGHT_CC", kBig)});
     EXPECT_EQ(lampListOf(c, 0), (UintList{7, 11, 12, 13, 17}));
-    EXPECT_EQ(c.modes[0].kindCode, 6);
+    EXPECT_EQ(c.modes[0].playKind, 6);
     EXPECT_EQ(lampListOf(c, 1), (UintList{12}));
-    EXPECT_EQ(c.modes[1].kindCode, 9);
+    EXPECT_EQ(c.modes[1].playKind, 9);
     EXPECT_EQ(lampListOf(c, 2), (UintList{12}));  // kernel of the disc
-    EXPECT_EQ(c.modes[2].kindCode, 0);
+    EXPECT_EQ(c.modes[2].playKind, 0);
     EXPECT_EQ(groupsOf(c, 3), (Groups{{11}, {7, 12, 17}, {13}}));
     // The mask belongs to the circle mode only.
     EXPECT_EQ(lampListOf(c, 4).size(), 25u);

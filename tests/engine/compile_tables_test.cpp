@@ -58,9 +58,9 @@ TEST(CompileTables, EqualListsShareOneEntryAndDesignerListsComeFirst) {
     EXPECT_EQ(c.modes[2].colorIndex, 1);
     EXPECT_EQ(c.modes[3].colorIndex, 1);
     EXPECT_EQ(c.modes[5].colorIndex, -7);  // the fade reads its colours itself
-    EXPECT_EQ(c.modes[5].kindCode, 0);
-    EXPECT_EQ(c.modes[4].kindCode, 6);
-    EXPECT_EQ(c.modes[6].kindCode, 5);
+    EXPECT_EQ(c.modes[5].playKind, 0);
+    EXPECT_EQ(c.modes[4].playKind, 6);
+    EXPECT_EQ(c.modes[6].playKind, 5);
     // The saved records are untouched.
     EXPECT_EQ(layout.effects.clusters.size(), 3u);
 }
@@ -90,16 +90,16 @@ TEST(CompileTables, CustomModesWithoutOneOfTheDesignersListsAreDroppedAndShiftPo
                  negativeLamps, modeOver("CM_REGRESS", kAll)});
     ASSERT_EQ(c.modes.size(), 6u);
     EXPECT_EQ(c.modes[0].kind, "CM_LEFTTORIGHT_CC");
-    EXPECT_EQ(c.modes[1].kindCode, 253);
+    EXPECT_EQ(c.modes[1].playKind, 253);
     EXPECT_EQ(c.modes[1].stepCount, 1);
-    EXPECT_EQ(c.modes[2].kindCode, 5);
+    EXPECT_EQ(c.modes[2].playKind, 5);
     EXPECT_EQ(c.modes[2].clusterIndex, 0);
     EXPECT_EQ(c.modes[2].colorIndex, 0);
-    EXPECT_EQ(c.modes[3].kindCode, 254);
+    EXPECT_EQ(c.modes[3].playKind, 254);
     EXPECT_EQ(c.modes[3].stepCount, 3);
-    EXPECT_EQ(c.modes[4].kindCode, 2);
+    EXPECT_EQ(c.modes[4].playKind, 2);
     EXPECT_EQ(c.modes[4].clusterGroupIndex, 0);
-    EXPECT_EQ(c.modes[5].kindCode, 255);
+    EXPECT_EQ(c.modes[5].playKind, 255);
     EXPECT_EQ(c.modes[5].stepCount, 5);
     // Custom modes add no lists of their own.
     EXPECT_EQ(c.clusters.size(), 2u);
@@ -114,11 +114,11 @@ TEST(CompileTables, KindsOutsideThePlayKindTableKeepTheirCode) {
     highCode.colorIndex = -3;
     const auto c = compileWith(blockLayout(0, 0, 2, 2), {groupCode, highCode});
     ASSERT_EQ(c.modes.size(), 2u);
-    EXPECT_EQ(c.modes[0].kindCode, 7);
+    EXPECT_EQ(c.modes[0].playKind, 7);
     EXPECT_EQ(c.clusterGroups.at(static_cast<std::size_t>(c.modes[0].clusterGroupIndex)),
               UintList{});
     EXPECT_EQ(c.modes[0].colorIndex, 0);
-    EXPECT_EQ(c.modes[1].kindCode, 30);
+    EXPECT_EQ(c.modes[1].playKind, 30);
     EXPECT_EQ(c.modes[1].colorIndex, -3);
     EXPECT_EQ(c.modes[1].clusterIndex, -1);
 }

@@ -90,7 +90,7 @@ TEST(CompileWords, VerticalWordLinesCompileToTheirColumns) {
 
     const auto c = compileEffects(layout);
     ASSERT_EQ(c.modes.size(), 3u);
-    EXPECT_EQ(c.modes[0].kindCode, 6);
+    EXPECT_EQ(c.modes[0].playKind, 6);
     EXPECT_EQ(lampListOf(c, 0), (UintList{0, 1}));
     EXPECT_EQ(lampListOf(c, 1), UintList{});
     EXPECT_EQ(lampListOf(c, 2), (UintList{2, 3}));
@@ -110,7 +110,7 @@ TEST(CompileWords, DiagonalWordsAreLeftOut) {
         compileWith(wordLayout(), {word("CM_RIGHTUP_WORD", 0, 0), word("CM_LEFTDOWN_WORD", 1, 0),
                                    modeOver("CM_REGROUP", kAll)});
     ASSERT_EQ(c.modes.size(), 1u);
-    EXPECT_EQ(c.modes[0].kindCode, 253);
+    EXPECT_EQ(c.modes[0].playKind, 253);
     EXPECT_EQ(c.modes[0].stepCount, 0);
 }
 

@@ -141,7 +141,7 @@ TEST(PlayLampChange, PatternMovesBackwardForFiveAndForwardForSix) {
     EXPECT_EQ(r5.times('e'), std::vector<std::int64_t>{100});
 
     Mode six = five;
-    six.kindCode = 6;
+    six.playKind = 6;
     const Recorder r6 = playOne(six);
     // Painted from the last lamp; by lamp, step 0 reads C1 C2 C0 C1 C2.
     EXPECT_EQ(lamps(paintsAt(r6, 0)), (std::vector<std::uint64_t>{4, 3, 2, 1, 0}));
@@ -191,7 +191,7 @@ TEST(PlayFills, LightOneMorePerStepAndKeepThem) {
     EXPECT_EQ(r9.times('p'), (std::vector<std::int64_t>{0, 100, 200, 300, 400}));
 
     Mode ten = nine;
-    ten.kindCode = 10;
+    ten.playKind = 10;
     const Recorder r10 = playOne(ten);
     EXPECT_EQ(lamps(r10.only('p')), (std::vector<std::uint64_t>{4, 3, 2, 1, 0}));
     EXPECT_EQ(colors(r10.only('p')), (std::vector<ColorWord>{C0, C1, C2, C0, C1}));

@@ -62,7 +62,7 @@ inline Mode compiledMode(std::int32_t playKind, std::uint32_t stepDelay, std::in
                          std::int32_t duration = 0) {
     Mode m;
     m.kind = "CM_TEST";
-    m.kindCode = playKind;
+    m.playKind = playKind;
     m.stepDelay = stepDelay;
     m.stepCount = stepCount;
     m.duration = duration;

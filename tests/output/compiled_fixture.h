@@ -21,7 +21,7 @@ struct ModeFields {
 
 inline Mode compiledMode(const ModeFields& s) {
     Mode m = createMode(s.kind);
-    m.kindCode = s.code;
+    m.playKind = s.code;
     m.clusterIndex = s.lampList;
     m.clusterGroupIndex = s.groupList;
     m.colorIndex = s.color;

@@ -32,9 +32,9 @@ using LampState = std::vector<std::array<std::uint8_t, 3>>;  // by lamp number
 // The modes as the controller's records carry them.
 CompiledEffects asRecorded(CompiledEffects e) {
     for (Mode& m : e.modes) {
-        if (m.kindCode == 3 || m.kindCode == 4) {
-            m.kindCode = 2;
-        } else if (m.kindCode == 6) {  // read from the end of the reversed list
+        if (m.playKind == 3 || m.playKind == 4) {
+            m.playKind = 2;
+        } else if (m.playKind == 6) {  // read from the end of the reversed list
             UintList reversed;
             const UintList& list = e.colorGroup[static_cast<std::size_t>(m.colorIndex)];
             for (std::size_t i = list.size() / 3; i-- > 0;)
@@ -53,7 +53,7 @@ public:
     FillsFromBlack(const CompiledEffects& e, std::size_t lamps) : e_(e), colors_(lamps, 0) {}
     void modeStarted(std::int64_t, std::size_t position, const Mode& m) override {
         started.push_back(position);
-        if (m.kindCode != 7 && m.kindCode != 8) return;
+        if (m.playKind != 7 && m.playKind != 8) return;
         for (const auto group : e_.clusterGroups[static_cast<std::size_t>(m.clusterGroupIndex)])
             for (const auto lamp : e_.clusters[group])
                 if (lamp < colors_.size()) colors_[lamp] = 0;
@@ -139,7 +139,7 @@ TEST(FamiliesOnController, EveryStateSentIsThePreviewsNextOne) {
             if (shown.empty() || shown.back() != state) shown.push_back(std::move(state));
         }
         for (const std::size_t p : expected.started)
-            kindsPlayed.insert(compiled.modes[compiled.programGroups[c.program][p]].kindCode);
+            kindsPlayed.insert(compiled.modes[compiled.programGroups[c.program][p]].playKind);
 
         ASSERT_GE(sent.size(), c.fewestStates);
         auto next = shown.begin();
