@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "base/cell_rect.h"
+#include "base/rects.h"
 
 namespace vx {
 

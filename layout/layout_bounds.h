@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "base/cell_rect.h"
+#include "base/rects.h"
 #include "layout/lamp.h"
 
 namespace vx {

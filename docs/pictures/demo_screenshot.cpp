@@ -48,7 +48,7 @@ QImage installationPicture(const std::vector<vx::Lamp>& lamps, const vx::PlayGeo
     }
     p.setRenderHint(QPainter::Antialiasing);
     for (const vx::Lamp& lamp : lamps) {
-        const vx::PixelBox box = at.cell(lamp.x, lamp.y);
+        const vx::PixelRect box = at.cell(lamp.x, lamp.y);
         const QPointF centre((box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
         QRadialGradient glass(centre, kCell * 0.4);
         glass.setColorAt(0, QColor(200, 200, 190));

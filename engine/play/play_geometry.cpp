@@ -22,7 +22,7 @@ PlayGeometry::PlayGeometry(const CellRect& bounds, std::int32_t cell, std::int32
       offX((width - (bounds.right + bounds.left) * cellSize) / 2),
       offY((height - (bounds.bottom + bounds.top) * cellSize) / 2) {}
 
-PixelBox PlayGeometry::cell(std::int32_t x, std::int32_t y) const {
+PixelRect PlayGeometry::cell(std::int32_t x, std::int32_t y) const {
     const std::int32_t cx = x * cellSize + offX;
     const std::int32_t cy = y * cellSize + offY;
     const std::int32_t half = cellSize / 2;

@@ -16,10 +16,6 @@ inline constexpr std::int32_t kMaxCellSize = 20;
 // the size never drops below 1.
 std::int32_t fitCellSize(const CellRect& bounds, std::int32_t width, std::int32_t height);
 
-struct PixelBox {
-    std::int32_t left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
-};
-
 struct PlayGeometry {
     std::int32_t cellSize = 1;
     std::int32_t offX = 0;
@@ -29,8 +25,9 @@ struct PlayGeometry {
                  std::int32_t height);
 
     // The cell of a lamp at lattice (x, y): centred at x * cellSize + offX,
-    // y * cellSize + offY, from centre - cellSize/2 to centre + cellSize/2.
-    PixelBox cell(std::int32_t x, std::int32_t y) const;
+    // y * cellSize + offY, from centre - cellSize/2 to centre + cellSize/2
+    // (right and bottom outside).
+    PixelRect cell(std::int32_t x, std::int32_t y) const;
     // Corner width and height of a rounded cell: floor(0.9 x cellSize).
     std::int32_t cornerSize() const { return cellSize * 9 / 10; }
 };

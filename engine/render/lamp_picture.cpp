@@ -10,7 +10,7 @@ namespace {
 // Is pixel (px, py) inside a box whose corners are rounded by ellipses of
 // diameter `corner`? Pixel centres are tested, which gives the same shape a
 // rounded-rectangle fill does at these sizes.
-bool insideRounded(const PixelBox& box, std::int32_t corner, std::int32_t px, std::int32_t py) {
+bool insideRounded(const PixelRect& box, std::int32_t corner, std::int32_t px, std::int32_t py) {
     if (corner < 2) return true;
     const double r = corner / 2.0;
     const double x = px + 0.5;
@@ -30,7 +30,7 @@ void drawLamps(Picture& image, std::span<const Lamp> lamps, std::span<const Colo
     for (std::size_t i = 0; i < count; ++i) {
         const ColorWord c = colors[i];
         if (c == 0) continue;  // black on black
-        const PixelBox box = geometry.cell(lamps[i].x, lamps[i].y);
+        const PixelRect box = geometry.cell(lamps[i].x, lamps[i].y);
         const std::int32_t x0 = std::max(box.left, 0);
         const std::int32_t y0 = std::max(box.top, 0);
         const std::int32_t x1 = std::min(box.right, image.width);

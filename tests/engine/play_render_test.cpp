@@ -41,10 +41,10 @@ TEST(PlayGeometry, CellsAreCentredOnTheSurface) {
     const PlayGeometry g(allLampBounds(grid(10, 5)), 20, 800, 600);
     EXPECT_EQ(g.offX, 310);
     EXPECT_EQ(g.offY, 260);
-    const PixelBox first = g.cell(0, 0);
+    const PixelRect first = g.cell(0, 0);
     EXPECT_EQ((std::array{first.left, first.top, first.right, first.bottom}),
               (std::array{300, 250, 320, 270}));
-    const PixelBox last = g.cell(9, 4);
+    const PixelRect last = g.cell(9, 4);
     EXPECT_EQ(800 - last.right, first.left);  // symmetric about the centre
     EXPECT_EQ(g.cornerSize(), 18);
 }
@@ -64,7 +64,7 @@ TEST(LampPicture, DrawsEachLampInItsColorSquareOrRounded) {
     const std::vector<ColorWord> colors{rgb(10, 20, 30), 0};
     drawLamps(image, lamps, colors, g, CellShape::Square);
     EXPECT_EQ(litPixels(image), 100u);  // the black lamp is black on black
-    const PixelBox box = g.cell(0, 0);
+    const PixelRect box = g.cell(0, 0);
     const auto at = [&](std::int32_t x, std::int32_t y) {
         return static_cast<std::size_t>(y * 40 + x) * 3;
     };
@@ -146,8 +146,8 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
     for (int i = 0; i < gif.file->ImageCount; ++i) delays.push_back(gif.delay(i));
     EXPECT_EQ(delays, (std::vector<int>{200, 50, 50, 100}));
     const PlayGeometry g(allLampBounds(lamps), 10, 40, 20);
-    const PixelBox lamp0 = g.cell(0, 0);
-    const PixelBox lamp1 = g.cell(1, 0);
+    const PixelRect lamp0 = g.cell(0, 0);
+    const PixelRect lamp1 = g.cell(1, 0);
     EXPECT_EQ(gif.pixel(0, lamp0.left + 2, lamp0.top + 2).Red, 0);
     EXPECT_EQ(gif.pixel(1, lamp0.left + 2, lamp0.top + 2).Red, 250);
     EXPECT_EQ(gif.pixel(1, lamp1.left + 2, lamp1.top + 2).Blue, 0);
@@ -155,7 +155,7 @@ TEST(RenderGif, WritesTheTimelineAsFramesOfTheDemoGeometry) {
     EXPECT_EQ(gif.pixel(3, lamp0.left + 2, lamp0.top + 2).Red, 250);
     // The first frame is whole; later ones hold only the cell that changed.
     EXPECT_EQ(gif.region(0).Width, 40);
-    const PixelBox lamp2 = g.cell(2, 0);
+    const PixelRect lamp2 = g.cell(2, 0);
     EXPECT_EQ(gif.region(3).Left, lamp2.left);
     EXPECT_EQ(gif.region(3).Width, lamp2.right - lamp2.left);
     std::filesystem::remove(path);
