@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "effects/mode.h"
+#include "effects/rgb.h"
 
 namespace vx {
-
-struct Rgb {
-    std::uint8_t r = 0;
-    std::uint8_t g = 0;
-    std::uint8_t b = 0;
-    bool operator==(const Rgb&) const = default;
-};
 
 // Linear: even steps. Sin and Cos: the change follows sin(t) (fast start) or
 // 1 - cos(t) (slow start) for t from 0 to a quarter turn.

@@ -7,7 +7,9 @@
 namespace vx {
 namespace {
 
-struct Rgb {
+// Light per channel in 0..255 units, kept as doubles so that the wall, the
+// lamp discs and their halos add up before a pixel is rounded and clipped.
+struct Light {
     double r, g, b;
 };
 
@@ -30,7 +32,7 @@ private:
     std::uint32_t state_;
 };
 
-constexpr std::array<Rgb, 6> kLampColors{{
+constexpr std::array<Light, 6> kLampColors{{
     {255, 214, 150},
     {255, 70, 45},
     {60, 235, 110},
@@ -40,7 +42,7 @@ constexpr std::array<Rgb, 6> kLampColors{{
 }};
 
 // Brick-grey wall, darker towards the edges as under one spotlight.
-Rgb wall(double x, double y, const LampWallPlan& plan) {
+Light wall(double x, double y, const LampWallPlan& plan) {
     const double dx = x / plan.width - 0.45;
     const double dy = y / plan.height - 0.4;
     const double light = 1.0 - 0.9 * (dx * dx + dy * dy);
@@ -52,7 +54,7 @@ Rgb wall(double x, double y, const LampWallPlan& plan) {
 
 // A lamp disc with a soft rim; a lit lamp is hotter in the middle and throws
 // a halo on the wall.
-void addGlow(Rgb& px, double distance, double radius, const Rgb& color, double strength,
+void addGlow(Light& px, double distance, double radius, const Light& color, double strength,
              bool lit = true) {
     if (distance <= radius) {
         const double rim = std::clamp((radius - distance) / 3.0, 0.0, 1.0);
@@ -83,7 +85,7 @@ Picture makeLampWall(const LampWallPlan& plan) {
     const double reach = plan.radius * 2.5;
     for (std::int32_t y = 0; y < plan.height; ++y) {
         for (std::int32_t x = 0; x < plan.width; ++x) {
-            Rgb px = wall(x, y, plan);
+            Light px = wall(x, y, plan);
             // Only the nearest lamps can light this pixel.
             const auto c0 =
                 static_cast<std::int32_t>(std::floor((x - plan.originX) / plan.spacing));

@@ -11,9 +11,12 @@ namespace vx {
 
 namespace {
 
-using Color = std::array<std::uint32_t, 3>;
+// One colour of a mode's colour list as stored: components above 255 stay
+// whole (the controller writes them as they are), where Rgb would keep only
+// their low byte.
+using WideColor = std::array<std::uint32_t, 3>;
 
-Color colorAt(const UintList& components, std::size_t i) {
+WideColor colorAt(const UintList& components, std::size_t i) {
     if (components.size() < 3 * i + 3) return {0, 0, 0};
     return {components[3 * i], components[3 * i + 1], components[3 * i + 2]};
 }
@@ -62,14 +65,14 @@ public:
         const std::int32_t from = shape.vertical ? bounds_.left : bounds_.top;
         const std::int32_t to = shape.vertical ? bounds_.right : bounds_.bottom;
         const std::vector<std::uint32_t> text = textLamps(word);
-        const Color textColor = colorAt(word.colors, 0);
-        const Color background = colorAt(word.colors, 1);
+        const WideColor textColor = colorAt(word.colors, 0);
+        const WideColor background = colorAt(word.colors, 1);
         std::uint32_t count = 0;
         for (std::int32_t line = from; line <= to; ++line) {
             Mode m = word;
             m.kind = lineKind(shape, fill);
             m.area = lineArea(shape.vertical, line);
-            std::vector<Color> pattern;
+            std::vector<WideColor> pattern;
             walkLine(shape.vertical, line, [&](std::int32_t lamp) {
                 const bool isText =
                     std::binary_search(text.begin(), text.end(), static_cast<std::uint32_t>(lamp));
@@ -84,7 +87,7 @@ public:
             }
             m.colors.clear();
             m.colors.reserve(3 * pattern.size());
-            for (const Color& c : pattern) m.colors.insert(m.colors.end(), c.begin(), c.end());
+            for (const WideColor& c : pattern) m.colors.insert(m.colors.end(), c.begin(), c.end());
             m.duration = line == to ? word.duration : 0;
             out.push_back(std::move(m));
             ++count;

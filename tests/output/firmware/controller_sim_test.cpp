@@ -9,6 +9,7 @@
 #include <array>
 #include <map>
 
+#include "effects/rgb.h"
 #include "engine/compile/compile_effects.h"
 #include "engine/play/playback.h"
 #include "output/firmware/controller_sim.h"
@@ -22,7 +23,6 @@ namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
-using Rgb = std::array<std::uint8_t, 3>;
 using LampState = std::vector<Rgb>;  // by lamp number
 
 using Scratch = test::TempFolder;

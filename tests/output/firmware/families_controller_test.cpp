@@ -15,6 +15,7 @@
 #include <array>
 #include <set>
 
+#include "effects/rgb.h"
 #include "engine/compile/compile_effects.h"
 #include "engine/play/playback.h"
 #include "layout/layout_file.h"
@@ -27,7 +28,7 @@ namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
-using LampState = std::vector<std::array<std::uint8_t, 3>>;  // by lamp number
+using LampState = std::vector<Rgb>;  // by lamp number
 
 // The modes as the controller's records carry them.
 CompiledEffects asRecorded(CompiledEffects e) {
