@@ -44,8 +44,7 @@ const char* lineKind(const WordShape& s, bool fill) {
 
 class WordExpander {
 public:
-    WordExpander(const ClusterTable& clusters, std::span<const Lamp> lamps,
-                 const CellRect& bounds)
+    WordExpander(const ClusterTable& clusters, std::span<const Lamp> lamps, const CellRect& bounds)
         : clusters_(clusters), grid_(lamps), bounds_(bounds) {
         // The colour walk runs from the first to the last lamp in number order.
         if (!lamps.empty()) {
