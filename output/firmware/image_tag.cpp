@@ -14,13 +14,17 @@ std::string imageFileName(const std::string& documentName, const std::string& fo
     return documentName.substr(0, documentName.find('.')) + format + ".hex";
 }
 
-Status writeTaggedImage(const std::filesystem::path& source, const std::filesystem::path& image,
-                        std::size_t lampCount) {
+Result<std::string> taggedImage(const std::filesystem::path& source, std::size_t lampCount) {
     auto bytes = readFileBytes(source);
     if (!bytes) return Error{"CRTBINDLG_ONBINGO_FDBCF", bytes.error().detail};
-    const std::string tag = lampCountTag(lampCount);
-    bytes->insert(bytes->end(), tag.begin(), tag.end());
-    if (auto written = writeFileAtomically(image, *bytes); !written) {
+    return std::string(bytes->begin(), bytes->end()) + lampCountTag(lampCount);
+}
+
+Status writeTaggedImage(const std::filesystem::path& source, const std::filesystem::path& image,
+                        std::size_t lampCount) {
+    auto text = taggedImage(source, lampCount);
+    if (!text) return text.error();
+    if (auto written = writeFileAtomically(image, *text); !written) {
         return Error{"CRTBINDLG_ONBINGO_FDBCF", written.error().detail};
     }
     return {};
