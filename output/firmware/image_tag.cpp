@@ -20,14 +20,4 @@ Result<std::string> taggedImage(const std::filesystem::path& source, std::size_t
     return std::string(bytes->begin(), bytes->end()) + lampCountTag(lampCount);
 }
 
-Status writeTaggedImage(const std::filesystem::path& source, const std::filesystem::path& image,
-                        std::size_t lampCount) {
-    auto text = taggedImage(source, lampCount);
-    if (!text) return text.error();
-    if (auto written = writeFileAtomically(image, *text); !written) {
-        return Error{"CRTBINDLG_ONBINGO_FDBCF", written.error().detail};
-    }
-    return {};
-}
-
 }  // namespace vx

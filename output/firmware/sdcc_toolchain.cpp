@@ -43,21 +43,6 @@ std::string joined(const std::vector<std::string>& argv) {
 
 }  // namespace
 
-std::vector<std::string> toolchainScratchFiles(const std::string& format) {
-    std::vector<std::string> names;
-    for (const auto& unit : units(format)) {
-        names.push_back(unit.compiled);
-        for (const char* ext : {".rel", ".asm", ".lst", ".rst", ".sym", ".adb"}) {
-            names.push_back(stem(unit.compiled) + ext);
-        }
-    }
-    const std::string main = "sing" + format;
-    for (const char* ext : {".ihx", ".lk", ".map", ".mem", ".cdb", ".omf"}) {
-        names.push_back(main + ext);
-    }
-    return names;
-}
-
 Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolder,
                                           const std::string& format,
                                           std::chrono::milliseconds stepLimit, int stopFd) {

@@ -27,10 +27,6 @@ struct ToolchainOutcome {
     bool stopped = false;    // the stop descriptor ended it
 };
 
-// Names of the files the run creates in the tool folder besides the HEX and
-// BIN images (intermediate sources, objects, listings, maps).
-std::vector<std::string> toolchainScratchFiles(const std::string& format);
-
 // Runs the toolchain. Fails (key "CRTBINDLG_ONBINGO_FTCB") only when sdcc,
 // packihx or makebin cannot be started at all; a compile error is a finished
 // run with `succeeded` false, the failed step described and the compiler's
