@@ -13,6 +13,7 @@
 #include "output/tables/table_files.h"
 #include "platform/file_io.h"
 #include "platform/file_set.h"
+#include "platform/folder_lock.h"
 #include "platform/private_folder.h"
 
 namespace vx {
@@ -268,7 +269,9 @@ private:
         std::vector<std::string> names;
         std::error_code ec;
         for (const auto& entry : fs::directory_iterator(build, ec)) {
-            if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
+            const std::string name = entry.path().filename().string();
+            // A lock file of the folder's own (folder_lock.h) is no build file.
+            if (entry.is_regular_file(ec) && name != kFolderLockName) names.push_back(name);
         }
         const std::vector<NamedBytes> kept = readFiles(build, names);
         std::vector<FileToWrite> files;
