@@ -1,7 +1,12 @@
 // vexolume-cli firmware FILE --format 1|2|3 [-o DIR]: Create BIN File without
 // a window. Builds the controller image of a layout with the 8051 toolchain
 // in the tool folder and leaves "<name><format>.hex" in DIR (created when
-// missing). Builds sharing a tool folder wait for one another.
+// missing). Each build works in a private folder, so builds sharing a tool
+// folder or an output folder run side by side. Ctrl-C, SIGQUIT, SIGTERM and
+// SIGHUP end the toolchain step in hand and the build, whose files go with
+// it; the command then exits with 128 + the signal's number.
+
+#include <string.h>
 
 #include <filesystem>
 #include <iostream>
@@ -14,6 +19,7 @@
 #include "output/firmware/firmware_build.h"
 #include "platform/data_folder.h"
 #include "platform/language/language_table.h"
+#include "platform/stop_signals.h"
 #include "platform/tool_folder.h"
 
 namespace vx::cli {
@@ -30,6 +36,7 @@ int runFirmware(const FirmwareOptions& options) {
     if (!layout) return fail(layout.error());
     auto tools = ensureToolFolder();
     if (!tools) return fail(tools.error());
+    StopSignals signals;
 
     const LanguageTable table = englishTable();
     auto text = [&table](const std::string& key) {
@@ -44,8 +51,10 @@ int runFirmware(const FirmwareOptions& options) {
     build.toolFolder = *tools;
     build.documentName = std::filesystem::path(options.input).filename().string();
     build.waiting = [&build] {
-        std::cerr << "waiting for another firmware build in " << build.toolFolder.string() << '\n';
+        std::cerr << "waiting for another build writing into " << build.workFolder.string() << '\n';
     };
+    build.stopFd = signals.fd();
+    build.cancelled = [&signals] { return signals.received() != 0; };
     int shown = -1;
     build.progress = [&shown](int percent) {
         if (percent / 10 == shown / 10 && percent != 100) return;
@@ -60,6 +69,11 @@ int runFirmware(const FirmwareOptions& options) {
                   << message.detail << '\n';
     }
     std::cout << result.report;
+    if (const int sig = signals.received(); result.cancelled && sig != 0) {
+        std::cerr << "vexolume-cli: ERR_FIRMWARE_STOPPED: " << text("ERR_FIRMWARE_STOPPED") << " ("
+                  << ::strsignal(sig) << ")\n";
+        return 128 + sig;
+    }
     if (!result.completed) return 1;
     std::cout << "image: " << result.image.string() << '\n';
     return 0;

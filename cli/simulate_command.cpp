@@ -3,16 +3,16 @@
 // frames it sent, one line per frame (slots in hexadecimal), or as JSON;
 // --timing prints the break and mark after break on the simulated clock.
 //
-// The image is checked before the simulator starts. Ctrl-C, SIGQUIT and
-// SIGTERM end the simulator and the command; the simulator also dies with
-// the command when it is killed outright (see runProcess), and its scratch
-// folder goes on every way out (or with the next run, after a SIGKILL).
+// The image is checked before the simulator starts, and the run is bounded by
+// simulated time, so an image that stalls ends as fast as a sound one runs.
+// Ctrl-C, SIGQUIT, SIGTERM and SIGHUP end the simulator and the command; the
+// simulator also dies with the command when it is killed outright (see
+// runProcess), and its private scratch folder under $TMPDIR goes on every way
+// out (or with the next run, after a SIGKILL).
 
 #include <signal.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -26,6 +26,7 @@
 #include "cli/report.h"
 #include "output/firmware/controller_sim.h"
 #include "output/firmware/hex_image.h"
+#include "platform/private_folder.h"
 #include "platform/stop_signals.h"
 
 namespace vx::cli {
@@ -52,47 +53,8 @@ std::string hexSlots(const DmxFrame& frame) {
     return text;
 }
 
-namespace fs = std::filesystem;
-
+// The scratch folder: private, under $TMPDIR (else /tmp).
 constexpr const char* kScratchPrefix = "vexolume-sim-";
-
-// The scratch folder of this run, removed on every way out of it.
-class ScratchFolder {
-public:
-    ScratchFolder()
-        : path_(fs::temp_directory_path() / (kScratchPrefix + std::to_string(::getpid()))) {
-        removeAbandoned();
-        std::error_code ec;
-        fs::create_directories(path_, ec);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    // Folders of runs that were killed outright (SIGKILL leaves no way to
-    // clean up): their process no longer exists.
-    static void removeAbandoned() {
-        std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), ec)) {
-            const std::string name = entry.path().filename().string();
-            if (!name.starts_with(kScratchPrefix)) continue;
-            const std::string digits = name.substr(std::string_view(kScratchPrefix).size());
-            if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
-                digits.size() > 9) {
-                continue;
-            }
-            const auto pid = static_cast<pid_t>(std::stol(digits));
-            if (::kill(pid, 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ec);
-        }
-    }
-
-    fs::path path_;
-};
 
 // A stopped run ends as the signal's default action would be reported by a
 // shell: 128 + the signal's number.
@@ -111,7 +73,8 @@ int runSimulate(const SimulateOptions& options) {
     if (!image) return fail(image.error());
 
     StopSignals signals;
-    const ScratchFolder scratch;
+    auto scratch = PrivateFolder::create(std::filesystem::temp_directory_path(), kScratchPrefix);
+    if (!scratch) return fail(scratch.error());
     SimulationRequest request;
     request.image = options.image;
     request.lamps = options.lamps;
@@ -119,12 +82,12 @@ int runSimulate(const SimulateOptions& options) {
     for (double at : options.keys) request.keys.push_back({at, ControllerKey::Program});
     for (double at : options.pauses) request.keys.push_back({at, ControllerKey::Pause});
     std::ranges::sort(request.keys, {}, &KeyPress::at);
-    request.scratch = scratch.path();
+    request.scratch = scratch->path();
     request.timeLimit = simulationTimeLimit(options.seconds);
     request.stopFd = signals.fd();
     if (options.timing) {
-        auto timing =
-            measureDmxTiming(options.image, scratch.path(), simulationTimeLimit(1.0), signals.fd());
+        auto timing = measureDmxTiming(options.image, scratch->path(), simulationTimeLimit(1.0),
+                                       signals.fd());
         if (!timing) {
             if (timing.error().key == "ERR_SIM_STOPPED") {
                 return stoppedStatus(signals, timing.error());
@@ -140,6 +103,10 @@ int runSimulate(const SimulateOptions& options) {
     if (!result) {
         if (result.error().key == "ERR_SIM_STOPPED") return stoppedStatus(signals, result.error());
         return fail(result.error());
+    }
+    if (result->clockStopped) {
+        std::cerr << "vexolume-cli: the controller program's timer stopped within "
+                  << result->simulatedSeconds << " s of simulated time\n";
     }
     const auto frames =
         options.distinct ? distinctFrames(result->capture.frames) : result->capture.frames;

@@ -8,24 +8,60 @@
 #include <cstring>
 
 namespace vx {
+namespace {
+
+Error lockError(const std::string& what, const std::filesystem::path& path, int err) {
+    return Error{"ERR_FOLDER_LOCK", what + " " + path.string() + ": " + std::strerror(err)};
+}
+
+// Errors that say this file system cannot lock a folder opened for reading.
+bool folderNotLockable(int err) {
+    return err == EBADF || err == ENOLCK || err == EINVAL || err == EOPNOTSUPP;
+}
+
+}  // namespace
+
+Result<FolderLock> FolderLock::take(const std::filesystem::path& folder, bool wait,
+                                    const std::function<void()>& waiting) {
+    std::filesystem::path path = folder;
+    int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return lockError("cannot open the folder", path, errno);
+    bool told = false;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
+        if (err == EINTR) continue;
+        if (folderNotLockable(err) && path == folder) {
+            ::close(fd);
+            path = folder / kFolderLockName;
+            fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+            if (fd < 0) return lockError("cannot open the lock file", path, errno);
+            continue;
+        }
+        if (err != EWOULDBLOCK || !wait) {
+            ::close(fd);
+            return lockError("cannot lock", path, err);
+        }
+        if (!told && waiting) waiting();
+        told = true;
+        if (::flock(fd, LOCK_EX) == 0) break;
+        if (errno != EINTR) {
+            const int blockedErr = errno;
+            ::close(fd);
+            return lockError("cannot lock", path, blockedErr);
+        }
+    }
+    return FolderLock(fd);
+}
 
 Result<FolderLock> FolderLock::acquire(const std::filesystem::path& folder,
                                        const std::function<void()>& waiting) {
-    const auto path = folder / kFolderLockName;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return Error{"ERR_FOLDER_LOCK",
-                     "cannot open the lock file " + path.string() + ": " + std::strerror(errno)};
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return FolderLock(fd);
-    if (errno == EWOULDBLOCK && waiting) waiting();
-    while (::flock(fd, LOCK_EX) != 0) {
-        if (errno == EINTR) continue;
-        const int err = errno;
-        ::close(fd);
-        return Error{"ERR_FOLDER_LOCK", "cannot lock " + path.string() + ": " + std::strerror(err)};
-    }
-    return FolderLock(fd);
+    return take(folder, true, waiting);
+}
+
+std::optional<FolderLock> FolderLock::tryAcquire(const std::filesystem::path& folder) {
+    auto lock = take(folder, false, {});
+    if (!lock) return std::nullopt;
+    return std::move(*lock);
 }
 
 FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {

@@ -12,7 +12,7 @@ namespace vx {
 StopSignals::StopSignals() {
     sigset_t stops;
     sigemptyset(&stops);
-    for (int sig : {SIGINT, SIGQUIT, SIGTERM}) sigaddset(&stops, sig);
+    for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) sigaddset(&stops, sig);
     if (::pthread_sigmask(SIG_BLOCK, &stops, &old_) != 0) return;
     fd_ = ::signalfd(-1, &stops, SFD_CLOEXEC | SFD_NONBLOCK);
     if (fd_ < 0) ::pthread_sigmask(SIG_SETMASK, &old_, nullptr);

@@ -1,11 +1,11 @@
 #pragma once
-// Taking Ctrl-C (SIGINT), SIGQUIT and SIGTERM as a request to stop rather than
-// as the end of the process, so that a command can end the programs it
-// started and remove its scratch files first. While a StopSignals lives,
-// these signals are blocked in the calling thread (create it before any other
-// thread starts, so every thread inherits the mask) and wait in a descriptor
-// that runProcess() can watch (ProcessRun::stopFd). The old mask comes back
-// when it ends.
+// Taking Ctrl-C (SIGINT), SIGQUIT, SIGTERM and SIGHUP (the terminal closed)
+// as a request to stop rather than as the end of the process, so that a
+// command can end the programs it started and remove its scratch files
+// first. While a StopSignals lives, these signals are blocked in the calling
+// thread (create it before any other thread starts, so every thread inherits
+// the mask) and wait in a descriptor that runProcess() can watch
+// (ProcessRun::stopFd). The old mask comes back when it ends.
 
 #include <signal.h>
 

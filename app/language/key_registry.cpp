@@ -207,6 +207,8 @@ constexpr std::string_view kSingleKeys[] = {
     "ERR_SIM_IMAGE",
     "ERR_SIM_TIMEOUT",
     "ERR_SIM_STOPPED",
+    "ERR_SIM_NO_FRAME",
+    "ERR_FIRMWARE_STOPPED",
     // Controller programming tools.
     "CSelPRG_ONOPEN300_ERR",
     "CSelPRG_ONOPEN400_ERR",

@@ -3,7 +3,7 @@
 #include "layout/port_table.h"
 #include "output/cdata/cdata.h"
 #include "output/tables/table_files.h"
-#include "platform/file_io.h"
+#include "platform/file_set.h"
 
 namespace vx {
 
@@ -37,25 +37,9 @@ Result<ControllerFiles> buildControllerFiles(const LampLayout& layout,
 
 Status writeControllerFiles(const std::vector<ControllerFile>& files,
                             const std::filesystem::path& folder) {
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        return Error{"ERR_FILE_SAVE",
-                     "cannot create the folder " + folder.string() + ": " + ec.message()};
-    }
-    // Dropping a staged file before its commit removes it, so an error part
-    // way leaves no file of the set changed.
-    std::vector<FileReplacement> staged;
-    for (const ControllerFile& file : files) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(file.text.data());
-        auto written = stageFile(folder / file.name, std::span(bytes, file.text.size()));
-        if (!written) return written.error();
-        staged.push_back(std::move(*written));
-    }
-    for (FileReplacement& file : staged) {
-        if (auto committed = file.commit(); !committed) return committed;
-    }
-    return {};
+    std::vector<FileToWrite> set;
+    for (const ControllerFile& file : files) set.push_back({file.name, file.text});
+    return writeFileSet(folder, set);
 }
 
 }  // namespace vx

@@ -33,11 +33,10 @@ Result<ControllerFiles> buildControllerFiles(const LampLayout& layout,
                                              const CompiledEffects& compiled,
                                              const std::string& format = "1");
 
-// Writes the files into `folder` (created when missing) as a whole: every
-// file goes to a temporary name first and only when all are written are they
-// renamed into place, each keeping the permissions of the file it replaces.
-// On failure no file of the set is left changed or half-written (but for a
-// failing rename of the last step, which leaves the earlier files renamed).
+// Writes the files into `folder` (created when missing) as one set
+// (platform/file_set.h): two programs writing into one folder at once leave
+// one whole set or the other, and on failure no file of the set is left
+// changed or half-written.
 Status writeControllerFiles(const std::vector<ControllerFile>& files,
                             const std::filesystem::path& folder);
 

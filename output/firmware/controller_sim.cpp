@@ -72,12 +72,38 @@ std::optional<std::size_t> find(const std::vector<std::uint8_t>& memory,
     return std::nullopt;
 }
 
+// Instructions the 8052 can run in `seconds` of simulated time at most (each
+// takes one machine cycle or more), with room for a slow start: a bound on a
+// run that waits for an address, so an image that never gets there ends in
+// about the time a sound image takes.
+long long instructionBound(double seconds) {
+    constexpr double kInstructionsPerSecond = kClockHz / 12.0;
+    return static_cast<long long>((seconds * 1.25 + 0.5) * kInstructionsPerSecond);
+}
+
+// Runs to the `hits`-th arrival at `address`, or to the instruction bound.
+std::string runTo(std::size_t address, long long hits, double seconds) {
+    const std::string at = hexAddress(address);
+    return "break " + at + " " + std::to_string(hits) + "\nstep " +
+           std::to_string(instructionBound(seconds)) + "\nclear " + at + "\n";
+}
+
+// How many runs ended at a breakpoint rather than at their instruction bound.
+std::size_t breakpointStops(const std::string& output) {
+    static const std::regex stop(R"(Stop at 0x[0-9a-fA-F]+: \([0-9]+\) Breakpoint)");
+    return static_cast<std::size_t>(
+        std::distance(std::sregex_iterator(output.begin(), output.end(), stop), {}));
+}
+
 // Advancing simulated time. ucsim's "step <time>" counts instructions as if
 // each took one machine cycle, so it overshoots by the program's mean cycles
 // per instruction. Our firmware has a clock of its own: timer 0 interrupts
 // every 1026 machine cycles (10/13 ms plus the interrupt's entry), so running
 // to the n-th entry into that interrupt is an exact time. Images without it
-// fall back to stepping.
+// fall back to stepping. An image whose timer never runs (damaged, yet sound
+// Intel HEX) would keep the simulator looking for that entry for ever, so
+// each run is bounded by instructions too; the runs that reached their
+// entry tell whether the clock kept going (`stopped`).
 class Clock {
 public:
     explicit Clock(const std::vector<std::uint8_t>& code) {
@@ -85,21 +111,24 @@ public:
         if (code[0x0B] == 0x02) tickIsr_ = static_cast<std::size_t>((code[0x0C] << 8) | code[0x0D]);
     }
 
-    std::string advance(double seconds) const {
+    std::string advance(double seconds) {
         if (tickIsr_) {
             const auto ticks = static_cast<long long>(seconds / kTickSeconds + 0.5);
             if (ticks <= 0) return {};
-            const std::string address = hexAddress(*tickIsr_);
-            return "break " + address + " " + std::to_string(ticks) + "\nrun\nclear " + address +
-                   "\n";
+            ++runs_;
+            return runTo(*tickIsr_, ticks, seconds);
         }
         const auto micros = static_cast<long long>(seconds * 1e6);
         return micros > 0 ? "step " + std::to_string(micros) + "us\n" : std::string();
     }
 
+    // The timer stopped: a run ended at its bound before its tick came.
+    bool stopped(const std::string& output) const { return breakpointStops(output) < runs_; }
+
 private:
     static constexpr double kTickSeconds = 1030.0 * 12.0 / kClockHz;
     std::optional<std::size_t> tickIsr_;
+    std::size_t runs_ = 0;
 };
 
 }  // namespace
@@ -115,7 +144,7 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
     if (!writeFileAtomically(request.scratch / kImageName, image->records)) {
         return Error{"ERR_SIM_START", "cannot write into " + request.scratch.string()};
     }
-    const Clock clock(image->code);
+    Clock clock(image->code);
     std::string script = std::string("file \"") + kImageName + "\"\n";
     double at = 0;
     for (const KeyPress& press : request.keys) {
@@ -141,8 +170,15 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
     if (!outcome) return outcome.error();
     SimulationResult result;
     result.simulatedSeconds = lastTotalSeconds(outcome->output).value_or(0);
+    result.clockStopped = clock.stopped(outcome->output);
     auto capture = readFileBytes(request.scratch / kCaptureName);
     if (capture) result.capture = splitDmxFrames(*capture, request.lamps);
+    if (result.clockStopped && result.capture.frames.empty()) {
+        std::ostringstream detail;
+        detail << "no DMX frame came in " << result.simulatedSeconds
+               << " s of simulated time: the program's timer stopped";
+        return Error{"ERR_SIM_NO_FRAME", detail.str()};
+    }
     return result;
 }
 
@@ -170,14 +206,7 @@ Result<DmxTiming> measureDmxTiming(const fs::path& imagePath, const fs::path& sc
         return Error{"ERR_SIM_START", "cannot write into " + scratch.string()};
     }
     std::string script = std::string("file \"") + kImageName + "\"\n";
-    std::size_t previous = 0;
-    bool first = true;
-    for (std::size_t address : {*low, *high, *sbuf}) {
-        if (!first) script += "clear " + hexAddress(previous) + "\n";
-        script += "break " + hexAddress(address) + "\nrun\n";
-        previous = address;
-        first = false;
-    }
+    for (std::size_t address : {*low, *high, *sbuf}) script += runTo(address, 1, 1.0);
     script += "quit\n";
     auto outcome = runS51(scratch, script, timeLimit, stopFd);
     if (!outcome) return outcome.error();
@@ -187,7 +216,7 @@ Result<DmxTiming> measureDmxTiming(const fs::path& imagePath, const fs::path& sc
          it != end; ++it) {
         ticks.push_back(std::stod((*it)[1].str()));
     }
-    if (ticks.size() != 3) {
+    if (ticks.size() != 3 || breakpointStops(outcome->output) != 3) {
         return Error{"ERR_SIM_IMAGE", "the simulator did not reach the DMX output routine"};
     }
     DmxTiming timing;

@@ -47,11 +47,12 @@ struct SimulationRequest {
     int stopFd = -1;  // readable when the run must stop (ProcessRun::stopFd)
 };
 
-// Wall time allowed for the simulator: a start allowance plus a multiple of
-// the simulated time. s51 needs about 0.22 s of processor time per simulated
-// second of our firmware (4.5 times the real controller's speed), so 5 s of
-// wall time per simulated second leaves room for a machine loaded about
-// twenty times over.
+// Wall time allowed for the simulator, a last resort: every run is bounded by
+// simulated time (an image whose timer stops ends after about as many
+// instructions as the time asked for holds), so only a simulator that hangs
+// meets it. A start allowance plus a multiple of the simulated time. s51 needs about 0.22 s of
+// processor time per simulated second of our firmware (4.5 times the real controller's speed), so 5
+// s of wall time per simulated second leaves room for a machine loaded about twenty times over.
 inline constexpr std::chrono::milliseconds kSimStartAllowance{10000};
 inline constexpr double kSimWallPerSimulated = 5.0;
 std::chrono::milliseconds simulationTimeLimit(double seconds);
@@ -59,12 +60,17 @@ std::chrono::milliseconds simulationTimeLimit(double seconds);
 struct SimulationResult {
     DmxCapture capture;
     double simulatedSeconds = 0;  // as the simulator counted it
+    // The firmware's timer stopped before the time asked for (a damaged
+    // image): the run ended after about the instructions that time allows.
+    bool clockStopped = false;
 };
 
 // Fails with "ERR_HEX_IMAGE" for a file that is not a sound Intel HEX image
 // (checked before the simulator starts, see hex_image.h), "ERR_SIM_START"
-// when s51 cannot be run, "ERR_SIM_TIMEOUT" when the time limit ends the run
-// and "ERR_SIM_STOPPED" when stopFd does. s51 never outlives the call.
+// when s51 cannot be run, "ERR_SIM_TIMEOUT" when the time limit ends the run,
+// "ERR_SIM_STOPPED" when stopFd does, and "ERR_SIM_NO_FRAME" when the
+// firmware's timer stopped before any frame was sent. s51 never outlives the
+// call.
 Result<SimulationResult> simulateController(const SimulationRequest& request);
 
 struct DmxTiming {

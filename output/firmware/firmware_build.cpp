@@ -1,5 +1,6 @@
 #include "output/firmware/firmware_build.h"
 
+#include <sstream>
 #include <string_view>
 #include <thread>
 
@@ -10,28 +11,32 @@
 #include "output/firmware/sdcc_toolchain.h"
 #include "output/firmware/template_writer.h"
 #include "output/tables/table_files.h"
+#include "platform/file_io.h"
+#include "platform/file_set.h"
 #include "platform/folder_lock.h"
+#include "platform/private_folder.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kToolOutputs = {".OMF", ".OBJ", ".M51", ".LST", ".HEX", ".BIN"};
-
-void removeQuietly(const fs::path& path) {
-    std::error_code ec;
-    fs::remove(path, ec);
-}
-
 bool fileExists(const fs::path& path) {
     std::error_code ec;
     return fs::exists(path, ec);
 }
 
-bool copyOver(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
+using NamedBytes = std::pair<std::string, std::string>;
+
+// The files of `names` in `folder` that can be read, with their bytes.
+std::vector<NamedBytes> readFiles(const fs::path& folder, const std::vector<std::string>& names) {
+    std::vector<NamedBytes> files;
+    for (const std::string& name : names) {
+        if (auto bytes = readFileBytes(folder / name)) {
+            files.emplace_back(name, std::string(bytes->begin(), bytes->end()));
+        }
+    }
+    return files;
 }
 
 // The linker's words for data or code that does not fit the 8052's memories.
@@ -54,6 +59,30 @@ std::string firstCapacityLine(const std::string& output) {
     return output.substr(from, output.find('\n', at) - from);
 }
 
+// The code memory the linker was asked for against what the controller has,
+// in words, from the linker's memory summary ("ROM/EPROM/FLASH  0x0000
+// 0x138fc  80125  65536"); nothing when the summary says the code fits.
+std::optional<std::string> codeSpaceShortfall(const fs::path& memorySummary) {
+    auto bytes = readFileBytes(memorySummary);
+    if (!bytes) return std::nullopt;
+    std::istringstream in(std::string(bytes->begin(), bytes->end()));
+    constexpr std::string_view kCodeRow = "ROM/EPROM/FLASH";
+    for (std::string line; std::getline(in, line);) {
+        const auto at = line.find(kCodeRow);
+        if (at == std::string::npos) continue;
+        std::istringstream fields(line.substr(at + kCodeRow.size()));
+        std::string start;
+        std::string end;
+        std::uintmax_t needed = 0;
+        std::uintmax_t room = 0;
+        if (fields >> start >> end >> needed >> room && needed > room) {
+            return "the program needs " + std::to_string(needed) +
+                   " bytes of code memory; the controller has " + std::to_string(room);
+        }
+    }
+    return std::nullopt;
+}
+
 std::size_t programGroupsUsed(const CompiledEffects& compiled) {
     std::size_t used = 0;
     for (const auto& group : compiled.programGroups)
@@ -61,45 +90,39 @@ std::size_t programGroupsUsed(const CompiledEffects& compiled) {
     return used;
 }
 
+// Every file this build makes is made in a private folder inside the tool
+// folder; only the finished image (and "cport.h", and with the keep-files
+// marker the tables) reach the working folder, as one set.
+constexpr const char* kBuildFolderPrefix = ".vexolume-build-";
+
 class Build {
 public:
     Build(const LampLayout& layout, const FirmwareBuildOptions& options)
         : layout_(layout), o_(options), tools_(options.toolFolder), work_(options.workFolder) {}
 
     FirmwareBuildResult run() {
-        // Every build uses the same names in the tool folder: one build at a
-        // time, from the template written to the image copied out.
-        auto lock = FolderLock::acquire(tools_, o_.waiting);
-        if (!lock) return stop(lock.error().key, lock.error().detail);
-        std::error_code ec;
-        fs::create_directories(work_, ec);
-        if (ec) {
-            return stop("ERR_FILE_SAVE",
-                        "cannot create the working folder " + work_.string() + ": " + ec.message());
-        }
-        writeFirmwareTemplate(tools_);
+        auto folder = PrivateFolder::create(tools_, kBuildFolderPrefix);
+        if (!folder) return stop(folder.error().key, folder.error().detail);
+        const fs::path& build = folder->path();
+        writeFirmwareTemplate(build);
         progress(0);
         const CompiledEffects compiled = compileEffects(layout_);
-
-        removeQuietly(tools_ / kClusterTablesFileName);
-        removeQuietly(tools_ / kPortTableFileName);
-        removeQuietly(tools_ / kShowPatternFileName);
-        for (const auto& ext : kToolOutputs) removeQuietly(tools_ / ("DSP" + o_.format + ext));
-        // Outputs of an earlier run kept in the tool folder would otherwise be
-        // taken for this run's image when this run's compile fails.
-        for (const auto& ext : kToolOutputs) removeQuietly(tools_ / ("sing" + o_.format + ext));
-
         const TableBuild tables = buildTableTexts(compiled);
-        for (auto& message : writeTableFiles(tables, work_)) result_.messages.push_back(message);
+        for (auto& message : writeTableFiles(tables, build)) result_.messages.push_back(message);
 
         // "cport.h" is written with every save; unless told to take that one,
-        // the build writes it afresh so the image matches the wiring in memory.
-        if (!o_.portTableFromWorkFolder) {
-            if (auto ports = writePortTable(layout_.lamps, work_); !ports) {
-                return stop(ports.error().key, ports.error().detail);
-            }
+        // the build makes it afresh so the image matches the wiring in memory.
+        std::string portTable;
+        if (o_.portTableFromWorkFolder) {
+            auto saved = readFileBytes(work_ / kPortTableFileName);
+            if (!saved) return stop("CRTBINDLG_ONBINGO_PC", saved.error().detail);
+            portTable.assign(saved->begin(), saved->end());
+        } else {
+            portTable = portTableText(layout_.lamps);
         }
-        if (!copyOver(work_ / kPortTableFileName, tools_ / kPortTableFileName)) {
+        // The tool folder keeps the last build's port table, for the Keil tools.
+        if (!writeFileAtomically(build / kPortTableFileName, portTable) ||
+            !writeFileAtomically(tools_ / kPortTableFileName, portTable)) {
             return stop("CRTBINDLG_ONBINGO_PC", "cannot copy cport.h into the tool folder");
         }
 
@@ -110,25 +133,18 @@ public:
         input.format = o_.format;
         input.lampCount = lampCount();
         takeTableCounts(input, tables);
-        if (auto written = writeCDataFile(work_, input); !written) {
+        if (auto written = writeCDataFile(build, input); !written) {
             return stop(kCDataFailedKey, written.error().detail);
-        }
-        for (const auto& [name, key] : {std::pair{kShowPatternFileName, "CRTBINDLG_ONBINGO_FDCF"},
-                                        std::pair{kClusterTablesFileName, "CRTBINDLG_ONBINGO_FCCF"},
-                                        std::pair{kCDataFileName, kCDataFailedKey}}) {
-            if (!copyOver(work_ / name, tools_ / name)) {
-                return stop(key, std::string("cannot bring ") + name + " into the tool folder");
-            }
-            if (!keepFiles) removeQuietly(work_ / name);
         }
 
         if (cancelled()) return result_;
-        auto toolchain = runSdccToolchain(tools_, o_.format, o_.toolLimit);
-        if (!toolchain) {
-            deleteFirmwareTemplate(tools_);
-            return stop(toolchain.error().key, toolchain.error().detail);
-        }
+        auto toolchain = runSdccToolchain(build, o_.format, o_.toolLimit, o_.stopFd);
+        if (!toolchain) return stop(toolchain.error().key, toolchain.error().detail);
         result_.toolLog = toolchain->log;
+        if (toolchain->stopped) {
+            result_.cancelled = true;
+            return result_;
+        }
         message("ID_MSG_CBINDLG_CREATE", "building the firmware image");
         CapacityInput capacity{o_.format,
                                programGroupsUsed(compiled),
@@ -136,15 +152,18 @@ public:
                                input.clusterGroupCount,
                                input.colorGroupCount,
                                0};
-        if (!toolchain->succeeded) return stepFailed(*toolchain, capacity);
+        if (!toolchain->succeeded) {
+            return stepFailed(*toolchain, capacity, build / ("sing" + o_.format + ".mem"));
+        }
 
         const std::string base = "sing" + o_.format;
-        if (!waitForBinary(tools_ / (base + ".BIN"),
+        if (!waitForBinary(build / (base + ".BIN"),
                            "the binary image did not appear in the tool folder")) {
             return result_;
         }
 
-        result_.imageSize = fs::file_size(tools_ / (base + ".BIN"), ec);
+        std::error_code ec;
+        result_.imageSize = fs::file_size(build / (base + ".BIN"), ec);
         if (ec) result_.imageSize = 0;
         capacity.imageSize = result_.imageSize;
         result_.figures = capacityFigures(capacity);
@@ -152,13 +171,23 @@ public:
             capacityReport(capacity, [this](const std::string& key) { return text(key); });
         if (result_.imageSize == 0) return stop(kEmptyImageMessage, "the binary image is empty");
 
-        const fs::path image = work_ / imageFileName(o_.documentName, o_.format);
-        if (auto written = writeTaggedImage(tools_ / (base + ".HEX"), image, lampCount());
-            !written) {
-            return stop(written.error().key, written.error().detail);
+        auto image = taggedImage(build / (base + ".HEX"), lampCount());
+        if (!image) return stop(image.error().key, image.error().detail);
+        const std::string imageName = imageFileName(o_.documentName, o_.format);
+        std::vector<FileToWrite> finished = {{imageName, *image}};
+        if (!o_.portTableFromWorkFolder) finished.push_back({kPortTableFileName, portTable});
+        // With the keep-files marker the tables stay beside the image.
+        const std::vector<NamedBytes> tableFiles =
+            keepFiles
+                ? readFiles(build, {kShowPatternFileName, kClusterTablesFileName, kCDataFileName})
+                : std::vector<NamedBytes>{};
+        for (const auto& [name, bytes] : tableFiles) finished.push_back({name, bytes});
+        if (auto written = writeFileSet(work_, finished, o_.waiting); !written) {
+            return stop("CRTBINDLG_ONBINGO_FDBCF", written.error().detail);
         }
-        result_.image = image;
-        if (!(haveLinker && keepFiles)) cleanToolFolder(base);
+        result_.image = work_ / imageName;
+        // Whoever builds with the Keil tools finds everything in the tool folder.
+        if (haveLinker && keepFiles) keepInToolFolder(build);
         progress(100);
         result_.completed = true;
         return result_;
@@ -195,16 +224,20 @@ private:
     // The first failed step ends the build. Data that does not fit the
     // controller is reported by its capacity lines; the compiler's own words
     // stay in toolLog.
-    FirmwareBuildResult stepFailed(const ToolchainOutcome& toolchain,
-                                   const CapacityInput& capacity) {
+    FirmwareBuildResult stepFailed(const ToolchainOutcome& toolchain, const CapacityInput& capacity,
+                                   const fs::path& memorySummary) {
         result_.figures = capacityFigures(capacity);
         if (result_.figures.overCapacity() || isCapacityFailure(toolchain.stepOutput)) {
             result_.report =
                 capacityReport(capacity, [this](const std::string& key) { return text(key); });
-            return stop("ID_MSG_CBINDLG_RRBSB",
-                        result_.figures.overCapacity()
-                            ? std::string("the tables are larger than the controller holds")
-                            : "the linker: " + firstCapacityLine(toolchain.stepOutput));
+            if (result_.figures.overCapacity()) {
+                return stop("ID_MSG_CBINDLG_RRBSB",
+                            "the tables are larger than the controller holds");
+            }
+            const auto shortfall = codeSpaceShortfall(memorySummary);
+            return stop(
+                "ID_MSG_CBINDLG_RRBSB",
+                shortfall ? *shortfall : "the linker: " + firstCapacityLine(toolchain.stepOutput));
         }
         if (toolchain.timedOut) {
             return stop("ERR_FIRMWARE_STEP_TIMEOUT",
@@ -230,13 +263,22 @@ private:
         }
     }
 
-    void cleanToolFolder(const std::string& base) {
-        for (const char* name : {kClusterTablesFileName, kShowPatternFileName, kCDataFileName}) {
-            removeQuietly(tools_ / name);
+    // The build's own files, toolchain outputs and all, copied into the tool
+    // folder as one set.
+    void keepInToolFolder(const fs::path& build) {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(build, ec)) {
+            const std::string name = entry.path().filename().string();
+            // A lock file of the folder's own (folder_lock.h) is no build file.
+            if (entry.is_regular_file(ec) && name != kFolderLockName) names.push_back(name);
         }
-        deleteFirmwareTemplate(tools_);
-        for (const auto& ext : kToolOutputs) removeQuietly(tools_ / (base + ext));
-        for (const auto& name : toolchainScratchFiles(o_.format)) removeQuietly(tools_ / name);
+        const std::vector<NamedBytes> kept = readFiles(build, names);
+        std::vector<FileToWrite> files;
+        for (const auto& [name, bytes] : kept) files.push_back({name, bytes});
+        if (auto written = writeFileSet(tools_, files); !written) {
+            message(written.error().key, written.error().detail);
+        }
     }
 
     const LampLayout& layout_;

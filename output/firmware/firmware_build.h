@@ -1,25 +1,26 @@
 #pragma once
 // Create BIN File: from a layout to a tagged controller firmware image.
 //
-// The build writes the firmware template into the tool folder, compiles the
-// layout's effects, writes DSPPTN.H, CSTGRP.h, "cport.h" and CData.h into the
-// working folder and brings them into the tool folder, runs the 8051
-// toolchain there, copies the hex image into the working folder as
-// "<name><format>.hex", reports the capacity used and appends the lamp-count
-// tag. Nothing is written outside the two folders; the working folder is
-// created when missing.
+// Each build works in a private folder of its own inside the tool folder
+// (platform/private_folder.h): it writes the firmware template, compiles the
+// layout's effects, writes DSPPTN.H, CSTGRP.h, "cport.h" and CData.h there,
+// runs the 8051 toolchain there and tags the hex image. Only finished files
+// leave it: the image "<name><format>.hex" and, when the build made it afresh,
+// "cport.h" reach the working folder as one set (platform/file_set.h), so
+// builds sharing a tool folder or a working folder never see each other's
+// files, and the working folder ends with one build's set whole. No file the
+// build did not make is deleted; its private folder goes on every way out.
+// The tool folder also receives the last build's "cport.h".
 //
-// A build holds an exclusive lock on the tool folder from start to end
-// (folder_lock.h), so builds from several windows or processes sharing it run
-// one after another, each with its own files. The first toolchain step that
-// fails or runs past `toolLimit` ends the build with a message naming it
-// ("ERR_FIRMWARE_STEP_FAILED", "ERR_FIRMWARE_STEP_TIMEOUT"); when the data
-// does not fit the controller, the message is the capacity report
-// ("ID_MSG_CBINDLG_RRBSB"), and the compiler's words are only in toolLog.
+// The first toolchain step that fails or runs past `toolLimit` ends the build
+// with a message naming it ("ERR_FIRMWARE_STEP_FAILED",
+// "ERR_FIRMWARE_STEP_TIMEOUT"); when the data does not fit the controller,
+// the message is the capacity report ("ID_MSG_CBINDLG_RRBSB") with the sizes
+// in words, and the compiler's words are only in toolLog.
 //
-// Generated files are moved into the tool folder (copied when the keep-files
-// marker "TARVIK_2011_TEST.KEEPFILE" is there), and the tool folder is cleaned
-// after the run unless both that marker and L51.EXE are there.
+// With the keep-files marker "TARVIK_2011_TEST.KEEPFILE" in the tool folder
+// the tables also reach the working folder; with the marker and L51.EXE there
+// every file of the build is copied into the tool folder for the Keil tools.
 
 #include <chrono>
 #include <cstdint>
@@ -50,7 +51,8 @@ struct FirmwareBuildOptions {
     std::function<void(int)> progress;  // 0 to 100
     // Asked when the binary has not appeared; true polls again.
     std::function<bool(const Error&)> retry;
-    // Called once when another build holds the tool folder and this one waits.
+    // Called once when another build is writing into the working folder and
+    // this one waits to write its files.
     std::function<void()> waiting;
     // The language text of a message key; the key itself when not given.
     std::function<std::string(const std::string&)> text;
@@ -63,6 +65,9 @@ struct FirmwareBuildOptions {
     bool portTableFromWorkFolder = false;
     // Asked between the steps; true ends the build there (`cancelled`).
     std::function<bool()> cancelled;
+    // Readable when the build must stop at once (a stop signal's descriptor,
+    // stop_signals.h): the toolchain step in hand is ended (`cancelled`).
+    int stopFd = -1;
 };
 
 struct FirmwareBuildResult {

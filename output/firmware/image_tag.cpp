@@ -14,16 +14,10 @@ std::string imageFileName(const std::string& documentName, const std::string& fo
     return documentName.substr(0, documentName.find('.')) + format + ".hex";
 }
 
-Status writeTaggedImage(const std::filesystem::path& source, const std::filesystem::path& image,
-                        std::size_t lampCount) {
+Result<std::string> taggedImage(const std::filesystem::path& source, std::size_t lampCount) {
     auto bytes = readFileBytes(source);
     if (!bytes) return Error{"CRTBINDLG_ONBINGO_FDBCF", bytes.error().detail};
-    const std::string tag = lampCountTag(lampCount);
-    bytes->insert(bytes->end(), tag.begin(), tag.end());
-    if (auto written = writeFileAtomically(image, *bytes); !written) {
-        return Error{"CRTBINDLG_ONBINGO_FDBCF", written.error().detail};
-    }
-    return {};
+    return std::string(bytes->begin(), bytes->end()) + lampCountTag(lampCount);
 }
 
 }  // namespace vx

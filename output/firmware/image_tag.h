@@ -17,11 +17,8 @@ std::string lampCountTag(std::size_t lampCount);
 // and ".hex" ("sample.led", "1" -> "sample1.hex").
 std::string imageFileName(const std::string& documentName, const std::string& format);
 
-// Writes the hex image `source` with the tag appended to `image`, replacing
-// it whole (file_replacement.h): a failed write leaves the old image as it
-// was. Fails (key "CRTBINDLG_ONBINGO_FDBCF") when the source cannot be read or
-// the image cannot be written.
-Status writeTaggedImage(const std::filesystem::path& source, const std::filesystem::path& image,
-                        std::size_t lampCount);
+// The hex image `source` with the tag appended. Fails (key
+// "CRTBINDLG_ONBINGO_FDBCF") when the source cannot be read.
+Result<std::string> taggedImage(const std::filesystem::path& source, std::size_t lampCount);
 
 }  // namespace vx

@@ -9,6 +9,9 @@ namespace vx {
 namespace {
 
 constexpr const char* kBatchStartKey = "CRTBINDLG_ONBINGO_FTCB";
+// The controller's code memory, for the linker and for the binary image
+// (makebin's own default is 32 KB).
+constexpr const char* kCodeSpace = "65536";
 
 // Template C files and the name each is compiled under (SDCC goes by the
 // ".c" extension).
@@ -28,7 +31,7 @@ std::string stem(const std::string& name) { return name.substr(0, name.rfind('.'
 const std::vector<std::string>& sdccFlags() {
     static const std::vector<std::string> flags = {
         "-mmcs51",     "--model-large", "--stack-auto", "--xram-size",          "32768",
-        "--code-size", "65536",         "-I.",          "-Wp,-include,SDCC51.H"};
+        "--code-size", kCodeSpace,      "-I.",          "-Wp,-include,SDCC51.H"};
     return flags;
 }
 
@@ -40,24 +43,9 @@ std::string joined(const std::vector<std::string>& argv) {
 
 }  // namespace
 
-std::vector<std::string> toolchainScratchFiles(const std::string& format) {
-    std::vector<std::string> names;
-    for (const auto& unit : units(format)) {
-        names.push_back(unit.compiled);
-        for (const char* ext : {".rel", ".asm", ".lst", ".rst", ".sym", ".adb"}) {
-            names.push_back(stem(unit.compiled) + ext);
-        }
-    }
-    const std::string main = "sing" + format;
-    for (const char* ext : {".ihx", ".lk", ".map", ".mem", ".cdb", ".omf"}) {
-        names.push_back(main + ext);
-    }
-    return names;
-}
-
 Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolder,
                                           const std::string& format,
-                                          std::chrono::milliseconds stepLimit) {
+                                          std::chrono::milliseconds stepLimit, int stopFd) {
     for (const char* tool : {"sdcc", "packihx", "makebin"}) {
         if (!findProgram(tool)) {
             return Error{kBatchStartKey, std::string("the 8051 toolchain cannot be started: ") +
@@ -69,7 +57,7 @@ Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolde
                     std::optional<std::filesystem::path> out = std::nullopt) -> Result<bool> {
         const std::string line = joined(argv);
         outcome.log += "$ " + line + "\n";
-        ProcessRun run{std::move(argv), toolFolder, stepLimit, std::move(out)};
+        ProcessRun run{std::move(argv), toolFolder, stepLimit, std::move(out), stopFd};
         auto result = runProcess(run);
         if (!result) return Error{kBatchStartKey, result.error().detail};
         outcome.log += result->output;
@@ -78,6 +66,7 @@ Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolde
         outcome.failedStep = line;
         outcome.stepOutput = result->output;
         outcome.timedOut = result->timedOut;
+        outcome.stopped = result->stopped;
         outcome.exitCode = result->exitCode;
         return false;
     };
@@ -109,7 +98,7 @@ Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolde
     for (auto& argv : std::array<std::pair<std::vector<std::string>, std::string>, 3>{
              {{link, ""},
               {{"packihx", main + ".ihx"}, main + ".HEX"},
-              {{"makebin", "-p", main + ".ihx", main + ".BIN"}, ""}}}) {
+              {{"makebin", "-s", kCodeSpace, "-p", main + ".ihx", main + ".BIN"}, ""}}}) {
         std::optional<std::filesystem::path> out;
         if (!argv.second.empty()) out = toolFolder / argv.second;
         auto ok = step(argv.first, out);

@@ -2,7 +2,8 @@
 // The toolchain run with SDCC, in the tool folder: the template's C files
 // (sing1.mov, VIIC_C51.C, ZLG7290.C) are compiled for the 8052 with the Keil
 // keyword header forced in, linked, and turned into "sing<format>.HEX"
-// (packihx) and "sing<format>.BIN" (makebin). Each tool is its own process
+// (packihx) and "sing<format>.BIN" (makebin, over the controller's whole
+// 64 KB code space and cut after the last byte used). Each tool is its own process
 // with an argument vector. The Keil batch files d.bat / cr.BAT are written
 // with the template for people who build with that toolchain instead.
 
@@ -23,18 +24,16 @@ struct ToolchainOutcome {
     std::string stepOutput;  // its own output
     bool timedOut = false;   // it ran past the step time limit and was ended
     int exitCode = 0;        // its exit status (-1 when a signal or the limit ended it)
+    bool stopped = false;    // the stop descriptor ended it
 };
-
-// Names of the files the run creates in the tool folder besides the HEX and
-// BIN images (intermediate sources, objects, listings, maps).
-std::vector<std::string> toolchainScratchFiles(const std::string& format);
 
 // Runs the toolchain. Fails (key "CRTBINDLG_ONBINGO_FTCB") only when sdcc,
 // packihx or makebin cannot be started at all; a compile error is a finished
 // run with `succeeded` false, the failed step described and the compiler's
-// messages in `log`; no later step runs after a failed one.
+// messages in `log`; no later step runs after a failed one. A step is ended
+// at once when `stopFd` becomes readable (ProcessRun::stopFd).
 Result<ToolchainOutcome> runSdccToolchain(const std::filesystem::path& toolFolder,
                                           const std::string& format,
-                                          std::chrono::milliseconds stepLimit);
+                                          std::chrono::milliseconds stepLimit, int stopFd = -1);
 
 }  // namespace vx

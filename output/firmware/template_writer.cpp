@@ -15,11 +15,4 @@ std::vector<std::string> writeFirmwareTemplate(const std::filesystem::path& fold
     return written;
 }
 
-void deleteFirmwareTemplate(const std::filesystem::path& folder) {
-    for (const auto& file : firmwareTemplateFiles()) {
-        std::error_code ec;
-        std::filesystem::remove(folder / file.name, ec);
-    }
-}
-
 }  // namespace vx

@@ -1,5 +1,5 @@
 #pragma once
-// Writing the firmware template into the tool folder and removing it again.
+// Writing the firmware template into a build's folder.
 
 #include <filesystem>
 #include <string>
@@ -10,8 +10,5 @@ namespace vx {
 // Writes every template file into `folder`. A file that cannot be written is
 // skipped; the names of the files written are returned.
 std::vector<std::string> writeFirmwareTemplate(const std::filesystem::path& folder);
-
-// Deletes the template files from `folder`; missing files are no error.
-void deleteFirmwareTemplate(const std::filesystem::path& folder);
 
 }  // namespace vx

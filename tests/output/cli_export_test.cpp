@@ -1,16 +1,24 @@
-// vexolume-cli ports and export, run as a separate process.
+// vexolume-cli ports and export, run as a separate process; two exports
+// into one folder at once.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
+#include <thread>
 #include <tuple>
 
 #include "tests/output/firmware/firmware_folders.h"
+#include "platform/folder_lock.h"
+#include "platform/process.h"
 #include "tests/output/oversized_layout.h"
+#include "tests/support/processes.h"
 #include "tests/support/scoped_env.h"
 #include "tests/support/test_files.h"
 
@@ -90,6 +98,67 @@ TEST(CliFirmware, BuildsIntoAMissingFolderWithoutAskingForThePortTable) {
     const std::string report = test::fileText(dir.path() / "report.txt");
     EXPECT_NE(report.find("% of 32\r\n"), std::string::npos) << report;
     EXPECT_NE(report.find("image: " + (out / "sample1.hex").string()), std::string::npos);
+}
+
+// The five files of a folder, by name.
+std::map<std::string, std::string> fileSet(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : test::fileNames(folder)) {
+        files[name] = test::fileText(folder / name);
+    }
+    return files;
+}
+
+Result<ProcessOutcome> exportInto(const std::string& example, const fs::path& folder) {
+    return runProcess({{VEXOLUME_CLI, "export", VEXOLUME_SOURCE_DIR "/examples/" + example + ".led",
+                        "-o", folder.string()},
+                       fs::temp_directory_path(),
+                       std::chrono::minutes(2),
+                       std::nullopt});
+}
+
+TEST(CliExport, TwoExportsIntoOneFolderLeaveOneWholeSet) {
+    test::ScratchDir dir("cli-export-race");
+    const std::vector<std::string> examples = {"sample", "families"};
+    std::vector<std::map<std::string, std::string>> sets;
+    for (const std::string& example : examples) {
+        ASSERT_EQ(exportInto(example, dir.path() / example)->exitCode, 0);
+        sets.push_back(fileSet(dir.path() / example));
+    }
+    ASSERT_EQ(sets[0].size(), 5u);
+    const fs::path out = dir.path() / "out";
+    fs::create_directories(out);
+
+    // An export waits for the folder's lock before it replaces any file.
+    {
+        auto held = FolderLock::acquire(out);
+        ASSERT_TRUE(held.ok());
+        std::optional<Result<ProcessOutcome>> waiting;
+        std::thread exporter([&] { waiting = exportInto("sample", out); });
+        // Only its temporary files, staged beside the set, appear meanwhile.
+        const auto setFileIn = [&] {
+            const auto names = test::fileNames(out);
+            return std::ranges::any_of(names, [](const std::string& n) { return n[0] != '.'; });
+        };
+        EXPECT_FALSE(test::waitFor(setFileIn, std::chrono::seconds(3)));
+        { auto released = std::move(*held); }
+        exporter.join();
+        ASSERT_TRUE(waiting && waiting->ok() && (*waiting)->exitCode == 0);
+        EXPECT_EQ(fileSet(out), sets[0]);
+    }
+
+    // Rounds of the two at once: one set or the other, never a mix.
+    for (int round = 0; round < 8; ++round) {
+        std::vector<Result<ProcessOutcome>> outcomes(2, Error{"", ""});
+        std::vector<std::thread> runs;
+        for (std::size_t i = 0; i < 2; ++i) {
+            runs.emplace_back([&, i] { outcomes[i] = exportInto(examples[i], out); });
+        }
+        for (auto& run : runs) run.join();
+        for (const auto& outcome : outcomes) ASSERT_TRUE(outcome.ok() && outcome->exitCode == 0);
+        const auto found = fileSet(out);
+        ASSERT_TRUE(found == sets[0] || found == sets[1]) << "round " << round;
+    }
 }
 
 TEST(CliPorts, WritesThePortTable) {

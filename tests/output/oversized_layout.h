@@ -1,5 +1,7 @@
 #pragma once
-// A layout whose effects need one colour group more than CSTGRP.h holds.
+// Layouts too large for the controller: one whose effects need one colour
+// group more than CSTGRP.h holds, and ones whose colour tables fill its code
+// memory.
 
 #include <filesystem>
 #include <string>
@@ -24,6 +26,28 @@ inline LampLayout tooColorfulLayout() {
         layout.effects.modes.push_back(mode);
         mode.kindCode = static_cast<std::int32_t>(i);
         layout.effects.programGroups[0].push_back(mode);
+    }
+    return layout;
+}
+
+// Four lamps and `modes` chases of `colours` colours each, every list its own
+// (all within the table limits): the colour tables alone take modes x colours
+// x 3 bytes of the controller's code memory.
+inline LampLayout manyColoursLayout(std::uint32_t modes, std::uint32_t colours) {
+    LampLayout layout;
+    for (std::int32_t i = 0; i < 4; ++i) layout.lamps.push_back(Lamp::made(i, 0, i, 10));
+    for (std::uint32_t i = 0; i < modes; ++i) {
+        Mode mode = createMode("CM_LEFTTORIGHT_CC");
+        mode.area = {0, 0, 3, 0};
+        mode.colors.clear();
+        for (std::uint32_t c = 0; c < colours; ++c)
+            mode.colors.insert(mode.colors.end(), {i, c % 256, c / 256});
+        mode.stepDelay = 5;
+        mode.stepCount = 4;
+        mode.duration = 10;
+        layout.effects.modes.push_back(mode);
+        mode.kindCode = static_cast<std::int32_t>(i);
+        layout.effects.programGroups[i % 32].push_back(mode);
     }
     return layout;
 }

@@ -1,6 +1,7 @@
 // What the process runner guarantees about the programs it starts: a stop
 // request ends them and whatever they started, they die with the thread that
-// started them, and a folder lock lets one holder in at a time.
+// started them, a folder lock lets one holder in at a time, and a private
+// folder is its run's alone and goes with it.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,6 +14,7 @@
 #include <thread>
 
 #include "platform/folder_lock.h"
+#include "platform/private_folder.h"
 #include "platform/process.h"
 #include "platform/stop_signals.h"
 #include "tests/support/processes.h"
@@ -126,6 +128,45 @@ TEST(FolderLock, OneHolderAtATimeAndTheOtherIsToldItWaits) {
     auto missing = FolderLock::acquire(dir.path() / "no-such-folder");
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error().key, "ERR_FOLDER_LOCK");
+    // The folder itself is locked: it gains no lock file.
+    EXPECT_TRUE(test::fileNames(dir.path()).empty());
+}
+
+TEST(PrivateFolder, IsItsRunsAloneAndGoesWithItOrWithTheNextRunOnceAbandoned) {
+    test::TempFolder dir;
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string deadPrefix = "run-" + std::to_string(gone) + "-";
+    // Left by a run killed outright, and one whose process id means nothing
+    // here (another machine's run on a shared folder) but which is locked.
+    const fs::path abandoned = dir.path() / (deadPrefix + "abcdef");
+    const fs::path elsewhere = dir.path() / (deadPrefix + "ghijkl");
+    fs::create_directories(abandoned / "sub");
+    fs::create_directories(elsewhere);
+    const auto held = FolderLock::acquire(elsewhere);
+    ASSERT_TRUE(held.ok());
+    // Planted names beside them that are no run's folder.
+    const fs::path planted = dir.path() / "run-x";
+    fs::create_directory_symlink(dir.path(), planted);
+
+    fs::path made;
+    {
+        auto folder = PrivateFolder::create(dir.path(), "run-");
+        ASSERT_TRUE(folder.ok()) << folder.error().detail;
+        made = folder->path();
+        EXPECT_FALSE(fs::exists(abandoned));
+        EXPECT_TRUE(fs::exists(elsewhere));
+        EXPECT_TRUE(fs::is_symlink(planted));
+        EXPECT_EQ(made.parent_path(), dir.path());
+        const std::string name = made.filename().string();
+        const std::string own = "run-" + std::to_string(::getpid()) + "-";
+        EXPECT_TRUE(name.starts_with(own) && name.size() == own.size() + 6) << name;
+        EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all);
+        EXPECT_FALSE(FolderLock::tryAcquire(made).has_value());  // held while it lives
+        std::ofstream(made / "file") << "x";
+    }
+    EXPECT_FALSE(fs::exists(made));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // vexolume-cli firmware and simulate used as a hostile or impatient user
 // would: two builds at once sharing one tool folder (each image then
-// simulated, its frames printed as JSON), damaged and foreign images,
-// meaningless options, and the command stopped or killed while the simulator
-// runs. Only the concurrent builds use SDCC; the other tests run a small
-// hand-made image.
+// simulated, its frames printed as JSON) or one output folder, builds
+// interrupted, damaged, foreign and stalled images, meaningless options, and
+// the command stopped or killed while the simulator runs. The builds use
+// SDCC; the simulator tests run small hand-made images.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -172,9 +173,117 @@ TEST(HostileCli, TwoBuildsAtOnceEachGiveTheImageOfTheirOwnLayout) {
         EXPECT_GE(sent.size(), 2u);
         EXPECT_TRUE(std::ranges::includes(shown, sent)) << sent.size() << " colours sent";
     }
-    // The builds cleaned up after themselves, lock file aside.
-    EXPECT_EQ(test::fileNames(root.path() / "tools"),
-              (std::vector<std::string>{".vexolume.lock", "cport.h"}));
+    // The builds cleaned up after themselves.
+    EXPECT_EQ(test::fileNames(root.path() / "tools"), std::vector<std::string>{"cport.h"});
+}
+
+// vexolume-cli firmware of `layout` into `out` with a tool folder of its own.
+Result<ProcessOutcome> buildWithTools(const fs::path& tools, const fs::path& layout,
+                                      const fs::path& out) {
+    return runProcess({{"env", "VEXOLUME_TOOLS=" + tools.string(), VEXOLUME_CLI, "firmware",
+                        layout.string(), "-o", out.string()},
+                       fs::temp_directory_path(),
+                       5min,
+                       std::nullopt});
+}
+
+TEST(HostileCli, TwoBuildsIntoOneOutputFolderLeaveOneWholeImageAndTheFilesFoundThere) {
+    const test::TempFolder root;
+    // Two different layouts of the same name, so both builds write show1.hex.
+    const std::vector<std::string> examples = {"sample", "families"};
+    std::vector<fs::path> layouts;
+    std::vector<std::pair<std::string, std::string>> alone;  // image and cport.h
+    for (const std::string& example : examples) {
+        const fs::path layout = root.path() / example / "show.led";
+        fs::create_directories(layout.parent_path());
+        fs::copy_file(VEXOLUME_SOURCE_DIR "/examples/" + example + ".led", layout);
+        layouts.push_back(layout);
+        const auto built = buildWithTools(root.path() / "tools", layout, root.path() / example);
+        ASSERT_TRUE(built.ok() && built->exitCode == 0) << built->output;
+        alone.emplace_back(test::readText(root.path() / example / "show1.hex"),
+                           test::readText(root.path() / example / "cport.h"));
+    }
+    // The output folder already holds an export of a third layout's tables.
+    const fs::path out = root.path() / "out";
+    const auto exported = runProcess(
+        {{VEXOLUME_CLI, "export", VEXOLUME_TEST_DATA "/layout/sample.json", "-o", out.string()},
+         root.path(),
+         2min,
+         std::nullopt});
+    ASSERT_TRUE(exported.ok() && exported->exitCode == 0);
+    std::map<std::string, std::string> tables;
+    for (const char* name : {"DSPPTN.H", "CSTGRP.h", "GETPTN.c", "CData.h"}) {
+        tables[name] = test::readText(out / name);
+    }
+
+    for (int round = 0; round < 2; ++round) {
+        std::vector<Result<ProcessOutcome>> outcomes(2, Error{"", ""});
+        std::vector<std::thread> builds;
+        for (std::size_t i = 0; i < 2; ++i) {
+            builds.emplace_back([&, i] {
+                outcomes[i] =
+                    buildWithTools(root.path() / ("tools" + std::to_string(i)), layouts[i], out);
+            });
+        }
+        for (auto& build : builds) build.join();
+        for (const auto& outcome : outcomes) {
+            ASSERT_TRUE(outcome.ok());
+            ASSERT_EQ(outcome->exitCode, 0) << outcome->output;
+        }
+        const std::pair found{test::readText(out / "show1.hex"), test::readText(out / "cport.h")};
+        EXPECT_TRUE(found == alone[0] || found == alone[1]) << "round " << round;
+        for (const auto& [name, text] : tables) EXPECT_EQ(test::readText(out / name), text) << name;
+        EXPECT_EQ(test::fileNames(out).size(), 6u);
+    }
+}
+
+TEST(HostileCli, AnInterruptedBuildEndsItsToolchainAndLeavesNoFiles) {
+    const test::TempFolder root;
+    const fs::path tools = root.path() / "tools";
+    const fs::path out = root.path() / "out";
+    fs::create_directories(tools);
+    const test::ScopedEnv env("VEXOLUME_TOOLS", tools.string());
+    for (int sig : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(::strsignal(sig));
+        const test::TempFolder logs("hostile-build-signal");
+        const pid_t cli =
+            startCli({"firmware", VEXOLUME_SOURCE_DIR "/examples/sample.led", "-o", out.string()},
+                     logs.path());
+        ASSERT_GT(cli, 0);
+        pid_t sdcc = 0;
+        ASSERT_TRUE(
+            test::waitFor([&] { return (sdcc = test::childNamed(cli, "sdcc")) != 0; }, 60s));
+        ::kill(cli, sig);
+        int status = 0;
+        ASSERT_TRUE(test::waitFor([&] { return ::waitpid(cli, &status, WNOHANG) == cli; }, 20s));
+        EXPECT_TRUE(test::waitFor([&] { return !test::running(sdcc); }, 5s));
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 128 + sig);
+        EXPECT_NE(test::readText(logs.path() / "stderr").find("ERR_FIRMWARE_STOPPED"),
+                  std::string::npos);
+        EXPECT_EQ(test::fileNames(tools), std::vector<std::string>{"cport.h"});
+        EXPECT_FALSE(fs::exists(out));
+    }
+}
+
+TEST(HostileCli, AStalledImageEndsAboutAsFastAsASoundOneRunsAndSaysNoFrameCame) {
+    const test::TempFolder root;
+    // Sound Intel HEX with the timer-0 vector of our firmware, but nothing
+    // ever starts the timer: the program spins at 0.
+    const fs::path image = root.path() / "stalled.hex";
+    ASSERT_TRUE(writeFileAtomically(image, std::string(":04000000000080FC80\n"
+                                                       ":03000B00020020D0\n"
+                                                       ":0100200032AD\n"
+                                                       ":00000001FF\n")));
+    const auto started = std::chrono::steady_clock::now();
+    const auto [status, err] =
+        simulate(root.path(), {image.string(), "--lamps", "1", "--seconds", "5"});
+    // Without a bound on simulated time the run waited 10 s + 5 x 5 s.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 30s);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(err.find("vexolume-cli: ERR_SIM_NO_FRAME: no DMX frame came in "), std::string::npos)
+        << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
 TEST(HostileCli, SimulateRefusesDamagedOrForeignImagesAndMeaninglessOptions) {
@@ -216,15 +325,26 @@ TEST(HostileCli, SimulateRefusesDamagedOrForeignImagesAndMeaninglessOptions) {
     }
 }
 
-TEST(HostileCli, StopSignalsEndTheSimulatorAndRemoveItsFolder) {
+// The simulator's scratch folders in `folder`.
+std::vector<fs::path> scratchFolders(const fs::path& folder) {
+    std::vector<fs::path> found;
+    for (const std::string& name : test::fileNames(folder)) {
+        if (name.starts_with("vexolume-sim-")) found.push_back(folder / name);
+    }
+    return found;
+}
+
+TEST(HostileCli, StopSignalsEndTheSimulatorAndRemoveItsPrivateFolder) {
     const test::TempFolder root;
+    const test::TempFolder temp("hostile-tmpdir");
+    const test::ScopedEnv tmpdir("TMPDIR", temp.path().string());
     const fs::path image = root.path() / "loop.hex";
     ASSERT_TRUE(writeFileAtomically(image, kLoopImage));
     // The sound image is taken: what follows is not a refusal.
     const auto [taken, takenErr] =
         simulate(root.path(), {image.string(), "--lamps", "1", "--seconds", "0.01"});
     ASSERT_EQ(taken, 0) << takenErr;
-    for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGKILL}) {
+    for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGKILL}) {
         SCOPED_TRACE(::strsignal(sig));
         const test::TempFolder out("hostile-signal");
         const pid_t cli =
@@ -232,9 +352,14 @@ TEST(HostileCli, StopSignalsEndTheSimulatorAndRemoveItsFolder) {
         ASSERT_GT(cli, 0);
         pid_t s51 = 0;
         ASSERT_TRUE(test::waitFor([&] { return (s51 = test::childNamed(cli, "s51")) != 0; }, 60s));
-        const fs::path scratch =
-            fs::temp_directory_path() / ("vexolume-sim-" + std::to_string(cli));
-        EXPECT_TRUE(fs::exists(scratch));
+        // Under $TMPDIR, the run's own and no one else's, under a name no
+        // one could plant a link at beforehand.
+        const auto made = scratchFolders(temp.path());
+        ASSERT_EQ(made.size(), 1u);
+        const fs::path scratch = made[0];
+        EXPECT_EQ(fs::symlink_status(scratch).permissions(), fs::perms::owner_all);
+        EXPECT_TRUE(fs::exists(scratch / "sim.cmd"));
+        EXPECT_NE(scratch.filename().string(), "vexolume-sim-" + std::to_string(cli));
         ::kill(cli, sig);
         int status = 0;
         ASSERT_TRUE(test::waitFor([&] { return ::waitpid(cli, &status, WNOHANG) == cli; }, 20s));
@@ -252,6 +377,7 @@ TEST(HostileCli, StopSignalsEndTheSimulatorAndRemoveItsFolder) {
                       std::string::npos);
         }
         EXPECT_FALSE(fs::exists(scratch));
+        EXPECT_TRUE(scratchFolders(temp.path()).empty());
     }
 }
 

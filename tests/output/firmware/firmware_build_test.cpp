@@ -11,6 +11,7 @@
 #include "output/firmware/firmware_build.h"
 #include "output/firmware/template_files.h"
 #include "tests/output/firmware/firmware_folders.h"
+#include "tests/output/oversized_layout.h"
 #include "tests/support/example_layout.h"
 #include "tests/support/scoped_env.h"
 
@@ -55,14 +56,9 @@ TEST(FirmwareBuild, SampleBuildsIntoATaggedImageAndCleansTheToolFolder) {
         result.report.find("ID_MSG_CBINDLG_SIZE " + std::to_string(result.imageSize) + "(Byte)  "),
         std::string::npos);
 
-    // Generated files were moved into the tool folder and removed after the run.
-    for (const char* name : {"DSPPTN.H", "CSTGRP.h", "CData.h"}) {
-        EXPECT_FALSE(fs::exists(f.work / name)) << name;
-        EXPECT_FALSE(fs::exists(f.tools / name)) << name;
-    }
-    EXPECT_TRUE(fs::exists(f.work / "cport.h"));
-    EXPECT_TRUE(fs::exists(f.tools / "cport.h"));
-    EXPECT_EQ(test::fileNames(f.tools), (std::vector<std::string>{".vexolume.lock", "cport.h"}));
+    // Generated files stayed in the build's own folder, which went with it.
+    EXPECT_EQ(test::fileNames(f.work), (std::vector<std::string>{"cport.h", "sample1.hex"}));
+    EXPECT_EQ(test::fileNames(f.tools), std::vector<std::string>{"cport.h"});
 }
 
 TEST(FirmwareBuild, KeepFilesMarkerKeepsCopiesAndTheToolchainOutputs) {
@@ -91,11 +87,8 @@ TEST(FirmwareBuild, MissingToolchainReportsTheBatchStartAndRemovesTheTemplate) {
     EXPECT_FALSE(result.completed);
     ASSERT_EQ(messageKeys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_FTCB"});
     EXPECT_NE(result.messages[0].detail.find("sdcc"), std::string::npos);
-    EXPECT_FALSE(hasTemplate(f.tools));
-    // What the toolchain would have read stays where it was brought.
-    EXPECT_TRUE(fs::exists(f.tools / "CData.h"));
-    EXPECT_TRUE(fs::exists(f.tools / "cport.h"));
-    EXPECT_FALSE(fs::exists(f.work / "sample1.hex"));
+    EXPECT_EQ(test::fileNames(f.tools), std::vector<std::string>{"cport.h"});
+    EXPECT_TRUE(test::fileNames(f.work).empty());
     EXPECT_TRUE(result.report.empty());
 }
 
@@ -124,8 +117,10 @@ TEST(FirmwareBuild, AFailingStepStopsTheBuildAndIsNamedWithItsOwnMessages) {
     // The two units before it compiled; nothing ran after it.
     EXPECT_NE(result.toolLog.find("-c ZLG7290.c"), std::string::npos);
     EXPECT_EQ(result.toolLog.find("-o sing1.ihx"), std::string::npos) << result.toolLog;
-    EXPECT_TRUE(hasTemplate(f.tools));
-    EXPECT_FALSE(fs::exists(f.work / "sample1.hex"));
+    // The build's own files are gone; the files it found are not.
+    EXPECT_EQ(test::fileNames(f.tools),
+              (std::vector<std::string>{"cport.h", "sing1.BIN", "sing1.HEX"}));
+    EXPECT_TRUE(test::fileNames(f.work).empty());
 }
 
 TEST(FirmwareBuild, ACompileThatTimesOutSaysSoAndTheLinkNeverRuns) {
@@ -143,6 +138,7 @@ TEST(FirmwareBuild, ACompileThatTimesOutSaysSoAndTheLinkNeverRuns) {
         << result.messages[1].detail;
     EXPECT_EQ(result.toolLog.find("ZLG7290.c"), std::string::npos) << result.toolLog;
     EXPECT_EQ(result.toolLog.find("-o sing1.ihx"), std::string::npos);
+    EXPECT_EQ(test::fileNames(f.tools), std::vector<std::string>{"cport.h"});
 }
 
 TEST(FirmwareBuild, DataTooLargeForTheControllerShowsTheCapacityLinesNotTheLinkerLog) {
@@ -160,6 +156,28 @@ TEST(FirmwareBuild, DataTooLargeForTheControllerShowsTheCapacityLinesNotTheLinke
     EXPECT_NE(result.report.find("ID_MSG_CBINDLG_PRGGRP 12.5% of 32\r\n"), std::string::npos)
         << result.report;
     EXPECT_NE(result.toolLog.find("Undefined Global"), std::string::npos);
+}
+
+// The controller has 64 KB of code memory; makebin's own default is 32 KB.
+TEST(FirmwareBuild, ImagesUpToTheCodeMemoryBuildAndLargerDataIsRefusedWithTheSizes) {
+    Folders f("fw-large");
+    // 100 x 100 colours: 30 KB of colour tables beside the program.
+    FirmwareBuildResult result = buildFirmware(test::manyColoursLayout(100, 100), f.options());
+    ASSERT_TRUE(result.completed) << result.messages.back().detail << "\n" << result.toolLog;
+    EXPECT_GT(result.imageSize, 32768u);
+    EXPECT_LE(result.imageSize, 65536u);
+    EXPECT_TRUE(test::fileText(result.image).ends_with("[LampNum]00004"));
+
+    // 100 x 200 colours: 60 KB of tables and the program do not fit.
+    result = buildFirmware(test::manyColoursLayout(100, 200), f.options());
+    EXPECT_FALSE(result.completed);
+    ASSERT_EQ(messageKeys(result),
+              (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "ID_MSG_CBINDLG_RRBSB"}));
+    const std::string& detail = result.messages[1].detail;
+    EXPECT_TRUE(detail.starts_with("the program needs ")) << detail;
+    EXPECT_TRUE(detail.ends_with(" bytes of code memory; the controller has 65536")) << detail;
+    EXPECT_GT(std::stoul(detail.substr(std::string("the program needs ").size())), 65536u);
+    EXPECT_EQ(test::fileNames(f.tools), std::vector<std::string>{"cport.h"});
 }
 
 TEST(FirmwareBuild, AMissingWorkingFolderIsCreatedAndAnOldImageReplacedWhole) {
@@ -189,13 +207,11 @@ TEST(FirmwareBuild, PortTableThatCannotBeCopiedStopsBeforeTheToolchain) {
     const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), f.options());
     EXPECT_FALSE(result.completed);
     EXPECT_EQ(messageKeys(result), std::vector<std::string>{"CRTBINDLG_ONBINGO_PC"});
-    EXPECT_TRUE(hasTemplate(f.tools));             // written before
-    EXPECT_TRUE(fs::exists(f.work / "DSPPTN.H"));  // tables written, never moved
-    EXPECT_TRUE(fs::exists(f.work / "CSTGRP.h"));
-    EXPECT_FALSE(fs::exists(f.tools / "CData.h"));
+    EXPECT_EQ(test::fileNames(f.tools), std::vector<std::string>{"cport.h"});
+    EXPECT_TRUE(test::fileNames(f.work).empty());
 }
 
-TEST(FirmwareBuild, ImageThatCannotBeCopiedEndsTheBuildWithoutCleaning) {
+TEST(FirmwareBuild, ImageThatCannotBeWrittenEndsTheBuildAndItsFilesGo) {
     Folders f("fw-image");
     fs::create_directories(f.work / "sample1.hex" / "in-the-way");
     const FirmwareBuildResult result = buildFirmware(test::exampleLayout(), f.options());
@@ -204,8 +220,8 @@ TEST(FirmwareBuild, ImageThatCannotBeCopiedEndsTheBuildWithoutCleaning) {
               (std::vector<std::string>{"ID_MSG_CBINDLG_CREATE", "CRTBINDLG_ONBINGO_FDBCF"}));
     EXPECT_FALSE(result.report.empty());  // the report comes before the copy
     EXPECT_TRUE(result.image.empty());
-    EXPECT_TRUE(fs::exists(f.tools / "sing1.HEX"));
-    EXPECT_TRUE(hasTemplate(f.tools));
+    EXPECT_EQ(test::fileNames(f.tools), std::vector<std::string>{"cport.h"});
+    EXPECT_EQ(test::fileNames(f.work), std::vector<std::string>{"sample1.hex"});
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ struct FirmwareFolders {
 };
 
 // A toolchain of shell scripts in folder/bin: `sdcc` runs `sdccBody`,
-// packihx prints a small image and makebin writes a binary.
+// packihx prints a small image and makebin writes a binary (its last
+// argument).
 inline std::filesystem::path standInToolchain(const std::filesystem::path& folder,
                                               const std::string& sdccBody) {
     const auto bin = folder / "bin";
@@ -44,7 +45,7 @@ inline std::filesystem::path standInToolchain(const std::filesystem::path& folde
     const std::pair<const char*, std::string> tools[] = {
         {"sdcc", "#!/bin/sh\n" + sdccBody},
         {"packihx", "#!/bin/sh\nprintf ':03000000020000FB\\n:00000001FF\\n'\n"},
-        {"makebin", "#!/bin/sh\nprintf 'BIN' > \"$3\"\n"}};
+        {"makebin", "#!/bin/sh\nfor arg; do out=$arg; done\nprintf 'BIN' > \"$out\"\n"}};
     for (const auto& [name, body] : tools) {
         EXPECT_TRUE(writeFileAtomically(bin / name, body));
         std::filesystem::permissions(bin / name, std::filesystem::perms::owner_all);
