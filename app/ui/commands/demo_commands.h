@@ -10,6 +10,7 @@
 #include "app/ui/commands/app_command_context.h"
 #include "base/commands/command_handler.h"
 #include "engine/ui/demo_view.h"
+#include "layout/picture/picture_decoder.h"
 #include "output/live/dmx_output.h"
 #include "output/live/live_sampler.h"
 #include "output/ui/live_feed.h"
@@ -45,6 +46,11 @@ protected:
         const QString name = c.askOpenName(QStringLiteral(
             "Pictures (*.bmp *.png *.jpg *.jpeg *.gif);;bitmap Files (*.bmp);;All Files (*)"));
         if (name.isEmpty()) return false;
+        // Checked before the view decodes it: a refused picture is said, not opened.
+        if (const auto size = checkPictureFile(name.toStdString()); !size) {
+            c.showMessageKey(size.error().key);
+            return false;
+        }
         view.document().openPicture(name.toStdString());
         return true;
     }
