@@ -18,10 +18,10 @@ std::uint32_t bigEndian32(const std::uint8_t* p) {
 
 int channelsOf(std::uint8_t colourType) {
     switch (colourType) {
-    case 2: return 3;  // RGB
-    case 4: return 2;  // grey and alpha
-    case 6: return 4;  // RGBA
-    default: return 1;  // grey, palette
+        case 2: return 3;   // RGB
+        case 4: return 2;   // grey and alpha
+        case 6: return 4;   // RGBA
+        default: return 1;  // grey, palette
     }
 }
 
@@ -50,7 +50,9 @@ std::uint64_t expandedLimit(const std::uint8_t* ihdr) {
 // wrong or expands past the limit.
 class Inflater {
 public:
-    explicit Inflater(std::uint64_t limit) : limit_(limit) { ok_ = ::inflateInit(&stream_) == Z_OK; }
+    explicit Inflater(std::uint64_t limit) : limit_(limit) {
+        ok_ = ::inflateInit(&stream_) == Z_OK;
+    }
     ~Inflater() {
         if (ok_) ::inflateEnd(&stream_);
     }

@@ -86,7 +86,7 @@ TEST_F(CliProgram, AnImageTheSimulatorRefusesNeverReachesTheTool) {
     ::mkfifo(file("fifo.hex").c_str(), 0600);
     std::ofstream(file("giant.hex")) << ":03000000020008F3\n";
     fs::resize_file(file("giant.hex"), std::uintmax_t{2} << 30);
-    for (const std::string image :
+    for (const std::string& image :
          {file("bad_sum.hex").string(), file("empty.hex").string(), std::string("/dev/zero"),
           file("fifo.hex").string(), file("giant.hex").string(),
           std::string(VEXOLUME_SOURCE_DIR "/examples/sample.led")}) {
