@@ -16,28 +16,24 @@
 
 namespace {
 
-// One file per fuzzing process, rewritten for each input.
-const std::filesystem::path& inputFile() {
-    static const std::filesystem::path path = [] {
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove(inputFile(), ignored);
-        });
-        return std::filesystem::temp_directory_path() /
-               ("vexolume-fuzz-picture-" + std::to_string(::getpid()));
-    }();
-    return path;
+// One file per fuzzing process, written for each input and removed after it
+// (libFuzzer ends without running exit handlers).
+std::filesystem::path inputFile() {
+    return std::filesystem::temp_directory_path() /
+           ("vexolume-fuzz-picture-" + std::to_string(::getpid()));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto path = inputFile();
     {
-        std::ofstream out(inputFile(), std::ios::binary | std::ios::trunc);
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         if (!out) std::abort();
     }
-    const auto read = vx::readPicture(inputFile());
+    const auto read = vx::readPicture(path);
+    std::filesystem::remove(path);
     const auto decoded = vx::decodePicture(std::span<const std::uint8_t>(data, size));
     if (read.ok() != decoded.ok()) std::abort();
     if (!read) return 0;

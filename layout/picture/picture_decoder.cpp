@@ -1,6 +1,5 @@
 #include "layout/picture/picture_decoder.h"
 
-#include <climits>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -32,8 +31,10 @@ Error fileTooLarge() {
                                               " bytes, more than this program reads as a picture"};
 }
 
-Error tooLarge(const std::string& what) {
-    return Error{"ERR_PICTURE_TOO_LARGE", what + ", more than the " +
+Status withinPixelLimit(std::uint64_t width, std::uint64_t height) {
+    if (width * height <= kMaxPicturePixels) return {};
+    return Error{"ERR_PICTURE_TOO_LARGE", "the picture declares " + std::to_string(width) + " x " +
+                                              std::to_string(height) + " pixels, more than the " +
                                               std::to_string(kMaxPicturePixels / 1'000'000) +
                                               " megapixels this program reads"};
 }
@@ -44,10 +45,8 @@ Result<PictureSize> declaredPictureSize(std::span<const std::uint8_t> bytes) {
     if (bytes.empty()) return notAPicture("the file is empty");
     if (bytes.size() > kMaxPictureFileBytes) return fileTooLarge();
     // stb_image takes a PNG above about 350 megapixels for no picture at all.
-    if (const auto png = pngDeclaredSize(bytes);
-        png && std::uint64_t{png->first} * png->second > kMaxPicturePixels) {
-        return tooLarge("the picture declares " + std::to_string(png->first) + " x " +
-                        std::to_string(png->second) + " pixels");
+    if (const auto png = pngDeclaredSize(bytes)) {
+        if (Status s = withinPixelLimit(png->first, png->second); !s) return s.error();
     }
     int width = 0;
     int height = 0;
@@ -57,10 +56,10 @@ Result<PictureSize> declaredPictureSize(std::span<const std::uint8_t> bytes) {
         width <= 0 || height <= 0) {
         return notAPicture(nullptr);
     }
-    if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) >
-        kMaxPicturePixels) {
-        return tooLarge("the picture declares " + std::to_string(width) + " x " +
-                        std::to_string(height) + " pixels");
+    if (Status s =
+            withinPixelLimit(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height));
+        !s) {
+        return s.error();
     }
     return PictureSize{width, height};
 }
@@ -83,8 +82,9 @@ Result<Picture> decodePicture(std::span<const std::uint8_t> bytes) {
         std::memcpy(picture.rgb.data(), pixels.get(), picture.rgb.size());
         return picture;
     } catch (const std::bad_alloc&) {
-        return tooLarge("there is not enough memory for its " + std::to_string(width) + " x " +
-                        std::to_string(height) + " pixels");
+        return Error{"ERR_PICTURE_TOO_LARGE", "there is not enough memory for its " +
+                                                  std::to_string(width) + " x " +
+                                                  std::to_string(height) + " pixels"};
     }
 }
 
