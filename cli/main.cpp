@@ -1,4 +1,7 @@
+#include <string>
+
 #include "cli/command.h"
+#include "cli/exit_status.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"vexolume-cli: inspect, convert, compile and build Vexolume layouts"};
@@ -17,6 +20,16 @@ int main(int argc, char** argv) {
     vx::cli::addScanCommand(app, status);
     vx::cli::addWizardCommand(app, status);
     vx::cli::addPlayCommand(app, status);
-    CLI11_PARSE(app, argc, argv);
+    // One line for a wrong command line, and one status for every kind of it.
+    app.failure_message([](const CLI::App*, const CLI::Error& e) {
+        return std::string("vexolume-cli: ") + e.what() + " (--help lists the options)\n";
+    });
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == static_cast<int>(CLI::ExitCodes::Success) ? vx::cli::kExitDone
+                                                                 : vx::cli::kExitUsage;
+    }
     return status;
 }

@@ -9,6 +9,8 @@
 #include <thread>
 
 #include "cli/command.h"
+#include "cli/exit_status.h"
+#include "cli/option_checks.h"
 #include "cli/play_source.h"
 #include "engine/play/playback.h"
 #include "output/live/dmx_output.h"
@@ -25,11 +27,20 @@ struct LiveOptions {
     std::uint16_t olaPort = 9010;
 };
 
+// A live show may run for days; a month is past any of them, and keeps the
+// frame times far inside their 64-bit milliseconds.
+constexpr double kMaxSeconds = 30 * 24 * 3600;
+
 int play(const PlayOptions& options, const LiveOptions& live) {
+    if (const Status range = checkModeRange(options.partial); !range) {
+        std::cerr << "vexolume-cli play: " << range.error().key << ": " << range.error().describe()
+                  << '\n';
+        return kExitUsage;
+    }
     auto source = loadPlaySource(options);
     if (!source) {
         std::cerr << "vexolume-cli play: " << source.error().describe() << '\n';
-        return 1;
+        return exitStatusFor(source.error());
     }
     auto universes = mapUniverses(source->layout.lamps, live.universe);
     if (!universes) {
@@ -72,15 +83,14 @@ void addPlayCommand(CLI::App& app, int& status) {
     auto live = std::make_shared<LiveOptions>();
     CLI::App* cmd = app.add_subcommand("play", "Play in real time and send the lamps as live DMX");
     addPlayOptions(*cmd, *options);
-    cmd->add_option("--seconds", live->seconds, "how long to play")
+    cmd->add_option("--seconds", live->seconds, "how long to play (at most 30 days)")
         ->required()
-        ->check(CLI::NonNegativeNumber);
+        ->check(finiteIn(0, kMaxSeconds));
     cmd->add_option("--output", live->output, "sacn (multicast), sacn:HOST[:PORT] or ola")
         ->required();
     cmd->add_option("--universe", live->universe, "first universe (default 1)")
         ->check(CLI::Range(1, 63999));
-    cmd->add_option("--fps", live->fps, "frames a second (default 40)")
-        ->check(CLI::Range(1.0, 1000.0));
+    cmd->add_option("--fps", live->fps, "frames a second (default 40)")->check(finiteIn(1, 1000));
     cmd->add_option("--ola-port", live->olaPort, "olad's RPC port (default 9010)");
     cmd->callback([options, live, &status] { status = play(*options, *live); });
 }

@@ -1,7 +1,12 @@
 // vexolume-cli program FILE.hex --tool NORA-A|NORA-B [--port DEV]: Write To
-// Controller without a window. Starts the controller's programming tool, as
+// Controller without a window. Checks the image with the reader that guards
+// the simulator, then starts the controller's programming tool, as
 // configured in Setting.ini, in the tool folder with the image and port as
 // arguments of their own, waits for it and ends with its exit status.
+//
+// The tool runs in a process group of its own. Ctrl-C, SIGQUIT and SIGTERM
+// end that whole group (a tool's helper too, which would otherwise go on
+// writing to the controller) and then the command, with 128 + the signal.
 
 #include <chrono>
 #include <filesystem>
@@ -11,11 +16,14 @@
 
 #include "app/settings/programmer_settings.h"
 #include "cli/command.h"
+#include "cli/exit_status.h"
 #include "cli/report.h"
+#include "output/firmware/hex_image.h"
 #include "platform/data_folder.h"
 #include "platform/language/language_table.h"
 #include "platform/process.h"
 #include "platform/settings_file.h"
+#include "platform/stop_signals.h"
 #include "platform/tool_folder.h"
 #include "programming/programmer_launch.h"
 
@@ -29,6 +37,10 @@ struct ProgramOptions {
 };
 
 int runProgram(const ProgramOptions& options) {
+    // A file the simulator would refuse is never handed to a tool that
+    // writes it into the controller.
+    if (const auto image = readHexImage(options.image); !image) return fail(image.error());
+    StopSignals signals;
     auto tools = ensureToolFolder();
     if (!tools) return fail(tools.error());
     const auto env = FolderEnvironment::fromProcess();
@@ -41,15 +53,20 @@ int runProgram(const ProgramOptions& options) {
     if (!options.port.empty()) settings.port = options.port;
     const ControllerModel model = *controllerModelNamed(options.tool);
 
-    int exitCode = 0;
+    int exitCode = kExitDone;
     // The tool runs to its end here, so a script learns how it went.
-    const ProgramStarter runToEnd = [&exitCode](const std::vector<std::string>& argv,
-                                                const std::filesystem::path& folder) -> Status {
-        ProcessRun run{argv, folder, std::chrono::minutes(30), std::nullopt};
+    const ProgramStarter runToEnd = [&](const std::vector<std::string>& argv,
+                                        const std::filesystem::path& folder) -> Status {
+        ProcessRun run{argv, folder, std::chrono::minutes(30), std::nullopt, signals.fd()};
         auto outcome = runProcess(run);
         if (!outcome) return outcome.error();
         std::cout << outcome->output << std::flush;
-        exitCode = outcome->exitCode == 0 ? 0 : 1;
+        if (outcome->stopped) {
+            exitCode = stopped(signals.received(),
+                               Error{"ERR_PROGRAM_STOPPED", "the programming tool was stopped"});
+        } else {
+            exitCode = outcome->exitCode == 0 ? kExitDone : kExitFailed;
+        }
         return {};
     };
     const Status started = launchProgrammer(model, settings, options.image, runToEnd);
@@ -57,7 +74,7 @@ int runProgram(const ProgramOptions& options) {
         std::cerr << "vexolume-cli: " << started.error().key << ": "
                   << english.LookUpText(started.error().key) << '\n'
                   << started.error().detail << '\n';
-        return 1;
+        return kExitFailed;
     }
     return exitCode;
 }

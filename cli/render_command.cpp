@@ -1,22 +1,75 @@
 // vexolume-cli render FILE (--program N | --parallel | --sequential |
 // --partial A B) --seconds S --fps F -o OUT: the playback as an animated GIF,
 // or as numbered PNG frames when OUT is a folder; lamps drawn on black as
-// the demo view draws them. An existing GIF is replaced only by a complete one.
+// the demo view draws them. The output's name picks the format, and a name
+// that picks none is refused. An existing GIF is replaced only by a complete
+// one; Ctrl-C, SIGQUIT and SIGTERM stop the render between frames and leave
+// no unfinished file behind.
 
+#include <poll.h>
+
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "cli/command.h"
+#include "cli/exit_status.h"
 #include "cli/option_checks.h"
 #include "cli/play_source.h"
+#include "cli/report.h"
 #include "engine/render/render_show.h"
+#include "platform/stop_signals.h"
 
 namespace vx::cli {
 
 constexpr long long kMaxSurface = 4096;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using RenderWriter = Status (*)(std::span<const Lamp>, const CompiledEffects&, const PlayRequest&,
+                                const RenderSettings&, const fs::path&);
+
+// The file formats, by the output name's extension (in any case); a folder
+// takes PNG frames. One line a format.
+struct RenderFormat {
+    const char* extension;
+    RenderWriter write;
+};
+constexpr RenderFormat kFileFormats[] = {
+    {".gif", renderGif},
+};
+
+constexpr RenderFormat kFrameFolder{"", renderPngFrames};
+
+Result<RenderFormat> formatFor(const fs::path& out) {
+    std::error_code error;
+    if (fs::is_directory(out, error)) return kFrameFolder;
+    std::string extension = out.extension().string();
+    std::ranges::transform(extension, extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const auto& format : kFileFormats) {
+        if (extension == format.extension) return format;
+    }
+    std::string known;
+    for (const auto& format : kFileFormats)
+        known += std::string(known.empty() ? "" : ", ") + format.extension;
+    return Error{"ERR_CLI_OUTPUT_NAME",
+                 out.string() + ": name a file " + known + " or an existing folder for PNG frames"};
+}
+
+bool stopSignalled(const StopSignals& signals) {
+    pollfd p{signals.fd(), POLLIN, 0};
+    return signals.fd() >= 0 && ::poll(&p, 1, 0) > 0;
+}
+
+}  // namespace
 
 void addRenderCommand(CLI::App& app, int& status) {
     auto options = std::make_shared<PlayOptions>();
@@ -31,7 +84,8 @@ void addRenderCommand(CLI::App& app, int& status) {
     cmd->add_option("--fps", settings->fps, "frames per second (1-50)")
         ->required()
         ->check(wholeIn(1, 50));
-    cmd->add_option("-o,--output", *out, "GIF file to write, or a folder for PNG frames")
+    cmd->add_option("-o,--output", *out,
+                    "the animation to write (.gif), or an existing folder for PNG frames")
         ->required();
     // A picture of 4096 x 4096 pixels is 48 MB a frame; larger ones help no one.
     auto* width =
@@ -52,27 +106,35 @@ void addRenderCommand(CLI::App& app, int& status) {
         if (const Status range = checkModeRange(options->partial); !range) {
             std::cerr << "vexolume-cli render: " << range.error().key << ": "
                       << range.error().describe() << '\n';
-            status = 1;
+            status = kExitUsage;
+            return;
+        }
+        const auto format = formatFor(*out);
+        if (!format) {
+            status = fail(format.error());
             return;
         }
         auto source = loadPlaySource(*options);
         if (!source) {
             std::cerr << "vexolume-cli render: " << source.error().describe() << '\n';
-            status = 1;
+            status = exitStatusFor(source.error());
             return;
         }
-        std::error_code error;
-        const bool folder = std::filesystem::is_directory(*out, error);
-        const Status written = folder ? renderPngFrames(source->layout.lamps, source->effects,
-                                                        source->request, *settings, *out)
-                                      : renderGif(source->layout.lamps, source->effects,
-                                                  source->request, *settings, *out);
+        StopSignals signals;
+        RenderSettings run = *settings;
+        run.stopRequested = [&signals] { return stopSignalled(signals); };
+        const Status written =
+            format->write(source->layout.lamps, source->effects, source->request, run, *out);
+        if (!written && written.error().key == "ERR_RENDER_STOPPED") {
+            status = stopped(signals.received(), written.error());
+            return;
+        }
         if (!written) {
             std::cerr << "vexolume-cli render: " << written.error().describe() << '\n';
-            status = 1;
+            status = kExitFailed;
             return;
         }
-        status = 0;
+        status = kExitDone;
     });
 }
 

@@ -1,8 +1,10 @@
 #include "cli/report.h"
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
+#include "cli/exit_status.h"
 #include "effects/effect_json_fields.h"
 #include "platform/data_folder.h"
 
@@ -10,10 +12,17 @@ namespace vx::cli {
 
 int fail(const std::string& subject, const Error& error) {
     std::cerr << "vexolume-cli: " << subject << ": " << error.describe() << '\n';
-    return 1;
+    return exitStatusFor(error);
 }
 
 int fail(const Error& error) { return fail(error.key, error); }
+
+int stopped(int signal, const Error& error) {
+    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe();
+    if (signal != 0) std::cerr << " by " << ::strsignal(signal);
+    std::cerr << '\n';
+    return signal != 0 ? kExitSignalBase + signal : kExitFailed;
+}
 
 std::string printable(const std::string& bytes) {
     const bool utf8 = json::isValidUtf8(bytes);

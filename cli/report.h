@@ -9,10 +9,15 @@
 
 namespace vx::cli {
 
-// Prints "vexolume-cli: <subject>: <error>" and returns the exit status 1.
+// Prints "vexolume-cli: <subject>: <error>" and returns the exit status for
+// the error (cli/exit_status.h).
 int fail(const std::string& subject, const Error& error);
 // The same with the error's key as the subject.
 int fail(const Error& error);
+
+// Prints that the run was stopped and returns 128 + the signal's number, as
+// a shell reports a process the signal ended (1 when no signal came).
+int stopped(int signal, const Error& error);
 
 // Text as a terminal can show it: control bytes, and every byte of text that
 // is not UTF-8, as \xNN.

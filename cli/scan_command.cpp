@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/exit_status.h"
 #include "cli/layout_output.h"
+#include "cli/option_checks.h"
 #include "cli/report.h"
 #include "layout/picture/picture_decoder.h"
 #include "layout/picture/picture_scaling.h"
@@ -43,12 +45,15 @@ std::optional<ViewSize> parseView(const std::string& text) {
     return ViewSize{w, h};
 }
 
-// A refusal of the settings dialog, said in English for the terminal.
+// A refusal of the settings dialog, said in English for the terminal: a
+// value out of its range, so a wrong command line.
 int refuse(const std::string& key) {
     if (key == "EDITIMGVIEW_ONSCANSETOTHER_PIT") {
-        return fail("--lamp-size", Error{key, "must be greater than 1 and less than 1000 (mm)"});
+        fail("--lamp-size", Error{key, "must be greater than 1 and less than 1000 (mm)"});
+    } else {
+        fail("--tolerance", Error{key, "must be 1 to 254"});
     }
-    return fail("--tolerance", Error{key, "must be 1 to 254"});
+    return kExitUsage;
 }
 
 int runScan(const ScanOptions& options) {
@@ -119,8 +124,11 @@ void addScanCommand(CLI::App& app, int& status) {
                     "on the right)")
         ->delimiter(',')
         ->expected(4);
+    // The lattice stops at 500 cells and a lamp is under 1000 mm: a scope
+    // wider than 500 m has no lamps to find, and one under 1 mm only one.
     cmd->add_option("--object-size", options->objectSize,
-                    "real width of the scan scope in mm (default 5000)");
+                    "real width of the scan scope in mm, 1 to 500000 (default 5000)")
+        ->check(finiteIn(1, 500'000));
     cmd->add_option("--lamp-size", options->lampSize,
                     "real lamp size in mm, above 1 and below 1000 (default 40)");
     cmd->add_option("--tolerance", options->tolerance,

@@ -57,13 +57,9 @@ std::string hexSlots(const DmxFrame& frame) {
 constexpr const char* kScratchPrefix = "vexolume-sim-";
 
 // A stopped run ends as the signal's default action would be reported by a
-// shell: 128 + the signal's number.
+// shell.
 int stoppedStatus(StopSignals& signals, const Error& error) {
-    const int sig = signals.received();
-    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe();
-    if (sig != 0) std::cerr << " by " << ::strsignal(sig);
-    std::cerr << '\n';
-    return sig != 0 ? 128 + sig : 1;
+    return stopped(signals.received(), error);
 }
 
 int runSimulate(const SimulateOptions& options) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "cli/exit_status.h"
 #include "cli/option_checks.h"
 #include "cli/play_source.h"
 #include "engine/play/playback.h"
@@ -92,13 +93,13 @@ void addTimelineCommand(CLI::App& app, int& status) {
         if (const Status range = checkModeRange(options->partial); !range) {
             std::cerr << "vexolume-cli timeline: " << range.error().key << ": "
                       << range.error().describe() << '\n';
-            status = 1;
+            status = kExitUsage;
             return;
         }
         auto source = loadPlaySource(*options);
         if (!source) {
             std::cerr << "vexolume-cli timeline: " << source.error().describe() << '\n';
-            status = 1;
+            status = exitStatusFor(source.error());
             return;
         }
         std::ios::sync_with_stdio(false);

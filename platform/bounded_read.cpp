@@ -66,6 +66,12 @@ Result<std::vector<std::uint8_t>> readFileAtMost(const std::filesystem::path& pa
         const auto room = maxBytes + 1 - bytes.size();
         const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(kChunkBytes, room));
         const auto old = bytes.size();
+        // Growing by doubling, but never past the limit's one extra byte: a
+        // device read to its limit holds at most one and a half times it.
+        if (old + want > bytes.capacity()) {
+            bytes.reserve(static_cast<std::size_t>(
+                std::min<std::uint64_t>(std::max(2 * bytes.capacity(), old + want), maxBytes + 1)));
+        }
         bytes.resize(old + want);
         const auto n = ::read(fd.get(), bytes.data() + old, want);
         if (n < 0) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include "engine/render/gif_writer.h"
 #include "engine/render/png_writer.h"
@@ -50,12 +52,45 @@ Status renderFrames(std::span<const Lamp> lamps, const CompiledEffects& effects,
     Picture image(frame.width, frame.height);
     const auto frames = static_cast<std::int64_t>(std::ceil(settings.seconds * settings.fps));
     for (std::int64_t k = 0; k < frames; ++k) {
+        if (settings.stopRequested && settings.stopRequested()) {
+            return Error{"ERR_RENDER_STOPPED", "the render was stopped", std::nullopt};
+        }
         playback.runUntil(k * 1000 / settings.fps);
         drawLamps(image, lamps, playback.lampColors(), geometry, settings.shape);
         // Delays spread so that they add up exactly.
         const auto delay =
             static_cast<std::int32_t>((k + 1) * 100 / settings.fps - k * 100 / settings.fps);
         if (Status s = take(image, k, delay); !s) return s;
+    }
+    return {};
+}
+
+// frame-00000.png ... frame-99999.png, then frame-100000.png on: what
+// renderPngFrames names its files.
+bool isFrameName(const std::string& name) {
+    constexpr std::string_view kStart = "frame-";
+    constexpr std::string_view kEnd = ".png";
+    if (name.size() < kStart.size() + 5 + kEnd.size() || !name.starts_with(kStart) ||
+        !name.ends_with(kEnd)) {
+        return false;
+    }
+    const auto digits =
+        std::string_view(name).substr(kStart.size(), name.size() - kStart.size() - kEnd.size());
+    return std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+Status removeEarlierFrames(const std::filesystem::path& folder) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        std::error_code kind;
+        if (entry.is_directory(kind) || !isFrameName(entry.path().filename().string())) continue;
+        if (!std::filesystem::remove(entry.path(), error) && error) break;
+    }
+    if (error) {
+        return Error{
+            "ERR_RENDER_FOLDER",
+            "cannot remove the earlier frames in " + folder.string() + ": " + error.message(),
+            std::nullopt};
     }
     return {};
 }
@@ -73,7 +108,7 @@ Status checkSettings(const RenderSettings& settings) {
 
 Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects,
                  const PlayRequest& request, const RenderSettings& settings,
-                 const std::string& path) {
+                 const std::filesystem::path& path) {
     if (Status s = checkSettings(settings); !s) return s;
     const RenderFrame frame = renderFrame(lamps, settings);
     // The picture is written beside the old one and replaces it only when
@@ -100,6 +135,7 @@ Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effec
         return Error{"ERR_RENDER_FOLDER", "not a folder: " + folder.string(), std::nullopt};
     }
     const RenderFrame frame = renderFrame(lamps, settings);
+    if (Status s = removeEarlierFrames(folder); !s) return s;
     return renderFrames(lamps, effects, request, settings, frame,
                         [&](const Picture& image, std::int64_t k, std::int32_t) {
                             char name[32];

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -24,6 +25,9 @@ struct RenderSettings {
     // 0: computed from the surface size as the demo view does.
     std::int32_t cellSize = 0;
     CellShape shape = CellShape::Rounded;
+    // Asked before each frame; true ends the render with "ERR_RENDER_STOPPED",
+    // its unfinished files removed.
+    std::function<bool()> stopRequested;
 };
 
 // The surface size and cell size the settings give for these lamps: an
@@ -41,9 +45,10 @@ RenderFrame renderFrame(std::span<const Lamp> lamps, const RenderSettings& setti
 // the file at `path` only once it is complete (file_replacement.h).
 Status renderGif(std::span<const Lamp> lamps, const CompiledEffects& effects,
                  const PlayRequest& request, const RenderSettings& settings,
-                 const std::string& path);
+                 const std::filesystem::path& path);
 // The same frames as PNG files frame-00000.png, frame-00001.png ... in an
-// existing folder.
+// existing folder. The frames of an earlier render there are removed first
+// (only files named so), so the folder holds this render's frames alone.
 Status renderPngFrames(std::span<const Lamp> lamps, const CompiledEffects& effects,
                        const PlayRequest& request, const RenderSettings& settings,
                        const std::filesystem::path& folder);

@@ -6,12 +6,23 @@
 #include <QPainter>
 
 #include "engine/ui/effect_painter.h"
+#include "layout/picture/picture_decoder.h"
 
 namespace vx {
 
 namespace {
 
 QColor colorOf(ColorWord c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+// The picture as the layout view and scan read it: through the same bounded
+// reader and size limits. A picture that cannot be read is not drawn.
+QImage loadPicture(const QString& path) {
+    const auto picture = readPicture(path.toStdString());
+    if (!picture) return {};
+    return QImage(picture->rgb.data(), picture->width, picture->height, picture->width * 3,
+                  QImage::Format_RGB888)
+        .copy();
+}
 
 }  // namespace
 
@@ -58,7 +69,7 @@ void DemoView::paintPicture(QPainter& painter) {
     if (path.isEmpty()) return;
     if (path != picturePath_) {
         picturePath_ = path;
-        picture_ = QImage(path);  // a picture that cannot be loaded is not drawn
+        picture_ = loadPicture(path);
         scaledFor_ = 0.0;
     }
     if (picture_.isNull()) return;

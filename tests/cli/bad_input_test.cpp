@@ -25,18 +25,6 @@ namespace fs = std::filesystem;
 
 const fs::path kCorpus = fs::path(VEXOLUME_TEST_DATA) / "bad_input";
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
-
 // The limits every command keeps on every input. The sanitizers reserve
 // terabytes of address space and run several times slower, so there time is
 // bounded more loosely and memory by the resident size instead (about 120 MB

@@ -1,6 +1,7 @@
 // vexolume-cli scan and wizard, run as a user would: the layouts they write
 // and the settings they refuse.
 
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -62,15 +63,22 @@ TEST_F(LayoutCliTest, ScanTakesTheBackgroundFromThePictureOrTheOption) {
 
 TEST_F(LayoutCliTest, ScanRefusesBadSettingsAndPicturesAndWritesNothing) {
     const auto out = file("never.led");
+    // Values out of range are a wrong command line, said in one line.
     for (const auto& [option, value] : {std::pair<std::string, std::string>{"--lamp-size", "1000"},
                                         {"--lamp-size", "1.0"},
+                                        {"--lamp-size", "nan"},
                                         {"--tolerance", "255"},
-                                        {"--tolerance", "0"}}) {
+                                        {"--tolerance", "0"},
+                                        {"--object-size", "0"},
+                                        {"--object-size", "-1"},
+                                        {"--object-size", "nan"},
+                                        {"--object-size", "inf"}}) {
         const auto r = run({"scan", kWall, "--view", "640x480", option, value, "-o", out.string()});
-        EXPECT_EQ(r.status, 1) << option << value;
+        EXPECT_EQ(r.status, 64) << option << value;
         EXPECT_NE(r.err.find(option), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    EXPECT_EQ(run({"scan", kWall, "--view", "640", "-o", out.string()}).status, 1);
+    EXPECT_EQ(run({"scan", kWall, "--view", "640", "-o", out.string()}).status, 64);
     const auto r = run({"scan", VEXOLUME_TEST_DATA "/layout/two_lamps.led", "--view", "640x480",
                         "-o", out.string()});
     EXPECT_EQ(r.status, 1);

@@ -17,6 +17,21 @@
 
 namespace vx::test {
 
+// The sanitizers reserve terabytes of address space and run several times
+// slower, so under them time is bounded more loosely and memory by the
+// resident size instead.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
 struct RunLimits {
     int cpuSeconds = 2;
     std::uint64_t addressSpaceBytes = 0;  // 0: no limit

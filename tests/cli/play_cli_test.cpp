@@ -1,8 +1,11 @@
 // Runs vexolume-cli timeline and render on the effect-family example.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +13,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/cli/run_cli.h"
@@ -91,7 +95,7 @@ TEST_F(PlayCliTest, TimelineJsonAndProgramAndPartialChoices) {
     for (const auto& bad :
          {run({"timeline", kFamilies, "--until", "10"}),
           run({"timeline", kFamilies, "--parallel", "--sequential", "--until", "10"})}) {
-        EXPECT_EQ(bad.status, 1);
+        EXPECT_EQ(bad.status, 64);
         EXPECT_NE(bad.err.find("choose one of"), std::string::npos);
     }
     EXPECT_NE(run({"timeline", "/nonexistent.led", "--parallel", "--until", "10"}).status, 0);
@@ -186,14 +190,91 @@ TEST_F(PlayCliTest, MeaninglessOptionsAreRefusedWithOneLineInEveryPlayCommand) {
         {"timeline", kFamilies, "--partial", "5", "2", "--until", "10"},
         {"timeline", kFamilies, "--parallel", "--until", "-10"},
         {"timeline", kFamilies, "--parallel", "--until", "nan"},
+        {"play", kSample, "--program", "0", "--seconds", "1e16", "--output", "sacn"},
+        {"play", kSample, "--program", "0", "--seconds", "nan", "--output", "sacn"},
+        {"play", kSample, "--program", "0", "--seconds", "inf", "--output", "sacn"},
+        {"play", kSample, "--program", "0", "--seconds", "1", "--fps", "nan", "--output", "sacn"},
+        {"play", kSample, "--partial", "5", "2", "--seconds", "1", "--output", "sacn"},
     };
     for (const auto& args : refused) {
         SCOPED_TRACE(::testing::PrintToString(args));
         const auto r = run(args);
-        EXPECT_NE(r.status, 0);
+        EXPECT_EQ(r.status, 64);
         EXPECT_NE(r.err.find("ERR_CLI_OPTION"), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(r.out, "");
         EXPECT_FALSE(std::filesystem::exists(out));
     }
+}
+
+// One status for every kind of wrong command line, whatever CLI11 calls it,
+// and 1 for a run that fails.
+TEST_F(PlayCliTest, ExitStatusesTellAWrongCommandLineFromAFailedRun) {
+    const std::vector<std::pair<std::vector<std::string>, int>> cases = {
+        {{"timeline", kFamilies, "--parallel", "--until", "ten"}, 64},          // not a number
+        {{"timeline", kFamilies, "--parallel", "--until", "99999999999"}, 64},  // out of range
+        {{"timeline", kFamilies, "--parallel"}, 64},                            // missing
+        {{"timeline", kFamilies, "--parallel", "--until", "1", "--speed", "2"}, 64},  // unknown
+        {{"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "--width", "9", "-o",
+          file("x.gif").string()},
+         64},                                            // --width needs --height
+        {{"timeline", kFamilies, "--until", "10"}, 64},  // no playback chosen
+        {{"frobnicate"}, 64},
+        {{"timeline", "/nonexistent.led", "--parallel", "--until", "10"}, 1},
+        {{"timeline", kFamilies, "--parallel", "--until", "0"}, 0},
+    };
+    for (const auto& [args, status] : cases) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const auto r = run(args);
+        EXPECT_EQ(r.status, status);
+        if (status != 0) {
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        }
+    }
+    EXPECT_EQ(run({"--help"}).status, 0);
+}
+
+TEST_F(PlayCliTest, RenderWritesTheFormatItsNameSaysOrNothing) {
+    for (const char* name : {"x.png", "x", "x.gif.txt"}) {
+        const auto r = run({"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "-o",
+                            file(name).string()});
+        EXPECT_EQ(r.status, 64) << name;
+        EXPECT_NE(r.err.find("ERR_CLI_OUTPUT_NAME"), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(file(name)));
+    }
+    const auto upper = file("SHOW.GIF").string();
+    ASSERT_EQ(run({"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "-o", upper})
+                  .status,
+              0);
+    EXPECT_EQ(readText(upper).substr(0, 6), "GIF89a");
+}
+
+// A shorter render into a frame folder: only its own frames are left, and
+// every other file stays.
+TEST_F(PlayCliTest, AFrameFolderHoldsExactlyTheLastRendersFrames) {
+    namespace fs = std::filesystem;
+    const auto folder = file("frames");
+    fs::create_directories(folder / "frame-00090.png");  // a folder, not a frame
+    std::ofstream(folder / "notes.txt") << "keep";
+    std::ofstream(folder / "frame-1.png") << "keep";  // not a name render writes
+    const auto render = [&](const char* seconds) {
+        return run({"render", kFamilies, "--parallel", "--seconds", seconds, "--fps", "10", "-o",
+                    folder.string()})
+            .status;
+    };
+    ASSERT_EQ(render("4"), 0);
+    ASSERT_EQ(render("1"), 0);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected{"frame-00000.png", "frame-00001.png", "frame-00002.png",
+                                      "frame-00003.png", "frame-00004.png", "frame-00005.png",
+                                      "frame-00006.png", "frame-00007.png", "frame-00008.png",
+                                      "frame-00009.png", "frame-00090.png", "frame-1.png",
+                                      "notes.txt"};
+    EXPECT_EQ(names, expected);
 }
 
 TEST_F(PlayCliTest, RenderReplacesAnOldGifOnlyWithAWholeNewOne) {
@@ -218,6 +299,31 @@ TEST_F(PlayCliTest, RenderReplacesAnOldGifOnlyWithAWholeNewOne) {
     EXPECT_GT(readText(out).size(), old.size());
     EXPECT_EQ(std::filesystem::status(out).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+}
+
+// Interrupted: the old picture stays, and nothing unfinished is left beside it.
+TEST_F(PlayCliTest, AnInterruptedRenderLeavesNoTemporaryFile) {
+    namespace fs = std::filesystem;
+    const auto folder = file("out");
+    fs::create_directories(folder);
+    const auto out = folder / "show.gif";
+    std::ofstream(out) << "GIF89a the old picture";
+    for (const int sig : {SIGINT, SIGTERM}) {
+        const pid_t pid = vx::test::startCli({"render", kFamilies, "--parallel", "--seconds",
+                                              "3600", "--fps", "50", "-o", out.string()});
+        // Signalled once the new picture is being written beside the old one.
+        for (int i = 0; i < 3000 &&
+                        std::distance(fs::directory_iterator(folder), fs::directory_iterator()) < 2;
+             ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ::kill(pid, sig);
+        int raw = 0;
+        ASSERT_EQ(::waitpid(pid, &raw, 0), pid);
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 128 + sig) << raw;
+        EXPECT_EQ(readText(out), "GIF89a the old picture");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // and collects its exit status and what it printed.
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -18,6 +19,24 @@ inline std::string quoted(const std::string& arg) {
     std::string q = "'";
     for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
+}
+
+// Starts vexolume-cli and returns at once, its output discarded; the caller
+// signals and waits for it.
+inline pid_t startCli(const std::vector<std::string>& args) {
+    std::vector<std::string> argv{VEXOLUME_CLI};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<char*> cargv;
+    for (auto& a : argv) cargv.push_back(a.data());
+    cargv.push_back(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::freopen("/dev/null", "w", stdout);
+        ::freopen("/dev/null", "w", stderr);
+        ::execv(cargv[0], cargv.data());
+        ::_exit(127);
+    }
+    return pid;
 }
 
 struct Outcome {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "app/ui/commands/demo_command.h"
+#include "layout/picture/picture_decoder.h"
 
 namespace vx {
 
@@ -15,6 +16,11 @@ protected:
         const QString name = c.dialogs().askOpenName(QStringLiteral(
             "Pictures (*.bmp *.png *.jpg *.jpeg *.gif);;bitmap Files (*.bmp);;All Files (*)"));
         if (name.isEmpty()) return false;
+        // Checked before the view decodes it: a refused picture is said, not opened.
+        if (const auto size = checkPictureFile(name.toStdString()); !size) {
+            c.showMessageKey(size.error().key);
+            return false;
+        }
         view.document().openPicture(name.toStdString());
         return true;
     }

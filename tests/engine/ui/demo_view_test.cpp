@@ -134,6 +134,13 @@ TEST_F(DemoViewTest, AdjustModeMovesAndScalesThePictureWithTheMouse) {
     EXPECT_EQ(image.pixel(100 + 55, 50 + 40), qRgb(0, 0, 200));  // 60 x 45 now
 }
 
+TEST_F(DemoViewTest, APictureOverTheLimitsIsNotDrawn) {
+    // 140 KB declaring 12000 x 12000 pixels: refused by its header, undecoded.
+    auto v = view(playstate::kParallel);
+    v->document().openPicture(VEXOLUME_TEST_DATA "/bad_input/pictures/declares_12000.png");
+    EXPECT_EQ(v->render().pixel(5, 5), qRgb(0, 0, 0));
+}
+
 TEST_F(DemoViewTest, LampShapeIsPlainOrRounded) {
     auto v = view(playstate::kParallel);
     v->startDemo();
