@@ -54,10 +54,7 @@ int runProgram(const ProgramOptions& options) {
     };
     const Status started = launchProgrammer(model, settings, options.image, runToEnd);
     if (!started) {
-        std::cerr << "vexolume-cli: " << started.error().key << ": "
-                  << english.LookUpText(started.error().key) << '\n'
-                  << started.error().detail << '\n';
-        return 1;
+        return fail(started.error());
     }
     return exitCode;
 }

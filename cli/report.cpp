@@ -9,11 +9,23 @@
 namespace vx::cli {
 
 int fail(const std::string& subject, const Error& error) {
-    std::cerr << "vexolume-cli: " << subject << ": " << error.describe() << '\n';
+    std::cerr << "vexolume-cli: " << subject << ": " << messageText(error) << '\n';
     return 1;
 }
 
-int fail(const Error& error) { return fail(error.key, error); }
+int fail(const Error& error) {
+    std::cerr << "vexolume-cli: " << messageText(error) << '\n';
+    return 1;
+}
+
+std::string messageText(const Error& error) {
+    std::string text = englishTable().LookUpText(error.key);
+    const std::string detail = error.describe();
+    if (text.empty()) return detail.empty() ? "failed" : detail;
+    if (detail.empty() || detail == text) return text;
+    if (text.back() == '.') text.pop_back();
+    return text + ": " + detail;
+}
 
 std::string printable(const std::string& bytes) {
     const bool utf8 = json::isValidUtf8(bytes);

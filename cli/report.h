@@ -9,10 +9,16 @@
 
 namespace vx::cli {
 
-// Prints "vexolume-cli: <subject>: <error>" and returns the exit status 1.
+// Prints "vexolume-cli: <subject>: <message>" (see messageText) and returns
+// the exit status 1.
 int fail(const std::string& subject, const Error& error);
-// The same with the error's key as the subject.
+// The same without a subject.
 int fail(const Error& error);
+
+// What a message says: the English text of its key, then the error's detail
+// where it adds something. A key is for looking up, never for showing: one
+// the table lacks leaves only the detail.
+std::string messageText(const Error& error);
 
 // Text as a terminal can show it: control bytes, and every byte of text that
 // is not UTF-8, as \xNN.

@@ -98,7 +98,7 @@ private:
 // shell: 128 + the signal's number.
 int stoppedStatus(StopSignals& signals, const Error& error) {
     const int sig = signals.received();
-    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe();
+    std::cerr << "vexolume-cli: " << messageText(error);
     if (sig != 0) std::cerr << " by " << ::strsignal(sig);
     std::cerr << '\n';
     return sig != 0 ? 128 + sig : 1;
