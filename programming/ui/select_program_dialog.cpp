@@ -78,7 +78,7 @@ void SelectProgramDialog::program(ControllerModel model) {
     }
     const std::string text = table_.LookUpText(started.error().key);
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexolume"),
-                                QString::fromStdString(text.empty() ? started.error().key : text),
+                                QString::fromStdString(text.empty() ? started.error().detail : text),
                                 QMessageBox::Ok, this);
     box->setObjectName("message");
     box->setDetailedText(QString::fromStdString(started.error().detail));
