@@ -70,7 +70,8 @@ DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
         statusBar()->showMessage(pane2.isEmpty() ? pane1 : pane1 + QStringLiteral("  ") + pane2);
     });
     view->setTexts(demoTexts());
-    connect(this, &MainWindow::languageSwitched, view, [this, view] { view->setTexts(demoTexts()); });
+    connect(this, &MainWindow::languageSwitched, view,
+            [this, view] { view->setTexts(demoTexts()); });
     connect(window, &DocumentWindow::liveFeedChanged, this, [this] { showLiveTarget(); });
     // The main tool bar is idle while a demo window is open.
     toolBar_->setEnabled(false);

@@ -119,9 +119,8 @@ void MainWindow::buildMenu(QMenu* menu, std::span<const MenuEntry> entries) {
                 for (std::size_t i = 0; i < files.size(); ++i) {
                     QAction* a = recentActions_[i];
                     // The file name alone, unless another entry has it too.
-                    const auto sameName = std::ranges::count_if(files, [&](const auto& f) {
-                        return f.filename() == files[i].filename();
-                    });
+                    const auto sameName = std::ranges::count_if(
+                        files, [&](const auto& f) { return f.filename() == files[i].filename(); });
                     const auto shown = sameName > 1 ? files[i] : files[i].filename();
                     a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
                         QString::fromStdString(shown.string())));
@@ -162,7 +161,8 @@ void MainWindow::listOpenWindows(QMenu* menu, QAction* start) {
     int n = 0;
     for (DocumentWindow* w : documentWindows()) {
         QString title = w->windowTitle();
-        title.replace(QStringLiteral("[*]"), w->isWindowModified() ? QStringLiteral("*") : QString());
+        title.replace(QStringLiteral("[*]"),
+                      w->isWindowModified() ? QStringLiteral("*") : QString());
         auto* a = menu->addAction(++n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(title) : title);
         a->setCheckable(true);
         a->setChecked(w == active);

@@ -50,8 +50,8 @@ void MainWindow::linkToolsPanel() {
         return;
     }
     toolsPanel_->clearReadout(PointerReadout{0, 0, view->zoom(), std::nullopt,
-                                             view->document().layout().lamps.size(),
-                                             std::nullopt, std::nullopt});
+                                             view->document().layout().lamps.size(), std::nullopt,
+                                             std::nullopt});
     toolsPanel_->setPortState(view->portState());
     toolsLinks_.push_back(
         connect(toolsPanel_, &LayoutToolsPanel::portStateChanged, view, &LayoutView::setPortState));
@@ -63,10 +63,9 @@ void MainWindow::linkToolsPanel() {
         }));
     // Edits change the lamp count under a pointer that stands still.
     if (auto* window = activeDocumentWindow()) {
-        toolsLinks_.push_back(
-            connect(window, &DocumentWindow::documentChanged, toolsPanel_, [this, view] {
-                toolsPanel_->showTotal(view->document().layout().lamps.size());
-            }));
+        toolsLinks_.push_back(connect(
+            window, &DocumentWindow::documentChanged, toolsPanel_,
+            [this, view] { toolsPanel_->showTotal(view->document().layout().lamps.size()); }));
     }
 }
 

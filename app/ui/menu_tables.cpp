@@ -87,8 +87,7 @@ constexpr std::array kViewBars{item(cmd::ViewToolbar, "ID_VIEW_TOOLBAR"),
 constexpr std::array kWindows{item(cmd::WindowNew, "ID_WINDOW_NEW"),
                               item(cmd::WindowCascade, "ID_WINDOW_CASCADE"),
                               item(cmd::WindowTileHorizontal, "ID_WINDOW_TILE_HORZ"),
-                              item(cmd::WindowArrange, "ID_WINDOW_ARRANGE"),
-                              kOpenWindows};
+                              item(cmd::WindowArrange, "ID_WINDOW_ARRANGE"), kOpenWindows};
 
 // Demo menu.
 constexpr std::array kDemoFile{item(cmd::FileNew, "ID_FILE_NEW"),

@@ -24,7 +24,9 @@ DemoView::DemoView(std::shared_ptr<DemoDocument> document, QWidget* parent)
     connect(&player_, &DemoPlayer::advanced, this, qOverload<>(&QWidget::update));
     connect(&player_, &DemoPlayer::modeBegan, this,
             [this](int position, const QString& kind, const QString& label) {
-                Q_EMIT statusTexts(texts_.modeStatus.arg(position).arg(kind), label);
+                // A label that only repeats the kind is not said twice.
+                Q_EMIT statusTexts(texts_.modeStatus.arg(position).arg(kind),
+                                   label == kind ? QString() : label);
             });
     connect(&player_, &DemoPlayer::ended, this,
             [this] { Q_EMIT statusTexts(texts_.ended, QString()); });

@@ -39,7 +39,8 @@ protected:
         // words: never empty, never a language key in place of its text.
         for (const QString& message : messages_) {
             EXPECT_FALSE(message.trimmed().isEmpty());
-            for (const QString& word : message.split(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]+")))) {
+            for (const QString& word :
+                 message.split(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]+")))) {
                 EXPECT_FALSE(isLanguageKey(word.toStdString())) << message.toStdString();
             }
         }

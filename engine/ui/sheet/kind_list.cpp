@@ -39,8 +39,8 @@ public:
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         const QString name = index.data(kKindNameRole).toString();
         if (!name.isEmpty()) {
-            size.setWidth(column(option.fontMetrics) +
-                          option.fontMetrics.horizontalAdvance(name) + kGap);
+            size.setWidth(column(option.fontMetrics) + option.fontMetrics.horizontalAdvance(name) +
+                          kGap);
         }
         return size;
     }
@@ -70,7 +70,7 @@ void fillKindList(QListWidget* list, std::span<const std::string_view> kinds,
         item->setData(kKindNameRole, name);
         item->setToolTip(name);
     }
-    if (qobject_cast<KindNameDelegate*>(list->itemDelegate()) == nullptr) {
+    if (dynamic_cast<KindNameDelegate*>(list->itemDelegate()) == nullptr) {
         list->setItemDelegate(new KindNameDelegate(list));
     }
 }

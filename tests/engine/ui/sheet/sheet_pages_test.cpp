@@ -77,8 +77,7 @@ TEST(SheetTexts, EveryButtonHasATooltipAndEveryKindAName) {
     const LanguageTable english = bundledTable();
     LayoutDocument document(latticeLayout());
     ModeSheetDialog sheet(document, english, SheetHooks{});
-    const auto found =
-        sheet.modeListPage()->kindList()->findItems("CM_KERNELBD", Qt::MatchExactly);
+    const auto found = sheet.modeListPage()->kindList()->findItems("CM_KERNELBD", Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(found.front()->data(kKindNameRole).toString().toStdString(),
               english.LookUpText("ID_MSG_PAGE3_MODE_NAME51"));
