@@ -29,8 +29,7 @@ struct ExportOptions {
 int reportLeftOut(const ControllerFiles& files) {
     if (files.refused.empty()) return 0;
     for (const Error& refused : files.refused) {
-        std::cerr << "vexolume-cli: " << refused.key << ": left out of CSTGRP.h: " << refused.detail
-                  << '\n';
+        std::cerr << "vexolume-cli: " << messageText(refused) << '\n';
     }
     std::cerr << "vexolume-cli: CData.h leaves out " << files.leftOutRecords
               << " program step(s) that name a table left out\n";

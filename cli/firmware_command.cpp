@@ -65,8 +65,7 @@ int runFirmware(const FirmwareOptions& options) {
     std::cerr << '\n';
     for (const Error& message : result.messages) {
         if (message.key == "ID_MSG_CBINDLG_CREATE") continue;
-        std::cerr << "vexolume-cli: " << message.key << ": " << text(message.key) << '\n'
-                  << message.detail << '\n';
+        std::cerr << "vexolume-cli: " << messageText(message) << '\n';
     }
     std::cout << result.report;
     if (const int sig = signals.received(); result.cancelled && sig != 0) {

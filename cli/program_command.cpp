@@ -71,10 +71,7 @@ int runProgram(const ProgramOptions& options) {
     };
     const Status started = launchProgrammer(model, settings, options.image, runToEnd);
     if (!started) {
-        std::cerr << "vexolume-cli: " << started.error().key << ": "
-                  << english.LookUpText(started.error().key) << '\n'
-                  << started.error().detail << '\n';
-        return kExitFailed;
+        return fail(started.error());
     }
     return exitCode;
 }

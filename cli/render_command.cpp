@@ -104,8 +104,7 @@ void addRenderCommand(CLI::App& app, int& status) {
         ->transform(CLI::CheckedTransformer(shapes, CLI::ignore_case));
     cmd->callback([options, settings, out, &status] {
         if (const Status range = checkModeRange(options->partial); !range) {
-            std::cerr << "vexolume-cli render: " << range.error().key << ": "
-                      << range.error().describe() << '\n';
+            std::cerr << "vexolume-cli render: " << messageText(range.error()) << '\n';
             status = kExitUsage;
             return;
         }

@@ -11,14 +11,26 @@
 namespace vx::cli {
 
 int fail(const std::string& subject, const Error& error) {
-    std::cerr << "vexolume-cli: " << subject << ": " << error.describe() << '\n';
+    std::cerr << "vexolume-cli: " << subject << ": " << messageText(error) << '\n';
     return exitStatusFor(error);
 }
 
-int fail(const Error& error) { return fail(error.key, error); }
+int fail(const Error& error) {
+    std::cerr << "vexolume-cli: " << messageText(error) << '\n';
+    return exitStatusFor(error);
+}
+
+std::string messageText(const Error& error) {
+    std::string text = englishTable().LookUpText(error.key);
+    const std::string detail = error.describe();
+    if (text.empty()) return detail.empty() ? "failed" : detail;
+    if (detail.empty() || detail == text) return text;
+    if (text.back() == '.') text.pop_back();
+    return text + ": " + detail;
+}
 
 int stopped(int signal, const Error& error) {
-    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe();
+    std::cerr << "vexolume-cli: " << messageText(error);
     if (signal != 0) std::cerr << " by " << ::strsignal(signal);
     std::cerr << '\n';
     return signal != 0 ? kExitSignalBase + signal : kExitFailed;

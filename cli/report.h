@@ -9,15 +9,20 @@
 
 namespace vx::cli {
 
-// Prints "vexolume-cli: <subject>: <error>" and returns the exit status for
-// the error (cli/exit_status.h).
+// Prints "vexolume-cli: <subject>: <message>" (see messageText) and returns
+// the exit status for the error (cli/exit_status.h).
 int fail(const std::string& subject, const Error& error);
-// The same with the error's key as the subject.
+// The same without a subject.
 int fail(const Error& error);
 
 // Prints that the run was stopped and returns 128 + the signal's number, as
 // a shell reports a process the signal ended (1 when no signal came).
 int stopped(int signal, const Error& error);
+
+// What a message says: the English text of its key, then the error's detail
+// where it adds something. A key is for looking up, never for showing: one
+// the table lacks leaves only the detail.
+std::string messageText(const Error& error);
 
 // Text as a terminal can show it: control bytes, and every byte of text that
 // is not UTF-8, as \xNN.

@@ -91,8 +91,7 @@ void addTimelineCommand(CLI::App& app, int& status) {
     cmd->add_flag("--json", *json, "print a JSON array of events");
     cmd->callback([options, until, json, &status] {
         if (const Status range = checkModeRange(options->partial); !range) {
-            std::cerr << "vexolume-cli timeline: " << range.error().key << ": "
-                      << range.error().describe() << '\n';
+            std::cerr << "vexolume-cli timeline: " << messageText(range.error()) << '\n';
             status = kExitUsage;
             return;
         }

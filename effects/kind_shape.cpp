@@ -122,4 +122,9 @@ std::string kindInfoKey(std::string_view kind) {
     return n == 0 ? std::string() : "ID_MSG_PAGE3_MODE_INFO" + std::to_string(n);
 }
 
+std::string kindNameKey(std::string_view kind) {
+    const int n = kindInfoNumber(kind);
+    return n == 0 ? std::string() : "ID_MSG_PAGE3_MODE_NAME" + std::to_string(n);
+}
+
 }  // namespace vx::kinds

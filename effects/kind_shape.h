@@ -49,5 +49,7 @@ namespace vx::kinds {
 int kindInfoNumber(std::string_view kind);
 // That key; empty for a name that is not offered.
 std::string kindInfoKey(std::string_view kind);
+// The language key of its short name ("ID_MSG_PAGE3_MODE_NAME<n>"), or empty.
+std::string kindNameKey(std::string_view kind);
 
 }  // namespace vx::kinds

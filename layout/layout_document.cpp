@@ -3,20 +3,18 @@
 #include <algorithm>
 
 #include "layout/layout_file.h"
-#include "layout/layout_limits.h"
+#include "layout/layout_json.h"
 #include "layout/save_name.h"
-#include "platform/bounded_read.h"
 #include "platform/file_io.h"
 
 namespace vx {
 
 Result<std::unique_ptr<LayoutDocument>> LayoutDocument::open(const std::filesystem::path& path) {
-    auto bytes = readFileAtMost(path, kMaxLayoutFileBytes);
-    if (!bytes) return bytes.error();
-    auto layout = decodeLayout(*bytes);
-    if (!layout) return layout.error();
-    auto doc = std::make_unique<LayoutDocument>(std::move(layout.value()));
+    auto read = readLayoutFileWithForm(path);
+    if (!read) return read.error();
+    auto doc = std::make_unique<LayoutDocument>(std::move(read->layout));
     doc->path_ = path;
+    doc->json_ = read->json;
     doc->openedFromFile_ = true;
     doc->lampsShown_ = true;
     return doc;
@@ -84,7 +82,13 @@ Result<SaveOutcome> LayoutDocument::saveAs(const std::filesystem::path& chosen) 
 
 Result<SaveOutcome> LayoutDocument::writeTo(const std::filesystem::path& path) {
     if (path.empty()) return Error{"ERR_FILE_SAVE", "the layout has no file name yet"};
-    if (auto s = writeFileAtomically(path, encodeLayout(layout_)); !s) return s.error();
+    // A layout opened in its JSON form is saved in that form under its own
+    // name; Save As always names a binary file.
+    const bool json = json_ && path == path_;
+    const Status written = json ? writeFileAtomically(path, layoutToJson(layout_))
+                                : writeFileAtomically(path, encodeLayout(layout_));
+    if (!written) return written.error();
+    json_ = json;
     path_ = path;
     setModified(false);
     return SaveOutcome::Saved;

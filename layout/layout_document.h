@@ -24,7 +24,8 @@ public:
     LayoutDocument() = default;
     explicit LayoutDocument(LampLayout layout) : layout_(std::move(layout)) {}
 
-    // Loads a layout file. On any error no document is made.
+    // Loads a layout file in either form (binary or JSON). On any error no
+    // document is made.
     static Result<std::unique_ptr<LayoutDocument>> open(const std::filesystem::path& path);
 
     const LampLayout& layout() const { return layout_; }
@@ -47,6 +48,7 @@ public:
     bool isModified() const { return modified_; }
     void setModified(bool modified);
     bool openedFromFile() const { return openedFromFile_; }
+    bool isJsonForm() const { return json_; }
     bool lampsShown() const { return lampsShown_; }
     void setLampsShown(bool shown) { lampsShown_ = shown; }
 
@@ -65,6 +67,7 @@ private:
     std::filesystem::path path_;
     bool modified_ = false;
     bool openedFromFile_ = false;
+    bool json_ = false;  // the file at path_ is the JSON form
     bool lampsShown_ = false;
     std::vector<LayoutObserver*> observers_;
     UndoHistory history_;

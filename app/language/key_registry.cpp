@@ -90,6 +90,9 @@ constexpr std::string_view kSingleKeys[] = {
     "ID_DEMO_LIVE",
     "ID_DEMO_RECT",
     "ID_DEMO_Circle",
+    "DEMO_ADJUST_HINT",
+    "DEMO_PLAY_ENDED",
+    "DEMO_MODE_STATUS",
     // View, window and help menus.
     "ID_VIEW_TOOLBAR",
     "ID_VIEW_STATUS_BAR",
@@ -109,6 +112,7 @@ constexpr std::string_view kSingleKeys[] = {
     "WHATNEW_PATH",
     "STC_PATH",
     // Main window.
+    "OPEN_IMAGE_NEEDS_LAYOUT",
     "MAINFRM_ONHELPABOUT_OHFF",
     "MAINFRM_ONHELPABOUTVC_OHFF",
     "MAINFRM_ONWHATSNEW_OWNFF",
@@ -250,6 +254,7 @@ constexpr std::string_view kSingleKeys[] = {
     "ERR_LIVE_SEND",
     "ERR_LIVE_OLA",
     "LIVE_OLA_FALLBACK",
+    "LIVE_OUTPUT_ON",
     "ERR_LIVE_UNIVERSE",
 };
 
@@ -266,9 +271,12 @@ constexpr KeyFamily kFamilies[] = {
     {"ID_PRG_", 0, 31, ""},                 // program group names
     {"ID_MSG_CMODEEDIT_STYLE", 0, 13, ""},  // wizard styles
     {"ID_MSG_PAGE3_MODE_INFO", 1, 70, ""},  // one hint per mode kind
+    {"ID_MSG_PAGE3_MODE_NAME", 1, 70, ""},  // a short name per mode kind
+    {"IDD107_m_p1tip", 1, 4, ""},           // program group page tooltips
     {"IDD108_m_p2tip", 1, 14, ""},          // colour page tooltips
-    {"IDD109_m_p3tip", 1, 8, ""},           // mode list page tooltips
-    {"IDD112_m_p6tip", 1, 6, ""},           // mode parameter page tooltips
+    {"IDD109_m_p3tip", 1, 9, ""},           // mode list page tooltips
+    {"IDD111_m_p5tip", 1, 12, ""},          // lamp group page tooltips
+    {"IDD112_m_p6tip", 1, 9, ""},           // mode parameter page tooltips
 };
 
 std::vector<std::string> buildKeys() {

@@ -40,7 +40,11 @@ DocumentWindow::DocumentWindow(std::shared_ptr<DemoDocument> demo, QString title
     updateTitle();
 }
 
-void DocumentWindow::setLiveFeed(std::unique_ptr<LiveFeed> feed) { liveFeed_ = std::move(feed); }
+void DocumentWindow::setLiveFeed(std::unique_ptr<LiveFeed> feed) {
+    if (!feed && !liveFeed_) return;
+    liveFeed_ = std::move(feed);
+    Q_EMIT liveFeedChanged();
+}
 
 DocumentWindow::~DocumentWindow() {
     if (document_) document_->removeObserver(this);

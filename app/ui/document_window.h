@@ -52,6 +52,8 @@ public:
 
 Q_SIGNALS:
     void documentChanged();
+    // A live feed started or ended.
+    void liveFeedChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

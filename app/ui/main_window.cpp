@@ -81,6 +81,7 @@ QList<DocumentWindow*> MainWindow::documentWindows() const {
 void MainWindow::onSubWindowActivated() {
     applyMenuTexts();
     linkToolsPanel();
+    showLiveTarget();
 }
 
 bool MainWindow::runCommand(int command) {

@@ -22,8 +22,10 @@
 #include "app/ui/menu_tables.h"
 #include "app/ui/recent_files.h"
 #include "app/wizard/ui/wizard_run.h"
+#include "engine/ui/demo_view.h"
 
 class QAction;
+class QLabel;
 class QDialog;
 class QMdiArea;
 class QMenu;
@@ -65,7 +67,7 @@ public:
     DocumentWindow* newDemo() override;
     // A demo window playing `demo`, with its pop-up menu and status texts.
     DocumentWindow* openDemoWindow(std::shared_ptr<DemoDocument> demo) override;
-    // An effect window over `document`; the next new layout closes it.
+    // An effect window over `document`.
     DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
                                      const QString& title) override;
     // Another window of the kind and document of `window`.
@@ -111,11 +113,17 @@ private:
     void createActions();
     void createToolBar();
     void buildMenu(QMenu* menu, std::span<const MenuEntry> entries);
+    // The Window menu's list of open windows, after the separator `start`.
+    void listOpenWindows(QMenu* menu, QAction* start);
     void updateActions();
     // A command's menu text, with the text of `detailKey` (when not empty)
     // after its name.
     QString commandText(int command, std::string_view detailKey) const;
     void onSubWindowActivated();
+    // The demo view's texts in the language in use.
+    DemoView::Texts demoTexts() const;
+    // The permanent status-bar note of the active window's live output.
+    void showLiveTarget();
     // The layout tools panel, docked beside the windows, follows the active
     // layout view (main_window_tools.cpp).
     void createToolsPanel();
@@ -141,8 +149,8 @@ private:
     std::vector<QAction*> languageActions_;
     MenuKind menuKind_ = MenuKind::Main;
     RecentFiles recent_;
-    QPointer<DocumentWindow> lastEffectWindow_;  // opened by the last Transfer Data
     LayoutToolsPanel* toolsPanel_ = nullptr;
+    QLabel* liveLabel_ = nullptr;
     QPointer<LayoutView> toolsView_;
     std::vector<QMetaObject::Connection> toolsLinks_;
     std::unique_ptr<WizardRun> wizard_;

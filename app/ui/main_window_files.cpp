@@ -2,6 +2,7 @@
 // the language switch and the windows over one document.
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
@@ -18,6 +19,7 @@
 #include "engine/ui/effect_view.h"
 #include "layout/port_table.h"
 #include "layout/ui/layout_view.h"
+#include "output/ui/live_feed.h"
 
 namespace vx {
 namespace {
@@ -59,8 +61,12 @@ DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
         return group;
     };
     connect(view, &DemoView::statusTexts, this, [this](const QString& pane1, const QString& pane2) {
-        statusBar()->showMessage(pane1 + QStringLiteral("  ") + pane2);
+        statusBar()->showMessage(pane2.isEmpty() ? pane1 : pane1 + QStringLiteral("  ") + pane2);
     });
+    view->setTexts(demoTexts());
+    connect(this, &MainWindow::languageSwitched, view,
+            [this, view] { view->setTexts(demoTexts()); });
+    connect(window, &DocumentWindow::liveFeedChanged, this, [this] { showLiveTarget(); });
     // The main tool bar is idle while a demo window is open.
     toolBar_->setEnabled(false);
     connect(window, &QObject::destroyed, this, [this] {
@@ -70,6 +76,25 @@ DocumentWindow* MainWindow::openDemoWindow(std::shared_ptr<DemoDocument> demo) {
         toolBar_->setEnabled(!demoLeft);
     });
     return showWindow(window);
+}
+
+DemoView::Texts MainWindow::demoTexts() const {
+    return {text("DEMO_ADJUST_HINT"), text("DEMO_MODE_STATUS"), text("DEMO_PLAY_ENDED")};
+}
+
+void MainWindow::showLiveTarget() {
+    if (liveLabel_ == nullptr) {
+        liveLabel_ = new QLabel(this);
+        liveLabel_->setObjectName(QStringLiteral("liveTarget"));
+        statusBar()->addPermanentWidget(liveLabel_);
+    }
+    const DocumentWindow* active = activeDocumentWindow();
+    const LiveFeed* feed = active != nullptr ? active->liveFeed() : nullptr;
+    liveLabel_->setVisible(feed != nullptr);
+    if (feed == nullptr) return;
+    QString shown = text("LIVE_OUTPUT_ON").replace(QStringLiteral("%1"), feed->describe());
+    if (feed->isFallback()) shown += QStringLiteral(" \u2014 ") + text("LIVE_OLA_FALLBACK");
+    liveLabel_->setText(shown);
 }
 
 DocumentWindow* MainWindow::showWindow(DocumentWindow* window) {
@@ -97,11 +122,7 @@ QList<DocumentWindow*> MainWindow::windowsOf(const LayoutDocument* document) con
 }
 
 DocumentWindow* MainWindow::newLayout() {
-    // A new layout closes the document of the last effect window, after the
-    // usual question.
-    if (lastEffectWindow_ && lastEffectWindow_->document()) {
-        if (!closeDocument(lastEffectWindow_->document())) return nullptr;
-    }
+    // Every open document stays open beside the new one.
     auto document = std::make_shared<LayoutDocument>();
     return addWindow(DocumentKind::Layout, std::move(document),
                      QStringLiteral("Edit%1").arg(++untitledCount_));
@@ -174,8 +195,7 @@ void MainWindow::writePortTableFor(const LayoutDocument& document) {
 
 DocumentWindow* MainWindow::openEffectWindow(std::shared_ptr<LayoutDocument> document,
                                              const QString& title) {
-    lastEffectWindow_ = addWindow(DocumentKind::Effect, std::move(document), title);
-    return lastEffectWindow_;
+    return addWindow(DocumentKind::Effect, std::move(document), title);
 }
 
 void MainWindow::openWindowLike(const DocumentWindow& window) {

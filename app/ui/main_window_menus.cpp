@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
+
 #include "app/ui/command_ids.h"
 #include "app/ui/main_window.h"
 
@@ -116,11 +118,24 @@ void MainWindow::buildMenu(QMenu* menu, std::span<const MenuEntry> entries) {
                 }
                 for (std::size_t i = 0; i < files.size(); ++i) {
                     QAction* a = recentActions_[i];
+                    // The file name alone, unless another entry has it too.
+                    const auto sameName = std::ranges::count_if(
+                        files, [&](const auto& f) { return f.filename() == files[i].filename(); });
+                    const auto shown = sameName > 1 ? files[i] : files[i].filename();
                     a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
-                        QString::fromStdString(files[i].filename().string())));
+                        QString::fromStdString(shown.string())));
                     a->setToolTip(QString::fromStdString(files[i].string()));
                     menu->addAction(a);
                 }
+                break;
+            }
+            case MenuEntry::Type::OpenWindows: {
+                // Filled each time the menu opens, so titles and the active
+                // window are as they are then.
+                QAction* start = menu->addSeparator();
+                connect(menu, &QMenu::aboutToShow, menu,
+                        [this, menu, start] { listOpenWindows(menu, start); });
+                listOpenWindows(menu, start);
                 break;
             }
             case MenuEntry::Type::Languages:
@@ -134,6 +149,29 @@ void MainWindow::buildMenu(QMenu* menu, std::span<const MenuEntry> entries) {
                 break;
         }
     }
+}
+
+void MainWindow::listOpenWindows(QMenu* menu, QAction* start) {
+    const QList<QAction*> all = menu->actions();
+    for (qsizetype i = all.indexOf(start) + 1; i < all.size(); ++i) {
+        menu->removeAction(all[i]);
+        all[i]->deleteLater();
+    }
+    const DocumentWindow* active = activeDocumentWindow();
+    int n = 0;
+    for (DocumentWindow* w : documentWindows()) {
+        QString title = w->windowTitle();
+        title.replace(QStringLiteral("[*]"),
+                      w->isWindowModified() ? QStringLiteral("*") : QString());
+        auto* a = menu->addAction(++n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(title) : title);
+        a->setCheckable(true);
+        a->setChecked(w == active);
+        QPointer<DocumentWindow> target = w;
+        connect(a, &QAction::triggered, this, [this, target] {
+            if (target) mdi_->setActiveSubWindow(target);
+        });
+    }
+    start->setVisible(n > 0);
 }
 
 void MainWindow::applyMenuTexts() {

@@ -43,7 +43,15 @@ void MainWindow::linkToolsPanel() {
     toolsLinks_.clear();
     toolsView_ = view;
     toolsPanel_->setEnabled(view != nullptr);
-    if (view == nullptr) return;
+    // The readout is the new view's from the start: no cell under the
+    // pointer yet, and its own layout's lamp count.
+    if (view == nullptr) {
+        toolsPanel_->clearReadout(std::nullopt);
+        return;
+    }
+    toolsPanel_->clearReadout(PointerReadout{0, 0, view->zoom(), std::nullopt,
+                                             view->document().layout().lamps.size(), std::nullopt,
+                                             std::nullopt});
     toolsPanel_->setPortState(view->portState());
     toolsLinks_.push_back(
         connect(toolsPanel_, &LayoutToolsPanel::portStateChanged, view, &LayoutView::setPortState));
@@ -53,6 +61,12 @@ void MainWindow::linkToolsPanel() {
         connect(view, &LayoutView::pointerCell, toolsPanel_, [this, view](int x, int y) {
             toolsPanel_->showReadout(readPointer(view->document().layout(), x, y, view->zoom()));
         }));
+    // Edits change the lamp count under a pointer that stands still.
+    if (auto* window = activeDocumentWindow()) {
+        toolsLinks_.push_back(connect(
+            window, &DocumentWindow::documentChanged, toolsPanel_,
+            [this, view] { toolsPanel_->showTotal(view->document().layout().lamps.size()); }));
+    }
 }
 
 }  // namespace vx

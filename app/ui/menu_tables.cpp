@@ -78,7 +78,13 @@ constexpr std::array kLayoutView{item(cmd::ViewToolbar, "ID_VIEW_TOOLBAR"),
                                  item(cmd::ViewStatusBar, "ID_VIEW_STATUS_BAR"),
                                  item(cmd::ToggleGrid, "ID_EDIT_GRIDDING"), separator(),
                                  popup("ID_VIEW_LANGUAGE", kLanguageEntries)};
-constexpr std::array kLayoutWindow{item(cmd::SwitchWindow, "ID_CHANGEWIN")};
+constexpr MenuEntry kOpenWindows{T::OpenWindows, 0, {}, {}, {}};
+constexpr std::array kLayoutWindow{item(cmd::SwitchWindow, "ID_CHANGEWIN"),
+                                   separator(),
+                                   item(cmd::WindowNew, "ID_WINDOW_NEW"),
+                                   item(cmd::WindowCascade, "ID_WINDOW_CASCADE"),
+                                   item(cmd::WindowTileHorizontal, "ID_WINDOW_TILE_HORZ"),
+                                   kOpenWindows};
 constexpr std::array kFullHelp{
     item(cmd::HelpTopics, "ID_HELP_ABOUT_VC"), item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
     item(cmd::AppAbout, "ID_APP_ABOUT"), item(cmd::HelpWhatsNew, "ID_HELP_WHATSNEW")};
@@ -92,7 +98,7 @@ constexpr std::array kViewBars{item(cmd::ViewToolbar, "ID_VIEW_TOOLBAR"),
 constexpr std::array kWindows{item(cmd::WindowNew, "ID_WINDOW_NEW"),
                               item(cmd::WindowCascade, "ID_WINDOW_CASCADE"),
                               item(cmd::WindowTileHorizontal, "ID_WINDOW_TILE_HORZ"),
-                              item(cmd::WindowArrange, "ID_WINDOW_ARRANGE")};
+                              item(cmd::WindowArrange, "ID_WINDOW_ARRANGE"), kOpenWindows};
 
 // Demo menu.
 constexpr std::array kDemoFile{item(cmd::FileNew, "ID_FILE_NEW"),
@@ -160,6 +166,7 @@ constexpr std::array kExport{item(cmd::OutputClusterTables, "ID_OUT_TEXT2"),
                              item(cmd::CreateBinFile, "ID_OUT_TEXT4")};
 constexpr std::array kEffectFile{item(cmd::FileNew, "ID_FILE_NEW"),
                                  item(cmd::FileOpen, "ID_FILE_OPEN"),
+                                 item(cmd::OpenImage, "ID_OPEN_IMAGE"),
                                  item(cmd::FileSave, "ID_FILE_SAVE"),
                                  item(cmd::FileSaveAs, "ID_FILE_SAVE_AS"),
                                  item(cmd::FileClose, "ID_FILE_CLOSE"),

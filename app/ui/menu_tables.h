@@ -13,7 +13,8 @@ namespace vx {
 enum class MenuKind { Main, Layout, Effect, Demo };
 
 struct MenuEntry {
-    enum class Type { Command, Separator, Popup, RecentFiles, Languages };
+    // OpenWindows: one entry per open document window, the active one checked.
+    enum class Type { Command, Separator, Popup, RecentFiles, Languages, OpenWindows };
     Type type = Type::Command;
     int command = 0;                        // for Command
     std::string_view key;                   // language key; empty: keeps `caption`

@@ -23,6 +23,7 @@
 #include "layout/layout_bounds.h"
 #include "layout/layout_file.h"
 #include "platform/file_io.h"
+#include "platform/language/language_table.h"
 
 namespace fs = std::filesystem;
 
@@ -88,6 +89,15 @@ int main(int argc, char* argv[]) {
     auto document = std::make_shared<vx::DemoDocument>(layout->lamps, vx::compileEffects(*layout),
                                                        vx::playstate::kParallel);
     vx::DemoView view(document);
+    auto english = vx::LanguageTable::load(fs::path(VEXOLUME_SOURCE_DIR) /
+                                           "share/vexolume/Mullanguage/English.ini");
+    if (english) {
+        const auto text = [&english](const char* key) {
+            return QString::fromStdString(english->LookUpText(key));
+        };
+        view.setTexts(
+            {text("DEMO_ADJUST_HINT"), text("DEMO_MODE_STATUS"), text("DEMO_PLAY_ENDED")});
+    }
     view.resize(kWidth, kHeight);
     view.player().setWallClock(false);
     document->scaleDialogClosed(kCell);

@@ -26,6 +26,7 @@ void DemoPlayer::start(const PlayRequest& request) {
     texts_.clear();
     PlayObserver* observer = this;
     playback_ = std::make_unique<Playback>(effects_, lampCount_, request, observer);
+    endSaid_ = false;
     clock_.start();
     advanceTo(0);
     if (wallClock_) timer_.start();
@@ -33,23 +34,32 @@ void DemoPlayer::start(const PlayRequest& request) {
 
 void DemoPlayer::stop() {
     timer_.stop();
+    endSaid_ = true;  // stopped, not ended
     if (playback_) playback_->stopAll();
 }
 
 void DemoPlayer::advanceTo(std::int64_t ms) {
     if (!playback_) return;
+    const bool wasPlaying = !playback_->idle();
     playback_->runUntil(ms);
-    if (playback_->idle()) timer_.stop();
     if (changed_) {
         changed_ = false;
         Q_EMIT advanced();
+    }
+    if (playback_->idle()) {
+        timer_.stop();
+        if (wasPlaying && !endSaid_) {
+            endSaid_ = true;
+            Q_EMIT ended();
+        }
     }
 }
 
 void DemoPlayer::tick() { advanceTo(clock_.elapsed()); }
 
-void DemoPlayer::modeStarted(std::int64_t, std::size_t, const Mode& mode) {
-    Q_EMIT modeBegan(mode.playKind, QString::fromStdString(mode.label));
+void DemoPlayer::modeStarted(std::int64_t, std::size_t position, const Mode& mode) {
+    Q_EMIT modeBegan(static_cast<int>(position), QString::fromStdString(mode.kind),
+                     QString::fromStdString(mode.label));
 }
 
 void DemoPlayer::lampPainted(std::int64_t, std::uint32_t lamp, ColorWord color) {

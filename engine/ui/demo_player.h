@@ -49,8 +49,11 @@ public:
 Q_SIGNALS:
     // The lamps or texts may have changed.
     void advanced();
-    // A mode began: its PlayKind and label, for the status bar.
-    void modeBegan(int playKind, const QString& label);
+    // A mode began: its position in the play list (as the timeline counts
+    // it), its kind and its label, for the status bar.
+    void modeBegan(int position, const QString& kind, const QString& label);
+    // Every mode has finished by itself (not after stop()).
+    void ended();
 
 private:
     void tick();
@@ -68,6 +71,7 @@ private:
     QElapsedTimer clock_;
     bool wallClock_ = true;
     bool changed_ = false;
+    bool endSaid_ = false;
 };
 
 }  // namespace vx

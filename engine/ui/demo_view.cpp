@@ -33,9 +33,14 @@ DemoView::DemoView(std::shared_ptr<DemoDocument> document, QWidget* parent)
     document_->addObserver(this);
     setMouseTracking(true);
     connect(&player_, &DemoPlayer::advanced, this, qOverload<>(&QWidget::update));
-    connect(&player_, &DemoPlayer::modeBegan, this, [this](int playKind, const QString& label) {
-        if (sequential_) Q_EMIT statusTexts(QStringLiteral("  mode: %1").arg(playKind), label);
-    });
+    connect(&player_, &DemoPlayer::modeBegan, this,
+            [this](int position, const QString& kind, const QString& label) {
+                // A label that only repeats the kind is not said twice.
+                Q_EMIT statusTexts(texts_.modeStatus.arg(position).arg(kind),
+                                   label == kind ? QString() : label);
+            });
+    connect(&player_, &DemoPlayer::ended, this,
+            [this] { Q_EMIT statusTexts(texts_.ended, QString()); });
 }
 
 DemoView::~DemoView() {
@@ -63,6 +68,25 @@ std::vector<std::uint8_t> DemoView::saveBmpParameters() {
 }
 
 void DemoView::demoChanged() { update(); }
+
+void DemoView::setTexts(Texts texts) {
+    texts_ = std::move(texts);
+    update();
+}
+
+void DemoView::paintAdjustHint(QPainter& painter, QSize client) {
+    if (texts_.adjustHint.isEmpty()) return;
+    // A band along the bottom edge, over whatever lies there.
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect textArea(8, 0, client.width() - 16, client.height());
+    const QRect needed = metrics.boundingRect(textArea, Qt::TextWordWrap, texts_.adjustHint);
+    const QRect band(0, client.height() - needed.height() - 12, client.width(),
+                     needed.height() + 12);
+    painter.fillRect(band, QColor(0, 0, 0, 190));
+    painter.setPen(Qt::white);
+    painter.drawText(band.adjusted(8, 6, -8, -6), Qt::TextWordWrap | Qt::AlignLeft,
+                     texts_.adjustHint);
+}
 
 void DemoView::paintPicture(QPainter& painter) {
     const QString path = QString::fromStdString(document_->picturePath());
@@ -131,12 +155,10 @@ void DemoView::paintOn(QPainter& painter, QSize client) {
     paintPicture(painter);
     if (document_->adjustMode()) {
         if (document_->showLamps()) paintLamps(painter, client, true);
+        paintAdjustHint(painter, client);
         return;
     }
-    if (const auto request = document_->takePendingPlay(client.width())) {
-        sequential_ = request->order == PlayOrder::Sequential;
-        player_.start(*request);
-    }
+    if (const auto request = document_->takePendingPlay(client.width())) player_.start(*request);
     paintLamps(painter, client, false);
     painter.setPen(Qt::white);
     for (const auto& [at, text] : player_.texts()) {

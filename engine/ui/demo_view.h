@@ -42,13 +42,24 @@ public:
     // (the main window's pending request), taken and cleared by the asking.
     std::function<std::optional<int>()> takeProgramGroupRequest;
 
+    // The texts the view shows, from the language table in use: the hint
+    // drawn while it waits in adjust mode, the status of a started mode
+    // ("%1" its position, "%2" its kind) and the note that a play has ended.
+    struct Texts {
+        QString adjustHint;
+        QString modeStatus = QStringLiteral("Mode %1: %2");
+        QString ended;
+    };
+    void setTexts(Texts texts);
+
     // Draws as on screen into an image of the view's size (a draw like any
     // other: a pending playback starts).
     QImage render();
 
 Q_SIGNALS:
     void contextMenuWanted(const QPoint& globalPos);
-    // Status-bar panes 1 and 2 while a sequential playback runs.
+    // Status-bar panes 1 and 2: the mode that began (and its label), or
+    // that the play has ended.
     void statusTexts(const QString& pane1, const QString& pane2);
 
 protected:
@@ -69,7 +80,9 @@ private:
     std::shared_ptr<DemoDocument> document_;
     DemoPlayer player_;
     bool roundLamps_ = true;
-    bool sequential_ = false;
+    void paintAdjustHint(QPainter& painter, QSize client);
+
+    Texts texts_;
     QString picturePath_;
     QImage picture_;
     QImage scaled_;

@@ -104,6 +104,19 @@ void LayoutToolsPanel::showReadout(const PointerReadout& r) {
     field("lamp")->setText(numberOrDash(r.portOrder));
 }
 
+void LayoutToolsPanel::clearReadout(const std::optional<PointerReadout>& view) {
+    for (const char* name : {"x", "y", "id", "port", "lamp", "zoom", "total"}) {
+        field(name)->clear();
+    }
+    if (!view) return;
+    field("zoom")->setText(QString::number(view->zoom));
+    showTotal(view->total);
+}
+
+void LayoutToolsPanel::showTotal(std::size_t total) {
+    field("total")->setText(QString::number(total));
+}
+
 void LayoutToolsPanel::setPortState(const PortEditState& state) {
     state_ = state;
     for (int p = 1; p <= kPortCount; ++p) {

@@ -44,6 +44,10 @@ public:
     explicit LayoutToolsPanel(QWidget* parent = nullptr);
 
     void showReadout(const PointerReadout& readout);
+    // The readout of a view the pointer has not been over yet: its zoom and
+    // lamp count, and no cell; with nothing, every field empty.
+    void clearReadout(const std::optional<PointerReadout>& view);
+    void showTotal(std::size_t total);
     const PortEditState& portState() const { return state_; }
     // Set from outside (the Port Edit dialog, a double-click, the lamp modes).
     void setPortState(const PortEditState& state);

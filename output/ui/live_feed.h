@@ -29,6 +29,9 @@ public:
     void sendFrame();
     std::uint64_t framesSent() const { return frames_; }
     QString describe() const { return QString::fromStdString(output_->describe()); }
+    // Set when the output chosen (OLA) did not answer and this one stands in.
+    void setFallback(bool fallback) { fallback_ = fallback; }
+    bool isFallback() const { return fallback_; }
 
 Q_SIGNALS:
     // A send failed; the feed has stopped. `key` is a message key.
@@ -40,6 +43,7 @@ private:
     DmxFrameSender sender_;
     QTimer timer_;
     std::uint64_t frames_ = 0;
+    bool fallback_ = false;
 };
 
 }  // namespace vx

@@ -45,7 +45,8 @@ TableOutputUi desktopTableOutputUi(QWidget* parent, const LanguageTable& table,
         QStringList details;
         for (const Error& m : messages) {
             const std::string found = table.LookUpText(m.key);
-            texts << QString::fromStdString(found.empty() ? m.key : found);
+            // A key is never shown: without its text the detail says it.
+            texts << QString::fromStdString(found.empty() ? m.detail : found);
             details << QString::fromStdString(m.detail);
         }
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Vexolume"), texts.join("\n\n"),

@@ -77,9 +77,10 @@ void SelectProgramDialog::program(ControllerModel model) {
         return;
     }
     const std::string text = table_.LookUpText(started.error().key);
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexolume"),
-                                QString::fromStdString(text.empty() ? started.error().key : text),
-                                QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Vexolume"),
+                        QString::fromStdString(text.empty() ? started.error().detail : text),
+                        QMessageBox::Ok, this);
     box->setObjectName("message");
     box->setDetailedText(QString::fromStdString(started.error().detail));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include <optional>
 
 #include "app/ui/desktop_dialogs.h"
+#include "app/language/key_registry.h"
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
 #include "tests/support/qt_app.h"
@@ -73,6 +75,15 @@ protected:
     }
     ~Desktop() override {
         window_.reset();
+        // Whatever a test did, every message it caught said something, in
+        // words: never empty, never a language key in place of its text.
+        for (const QString& message : messages_) {
+            EXPECT_FALSE(message.trimmed().isEmpty());
+            for (const QString& word :
+                 message.split(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]+")))) {
+                EXPECT_FALSE(isLanguageKey(word.toStdString())) << message.toStdString();
+            }
+        }
         std::filesystem::current_path(oldCwd_);
     }
 

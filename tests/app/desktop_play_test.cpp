@@ -2,6 +2,8 @@
 // run through the main window as the menus run them.
 
 #include <QImage>
+#include <QLabel>
+#include <QStatusBar>
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -207,6 +209,13 @@ TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
     ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
     ASSERT_NE(window->liveFeed(), nullptr);
     EXPECT_TRUE(w->action(cmd::DemoLiveOutput)->isChecked());
+    // The status bar names the target while the feed runs.
+    const auto* live = w->findChild<QLabel*>(QStringLiteral("liveTarget"));
+    ASSERT_NE(live, nullptr);
+    EXPECT_FALSE(live->isHidden());
+    EXPECT_TRUE(live->text().startsWith(
+        QStringLiteral("Live output: sACN to 127.0.0.1:%1").arg(receiver.port())))
+        << live->text().toStdString();
     window->liveFeed()->sendFrame();
     const auto packets = receiver.collect(200);
     ASSERT_GE(packets.size(), 2u);  // the sample's two ports, maybe a timer frame more
@@ -224,6 +233,35 @@ TEST_F(DesktopPlay, LiveOutputSendsTheDemoAsSacnUntilSwitchedOff) {
     ASSERT_TRUE(w->runCommand(cmd::DemoLiveOutput));
     EXPECT_EQ(window->liveFeed(), nullptr);
     EXPECT_FALSE(w->action(cmd::DemoLiveOutput)->isChecked());
+    EXPECT_TRUE(live->isHidden());
+}
+
+// A demo waiting in adjust mode says how to start; a sequential play says
+// which mode runs, by its place in the list, and that it has ended.
+TEST_F(DesktopPlay, TheDemoSaysHowToStartWhichModeRunsAndWhenItEnded) {
+    MainWindow* w = startWithEffectWindow();
+    ASSERT_TRUE(w->runCommand(cmd::SequentialPlay));
+    DemoView* demo = activeDemo(w);
+    ASSERT_NE(demo, nullptr);
+    demo->player().setWallClock(false);
+    demo->resize(800, 600);
+    const QImage hinted = demo->render();
+    ASSERT_TRUE(demo->document().adjustMode());
+    const auto text = [w](const char* key) {
+        return QString::fromStdString(w->state().language.LookUpText(key));
+    };
+    demo->setTexts({QString(), text("DEMO_MODE_STATUS"), text("DEMO_PLAY_ENDED")});
+    EXPECT_NE(demo->render(), hinted);  // the hint is drawn on the view
+
+    ASSERT_TRUE(w->runCommand(cmd::DemoStart));
+    demo->render();
+    const QString first = w->statusBar()->currentMessage();
+    EXPECT_TRUE(first.startsWith(QStringLiteral("Mode 0: CM_"))) << first.toStdString();
+    for (std::int64_t ms = 0; demo->player().playing() && ms < 3'600'000; ms += 500) {
+        demo->player().advanceTo(ms);
+    }
+    EXPECT_EQ(w->statusBar()->currentMessage().toStdString(),
+              w->state().language.LookUpText("DEMO_PLAY_ENDED"));
 }
 
 }  // namespace

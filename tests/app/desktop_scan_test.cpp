@@ -161,7 +161,7 @@ TEST_F(Scan, TheEmptyLatticeSetsTheLatticeWithoutLampsAndMayBeRunAgain) {
 
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     EXPECT_EQ(doc.layout().colorTolerance, tolerance);
-    ASSERT_TRUE(w->runCommand(cmd::OpenEdit));
+    ASSERT_TRUE(w->runCommand(cmd::OpenEmptyLattice));
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(doc.layout().colorTolerance, kEmptyLatticeTolerance);
     EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());  // no picture

@@ -9,6 +9,7 @@
 #include "layout/history/insert_lamp_edit.h"
 #include "layout/history/transfer_data_edit.h"
 #include "layout/layout_file.h"
+#include "layout/layout_json.h"
 #include "platform/file_io.h"
 #include "tests/layout/counting_observer.h"
 #include "tests/support/temp_folder.h"
@@ -62,6 +63,27 @@ TEST(LayoutDocument, FailedSaveKeepsOldFileAndModifiedMark) {
         EXPECT_EQ(*readFileBytes(doc.path()), *before);
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(LayoutDocument, TheJsonFormOpensAsTheBinaryAndIsSavedInItsOwnForm) {
+    TempDir dir;
+    const auto binary = LayoutDocument::open(VEXOLUME_TEST_DATA "/layout/two_lamps.led");
+    ASSERT_TRUE(binary.ok());
+    ASSERT_TRUE(writeFileAtomically(dir.path() / "show.json", layoutToJson((*binary)->layout())));
+
+    auto doc = LayoutDocument::open(dir.path() / "show.json");
+    ASSERT_TRUE(doc.ok()) << doc.error().describe();
+    EXPECT_EQ((*doc)->layout(), (*binary)->layout());
+    EXPECT_TRUE((*doc)->isJsonForm());
+    (*doc)->apply(std::make_unique<InsertLampEdit>(LatticeCell{7, 7}));
+    ASSERT_TRUE((*doc)->save().ok());
+    const auto text = readFileBytes(dir.path() / "show.json");
+    ASSERT_TRUE(text.ok());
+    EXPECT_EQ(std::string(text->begin(), text->end()), layoutToJson((*doc)->layout()));
+
+    ASSERT_TRUE((*doc)->saveAs(dir.path() / "show").ok());  // Save As names a binary file
+    EXPECT_FALSE((*doc)->isJsonForm());
+    EXPECT_EQ(*readFileBytes((*doc)->path()), encodeLayout((*doc)->layout()));
 }
 
 TEST(LayoutDocument, AnEndlessDeviceIsRefusedAfterTheLargestLayoutsSize) {

@@ -46,7 +46,7 @@ TEST(CliExport, TableOverItsLimitIsLeftOutAndTheRestWritten) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 2);
     const std::string errors = test::fileText(dir.path() / "err.txt");
-    EXPECT_NE(errors.find("SIMULATELIST_COLORTEXT_CETN"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("Too many colour groups: at most 101"), std::string::npos) << errors;
     EXPECT_NE(errors.find("leaves out 102 program step(s)"), std::string::npos) << errors;
     EXPECT_EQ(test::fileNames(out).size(), 5u);
 }

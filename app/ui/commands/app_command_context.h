@@ -68,7 +68,7 @@ public:
     virtual bool closeDocument(const std::shared_ptr<LayoutDocument>& document) = 0;
     virtual bool saveDocument(LayoutDocument& document, bool askName) = 0;
     virtual void writePortTableFor(const LayoutDocument& document) = 0;
-    // A new effect window over `document`; the next new layout closes it.
+    // A new effect window over `document`.
     virtual DocumentWindow* openEffectWindow(std::shared_ptr<LayoutDocument> document,
                                              const QString& title) = 0;
     virtual void openWindowLike(const DocumentWindow& window) = 0;

@@ -31,6 +31,7 @@ bool DemoLiveOutputCommand::act(AppCommandContext& c, DemoView& view) {
     if (opened->fallback) c.showStatus(c.text("LIVE_OLA_FALLBACK"));
     auto feed = std::make_unique<LiveFeed>(view.player(), std::move(*universes),
                                            std::move(opened->output), kDefaultFramesPerSecond);
+    feed->setFallback(opened->fallback.has_value());
     // The feed is ended after its signal has returned, never inside it.
     QObject::connect(
         feed.get(), &LiveFeed::failed, window, [&c, window](const QString& key, const QString&) {

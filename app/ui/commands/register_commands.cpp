@@ -86,7 +86,7 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<ScanPickCommand>(cmd::ScanBack, ScanPick::BackColor);
     r.emplace<ScanPickCommand>(cmd::ScanScope, ScanPick::Scope);
     r.emplace<ScanCommand>(cmd::EditScan);
-    r.emplace<EmptyLatticeCommand>(cmd::OpenEdit);
+    r.emplace<NewLayoutCommand>(cmd::OpenEdit);  // the layout window's File > New
     r.emplace<EmptyLatticeCommand>(cmd::OpenEmptyLattice);
     r.emplace<SwitchWindowCommand>(cmd::SwitchWindow);
     auto printer = std::make_shared<SharedPrinter>();

@@ -7,6 +7,7 @@
 
 #include "effects/mode_kind.h"
 #include "effects/parameter_rules.h"
+#include "engine/ui/sheet/kind_list.h"
 #include "engine/ui/sheet/page_widgets.h"
 
 namespace vx {
@@ -21,7 +22,7 @@ CircularAreaDialog::CircularAreaDialog(SheetContext& context, QWidget* parent)
     radius_ = new QLineEdit(this);
     for (QLineEdit* e : {x_, y_, radius_}) e->setValidator(new QIntValidator(0, 100000, e));
     kinds_ = new QListWidget(this);
-    for (auto kind : kinds::circleInnerKinds()) kinds_->addItem(fromUtf8(kind));
+    fillKindList(kinds_, kinds::circleInnerKinds(), ctx_.table);
     grid->addWidget(centre, 0, 0, 1, 2);
     grid->addWidget(idLabel(this, kDialog, 1100), 1, 0);
     grid->addWidget(x_, 1, 1);

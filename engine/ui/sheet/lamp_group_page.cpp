@@ -51,6 +51,19 @@ ClusterPage::ClusterPage(SheetContext& context, QWidget* parent) : QWidget(paren
     grid->addWidget(groupBox, 0, 1);
     grid->addWidget(functions, 0, 2);
     ApplyDialogTexts(this, kDialog, ctx_.table);
+    const auto c = [this](int id) { return controlWidget(this, id); };
+    setTooltips(ctx_.table, {{c(1058), "IDD111_m_p5tip1"},
+                             {c(1059), "IDD111_m_p5tip2"},
+                             {c(1060), "IDD111_m_p5tip3"},
+                             {c(1061), "IDD111_m_p5tip4"},
+                             {c(1062), "IDD111_m_p5tip5"},
+                             {c(1063), "IDD111_m_p5tip6"},
+                             {c(1064), "IDD111_m_p5tip7"},
+                             {c(1065), "IDD111_m_p5tip8"},
+                             {c(1066), "IDD111_m_p5tip9"},
+                             {c(1067), "IDD111_m_p5tip10"},
+                             {c(1068), "IDD111_m_p5tip11"},
+                             {c(1069), "IDD111_m_p5tip12"}});
 }
 
 bool ClusterPage::usesCluster() const {

@@ -7,6 +7,7 @@
 #include "effects/kind_shape.h"
 #include "effects/mode_kind.h"
 #include "engine/ui/sheet/circular_area_dialog.h"
+#include "engine/ui/sheet/kind_list.h"
 #include "engine/ui/sheet/kind_preview.h"
 #include "engine/ui/sheet/page_widgets.h"
 #include "layout/history/delete_mode_edit.h"
@@ -21,7 +22,7 @@ ModeListPage::ModeListPage(SheetContext& context, QWidget* parent)
     modes_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     kinds_ = new QListWidget(this);
     kinds_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    for (auto kind : kinds::offeredKinds()) kinds_->addItem(fromUtf8(kind));
+    fillKindList(kinds_, kinds::offeredKinds(), ctx_.table);
     info_ = new QLabel(this);
     info_->setWordWrap(true);
     info_->setMinimumHeight(48);
@@ -67,7 +68,8 @@ ModeListPage::ModeListPage(SheetContext& context, QWidget* parent)
                              {c(1093), "IDD109_m_p3tip5"},
                              {c(1094), "IDD109_m_p3tip6"},
                              {c(1095), "IDD109_m_p3tip7"},
-                             {c(1096), "IDD109_m_p3tip8"}});
+                             {c(1096), "IDD109_m_p3tip8"},
+                             {c(1097), "IDD109_m_p3tip9"}});
     refresh();
 }
 

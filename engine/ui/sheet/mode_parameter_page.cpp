@@ -97,7 +97,10 @@ ModeParameterPage::ModeParameterPage(SheetContext& context, QWidget* parent)
                              {field(ParamField::HoldTime), "IDD112_m_p6tip3"},
                              {field(ParamField::Step), "IDD112_m_p6tip4"},
                              {startButton_, "IDD112_m_p6tip5"},
-                             {areaButton_, "IDD112_m_p6tip6"}});
+                             {areaButton_, "IDD112_m_p6tip6"},
+                             {extraAdd_, "IDD112_m_p6tip7"},
+                             {extraDelete_, "IDD112_m_p6tip8"},
+                             {ok, "IDD112_m_p6tip9"}});
 
     for (ParamField f : {ParamField::Interval, ParamField::Loop}) {
         connect(field(f), &QLineEdit::textEdited, this, &ModeParameterPage::timingEdited);

@@ -92,6 +92,11 @@ ProgramGroupPage::ProgramGroupPage(SheetContext& context, QWidget* parent)
     grid->addWidget(rightBox, 0, 1);
     grid->addWidget(operate, 0, 2);
     ApplyDialogTexts(this, kDialog, ctx_.table);
+    const auto c = [this](int id) { return controlWidget(this, id); };
+    setTooltips(ctx_.table, {{c(1330), "IDD107_m_p1tip1"},
+                             {c(1331), "IDD107_m_p1tip2"},
+                             {c(1009), "IDD107_m_p1tip3"},
+                             {c(1010), "IDD107_m_p1tip4"}});
 }
 
 void ProgramGroupPage::rebuild() {

@@ -1,7 +1,7 @@
 #pragma once
-// File > Open Edit (32862) and Open Empty Lattice (32926): a lattice over the
-// whole scope with every colour taken for background, for laying lamps out
-// by hand. Unlike Scan it may be run again.
+// File > Open Empty Lattice (32926): a lattice over the whole scope with
+// every colour taken for background, for laying lamps out by hand. Unlike
+// Scan it may be run again.
 
 #include "base/commands/command_handler.h"
 #include "layout/ui/commands/layout_command_context.h"

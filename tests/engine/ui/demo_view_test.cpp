@@ -74,20 +74,47 @@ TEST_F(DemoViewTest, ParallelPlayStartsOnTheFirstDrawAfterStartAndNotBefore) {
     EXPECT_EQ(v->player().now(), 0);
 }
 
-TEST_F(DemoViewTest, SequentialPlayRunsOnTheClockAndReportsEachMode) {
+TEST_F(DemoViewTest, SequentialPlayRunsOnTheClockAndReportsEachModeAndItsEnd) {
     auto v = view(playstate::kSequential);
+    v->setTexts({QString(), QStringLiteral("M %1 %2"), QStringLiteral("ENDED")});
     QSignalSpy status(v.get(), &DemoView::statusTexts);
     v->startDemo();
     v->render();
     EXPECT_EQ(v->document().playState(), playstate::kIdle);
-    ASSERT_GE(status.count(), 1);  // the first mode begins at once
-    EXPECT_TRUE(status.at(0).at(0).toString().startsWith(QStringLiteral("  mode: ")));
+    ASSERT_GE(status.count(), 1);  // the first mode begins at once, at its place in the list
+    const std::vector<Mode> list =
+        playList(v->document().effects(), PlayRequest{PlayOrder::Sequential});
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(status.at(0).at(0).toString().toStdString(), "M 0 " + list.front().kind);
     // Played in steps of the clock; the window is never held.
     v->player().advanceTo(1000);
     EXPECT_TRUE(v->player().playing());
     // Redrawn, a sequential playback does not start again.
     v->render();
     EXPECT_EQ(v->player().now(), 1000);
+    // Each later mode is named by its own place; the end is said once.
+    for (std::int64_t ms = 1000; v->player().playing() && ms < 3'600'000; ms += 1000) {
+        v->player().advanceTo(ms);
+    }
+    ASSERT_FALSE(v->player().playing());
+    ASSERT_GE(status.count(), 2);
+    for (int i = 1; i + 1 < status.count(); ++i) {
+        EXPECT_TRUE(status.at(i).at(0).toString().startsWith(QStringLiteral("M %1 ").arg(i)));
+    }
+    EXPECT_EQ(status.back().at(0).toString(), QStringLiteral("ENDED"));
+    v->player().advanceTo(3'700'000);
+    EXPECT_EQ(status.back().at(0).toString(), QStringLiteral("ENDED"));
+}
+
+TEST_F(DemoViewTest, AdjustModeShowsHowToStart) {
+    auto v = view(playstate::kParallel);
+    const QImage without = v->render();
+    v->setTexts({QStringLiteral("Choose Start to play."), QStringLiteral("%1 %2"), QString()});
+    const QImage with = v->render();
+    ASSERT_TRUE(v->document().adjustMode());
+    // The hint sits in a band along the bottom edge; the rest is unchanged.
+    EXPECT_NE(with.copy(0, 560, 800, 40), without.copy(0, 560, 800, 40));
+    EXPECT_EQ(with.copy(0, 0, 800, 400), without.copy(0, 0, 800, 400));
 }
 
 // Choosing a group from the menu is checked through the desktop program; here

@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <set>
 #include <tuple>
 
 #include "engine/ui/sheet/circular_area_dialog.h"
 #include "engine/ui/sheet/color_list_page.h"
 #include "engine/ui/sheet/gradient_dialog.h"
+#include "engine/ui/sheet/kind_list.h"
 #include "engine/ui/sheet/kind_preview.h"
 #include "engine/ui/sheet/lamp_group_page.h"
 #include "engine/ui/sheet/mode_list_page.h"
@@ -43,6 +45,42 @@ void addThreeModes(ModeSheetDialog& sheet) {
         sheet.modeListPage()->add();
         sheet.parameterPage()->commit();
     }
+}
+
+// In every language each button of the sheet says what it does in a
+// tooltip, and each kind keeps its identifier with a readable name beside it.
+TEST(SheetTexts, EveryButtonHasATooltipAndEveryKindAName) {
+    qtApplication();
+    for (const char* language : {"English", "Chinese", "CTChinese", "French", "German", "Italy"}) {
+        SCOPED_TRACE(language);
+        const LanguageTable table = bundledTable(language);
+        LayoutDocument document(latticeLayout());
+        ModeSheetDialog sheet(document, table, SheetHooks{});
+        for (const QPushButton* b : sheet.findChildren<QPushButton*>()) {
+            if (b->text().isEmpty()) continue;
+            EXPECT_FALSE(b->toolTip().trimmed().isEmpty()) << b->text().toStdString();
+        }
+        const QListWidget* kinds = sheet.modeListPage()->kindList();
+        ASSERT_EQ(kinds->count(), 70);
+        std::set<QString> names;
+        for (int i = 0; i < kinds->count(); ++i) {
+            const QListWidgetItem* item = kinds->item(i);
+            EXPECT_TRUE(item->text().startsWith("CM_"));
+            const QString name = item->data(kKindNameRole).toString();
+            EXPECT_FALSE(name.isEmpty()) << item->text().toStdString();
+            EXPECT_EQ(item->toolTip(), name);
+            names.insert(name);
+        }
+        EXPECT_EQ(names.size(), 70u);  // no two kinds read alike
+    }
+    // The English names are the English table's, drawn beside the identifier.
+    const LanguageTable english = bundledTable();
+    LayoutDocument document(latticeLayout());
+    ModeSheetDialog sheet(document, english, SheetHooks{});
+    const auto found = sheet.modeListPage()->kindList()->findItems("CM_KERNELBD", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found.front()->data(kKindNameRole).toString().toStdString(),
+              english.LookUpText("ID_MSG_PAGE3_MODE_NAME51"));
 }
 
 TEST_F(SheetTest, PagesAndTitlesComeFromTheLanguageTable) {
