@@ -177,6 +177,7 @@ void MainWindow::updateActions() {
             }
         }
     }
+    updateModifiedMark();
 }
 
 QString MainWindow::commandText(int command, std::string_view detailKey) const {
