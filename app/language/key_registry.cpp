@@ -50,6 +50,7 @@ constexpr std::string_view kSingleKeys[] = {
     "ID_SCAN_SCOPE",
     "ID_SCAN_SETOTHER",
     "ID_EDIT_SCAN",
+    "SCAN_FOUND",
     "ID_EDIT_INSERT",
     "ID_EDIT_DELETE",
     "ID_CPORT_EDIT",

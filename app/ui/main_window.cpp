@@ -84,6 +84,16 @@ void MainWindow::onSubWindowActivated() {
     showLiveTarget();
 }
 
+void MainWindow::updateModifiedMark() {
+    // A maximised document window lends the title bar its name and "[*]";
+    // Qt hands on its mark only while the window's buttons sit in the menu
+    // bar, and the menu bar is rebuilt for every kind of window, so the
+    // mark of the active document is set here.
+    if (!windowTitle().contains(QStringLiteral("[*]"))) return;
+    const DocumentWindow* active = activeDocumentWindow();
+    setWindowModified(active != nullptr && active->document() && active->document()->isModified());
+}
+
 bool MainWindow::runCommand(int command) {
     CommandHandler<AppCommandContext>* handler = commands_.find(command);
     if (handler == nullptr || !handler->enabled(*this)) return false;

@@ -104,6 +104,11 @@ DocumentWindow* MainWindow::showWindow(DocumentWindow* window) {
         connect(view, &LayoutView::userMessage, this,
                 [this](const QString& key) { showMessageKey(key.toStdString()); });
         connect(view, &LayoutView::zoomChanged, this, [this] { updateActions(); });
+        connect(view, &LayoutView::scanFinished, this,
+                [this](int found, int columns, int rows, double pitch) {
+                    statusBar()->showMessage(
+                        text("SCAN_FOUND").arg(found).arg(columns).arg(rows).arg(pitch, 0, 'g', 6));
+                });
     }
     // The undo entries follow the history of the active document.
     connect(window, &DocumentWindow::documentChanged, this, [this] { updateActions(); });

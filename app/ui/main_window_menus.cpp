@@ -215,6 +215,7 @@ void MainWindow::updateActions() {
             }
         }
     }
+    updateModifiedMark();
 }
 
 QString MainWindow::commandText(int command, std::string_view detailKey) const {

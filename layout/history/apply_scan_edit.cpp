@@ -3,8 +3,8 @@
 namespace vx {
 
 ApplyScanEdit::ApplyScanEdit(ScanSettingsRecord settings, std::vector<Lamp> found,
-                             std::string_view textKey)
-    : settings_(settings), found_(std::move(found)), textKey_(textKey) {}
+                             std::string_view textKey, bool fromScan)
+    : settings_(settings), found_(std::move(found)), textKey_(textKey), fromScan_(fromScan) {}
 
 void ApplyScanEdit::redo(LampLayout& layout) {
     before_ = ScanSettingsRecord::of(layout);

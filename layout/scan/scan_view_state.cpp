@@ -44,6 +44,20 @@ ScanSettingsRecord ScanViewState::startEmptyLattice(const LampLayout& layout) {
     return settings;
 }
 
+void ScanViewState::reopenScan() {
+    scanAllowed_ = true;
+    scopeAllowed_ = true;
+    pictureShown_ = true;
+}
+
+void ScanViewState::closeScan() {
+    scanAllowed_ = false;
+    scopeAllowed_ = false;
+    scopeArmed_ = false;
+    scopeDragging_ = false;
+    pictureShown_ = false;
+}
+
 std::vector<Lamp> ScanViewState::finishScan(const Picture& shown,
                                             const ScanSettingsRecord& settings) {
     pictureShown_ = false;

@@ -49,11 +49,15 @@ public:
     std::optional<ColorWord> doubleClick(std::int32_t x, std::int32_t y, const Picture& shown);
 
     // Scan: the settings the scan will run with (the pitch set from the
-    // scope and sizes), once per view; nothing after the first scan.
+    // scope and sizes), once until its step is undone; nothing after that.
     std::optional<ScanSettingsRecord> startScan(const LampLayout& layout);
     // The empty-lattice commands: the same without the once-only rule, with
     // a tolerance that takes every colour for background.
     ScanSettingsRecord startEmptyLattice(const LampLayout& layout);
+    // The scan's step undone: Scan, the scope and the picture are back.
+    void reopenScan();
+    // The scan's step done (or redone): as after the scan itself.
+    void closeScan();
     // When the timer fires: the lamps of the lattice scan under `settings`;
     // the picture is hidden.
     std::vector<Lamp> finishScan(const Picture& shown, const ScanSettingsRecord& settings);

@@ -15,16 +15,18 @@ namespace {
 void paintGrid(QPainter& painter, QSize client, const LayoutPaintState& state) {
     const QPen minor(QColor(0x40, 0x40, 0x40));
     const QPen major(QColor(0x60, 0x60, 0x60));
-    const int z = std::max(1, state.zoom);
-    // Cell boundaries in lattice coordinates, shifted by the scroll offsets.
-    for (int i = state.scrollX / z; i * z - state.scrollX <= client.width(); ++i) {
+    // The boundaries of the cells on the client area, from the first one
+    // visible; every fifth counts from cell 0.
+    const CellMapping& m = state.cells;
+    const QPoint first = m.cellAt(QPoint(0, 0));
+    for (int i = first.x(); m.cellRect(i, 0).left() <= client.width(); ++i) {
         painter.setPen(i % 5 == 0 ? major : minor);
-        const int x = i * z - state.scrollX;
+        const int x = m.cellRect(i, 0).left();
         painter.drawLine(x, 0, x, client.height());
     }
-    for (int j = state.scrollY / z; j * z - state.scrollY <= client.height(); ++j) {
+    for (int j = first.y(); m.cellRect(0, j).top() <= client.height(); ++j) {
         painter.setPen(j % 5 == 0 ? major : minor);
-        const int y = j * z - state.scrollY;
+        const int y = m.cellRect(0, j).top();
         painter.drawLine(0, y, client.width(), y);
     }
 }
@@ -45,28 +47,13 @@ int fittedZoom(const std::vector<Lamp>& lamps, QSize client, int current) {
     return std::clamp(zoom, 1, kMaxFittedZoom);
 }
 
-QPoint displayOffset(const std::vector<Lamp>& lamps, QSize client, int zoom) {
-    if (lamps.empty()) return {};
-    const auto e = allLampBounds(lamps);
-    return {(client.width() - (e.left + e.right) * zoom) / 2,
-            (client.height() - (e.top + e.bottom) * zoom) / 2};
-}
-
-QPoint lampSquareOrigin(const Lamp& lamp, QPoint offset, const LayoutPaintState& state) {
-    const int z = state.zoom;
-    if (state.cellAligned) return {lamp.x * z - state.scrollX, lamp.y * z - state.scrollY};
-    return {lamp.x * z + offset.x() - z / 2 - state.scrollX,
-            lamp.y * z + offset.y() - z / 2 - state.scrollY};
-}
-
 void paintLayout(QPainter& painter, const LampLayout& layout, QSize client,
                  const LayoutPaintState& state) {
     if (state.showGrid) paintGrid(painter, client, state);
     const auto& lamps = layout.lamps;
     if (lamps.empty()) return;
 
-    const int z = state.zoom;
-    const QPoint offset = displayOffset(lamps, client, z);
+    const int z = state.cells.zoom;
     const int corner = z * 9 / 10;
     QFont font(QStringLiteral("Century Gothic"));
     font.setStyleHint(QFont::SansSerif);
@@ -74,7 +61,7 @@ void paintLayout(QPainter& painter, const LampLayout& layout, QSize client,
     painter.setFont(font);
     painter.setRenderHint(QPainter::Antialiasing, false);  // exact cells, as read back
     for (const auto& lamp : lamps) {
-        const QRect square(lampSquareOrigin(lamp, offset, state), QSize(z, z));
+        const QRect square = state.cells.cellRect(lamp.x, lamp.y);
         // A wired lamp shows its port's colour even when a file stored another.
         const QColor fill = toQColor(lamp.port > 0 ? portColor(lamp.port) : lamp.color);
         painter.setPen(fill);

@@ -35,10 +35,7 @@ int printLayout(QPrinter& printer, const LampLayout& layout) {
         if (printed > 0) printer.newPage();
         const PrintTile tile = printTile(tiling, n);
         LayoutPaintState state;
-        state.zoom = zoom;
-        state.scrollX = tile.firstX * zoom;
-        state.scrollY = tile.firstY * zoom;
-        state.cellAligned = true;
+        state.cells = {zoom, QPoint(-tile.firstX * zoom, -tile.firstY * zoom)};
         painter.save();
         painter.setClipRect(QRect(QPoint(0, 0), tileSize));
         paintLayout(painter, layout, tileSize, state);

@@ -7,6 +7,7 @@
 #include "layout/history/delete_lamp_edit.h"
 #include "layout/history/insert_lamp_edit.h"
 #include "layout/history/wire_port_edit.h"
+#include "layout/layout_bounds.h"
 
 namespace vx {
 
@@ -28,14 +29,14 @@ LayoutView::LayoutView(std::shared_ptr<LayoutDocument> document, QWidget* parent
 LayoutView::~LayoutView() { document_->removeObserver(this); }
 
 void LayoutView::setZoom(int zoom) {
-    state_.zoom = std::max(1, zoom);
+    zoom_ = std::max(1, zoom);
     zoomFitted_ = true;  // a chosen zoom is never fitted over
     viewport()->update();
-    Q_EMIT zoomChanged(state_.zoom);
+    Q_EMIT zoomChanged(zoom_);
 }
 
 void LayoutView::setGridShown(bool shown) {
-    state_.showGrid = shown;
+    showGrid_ = shown;
     viewport()->update();
 }
 
@@ -69,6 +70,7 @@ void LayoutView::setPortState(const PortEditState& state) {
 
 void LayoutView::layoutChanged(LayoutChange change) {
     (void)change;
+    followScanStep();
     viewport()->update();
     // The readout of the cell under the pointer follows the lamp just
     // inserted, deleted or wired there.
@@ -78,8 +80,7 @@ void LayoutView::layoutChanged(LayoutChange change) {
 void LayoutView::scrollContentsBy(int dx, int dy) {
     (void)dx;
     (void)dy;
-    state_.scrollX = horizontalScrollBar()->value();
-    state_.scrollY = verticalScrollBar()->value();
+    scroll_ = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
     viewport()->update();
 }
 
@@ -91,14 +92,27 @@ void LayoutView::paintOn(QPainter& painter, QSize client) {
         paintScope(painter);
     }
     if (!document_->lampsShown()) return;
+    fitIfDue(client);
+    paintLayout(painter, document_->layout(), client, {mappingFor(client), showGrid_});
+}
+
+void LayoutView::fitIfDue(QSize client) {
+    if (zoomFitted_ || !document_->lampsShown()) return;
     const auto& lamps = document_->layout().lamps;
-    if (!zoomFitted_) {
-        state_.zoom = fittedZoom(lamps, client, state_.zoom);
-        zoomFitted_ = true;
-        Q_EMIT zoomChanged(state_.zoom);
-    }
-    state_.cellAligned = insertMode_ || deleteMode_ || portState_.operation != PortOperation::None;
-    paintLayout(painter, document_->layout(), client, state_);
+    zoom_ = fittedZoom(lamps, client, zoom_);
+    if (!lamps.empty()) centredOn_ = allLampBounds(lamps);
+    zoomFitted_ = true;
+    Q_EMIT zoomChanged(zoom_);
+}
+
+CellMapping LayoutView::mappingFor(QSize client) const {
+    if (!centredOn_) return {zoom_, -scroll_};
+    return CellMapping::centred(*centredOn_, client.width(), client.height(), zoom_, scroll_);
+}
+
+CellMapping LayoutView::cellMapping() {
+    fitIfDue(viewport()->size());
+    return mappingFor(viewport()->size());
 }
 
 void LayoutView::paintEvent(QPaintEvent* event) {
@@ -117,19 +131,18 @@ QImage LayoutView::render() {
 void LayoutView::editAt(QPoint pos, bool dragging) {
     const bool wiring = !insertMode_ && !deleteMode_ && portState_.operation != PortOperation::None;
     if (!insertMode_ && !deleteMode_ && !wiring) return;
-    const int z = state_.zoom;
-    // Integer division as the click rule has it; only a drag leaves the
-    // window far enough to reach a negative cell.
-    const int cx = (pos.x() + state_.scrollX) / z;
-    const int cy = (pos.y() + state_.scrollY) / z;
-    if (pos.x() + state_.scrollX < 0 || pos.y() + state_.scrollY < 0) {
+    // The first edit of a view that has drawn no lamps yet keeps the cells
+    // where they are, so the lamp lands under the pointer and stays there.
+    if (!document_->lampsShown()) zoomFitted_ = true;
+    const QPoint at = cellMapping().cellAt(pos);
+    if (at.x() < 0 || at.y() < 0) {
         if (insertMode_) {
             Q_EMIT userMessage(dragging ? QStringLiteral("EDITIMGVIEW_ONLBDCLK_ORIF")
                                         : QStringLiteral("EDITIMGVIEW_ONLBDCLK_CIP"));
         }
         return;
     }
-    const LatticeCell cell{cx, cy};
+    const LatticeCell cell{at.x(), at.y()};
     if (wiring) {
         const PortEditState before = portState_;
         if (document_->apply(std::make_unique<WirePortEdit>(cell, portState_, stroke_))) {
@@ -169,8 +182,7 @@ void LayoutView::mouseMoveEvent(QMouseEvent* event) {
         scopeEnd_ = pos;
         viewport()->update();
     }
-    pointerCell_ =
-        QPoint((pos.x() + state_.scrollX) / state_.zoom, (pos.y() + state_.scrollY) / state_.zoom);
+    pointerCell_ = cellMapping().cellAt(pos);
     Q_EMIT pointerCell(pointerCell_->x(), pointerCell_->y());
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         editAt(event->position().toPoint(), true);

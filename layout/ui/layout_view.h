@@ -27,9 +27,9 @@ public:
     LayoutDocument& document() { return *document_; }
     const std::shared_ptr<LayoutDocument>& sharedDocument() const { return document_; }
 
-    int zoom() const { return state_.zoom; }
+    int zoom() const { return zoom_; }
     void setZoom(int zoom);
-    bool gridShown() const { return state_.showGrid; }
+    bool gridShown() const { return showGrid_; }
     void setGridShown(bool shown);
     bool insertMode() const { return insertMode_; }
     bool deleteMode() const { return deleteMode_; }
@@ -43,6 +43,9 @@ public:
 
     // The view as drawn at its current size, for tests and screenshots.
     QImage render();
+    // Where the cells lie on the viewport: what is drawn, hovered, pressed
+    // and dragged over. Fits the zoom first when the first drawing would.
+    CellMapping cellMapping();
 
     // Picture scanning. Open Image shows the picture fitted to the view and
     // takes the background colour and scope from it as one step.
@@ -64,7 +67,9 @@ Q_SIGNALS:
     void portStateChanged(const vx::PortEditState& state);
     // The lattice cell under the pointer, at every move (for the tools panel).
     void pointerCell(int x, int y);
-    void scanFinished();
+    // A scan or empty lattice has put its lamps in: how many it found on a
+    // lattice of columns x rows cells, `pitch` pels apart on the picture.
+    void scanFinished(int found, int columns, int rows, double pitch);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,8 +82,14 @@ protected:
 private:
     void layoutChanged(LayoutChange change) override;
     void paintOn(QPainter& painter, QSize client);
+    // The first drawing of shown lamps fits the zoom to them and centres
+    // them; after that only a scan centres the view again, so that nothing
+    // moves under the pointer unless the lamps were replaced.
+    void fitIfDue(QSize client);
+    CellMapping mappingFor(QSize client) const;
     void editAt(QPoint pos, bool dragging);
-    void finishScan(const ScanSettingsRecord& settings);
+    void finishScan(const ScanSettingsRecord& settings, bool fromScan);
+    void followScanStep();
     // The scan scope over the picture until the scan, and the rectangle
     // being dragged for it.
     void paintScope(QPainter& painter) const;
@@ -86,8 +97,13 @@ private:
     bool applyScanSettings(const ScanSettingsRecord& settings, std::string_view textKey);
 
     std::shared_ptr<LayoutDocument> document_;
-    LayoutPaintState state_;
+    int zoom_ = 16;
+    bool showGrid_ = false;
+    QPoint scroll_;
     bool zoomFitted_ = false;
+    // The lamp bounds whose middle sits at the middle of the viewport; none:
+    // cell (0, 0) at the top left.
+    std::optional<LayoutBounds> centredOn_;
     bool insertMode_ = false;
     bool deleteMode_ = false;
     PortEditState portState_;

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTimer>
 
+#include "layout/layout_bounds.h"
 #include "layout/scan/lattice_scan.h"
 #include "layout/scan/scan_settings.h"
 #include "layout/ui/layout_view.h"
@@ -88,23 +89,43 @@ bool LayoutView::startScan() {
     const auto settings = scan_.startScan(document_->layout());
     if (!settings) return false;
     // The picture stays on screen a moment before the lamps replace it.
-    QTimer::singleShot(kScanDelayMs, this, [this, s = *settings] { finishScan(s); });
+    QTimer::singleShot(kScanDelayMs, this, [this, s = *settings] { finishScan(s, true); });
     return true;
 }
 
 bool LayoutView::startEmptyLattice() {
     const ScanSettingsRecord settings = scan_.startEmptyLattice(document_->layout());
-    QTimer::singleShot(kScanDelayMs, this, [this, settings] { finishScan(settings); });
+    QTimer::singleShot(kScanDelayMs, this, [this, settings] { finishScan(settings, false); });
     return true;
 }
 
-void LayoutView::finishScan(const ScanSettingsRecord& settings) {
+void LayoutView::finishScan(const ScanSettingsRecord& settings, bool fromScan) {
     std::vector<Lamp> found = scan_.finishScan(shown_, settings);
+    const int count = static_cast<int>(found.size());
     document_->closeStep();
-    document_->apply(std::make_unique<ApplyScanEdit>(settings, std::move(found)));
+    const bool applied = document_->apply(
+        std::make_unique<ApplyScanEdit>(settings, std::move(found), "ID_EDIT_SCAN", fromScan));
+    // A scan that changed nothing left no step to undo: it may run again.
+    if (fromScan && !applied) scan_.reopenScan();
     document_->setLampsShown(true);
+    // The lamps now stand for the picture: the view centres them.
+    const auto& lamps = document_->layout().lamps;
+    if (zoomFitted_ && !lamps.empty()) centredOn_ = allLampBounds(lamps);
     viewport()->update();
-    Q_EMIT scanFinished();
+    const LatticeSize lattice = latticeSize(settings.scanScope, settings.lampPitch);
+    Q_EMIT scanFinished(count, lattice.columns, lattice.rows, settings.lampPitch);
+}
+
+void LayoutView::followScanStep() {
+    // The Scan command's step decides whether Scan may run: undoing it
+    // brings the picture and the command back, redoing it takes them away.
+    const auto* undone = dynamic_cast<const ApplyScanEdit*>(document_->history().nextRedo());
+    const auto* done = dynamic_cast<const ApplyScanEdit*>(document_->history().nextUndo());
+    if (undone != nullptr && undone->fromScan() && !scan_.scanAllowed()) {
+        scan_.reopenScan();
+    } else if (done != nullptr && done->fromScan() && scan_.scanAllowed()) {
+        scan_.closeScan();
+    }
 }
 
 void LayoutView::togglePicture() {

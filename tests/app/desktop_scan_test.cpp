@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -125,6 +126,9 @@ TEST_F(Scan, ThePhotoScannedThroughTheMenuGivesItsLampsAsOneUndoableStep) {
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(doc.layout().lamps.size(), 122u);
     EXPECT_EQ(doc.history().index(), beforeScanStep + 1);
+    // The status bar says what was found, as the command-line scan does.
+    EXPECT_EQ(w->statusBar()->currentMessage(),
+              "122 lamps found on a lattice of 14 x 9 cells, pitch 40 pels");
     EXPECT_FALSE(view->scanState().pictureShown());
     EXPECT_TRUE(doc.lampsShown());
 
@@ -141,6 +145,22 @@ TEST_F(Scan, ThePhotoScannedThroughTheMenuGivesItsLampsAsOneUndoableStep) {
     EXPECT_EQ(ScanSettingsRecord::of(doc.layout()), beforeScan);
     ASSERT_TRUE(w->runCommand(cmd::EditRedo));
     EXPECT_EQ(doc.layout().lamps.size(), 122u);
+    EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());
+
+    // Undo Scan gives Scan and the picture back at once: a new scope and a
+    // new scan take their place.
+    ASSERT_TRUE(w->runCommand(cmd::EditUndo));
+    EXPECT_TRUE(view->scanState().pictureShown());
+    EXPECT_TRUE(w->action(cmd::EditScan)->isEnabled());
+    ASSERT_TRUE(w->runCommand(cmd::ScanScope));
+    drag(vp, QPoint(60, 64), QPoint(340, 244));
+    EXPECT_EQ(doc.layout().scanScope, (ScanScope{60, 64, 340, 244}));
+    ASSERT_TRUE(w->runCommand(cmd::EditScan));
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(doc.layout().scanScope, (ScanScope{60, 64, 340, 244}));
+    EXPECT_FALSE(doc.layout().lamps.empty());
+    EXPECT_TRUE(w->statusBar()->currentMessage().contains("pitch 20 pels"));
+    EXPECT_FALSE(w->action(cmd::EditScan)->isEnabled());
 }
 
 TEST_F(Scan, TheEmptyLatticeSetsTheLatticeWithoutLampsAndMayBeRunAgain) {

@@ -50,15 +50,18 @@ TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColorWithTheChainNumber
     view.resize(400, 300);
     view.setZoom(20);
     const QImage image = view.render();
-    const QSize client = view.viewport()->size();
-    const QPoint offset = displayOffset(document->layout().lamps, client, 20);
+    const CellMapping cells = view.cellMapping();
+    // The lamps' middle cell (3, 2) sits in the middle of the view.
+    EXPECT_LE(
+        (cells.cellRect(3, 2).center() - QRect(QPoint(), image.size()).center()).manhattanLength(),
+        2);
 
     // Centre of the green lamp at (1, 1); its corner stays background.
-    const QPoint green(20 + offset.x(), 20 + offset.y());
+    const QPoint green = cells.cellRect(1, 1).center();
     EXPECT_EQ(image.pixelColor(green), toQColor(kGreen));
     EXPECT_EQ(image.pixelColor(green - QPoint(10, 10)), QColor(Qt::white));
     // The wired lamp shows its port colour round its white chain number.
-    const QPoint wired(100 + offset.x(), 60 + offset.y());
+    const QPoint wired = cells.cellRect(5, 3).center();
     EXPECT_EQ(image.pixelColor(wired + QPoint(8, 0)), toQColor(portColor(2)));
     bool whiteInside = false;
     for (int dx = -5; dx <= 5; ++dx) {
@@ -68,11 +71,9 @@ TEST(LayoutPainting, LampsAreCentredRoundedSquaresInTheirColorWithTheChainNumber
     }
     EXPECT_TRUE(whiteInside);
 
-    // In insert mode each lamp fills its own cell from (x * zoom, y * zoom).
+    // Insert mode draws the lamps where they were: clicks land on them.
     view.setInsertMode();
-    const QImage aligned = view.render();
-    EXPECT_EQ(aligned.pixelColor(30, 30), toQColor(kGreen));
-    EXPECT_EQ(aligned.pixelColor(102, 70), toQColor(portColor(2)));
+    EXPECT_EQ(view.render(), image);
 }
 
 TEST(LayoutPainting, TheGridMarksEveryFifthLineDarker) {
@@ -83,9 +84,14 @@ TEST(LayoutPainting, TheGridMarksEveryFifthLineDarker) {
     view.setZoom(10);
     view.setGridShown(true);
     const QImage image = view.render();
-    EXPECT_EQ(image.pixelColor(50, 5), QColor(0x60, 0x60, 0x60));
-    EXPECT_EQ(image.pixelColor(30, 5), QColor(0x40, 0x40, 0x40));
-    EXPECT_EQ(image.pixelColor(35, 5), QColor(Qt::white));
+    // The lines are the lamps' cell boundaries; cell 0 of every five is darker.
+    const CellMapping cells = view.cellMapping();
+    const int x0 = cells.cellRect(0, 0).left();
+    const int y = cells.cellRect(0, 0).top() + 5;  // between two rows' lines
+    EXPECT_EQ(image.pixelColor(x0, y), QColor(0x60, 0x60, 0x60));
+    EXPECT_EQ(image.pixelColor(x0 + 20, y), QColor(0x40, 0x40, 0x40));
+    EXPECT_EQ(image.pixelColor(x0 + 25, y), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(x0 + 50, y), QColor(0x60, 0x60, 0x60));
 }
 
 TEST(EffectPainting, CellSizeFitsTheLampsAndRefusesValuesOutside2To20) {

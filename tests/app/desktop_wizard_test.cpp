@@ -15,6 +15,7 @@
 #include "app/ui/command_ids.h"
 #include "desktop_fixture.h"
 #include "engine/ui/demo_view.h"
+#include "layout/ui/layout_view.h"
 
 namespace vx::test {
 namespace {
@@ -70,6 +71,22 @@ TEST_F(Desktop, TheWizardFromTheMenuOpensADemoOrANewUnsavedLayout) {
     LayoutDocument& edit = *w->activeDocumentWindow()->document();
     EXPECT_EQ(edit.layout().lamps.size(), 8u);
     EXPECT_TRUE(edit.isModified() && edit.lampsShown());
+    // A Delete Lamp press at the middle of each lamp's drawn square takes
+    // that lamp, and the view does not move for the mode.
+    LayoutView* view = w->activeDocumentWindow()->layoutView();
+    const QImage drawn = view->render();
+    view->setDeleteMode();
+    EXPECT_EQ(view->render(), drawn);
+    const CellMapping cells = view->cellMapping();
+    for (const Lamp& lamp : std::vector<Lamp>(edit.layout().lamps)) {
+        const QRect square = cells.cellRect(lamp.x, lamp.y);
+        EXPECT_NE(drawn.pixelColor(square.left() + 2, square.center().y()), QColor(Qt::white));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, square.center());
+        EXPECT_EQ(edit.layout().lamps.size(), 7u);
+        ASSERT_TRUE(edit.undo());
+    }
+    view->endModes();
+    EXPECT_EQ(view->render(), drawn);
 
     // While it prints, the screen view leaves its lamps out.
     std::optional<bool> shownWhilePrinting;

@@ -1,5 +1,5 @@
 #pragma once
-// Scan > Scan (32792): the lattice scan of the shown picture, once per view;
+// Scan > Scan (32792): the lattice scan of the shown picture, once until Undo;
 // the lamps arrive as one step when the view's timer fires.
 
 #include "base/commands/command_handler.h"

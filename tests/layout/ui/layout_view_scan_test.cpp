@@ -24,10 +24,6 @@ namespace {
 
 constexpr int kZoom = 16;
 
-QPoint centreOf(std::int32_t x, std::int32_t y) {
-    return QPoint(x * kZoom + kZoom / 2, y * kZoom + kZoom / 2);
-}
-
 // A press, a move over every cell in between, and a release: one drag.
 void drag(QWidget* viewport, QPoint from, QPoint to) {
     QTest::mousePress(viewport, Qt::LeftButton, {}, from);
@@ -79,6 +75,9 @@ TEST(LayoutViewScan, ScanFixTwoLampsWireTwoPortsAndUndo) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     view.setZoom(kZoom);
     QWidget* vp = view.viewport();
+    const auto centreOf = [cells = view.cellMapping()](std::int32_t x, std::int32_t y) {
+        return cells.cellRect(x, y).center();
+    };
 
     // The reflection in the cut-away corner goes, the dead lamp comes in.
     ASSERT_NE(lampAt(doc->layout(), 13, 0), nullptr);
