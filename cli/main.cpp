@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     vx::cli::addScanCommand(app, status);
     vx::cli::addWizardCommand(app, status);
     vx::cli::addPlayCommand(app, status);
+    vx::cli::addTwinCommand(app, status);
     CLI11_PARSE(app, argc, argv);
     return status;
 }

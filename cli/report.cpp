@@ -1,10 +1,12 @@
 #include "cli/report.h"
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 #include "effects/effect_json_fields.h"
 #include "platform/data_folder.h"
+#include "platform/stop_signals.h"
 
 namespace vx::cli {
 
@@ -14,6 +16,14 @@ int fail(const std::string& subject, const Error& error) {
 }
 
 int fail(const Error& error) { return fail(error.key, error); }
+
+int stoppedStatus(StopSignals& signals, const Error& error) {
+    const int sig = signals.received();
+    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe();
+    if (sig != 0) std::cerr << " by " << ::strsignal(sig);
+    std::cerr << '\n';
+    return sig != 0 ? 128 + sig : 1;
+}
 
 std::string printable(const std::string& bytes) {
     const bool utf8 = json::isValidUtf8(bytes);

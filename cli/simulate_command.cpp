@@ -12,10 +12,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -26,6 +24,7 @@
 #include "cli/report.h"
 #include "output/firmware/controller_sim.h"
 #include "output/firmware/hex_image.h"
+#include "platform/scratch_folder.h"
 #include "platform/stop_signals.h"
 
 namespace vx::cli {
@@ -52,58 +51,6 @@ std::string hexSlots(const DmxFrame& frame) {
     return text;
 }
 
-namespace fs = std::filesystem;
-
-constexpr const char* kScratchPrefix = "vexolume-sim-";
-
-// The scratch folder of this run, removed on every way out of it.
-class ScratchFolder {
-public:
-    ScratchFolder()
-        : path_(fs::temp_directory_path() / (kScratchPrefix + std::to_string(::getpid()))) {
-        removeAbandoned();
-        std::error_code ec;
-        fs::create_directories(path_, ec);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    // Folders of runs that were killed outright (SIGKILL leaves no way to
-    // clean up): their process no longer exists.
-    static void removeAbandoned() {
-        std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(fs::temp_directory_path(), ec)) {
-            const std::string name = entry.path().filename().string();
-            if (!name.starts_with(kScratchPrefix)) continue;
-            const std::string digits = name.substr(std::string_view(kScratchPrefix).size());
-            if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
-                digits.size() > 9) {
-                continue;
-            }
-            const auto pid = static_cast<pid_t>(std::stol(digits));
-            if (::kill(pid, 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ec);
-        }
-    }
-
-    fs::path path_;
-};
-
-// A stopped run ends as the signal's default action would be reported by a
-// shell: 128 + the signal's number.
-int stoppedStatus(StopSignals& signals, const Error& error) {
-    const int sig = signals.received();
-    std::cerr << "vexolume-cli: " << error.key << ": " << error.describe();
-    if (sig != 0) std::cerr << " by " << ::strsignal(sig);
-    std::cerr << '\n';
-    return sig != 0 ? 128 + sig : 1;
-}
-
 int runSimulate(const SimulateOptions& options) {
     // Checked before anything starts, so a damaged or foreign file is
     // refused at once.
@@ -111,7 +58,7 @@ int runSimulate(const SimulateOptions& options) {
     if (!image) return fail(image.error());
 
     StopSignals signals;
-    const ScratchFolder scratch;
+    const ScratchFolder scratch("vexolume-sim-");
     SimulationRequest request;
     request.image = options.image;
     request.lamps = options.lamps;
