@@ -94,7 +94,10 @@ Status ControllerSession::runOn(double until) {
         if (nextKey_ < 2 * options_.keys.size()) {
             const KeyPress& k = options_.keys[nextKey_ / 2];
             down = nextKey_ % 2 == 0;
-            const double at = down ? k.at : k.at + kKeyHeldSeconds;
+            // Timer interrupts only count time once the firmware has
+            // enabled them, so a key due during start-up goes down late; it
+            // is held for its full time from when it went down.
+            const double at = down ? k.at : std::max(k.at, keyDownAt_) + kKeyHeldSeconds;
             if (at <= until) {
                 due = at;
                 key = &k;
@@ -107,6 +110,7 @@ Status ControllerSession::runOn(double until) {
                 !sent) {
                 return simulatorError(sent.error());
             }
+            (down ? keyDownAt_ : keyUpAt_) = now_;
             ++nextKey_;
             continue;
         }

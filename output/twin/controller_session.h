@@ -48,6 +48,9 @@ public:
     // simulator stops answering and "ERR_SIM_STOPPED" when stopFd is readable.
     Result<std::vector<TimedFrame>> runTo(double seconds);
     double now() const { return now_; }
+    // All keys have been pressed and let go; when the last went up.
+    bool keysDone() const { return nextKey_ == 2 * options_.keys.size(); }
+    double lastKeyUp() const { return keyUpAt_; }
 
 private:
     explicit ControllerSession(ControllerSessionOptions options);
@@ -60,7 +63,9 @@ private:
     std::size_t tickIsr_ = 0;
     std::size_t frameStart_ = 0;
     double now_ = 0;
-    std::size_t nextKey_ = 0;
+    std::size_t nextKey_ = 0;  // key events done: a press and a release each
+    double keyDownAt_ = 0;
+    double keyUpAt_ = 0;
     std::vector<double> frameStarts_;  // not yet paired with their bytes
     std::vector<std::uint8_t> bytes_;  // captured, not yet cut into frames
     std::uintmax_t captured_ = 0;      // bytes read from the capture so far

@@ -17,7 +17,7 @@ PreviewModel::PreviewModel(const CompiledEffects& effects, std::size_t lampCount
     PlayRequest request;
     request.programGroup = program;
     modes_ = playList(effects, request);
-    states_.push_back({0, colours_, painter_});
+    states_.push_back({0, colours_, painter_, -1});
     restart(0);
 }
 
@@ -28,7 +28,8 @@ void PreviewModel::restart(std::int64_t at) {
     request.order = PlayOrder::Sequential;
     request.programGroup = program_;
     offset_ = at;
-    playback_ = std::make_unique<Playback>(effects_, lampCount_, request, this);
+    playback_ = std::make_unique<Playback>(effects_, lampCount_, request,
+                                           static_cast<PlayObserver*>(this));
 }
 
 void PreviewModel::advanceTo(std::int64_t ms) {
@@ -47,8 +48,9 @@ void PreviewModel::advanceTo(std::int64_t ms) {
             if (states_.back().from == t) {
                 states_.back().colours = colours_;
                 states_.back().painter = painter_;
+                states_.back().playing = playing_;
             } else {
-                states_.push_back({t, colours_, painter_});
+                states_.push_back({t, colours_, painter_, playing_});
             }
             changed_ = false;
         }

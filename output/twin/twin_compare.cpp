@@ -72,21 +72,17 @@ bool sameOnChain(const std::vector<std::uint32_t>& chain, const std::vector<Colo
 
 }  // namespace
 
-std::optional<std::int64_t> TwinComparer::nearestMatch(const PreviewModel& model,
-                                                       const std::vector<ColorWord>& sent,
-                                                       std::int64_t from, std::int64_t to,
-                                                       std::int64_t around) const {
-    std::optional<std::int64_t> best;
+std::optional<std::int64_t> TwinComparer::firstMatch(const PreviewModel& model,
+                                                     const std::vector<ColorWord>& sent,
+                                                     std::int64_t from, std::int64_t to) const {
     const auto& states = model.states();
     for (std::size_t i = 0; i < states.size(); ++i) {
         const std::int64_t begin = std::max(states[i].from, from);
         const std::int64_t end =
             std::min(i + 1 < states.size() ? states[i + 1].from - 1 : model.now(), to);
-        if (begin > end || !sameOnChain(chain_, states[i].colours, sent)) continue;
-        const std::int64_t at = std::clamp(around, begin, end);
-        if (!best || std::llabs(at - around) < std::llabs(*best - around)) best = at;
+        if (begin <= end && sameOnChain(chain_, states[i].colours, sent)) return begin;
     }
-    return best;
+    return std::nullopt;
 }
 
 std::optional<TwinPoint> TwinComparer::firstDifference(const PreviewState& state,
@@ -94,23 +90,31 @@ std::optional<TwinPoint> TwinComparer::firstDifference(const PreviewState& state
                                                        std::int64_t ms) const {
     for (const std::uint32_t lamp : chain_) {
         if (lamp < lampCount_ && state.colours[lamp] != sent[lamp]) {
-            return TwinPoint{ms, lamp, state.painter[lamp]};
+            return TwinPoint{ms, lamp, state.painter[lamp] >= 0 ? state.painter[lamp] : state.playing};
         }
     }
     return std::nullopt;
 }
 
-TwinVerdict TwinComparer::documentedRule(const TwinPoint& where, std::int64_t ms) const {
+TwinVerdict TwinComparer::documentedRule(TwinPoint& where, std::int64_t ms) const {
     const auto ended = preview_.firstEnd();
-    if (ended && ms > *ended + kTwinWindowMs) return TwinVerdict::Loops;
+    if (ended && ms >= *ended) return TwinVerdict::Loops;
+    // The rule of the mode that painted the lamp in the preview, or of the
+    // one that painted it as the records carry the program; the difference
+    // is counted for that mode.
     const auto& modes = preview_.modes();
     const std::int32_t painters[] = {where.mode, controller_.stateAt(ms).painter[where.lamp]};
     for (const std::int32_t p : painters) {
         if (p < 0 || static_cast<std::size_t>(p) >= modes.size()) continue;
         const std::int32_t kind = modes[static_cast<std::size_t>(p)].kindCode;
-        if (isReversedColourKind(kind)) return TwinVerdict::ReversedColours;
-        if (isOtherWayKind(kind)) return TwinVerdict::OtherWay;
-        if (isGroupFillKind(kind)) return TwinVerdict::FillFromBlack;
+        TwinVerdict rule = TwinVerdict::Unexplained;
+        if (isReversedColourKind(kind)) rule = TwinVerdict::ReversedColours;
+        if (isOtherWayKind(kind)) rule = TwinVerdict::OtherWay;
+        if (isGroupFillKind(kind)) rule = TwinVerdict::FillFromBlack;
+        if (rule != TwinVerdict::Unexplained) {
+            where.mode = p;
+            return rule;
+        }
     }
     return TwinVerdict::Unexplained;
 }
@@ -135,36 +139,54 @@ void TwinComparer::count(TwinVerdict verdict, const std::optional<TwinPoint>& wh
 TwinFrameResult TwinComparer::compare(std::int64_t ms, const DmxFrame& frame) {
     const std::int64_t at = ms - drift_;
     const std::vector<ColorWord> sent = decode(frame);
-    preview_.advanceTo(at + kTwinDriftMs);
-    controller_.advanceTo(at + kTwinDriftMs);
+    preview_.advanceTo(std::max(at, lastShown_) + kTwinDriftMs);
+    controller_.advanceTo(std::max(at, lastShown_) + kTwinDriftMs);
 
     TwinFrameResult result;
-    result.where = firstDifference(preview_.stateAt(at), sent, at);
-    const std::int64_t from = at - kTwinWindowMs;
-    const std::int64_t to = at + kTwinWindowMs;
-    if (nearestMatch(preview_, sent, from, to, at)) {
-        result.verdict = TwinVerdict::Agrees;
-        result.where.reset();
-    } else if (nearestMatch(controller_, sent, from, to, at)) {
-        result.verdict = result.where ? documentedRule(*result.where, at) : TwinVerdict::Agrees;
+    // The state the frame shows: the preview's within the window, else the
+    // program as the records carry it within the window, else either of them
+    // further on (never before the state the last frame showed).
+    // The frames come in the preview's order, so a frame shows the first
+    // matching state from the one the last frame showed on (effects that
+    // cycle show the same state again later): in the preview, or in the
+    // program as the records carry it. Then its time is judged.
+    const std::int64_t to = std::max(at, lastShown_) + kTwinDriftMs;
+    const auto inPreview = firstMatch(preview_, sent, lastShown_, to);
+    const auto inRecords = firstMatch(controller_, sent, lastShown_, to);
+    std::optional<std::int64_t> shown = inPreview;
+    bool recorded = false;
+    if (inRecords && (!inPreview || *inRecords < *inPreview)) {
+        shown = inRecords;
+        recorded = true;
+    }
+    const bool late = shown && std::llabs(*shown - at) > kTwinWindowMs;
+    if (!shown) {
+        result.verdict = TwinVerdict::Unexplained;
+        result.where = firstDifference(preview_.stateAt(at), sent, at);
     } else {
-        std::optional<std::int64_t> found;
-        for (const PreviewModel* model : {&preview_, &controller_}) {
-            const auto match = nearestMatch(*model, sent, at - kTwinDriftMs, at + kTwinDriftMs, at);
-            if (match && (!found || std::llabs(*match - at) < std::llabs(*found - at))) {
-                found = match;
+        lastShown_ = *shown;
+        // A frame that only comes at another time differs in step timing; one
+        // whose colours are the records' is named by the rule behind them.
+        result.where = firstDifference(preview_.stateAt(*shown), sent, *shown);
+        if (recorded && result.where) {
+            result.verdict = documentedRule(*result.where, *shown);
+        } else {
+            result.verdict = late ? TwinVerdict::StepTiming : TwinVerdict::Agrees;
+            if (late) {
+                // Named by the mode that shows the state the frame came with.
+                result.where = firstDifference(preview_.stateAt(at), sent, at);
+                if (result.where) {
+                    result.where->mode = preview_.stateAt(*shown).playing;
+                    if (result.where->mode < 0) result.where->mode = preview_.stateAt(at).playing;
+                }
             }
         }
-        if (found) {
-            result.verdict = TwinVerdict::StepTiming;
-            drift_ = ms - *found;
-        } else {
-            result.verdict = TwinVerdict::Unexplained;
-        }
+        if (late) drift_ = ms - *shown;
     }
+    if (result.verdict == TwinVerdict::Agrees) result.where.reset();
     count(result.verdict, result.where);
-    preview_.forgetBefore(at - 2 * kTwinDriftMs);
-    controller_.forgetBefore(at - 2 * kTwinDriftMs);
+    preview_.forgetBefore(std::min(at, lastShown_) - 2 * kTwinDriftMs);
+    controller_.forgetBefore(std::min(at, lastShown_) - 2 * kTwinDriftMs);
     return result;
 }
 

@@ -92,13 +92,14 @@ public:
     std::int64_t drift() const { return drift_; }
 
 private:
-    std::optional<std::int64_t> nearestMatch(const PreviewModel& model,
-                                             const std::vector<ColorWord>& sent, std::int64_t from,
-                                             std::int64_t to, std::int64_t around) const;
+    // The earliest time in [from, to] at which the model shows `sent`.
+    std::optional<std::int64_t> firstMatch(const PreviewModel& model,
+                                           const std::vector<ColorWord>& sent, std::int64_t from,
+                                           std::int64_t to) const;
     std::optional<TwinPoint> firstDifference(const PreviewState& state,
                                              const std::vector<ColorWord>& sent,
                                              std::int64_t ms) const;
-    TwinVerdict documentedRule(const TwinPoint& where, std::int64_t ms) const;
+    TwinVerdict documentedRule(TwinPoint& where, std::int64_t ms) const;
     void count(TwinVerdict verdict, const std::optional<TwinPoint>& where);
 
     std::vector<std::uint32_t> chain_;
@@ -106,6 +107,7 @@ private:
     PreviewModel preview_;
     PreviewModel controller_;
     std::int64_t drift_ = 0;  // controller clock minus preview clock, from step timing
+    std::int64_t lastShown_ = 0;  // the preview time of the state the last frame showed
     TwinReport report_;
 };
 

@@ -42,7 +42,7 @@ Result<std::unique_ptr<TwinRun>> TwinRun::start(const LampLayout& layout,
 
 Result<std::vector<TwinFrame>> TwinRun::runTo(double seconds) {
     // Until the program's first frame the preview's clock has not started:
-    // run on in small steps to find it.
+    // run on in small steps to find it, whatever `seconds` says.
     const double until = anchor_ >= 0 ? anchor_ + seconds : session_->now() + 0.05;
     auto frames = session_->runTo(std::max(until, selectedAt_ + 0.01));
     if (!frames) return frames.error();
@@ -51,7 +51,7 @@ Result<std::vector<TwinFrame>> TwinRun::runTo(double seconds) {
         if (anchor_ < 0) {
             // A frame that began before the last key went up belongs to the
             // program the controller was playing before.
-            if (frame.at < selectedAt_ + 0.005) continue;
+            if (!session_->keysDone() || frame.at < session_->lastKeyUp()) continue;
             anchor_ = frame.at;
         }
         TwinFrame twin;
@@ -61,12 +61,6 @@ Result<std::vector<TwinFrame>> TwinRun::runTo(double seconds) {
         twin.controller = comparer_.decode(frame.frame);
         twin.preview = comparer_.previewAt(twin.ms);
         compared.push_back(std::move(twin));
-    }
-    if (anchor_ < 0) return compared;
-    if (anchor_ + seconds > session_->now()) {
-        auto more = runTo(seconds);
-        if (!more) return more.error();
-        compared.insert(compared.end(), more->begin(), more->end());
     }
     return compared;
 }

@@ -50,7 +50,8 @@ public:
                                                   const TwinRunOptions& options);
 
     // Runs on until `seconds` of the preview's clock and returns the frames
-    // compared on the way.
+    // compared on the way. Before the program's first frame has come, it
+    // runs 50 ms further instead; call it until started().
     Result<std::vector<TwinFrame>> runTo(double seconds);
     const TwinComparer& comparer() const { return comparer_; }
     // The preview's clock has started (the program's first frame came).
@@ -58,6 +59,9 @@ public:
     // Simulated seconds since the controller's reset.
     double controllerSeconds() const { return session_->now(); }
     double selectedAt() const { return selectedAt_; }
+    // The controller's time of the program's first frame, where the
+    // preview's clock starts.
+    double anchor() const { return anchor_; }
 
 private:
     TwinRun(const LampLayout& layout, const CompiledEffects& effects, std::size_t program,
