@@ -72,7 +72,7 @@ bool sameOnChain(const std::vector<std::uint32_t>& chain, const std::vector<Colo
 
 }  // namespace
 
-std::optional<std::int64_t> TwinComparer::firstMatch(const PreviewModel& model,
+std::optional<TwinComparer::Span> TwinComparer::firstMatch(const PreviewModel& model,
                                                      const std::vector<ColorWord>& sent,
                                                      std::int64_t from, std::int64_t to) const {
     const auto& states = model.states();
@@ -80,7 +80,7 @@ std::optional<std::int64_t> TwinComparer::firstMatch(const PreviewModel& model,
         const std::int64_t begin = std::max(states[i].from, from);
         const std::int64_t end =
             std::min(i + 1 < states.size() ? states[i + 1].from - 1 : model.now(), to);
-        if (begin <= end && sameOnChain(chain_, states[i].colours, sent)) return begin;
+        if (begin <= end && sameOnChain(chain_, states[i].colours, sent)) return Span{begin, end};
     }
     return std::nullopt;
 }
@@ -153,18 +153,25 @@ TwinFrameResult TwinComparer::compare(std::int64_t ms, const DmxFrame& frame) {
     const std::int64_t to = std::max(at, lastShown_) + kTwinDriftMs;
     const auto inPreview = firstMatch(preview_, sent, lastShown_, to);
     const auto inRecords = firstMatch(controller_, sent, lastShown_, to);
-    std::optional<std::int64_t> shown = inPreview;
+    std::optional<Span> found = inPreview;
     bool recorded = false;
-    if (inRecords && (!inPreview || *inRecords < *inPreview)) {
-        shown = inRecords;
+    if (inRecords && (!inPreview || inRecords->first < inPreview->first)) {
+        found = inRecords;
         recorded = true;
     }
-    const bool late = shown && std::llabs(*shown - at) > kTwinWindowMs;
+    // On time when the state holds within the window of the frame's time;
+    // the nearest moment it holds is the time the frame shows.
+    std::optional<std::int64_t> shown;
+    bool late = false;
+    if (found) {
+        shown = std::clamp(at, found->first, found->second);
+        late = std::llabs(*shown - at) > kTwinWindowMs;
+    }
     if (!shown) {
         result.verdict = TwinVerdict::Unexplained;
         result.where = firstDifference(preview_.stateAt(at), sent, at);
     } else {
-        lastShown_ = *shown;
+        lastShown_ = found->first;
         // A frame that only comes at another time differs in step timing; one
         // whose colours are the records' is named by the rule behind them.
         result.where = firstDifference(preview_.stateAt(*shown), sent, *shown);

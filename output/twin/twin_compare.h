@@ -92,8 +92,10 @@ public:
     std::int64_t drift() const { return drift_; }
 
 private:
-    // The earliest time in [from, to] at which the model shows `sent`.
-    std::optional<std::int64_t> firstMatch(const PreviewModel& model,
+    // The first stretch of time within [from, to] in which the model shows
+    // `sent`, first and last ms.
+    using Span = std::pair<std::int64_t, std::int64_t>;
+    std::optional<Span> firstMatch(const PreviewModel& model,
                                            const std::vector<ColorWord>& sent, std::int64_t from,
                                            std::int64_t to) const;
     std::optional<TwinPoint> firstDifference(const PreviewState& state,
