@@ -26,6 +26,7 @@ constexpr int kStart = 32861;
 constexpr int kStop = 32895;
 constexpr int kCircle = 32898;
 constexpr int kRectangle = 32899;
+constexpr int kControllerPreview = 32951;
 
 }  // namespace
 
@@ -88,6 +89,8 @@ QMenu* buildDemoPopupMenu(QWidget* parent, const LanguageTable& table, const Dem
     menu->addSeparator();
     add(menu, kStart, text("ID_EDITDO"));
     add(menu, kStop, text("ID_DEMO_STOP"));
+    menu->addSeparator();
+    add(menu, kControllerPreview, text("ID_TWIN_PREVIEW"));
     return menu;
 }
 

@@ -125,6 +125,7 @@ constexpr std::array kDemoEdit{item(cmd::DemoScale, "ID_EDIT_SIZE"),
                                item(cmd::DemoStart, "ID_EDITDO"),
                                item(cmd::DemoStop, "ID_DEMO_STOP"),
                                item(cmd::DemoLiveOutput, "ID_DEMO_LIVE"),
+                               item(cmd::ControllerPreview, "ID_TWIN_PREVIEW"),
                                popup("ID_EDIT_PGROUP", kDemoProgramGroups)};
 constexpr std::array kShortHelp{item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
                                 item(cmd::AppAbout, "ID_APP_ABOUT"),
@@ -162,7 +163,8 @@ constexpr std::array kEffectEdit{item(cmd::EffectCellSize, "ID_LARGEN3"),
                                  kRedo};
 constexpr std::array kEffectPlay{item(cmd::PartialPlay, "ID_OUT_LIST3"),
                                  item(cmd::ParallelPlay, "ID_OUT_LIST"),
-                                 item(cmd::SequentialPlay, "ID_OUT_LIST2")};
+                                 item(cmd::SequentialPlay, "ID_OUT_LIST2"),
+                                 item(cmd::ControllerPreview, "ID_TWIN_PREVIEW")};
 constexpr std::array kEffectBar{popup("ID_FILE", kEffectFile), popup("ID_EDIT", kEffectEdit),
                                 popup("ID_PLAY", kEffectPlay), popup("ID_VIEW", kViewBars),
                                 popup("ID_WINDOW", kWindows),  popup("ID_HELP", kFullHelp)};
@@ -248,6 +250,7 @@ constexpr std::array kAllCommands{cmd::FileNew,
                                   cmd::DemoStart,
                                   cmd::DemoStop,
                                   cmd::DemoLiveOutput,
+                                  cmd::ControllerPreview,
                                   cmd::DemoCircle,
                                   cmd::DemoRect,
                                   32909,

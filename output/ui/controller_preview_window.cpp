@@ -110,6 +110,7 @@ void ControllerPreviewWindow::restart() {
     counts_->clear();
     difference_->setText(text("TWIN_AGREE"));
     runner_.start(job_);
+    phaseChanged();
     display_->start();
 }
 

@@ -43,6 +43,9 @@ public:
     }
     const TwinRunner& runner() const { return runner_; }
     QPushButton* programKey() const { return key_; }
+    const LampPanel& controllerPanel() const { return *controller_; }
+    const LampPanel& previewPanel() const { return *preview_; }
+    const DifferenceStrip& strip() const { return *strip_; }
     QString statusText() const { return status_->text(); }
     QString differenceText() const { return difference_->text(); }
 

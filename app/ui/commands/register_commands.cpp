@@ -5,6 +5,7 @@
 #include "app/ui/commands/about_command.h"
 #include "app/ui/commands/close_command.h"
 #include "app/ui/commands/controller_commands.h"
+#include "app/ui/commands/controller_preview_command.h"
 #include "app/ui/commands/demo_commands.h"
 #include "app/ui/commands/exit_command.h"
 #include "app/ui/commands/frame_bar_command.h"
@@ -83,6 +84,7 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<PlayCommand>(cmd::SequentialPlay, playstate::kSequential);
     r.emplace<PlayCommand>(cmd::ParallelPlay, playstate::kParallel);
     r.emplace<PlayCommand>(cmd::PartialPlay, playstate::kPartial);
+    r.emplace<ControllerPreviewCommand>(cmd::ControllerPreview);
 
     r.emplace<DemoScaleCommand>(cmd::DemoScale);
     r.emplace<DemoOpenPictureCommand>(cmd::DemoOpenBackImage);
