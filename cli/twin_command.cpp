@@ -110,7 +110,8 @@ void printJson(const TwinOptions& options, const TwinReport& report,
         mode.erase("lamp");
         nlohmann::json counts = nlohmann::json::object();
         for (std::size_t v = 1; v < kTwinVerdictCount; ++v) {
-            if (entry.frames[v] != 0) counts[twinVerdictName(static_cast<TwinVerdict>(v))] = entry.frames[v];
+            if (entry.frames[v] != 0)
+                counts[twinVerdictName(static_cast<TwinVerdict>(v))] = entry.frames[v];
         }
         mode["frames"] = counts;
         out["byMode"].push_back(mode);
@@ -122,7 +123,8 @@ void printJson(const TwinOptions& options, const TwinReport& report,
         out["first"]["documented"] = isDocumented(report.first->first);
     }
     out["firstUnexplained"] = nullptr;
-    if (report.firstUnexplained) out["firstUnexplained"] = pointJson(*report.firstUnexplained, modes);
+    if (report.firstUnexplained)
+        out["firstUnexplained"] = pointJson(*report.firstUnexplained, modes);
     std::cout << out.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
@@ -132,8 +134,8 @@ int runTwin(const TwinOptions& options) {
     const CompiledEffects effects = compileEffects(*layout);
     if (options.program >= effects.programGroups.size() ||
         effects.programGroups[options.program].empty()) {
-        return fail(Error{"ERR_TWIN_PROGRAM", "program group " + std::to_string(options.program) +
-                                                  " has no modes"});
+        return fail(Error{"ERR_TWIN_PROGRAM",
+                          "program group " + std::to_string(options.program) + " has no modes"});
     }
     auto tools = ensureToolFolder();
     if (!tools) return fail(tools.error());

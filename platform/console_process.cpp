@@ -14,8 +14,8 @@
 
 namespace vx {
 
-Result<std::unique_ptr<ConsoleProcess>> ConsoleProcess::start(
-    const std::vector<std::string>& argv, const std::filesystem::path& folder) {
+Result<std::unique_ptr<ConsoleProcess>> ConsoleProcess::start(const std::vector<std::string>& argv,
+                                                              const std::filesystem::path& folder) {
     // A socket for the input, so that writing to a program that has gone is
     // an error and not a SIGPIPE.
     int input[2];
@@ -64,7 +64,8 @@ Result<std::string> ConsoleProcess::readUntil(std::string_view marker,
     std::size_t searched = 0;
     char buffer[8192];
     while (true) {
-        const auto found = pending_.find(marker, searched > marker.size() ? searched - marker.size() : 0);
+        const auto found =
+            pending_.find(marker, searched > marker.size() ? searched - marker.size() : 0);
         if (found != std::string::npos) {
             const auto lineEnd = pending_.find('\n', found);
             if (lineEnd != std::string::npos) {

@@ -79,7 +79,8 @@ struct ChildSetup {
     struct sigaction dfl {};
     dfl.sa_handler = SIG_DFL;
     for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGHUP}) ::sigaction(sig, &dfl, nullptr);
-    const int input = setup.stdinFd >= 0 ? setup.stdinFd : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    const int input =
+        setup.stdinFd >= 0 ? setup.stdinFd : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     int err = 0;
     if (input < 0 || ::dup2(input, 0) < 0 || ::dup2(setup.stdoutFd, 1) < 0 ||
         ::dup2(setup.stderrFd, 2) < 0 || ::chdir(setup.folder.c_str()) != 0) {
@@ -136,8 +137,8 @@ Result<pid_t> startChildProcess(const std::vector<std::string>& argv,
 
     // Everything the child needs is made before fork: between fork and exec
     // it may only make system calls (another thread may hold the heap's lock).
-    ChildSetup setup{program->string(), folder.string(), argvPointers(argv), stdinFd, stdoutFd,
-                     stderrFd,          errPipe[1],      ::getpid()};
+    ChildSetup setup{program->string(), folder.string(), argvPointers(argv), stdinFd,
+                     stdoutFd,          stderrFd,        errPipe[1],         ::getpid()};
     const pid_t pid = ::fork();
     if (pid == 0) startChild(setup);
     const int forkErr = errno;

@@ -161,10 +161,9 @@ constexpr std::array kEffectEdit{item(cmd::EffectCellSize, "ID_LARGEN3"),
                                  separator(),
                                  kUndo,
                                  kRedo};
-constexpr std::array kEffectPlay{item(cmd::PartialPlay, "ID_OUT_LIST3"),
-                                 item(cmd::ParallelPlay, "ID_OUT_LIST"),
-                                 item(cmd::SequentialPlay, "ID_OUT_LIST2"),
-                                 item(cmd::ControllerPreview, "ID_TWIN_PREVIEW")};
+constexpr std::array kEffectPlay{
+    item(cmd::PartialPlay, "ID_OUT_LIST3"), item(cmd::ParallelPlay, "ID_OUT_LIST"),
+    item(cmd::SequentialPlay, "ID_OUT_LIST2"), item(cmd::ControllerPreview, "ID_TWIN_PREVIEW")};
 constexpr std::array kEffectBar{popup("ID_FILE", kEffectFile), popup("ID_EDIT", kEffectEdit),
                                 popup("ID_PLAY", kEffectPlay), popup("ID_VIEW", kViewBars),
                                 popup("ID_WINDOW", kWindows),  popup("ID_HELP", kFullHelp)};

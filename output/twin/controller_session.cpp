@@ -56,9 +56,9 @@ Result<std::unique_ptr<ControllerSession>> ControllerSession::start(
     std::error_code ec;
     fs::remove(options.scratch / kCaptureName, ec);
     std::ranges::stable_sort(options.keys, {}, &KeyPress::at);
-    auto s51 = ConsoleProcess::start({"s51", "-t", "52", "-X", "16M", "-b", "-c", "-", "-S",
-                                      std::string("out=") + kCaptureName},
-                                     options.scratch);
+    auto s51 = ConsoleProcess::start(
+        {"s51", "-t", "52", "-X", "16M", "-b", "-c", "-", "-S", std::string("out=") + kCaptureName},
+        options.scratch);
     if (!s51) return Error{"ERR_SIM_START", s51.error().detail};
     std::unique_ptr<ControllerSession> session(new ControllerSession(std::move(options)));
     session->s51_ = std::move(*s51);
@@ -114,8 +114,8 @@ Status ControllerSession::runOn(double until) {
             ++nextKey_;
             continue;
         }
-        auto answer = command("clear " + isr + "\nbreak " + isr + " " + std::to_string(ticks) +
-                              "\nrun\n");
+        auto answer =
+            command("clear " + isr + "\nbreak " + isr + " " + std::to_string(ticks) + "\nrun\n");
         if (!answer) return answer.error();
         std::smatch where;
         std::smatch spent;

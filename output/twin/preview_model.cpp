@@ -28,8 +28,8 @@ void PreviewModel::restart(std::int64_t at) {
     request.order = PlayOrder::Sequential;
     request.programGroup = program_;
     offset_ = at;
-    playback_ = std::make_unique<Playback>(effects_, lampCount_, request,
-                                           static_cast<PlayObserver*>(this));
+    playback_ =
+        std::make_unique<Playback>(effects_, lampCount_, request, static_cast<PlayObserver*>(this));
 }
 
 void PreviewModel::advanceTo(std::int64_t ms) {

@@ -19,10 +19,11 @@
 namespace vx {
 
 struct PreviewState {
-    std::int64_t from = 0;              // ms: the lamps look like this from here to the next state
-    std::vector<ColorWord> colours;     // by lamp position
-    std::vector<std::int32_t> painter;  // the mode (position in the program) that painted each lamp; -1 none
-    std::int32_t playing = -1;          // the mode playing when the state began; -1 none
+    std::int64_t from = 0;           // ms: the lamps look like this from here to the next state
+    std::vector<ColorWord> colours;  // by lamp position
+    std::vector<std::int32_t>
+        painter;  // the mode (position in the program) that painted each lamp; -1 none
+    std::int32_t playing = -1;  // the mode playing when the state began; -1 none
 };
 
 class PreviewModel final : private PlayObserver {

@@ -73,8 +73,9 @@ bool sameOnChain(const std::vector<std::uint32_t>& chain, const std::vector<Colo
 }  // namespace
 
 std::optional<TwinComparer::Span> TwinComparer::firstMatch(const PreviewModel& model,
-                                                     const std::vector<ColorWord>& sent,
-                                                     std::int64_t from, std::int64_t to) const {
+                                                           const std::vector<ColorWord>& sent,
+                                                           std::int64_t from,
+                                                           std::int64_t to) const {
     const auto& states = model.states();
     for (std::size_t i = 0; i < states.size(); ++i) {
         const std::int64_t begin = std::max(states[i].from, from);
@@ -90,7 +91,8 @@ std::optional<TwinPoint> TwinComparer::firstDifference(const PreviewState& state
                                                        std::int64_t ms) const {
     for (const std::uint32_t lamp : chain_) {
         if (lamp < lampCount_ && state.colours[lamp] != sent[lamp]) {
-            return TwinPoint{ms, lamp, state.painter[lamp] >= 0 ? state.painter[lamp] : state.playing};
+            return TwinPoint{ms, lamp,
+                             state.painter[lamp] >= 0 ? state.painter[lamp] : state.playing};
         }
     }
     return std::nullopt;

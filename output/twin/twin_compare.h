@@ -45,9 +45,9 @@ const char* twinVerdictName(TwinVerdict verdict);
 bool isDocumented(TwinVerdict verdict);
 
 struct TwinPoint {
-    std::int64_t ms = 0;      // on the preview's clock
-    std::uint32_t lamp = 0;   // lamp number
-    std::int32_t mode = -1;   // position in the program group; -1 when no mode painted it
+    std::int64_t ms = 0;     // on the preview's clock
+    std::uint32_t lamp = 0;  // lamp number
+    std::int32_t mode = -1;  // position in the program group; -1 when no mode painted it
 };
 
 struct TwinFrameResult {
@@ -95,9 +95,8 @@ private:
     // The first stretch of time within [from, to] in which the model shows
     // `sent`, first and last ms.
     using Span = std::pair<std::int64_t, std::int64_t>;
-    std::optional<Span> firstMatch(const PreviewModel& model,
-                                           const std::vector<ColorWord>& sent, std::int64_t from,
-                                           std::int64_t to) const;
+    std::optional<Span> firstMatch(const PreviewModel& model, const std::vector<ColorWord>& sent,
+                                   std::int64_t from, std::int64_t to) const;
     std::optional<TwinPoint> firstDifference(const PreviewState& state,
                                              const std::vector<ColorWord>& sent,
                                              std::int64_t ms) const;
@@ -108,7 +107,7 @@ private:
     std::size_t lampCount_;
     PreviewModel preview_;
     PreviewModel controller_;
-    std::int64_t drift_ = 0;  // controller clock minus preview clock, from step timing
+    std::int64_t drift_ = 0;      // controller clock minus preview clock, from step timing
     std::int64_t lastShown_ = 0;  // the preview time of the state the last frame showed
     TwinReport report_;
 };

@@ -1,5 +1,7 @@
 #include "output/twin/twin_image.h"
 
+#include "output/firmware/image_tag.h"
+
 namespace vx {
 
 namespace fs = std::filesystem;
@@ -7,11 +9,10 @@ namespace fs = std::filesystem;
 std::optional<fs::path> newestBuiltImage(const fs::path& workFolder,
                                          const std::string& documentName,
                                          std::optional<fs::file_time_type> layoutWritten) {
-    const std::string stem = fs::path(documentName).stem().string();
     std::optional<fs::path> newest;
     fs::file_time_type newestTime{};
     for (const char* format : {"1", "2", "3"}) {
-        const fs::path image = workFolder / (stem + format + ".hex");
+        const fs::path image = workFolder / imageFileName(documentName, format);
         std::error_code ec;
         if (!fs::is_regular_file(image, ec)) continue;
         const auto written = fs::last_write_time(image, ec);

@@ -14,8 +14,8 @@
 namespace vx {
 
 // The newest "<name><format>.hex" that Create BIN File left in the working
-// folder for the document `documentName`, when it is no older than the
-// layout file (`layoutWritten`, nothing for a layout never saved).
+// folder for the document `documentName`, in any format; with
+// `layoutWritten`, only one no older than the layout file.
 std::optional<std::filesystem::path> newestBuiltImage(
     const std::filesystem::path& workFolder, const std::string& documentName,
     std::optional<std::filesystem::file_time_type> layoutWritten);

@@ -7,8 +7,8 @@ namespace vx {
 std::vector<KeyPress> programKeyPresses(std::size_t program) {
     std::vector<KeyPress> keys;
     for (std::size_t k = 0; k < program; ++k) {
-        keys.push_back({kTwinFirstKey + kTwinKeyGap * static_cast<double>(k),
-                        ControllerKey::Program});
+        keys.push_back(
+            {kTwinFirstKey + kTwinKeyGap * static_cast<double>(k), ControllerKey::Program});
     }
     return keys;
 }

@@ -34,8 +34,8 @@ struct TwinRunOptions {
 };
 
 struct TwinFrame {
-    double controllerSeconds = 0;  // since the controller's reset
-    std::int64_t ms = 0;           // on the preview's clock
+    double controllerSeconds = 0;       // since the controller's reset
+    std::int64_t ms = 0;                // on the preview's clock
     std::vector<ColorWord> controller;  // lamp colours by number
     std::vector<ColorWord> preview;
     TwinFrameResult result;

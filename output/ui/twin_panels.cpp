@@ -36,7 +36,8 @@ DifferenceStrip::DifferenceStrip(QWidget* parent) : QWidget(parent) { setMinimum
 void DifferenceStrip::add(std::int64_t ms, TwinVerdict verdict) {
     marks_.push_back({ms, verdict});
     const std::int64_t oldest = ms - kStripMs;
-    const auto kept = std::ranges::find_if(marks_, [oldest](const Mark& m) { return m.ms >= oldest; });
+    const auto kept =
+        std::ranges::find_if(marks_, [oldest](const Mark& m) { return m.ms >= oldest; });
     marks_.erase(marks_.begin(), kept);
     update();
 }

@@ -88,7 +88,8 @@ std::filesystem::path TwinRunner::image() const {
 
 void TwinRunner::setPhase(TwinPhase phase) {
     phase_ = phase;
-    QMetaObject::invokeMethod(this, [this] { Q_EMIT phaseChanged(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Q_EMIT phaseChanged(); }, Qt::QueuedConnection);
 }
 
 void TwinRunner::fail(const Error& error) {
@@ -133,15 +134,16 @@ void TwinRunner::work(TwinJob job) {
             continue;
         }
         const double next = std::min(target, controller + kStepSeconds);
-        auto frames = (*run)->started() ? (*run)->runTo(next - (*run)->anchor())
-                                        : (*run)->runTo(next);
+        auto frames =
+            (*run)->started() ? (*run)->runTo(next - (*run)->anchor()) : (*run)->runTo(next);
         if (!frames) return fail(frames.error());
         if (frames->empty()) continue;
         {
             std::lock_guard lock(mutex_);
             for (TwinFrame& frame : *frames) frames_.push_back(std::move(frame));
         }
-        QMetaObject::invokeMethod(this, [this] { Q_EMIT framesReady(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT framesReady(); }, Qt::QueuedConnection);
     }
     setPhase(TwinPhase::Stopped);
 }

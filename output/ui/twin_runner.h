@@ -30,8 +30,8 @@ struct TwinJob {
     CompiledEffects effects;
     std::size_t program = 0;
     std::optional<std::filesystem::path> image;  // built when not given
-    FirmwareBuildOptions build;                   // for building it
-    std::filesystem::path scratch;                // an existing folder for the simulator
+    FirmwareBuildOptions build;                  // for building it
+    std::filesystem::path scratch;               // an existing folder for the simulator
 };
 
 enum class TwinPhase { Building, Starting, Running, Failed, Stopped };

@@ -7,6 +7,7 @@
 #include "output/firmware/image_tag.h"
 #include "output/tables/create_data_report.h"
 #include "output/tables/table_files.h"
+#include "output/twin/twin_image.h"
 #include "output/ui/create_bin_dialog.h"
 #include "output/ui/table_output.h"
 #include "platform/tool_folder.h"
@@ -29,18 +30,7 @@ std::string documentName(const AppCommandContext& c) {
 // The newest image Create BIN File left for the active document in the
 // working folder, in any format; empty when there is none.
 fs::path newestImage(const AppCommandContext& c) {
-    fs::path newest;
-    fs::file_time_type newestTime{};
-    for (const char* format : {"1", "2", "3"}) {
-        const fs::path image = fs::current_path() / imageFileName(documentName(c), format);
-        std::error_code ec;
-        const auto time = fs::last_write_time(image, ec);
-        if (!ec && (newest.empty() || time > newestTime)) {
-            newest = image;
-            newestTime = time;
-        }
-    }
-    return newest;
+    return newestBuiltImage(fs::current_path(), documentName(c), std::nullopt).value_or(fs::path());
 }
 
 }  // namespace

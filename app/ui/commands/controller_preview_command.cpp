@@ -35,8 +35,8 @@ bool ControllerPreviewCommand::run(AppCommandContext& c) {
     // The demo's program group when it has modes, else the first that has.
     const DemoView* demo = c.activeDemoView();
     const auto& groups = job.effects.programGroups;
-    const auto chosen = demo != nullptr ? static_cast<std::size_t>(demo->document().programGroup())
-                                        : groups.size();
+    const auto chosen =
+        demo != nullptr ? static_cast<std::size_t>(demo->document().programGroup()) : groups.size();
     job.program = chosen < groups.size() && !groups[chosen].empty()
                       ? chosen
                       : ControllerPreviewWindow::nextProgram(job.effects, groups.size() - 1);
@@ -49,8 +49,8 @@ bool ControllerPreviewCommand::run(AppCommandContext& c) {
         c.showMessageKey("CRTBINDLG_ONBINGO_FTCB");
         return false;
     }
-    const std::string name = document->hasPath() ? document->path().filename().string()
-                                                 : std::string("Edit.led");
+    const std::string name =
+        document->hasPath() ? document->path().filename().string() : std::string("Edit.led");
     // The newest image built from the saved layout; a layout with unsaved
     // changes, or never saved, is built anew.
     if (document->hasPath() && !document->isModified()) {
