@@ -151,11 +151,14 @@ int runTwin(const TwinOptions& options) {
         std::cerr << "waiting for another firmware build in " << build.toolFolder.string() << '\n';
     };
     build.cancelled = [&signals] { return signals.received() != 0; };
+    // A stop signal ends the build or the simulator; the command then ends as
+    // the signal would.
+    auto failed = [&signals](const Error& error) {
+        const bool stopped = signals.received() != 0 || error.key == "ERR_SIM_STOPPED";
+        return stopped ? stoppedStatus(signals, error) : fail(error);
+    };
     auto image = buildTwinImage(*layout, build);
-    if (!image) {
-        if (signals.received() != 0) return stoppedStatus(signals, image.error());
-        return fail(image.error());
-    }
+    if (!image) return failed(image.error());
 
     TwinRunOptions run;
     run.program = options.program;
@@ -163,20 +166,14 @@ int runTwin(const TwinOptions& options) {
     run.scratch = scratch.path();
     run.stopFd = signals.fd();
     auto twin = TwinRun::start(*layout, effects, run);
-    if (!twin) return fail(twin.error());
+    if (!twin) return failed(twin.error());
     while (!(*twin)->started()) {
         if ((*twin)->controllerSeconds() > (*twin)->selectedAt() + kFirstFrameWait) {
             return fail(Error{"ERR_SIM_IMAGE", "the controller sent no frame for the program"});
         }
-        if (auto none = (*twin)->runTo(options.seconds); !none) {
-            if (none.error().key == "ERR_SIM_STOPPED") return stoppedStatus(signals, none.error());
-            return fail(none.error());
-        }
+        if (auto none = (*twin)->runTo(options.seconds); !none) return failed(none.error());
     }
-    if (auto rest = (*twin)->runTo(options.seconds); !rest) {
-        if (rest.error().key == "ERR_SIM_STOPPED") return stoppedStatus(signals, rest.error());
-        return fail(rest.error());
-    }
+    if (auto rest = (*twin)->runTo(options.seconds); !rest) return failed(rest.error());
     const TwinReport& report = (*twin)->comparer().report();
     if (options.json) {
         printJson(options, report, (*twin)->comparer().modes());
