@@ -115,6 +115,8 @@ void ControllerPreviewWindow::restart() {
 }
 
 void ControllerPreviewWindow::phaseChanged() {
+    // A build ends only after the toolchain step in hand: no restart meanwhile.
+    key_->setEnabled(runner_.phase() != TwinPhase::Building);
     switch (runner_.phase()) {
         case TwinPhase::Building: status_->setText(text("TWIN_BUILDING")); break;
         case TwinPhase::Starting: status_->setText(text("TWIN_STARTING")); break;
@@ -170,7 +172,9 @@ void ControllerPreviewWindow::showNextFrame() {
                          .replace("%2", QString::number(shown_ - documented_ - unexplained_))
                          .replace("%3", QString::number(documented_))
                          .replace("%4", QString::number(unexplained_)));
-    QString status = text("TWIN_CLOCK").replace("%1", QString::number(frame.ms / 1000.0, 'f', 1));
+    QString status =
+        text("TWIN_CLOCK")
+            .replace("%1", QString::number(static_cast<double>(frame.ms) / 1000.0, 'f', 1));
     if (behindMs_ > kBehindMs) {
         status += "  " + text("TWIN_BEHIND").replace("%1", QString::number(behindMs_));
     }

@@ -5,7 +5,9 @@
 
 #include <QMetaObject>
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
 
 #include "output/twin/twin_image.h"
 
@@ -49,6 +51,7 @@ void TwinRunner::start(TwinJob job) {
         (void)!::read(stopFd_, &count, sizeof count);  // clears an earlier stop
     }
     stopping_ = false;
+    resetAt_ = 0;
     {
         std::lock_guard lock(mutex_);
         frames_.clear();

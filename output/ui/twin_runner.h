@@ -5,7 +5,8 @@
 // (twin_run.h). Frames are handed over in order through takeFrames(); the
 // `framesReady` signal says when there are new ones. Nothing is dropped: when
 // the simulator is slower than real time the frames simply come late.
-// stop() (and the destructor) ends the simulator at once.
+// stop() (and the destructor) ends the simulator at once, and a build after
+// the toolchain step in hand, as Create BIN File does.
 
 #include <QObject>
 #include <QString>
