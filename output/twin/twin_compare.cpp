@@ -145,9 +145,6 @@ TwinFrameResult TwinComparer::compare(std::int64_t ms, const DmxFrame& frame) {
     controller_.advanceTo(std::max(at, lastShown_) + kTwinDriftMs);
 
     TwinFrameResult result;
-    // The state the frame shows: the preview's within the window, else the
-    // program as the records carry it within the window, else either of them
-    // further on (never before the state the last frame showed).
     // The frames come in the preview's order, so a frame shows the first
     // matching state from the one the last frame showed on (effects that
     // cycle show the same state again later): in the preview, or in the

@@ -1,15 +1,18 @@
 #pragma once
 // Comparing what the controller sends with what the preview shows, on one
-// clock. Each controller frame, decoded into lamp colours through the
-// layout's ports, is compared with the preview's states within a window of
-// kTwinWindowMs either side of its time: the controller samples its lamps at
-// its own rate, and a frame leaves only once its step is painted. A frame
-// that matches none of them but matches the program as the controller's
-// records carry it (see PreviewModel) is one of the documented differences,
-// named by the rule behind it. A frame that matches a state of either further
-// away (up to kTwinDriftMs) is a documented difference of step timing, and
-// the comparison follows the controller's clock from there. Anything else is
-// an unexplained difference.
+// clock that starts with the program's first frame. Each controller frame,
+// decoded into lamp colours through the layout's ports, shows a state of the
+// preview or of the program as the controller's records carry it (see
+// PreviewModel). Frames come in the preview's order, so the state a frame
+// shows is the first matching one from the state the last frame showed on,
+// up to kTwinDriftMs ahead (effects that cycle show the same state again
+// later). The frame agrees when that state is the preview's and holds within
+// kTwinWindowMs of the frame's time: the controller samples its lamps at its
+// own rate, and a frame leaves only once its step is painted. A state of the
+// records' program is one of the documented differences, named by the rule
+// behind it; a preview state at another time is a documented difference of
+// step timing, and the clock follows the controller from there. A frame that
+// matches neither is an unexplained difference.
 
 #include <array>
 #include <cstddef>
