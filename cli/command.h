@@ -20,4 +20,5 @@ void addRenderCommand(CLI::App& app, int& status);
 void addScanCommand(CLI::App& app, int& status);
 void addWizardCommand(CLI::App& app, int& status);
 void addPlayCommand(CLI::App& app, int& status);
+void addTwinCommand(CLI::App& app, int& status);
 }  // namespace vx::cli

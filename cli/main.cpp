@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     vx::cli::addScanCommand(app, status);
     vx::cli::addWizardCommand(app, status);
     vx::cli::addPlayCommand(app, status);
+    vx::cli::addTwinCommand(app, status);
     // One line for a wrong command line, and one status for every kind of it.
     app.failure_message([](const CLI::App*, const CLI::Error& e) {
         return std::string("vexolume-cli: ") + e.what() + " (--help lists the options)\n";

@@ -7,6 +7,7 @@
 #include "cli/exit_status.h"
 #include "effects/effect_json_fields.h"
 #include "platform/data_folder.h"
+#include "platform/stop_signals.h"
 
 namespace vx::cli {
 
@@ -34,6 +35,10 @@ int stopped(int signal, const Error& error) {
     if (signal != 0) std::cerr << " by " << ::strsignal(signal);
     std::cerr << '\n';
     return signal != 0 ? kExitSignalBase + signal : kExitFailed;
+}
+
+int stoppedStatus(StopSignals& signals, const Error& error) {
+    return stopped(signals.received(), error);
 }
 
 std::string printable(const std::string& bytes) {

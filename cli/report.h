@@ -7,6 +7,10 @@
 #include "base/result.h"
 #include "platform/language/language_table.h"
 
+namespace vx {
+class StopSignals;
+}
+
 namespace vx::cli {
 
 // Prints "vexolume-cli: <subject>: <message>" (see messageText) and returns
@@ -23,6 +27,9 @@ int stopped(int signal, const Error& error);
 // where it adds something. A key is for looking up, never for showing: one
 // the table lacks leaves only the detail.
 std::string messageText(const Error& error);
+
+// The same for a run whose stop signals `signals` watched.
+int stoppedStatus(StopSignals& signals, const Error& error);
 
 // Text as a terminal can show it: control bytes, and every byte of text that
 // is not UTF-8, as \xNN.

@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -55,12 +54,6 @@ std::string hexSlots(const DmxFrame& frame) {
 
 // The scratch folder: private, under $TMPDIR (else /tmp).
 constexpr const char* kScratchPrefix = "vexolume-sim-";
-
-// A stopped run ends as the signal's default action would be reported by a
-// shell.
-int stoppedStatus(StopSignals& signals, const Error& error) {
-    return stopped(signals.received(), error);
-}
 
 int runSimulate(const SimulateOptions& options) {
     // Checked before anything starts, so a damaged or foreign file is

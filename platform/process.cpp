@@ -1,5 +1,7 @@
 #include "platform/process.h"
 
+#include "platform/child_process.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -56,6 +58,7 @@ struct ChildSetup {
     std::string program;
     std::string folder;
     std::vector<char*> argv;
+    int stdinFd;  // -1: /dev/null
     int stdoutFd;
     int stderrFd;
     int errFd;  // the exec error goes here; closed by a successful exec
@@ -76,9 +79,10 @@ struct ChildSetup {
     struct sigaction dfl {};
     dfl.sa_handler = SIG_DFL;
     for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGHUP}) ::sigaction(sig, &dfl, nullptr);
-    const int devNull = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    const int input =
+        setup.stdinFd >= 0 ? setup.stdinFd : ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     int err = 0;
-    if (devNull < 0 || ::dup2(devNull, 0) < 0 || ::dup2(setup.stdoutFd, 1) < 0 ||
+    if (input < 0 || ::dup2(input, 0) < 0 || ::dup2(setup.stdoutFd, 1) < 0 ||
         ::dup2(setup.stderrFd, 2) < 0 || ::chdir(setup.folder.c_str()) != 0) {
         err = errno;
     } else {
@@ -123,10 +127,42 @@ std::optional<std::filesystem::path> findProgram(const std::string& name) {
     return std::nullopt;
 }
 
-Result<ProcessOutcome> runProcess(const ProcessRun& run) {
-    auto program = resolve(run.argv, run.folder);
+Result<pid_t> startChildProcess(const std::vector<std::string>& argv,
+                                const std::filesystem::path& folder, int stdinFd, int stdoutFd,
+                                int stderrFd) {
+    auto program = resolve(argv, folder);
     if (!program) return program.error();
+    int errPipe[2];
+    if (::pipe2(errPipe, O_CLOEXEC) != 0) return startError(argv[0], std::strerror(errno));
 
+    // Everything the child needs is made before fork: between fork and exec
+    // it may only make system calls (another thread may hold the heap's lock).
+    ChildSetup setup{program->string(), folder.string(), argvPointers(argv), stdinFd,
+                     stdoutFd,          stderrFd,        errPipe[1],         ::getpid()};
+    const pid_t pid = ::fork();
+    if (pid == 0) startChild(setup);
+    const int forkErr = errno;
+    ::close(errPipe[1]);
+    if (pid < 0) {
+        ::close(errPipe[0]);
+        return startError(argv[0], std::strerror(forkErr));
+    }
+    // Also set here, so that a kill of the group cannot miss a child that has
+    // not run yet.
+    ::setpgid(pid, pid);
+    const int execErr = readExecError(errPipe[0]);
+    if (execErr != 0) {
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return startError(argv[0], std::strerror(execErr));
+    }
+    return pid;
+}
+
+Result<ProcessOutcome> runProcess(const ProcessRun& run) {
+    // Checked before the output file is touched.
+    if (auto program = resolve(run.argv, run.folder); !program) return program.error();
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) return startError(run.argv[0], std::strerror(errno));
     int outFd = -1;
@@ -138,45 +174,15 @@ Result<ProcessOutcome> runProcess(const ProcessRun& run) {
             return startError(run.argv[0], "cannot write " + run.outputFile->string());
         }
     }
-    int errPipe[2];
-    if (::pipe2(errPipe, O_CLOEXEC) != 0) {
-        for (int fd : {pipeFds[0], pipeFds[1], outFd}) {
-            if (fd >= 0) ::close(fd);
-        }
-        return startError(run.argv[0], std::strerror(errno));
-    }
-
-    // Everything the child needs is made before fork: between fork and exec
-    // it may only make system calls (another thread may hold the heap's lock).
-    ChildSetup setup{program->string(),
-                     run.folder.string(),
-                     argvPointers(run.argv),
-                     outFd >= 0 ? outFd : pipeFds[1],
-                     pipeFds[1],
-                     errPipe[1],
-                     ::getpid()};
-    const pid_t pid = ::fork();
-    if (pid == 0) startChild(setup);
-    const int forkErr = errno;
+    auto started =
+        startChildProcess(run.argv, run.folder, -1, outFd >= 0 ? outFd : pipeFds[1], pipeFds[1]);
     ::close(pipeFds[1]);
-    ::close(errPipe[1]);
     if (outFd >= 0) ::close(outFd);
-    if (pid < 0) {
+    if (!started) {
         ::close(pipeFds[0]);
-        ::close(errPipe[0]);
-        return startError(run.argv[0], std::strerror(forkErr));
+        return started.error();
     }
-    // Also set here, so that a kill of the group cannot miss a child that has
-    // not run yet.
-    ::setpgid(pid, pid);
-    const int execErr = readExecError(errPipe[0]);
-    if (execErr != 0) {
-        ::close(pipeFds[0]);
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        return startError(run.argv[0], std::strerror(execErr));
-    }
+    const pid_t pid = *started;
 
     ProcessOutcome outcome;
     const auto deadline = std::chrono::steady_clock::now() + run.timeLimit;

@@ -70,6 +70,7 @@ inline constexpr int DemoCircle = 32898;
 inline constexpr int DemoRect = 32899;
 inline constexpr int DemoStop = 32895;
 inline constexpr int DemoLiveOutput = 32950;
+inline constexpr int ControllerPreview = 32951;
 
 inline constexpr int HelpTopics = 32819;
 inline constexpr int HelpWhatsNew = 31760;

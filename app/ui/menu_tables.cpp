@@ -143,6 +143,7 @@ constexpr auto kDemoEdit =
          kDemoPictureEntries,
          std::array{item(cmd::DemoStart, "ID_EDITDO"), item(cmd::DemoStop, "ID_DEMO_STOP"),
                     item(cmd::DemoLiveOutput, "ID_DEMO_LIVE"),
+                    item(cmd::ControllerPreview, "ID_TWIN_PREVIEW"),
                     popup("ID_EDIT_PGROUP", kDemoProgramGroups)});
 constexpr std::array kShortHelp{item(cmd::HelpWebsite, "ID_HELP_WEBSITE"),
                                 item(cmd::AppAbout, "ID_APP_ABOUT"),
@@ -158,7 +159,8 @@ constexpr auto kDemoPopup =
          kDemoPictureEntries,
          std::array{separator(), item(cmd::DemoRect, "ID_DEMO_RECT"),
                     item(cmd::DemoCircle, "ID_DEMO_Circle"), separator(),
-                    item(cmd::DemoStart, "ID_EDITDO"), item(cmd::DemoStop, "ID_DEMO_STOP")});
+                    item(cmd::DemoStart, "ID_EDITDO"), item(cmd::DemoStop, "ID_DEMO_STOP"),
+                    separator(), item(cmd::ControllerPreview, "ID_TWIN_PREVIEW")});
 
 // Effect menu.
 constexpr std::array kExport{item(cmd::OutputClusterTables, "ID_OUT_TEXT2"),
@@ -188,9 +190,9 @@ constexpr std::array kEffectEdit{item(cmd::EffectCellSize, "ID_LARGEN3"),
                                  separator(),
                                  kUndo,
                                  kRedo};
-constexpr std::array kEffectPlay{item(cmd::PartialPlay, "ID_OUT_LIST3"),
-                                 item(cmd::ParallelPlay, "ID_OUT_LIST"),
-                                 item(cmd::SequentialPlay, "ID_OUT_LIST2")};
+constexpr std::array kEffectPlay{
+    item(cmd::PartialPlay, "ID_OUT_LIST3"), item(cmd::ParallelPlay, "ID_OUT_LIST"),
+    item(cmd::SequentialPlay, "ID_OUT_LIST2"), item(cmd::ControllerPreview, "ID_TWIN_PREVIEW")};
 constexpr std::array kEffectBar{popup("ID_FILE", kEffectFile), popup("ID_EDIT", kEffectEdit),
                                 popup("ID_PLAY", kEffectPlay), popup("ID_VIEW", kViewBars),
                                 popup("ID_WINDOW", kWindows),  popup("ID_HELP", kFullHelp)};

@@ -18,6 +18,7 @@
 #include "engine/demo/bmp_parameters.h"
 #include "engine/play/playback.h"
 #include "layout/lamp.h"
+#include "layout/layout_document.h"
 
 namespace vx {
 
@@ -38,6 +39,9 @@ public:
 
     const std::vector<Lamp>& lamps() const { return lamps_; }
     const CompiledEffects& effects() const { return effects_; }
+    // The layout document the effects were compiled from, while it is open.
+    void setSource(std::weak_ptr<LayoutDocument> source) { source_ = std::move(source); }
+    std::shared_ptr<LayoutDocument> source() const { return source_.lock(); }
 
     // Play state: what the next draw outside adjust mode starts.
     std::int32_t playState() const { return playState_; }
@@ -94,6 +98,7 @@ public:
     void removeObserver(DemoObserver* observer);
 
 private:
+    std::weak_ptr<LayoutDocument> source_;
     void notify();
 
     std::vector<Lamp> lamps_;

@@ -6,6 +6,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "output/firmware/hex_image.h"
 #include "platform/file_io.h"
@@ -16,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double kClockHz = 16e6;
+constexpr double kClockHz = kControllerClockHz;
 constexpr const char* kImageName = "image.hex";
 constexpr const char* kScriptName = "sim.cmd";
 constexpr const char* kCaptureName = "capture.bin";
@@ -106,10 +107,7 @@ std::size_t breakpointStops(const std::string& output) {
 // entry tell whether the clock kept going (`stopped`).
 class Clock {
 public:
-    explicit Clock(const std::vector<std::uint8_t>& code) {
-        // LJMP at the timer-0 vector
-        if (code[0x0B] == 0x02) tickIsr_ = static_cast<std::size_t>((code[0x0C] << 8) | code[0x0D]);
-    }
+    explicit Clock(const std::vector<std::uint8_t>& code) : tickIsr_(tickIsrAddress(code)) {}
 
     std::string advance(double seconds) {
         if (tickIsr_) {
@@ -126,12 +124,50 @@ public:
     bool stopped(const std::string& output) const { return breakpointStops(output) < runs_; }
 
 private:
-    static constexpr double kTickSeconds = 1030.0 * 12.0 / kClockHz;
+    static constexpr double kTickSeconds = kTickIsrSeconds;
     std::optional<std::size_t> tickIsr_;
     std::size_t runs_ = 0;
 };
 
+// clr TXD (C2 B1) followed closely by setb TXD (D2 B1).
+std::optional<std::pair<std::size_t, std::size_t>> breakInstructions(
+    const std::vector<std::uint8_t>& code) {
+    for (std::size_t from = 0;;) {
+        const auto low = find(code, {0xC2, 0xB1}, from);
+        if (!low) return std::nullopt;
+        const auto high = find(code, {0xD2, 0xB1}, *low + 2);
+        if (high && *high - *low <= 32) return std::pair(*low, *high);
+        from = *low + 1;
+    }
+}
+
 }  // namespace
+
+std::optional<std::size_t> tickIsrAddress(const std::vector<std::uint8_t>& code) {
+    if (code.size() <= 0x0D || code[0x0B] != 0x02) return std::nullopt;  // LJMP at the vector
+    return static_cast<std::size_t>((code[0x0C] << 8) | code[0x0D]);
+}
+
+std::optional<std::size_t> frameStartAddress(const std::vector<std::uint8_t>& code) {
+    const auto found = breakInstructions(code);
+    if (!found) return std::nullopt;
+    return found->first;
+}
+
+std::string keyDownCommands(ControllerKey key) {
+    std::string commands;
+    switch (key) {
+        case ControllerKey::Program: break;
+        case ControllerKey::Slower: commands = "set hw port[1] 0xfb\n"; break;  // P1.2
+        case ControllerKey::Faster: commands = "set hw port[1] 0xf7\n"; break;  // P1.3
+        case ControllerKey::Pause: break;
+    }
+    // INT1 (P3.3) for pause, INT0 (P3.2) for the others.
+    return commands +
+           (key == ControllerKey::Pause ? "set hw port[3] 0xf7\n" : "set hw port[3] 0xfb\n");
+}
+
+std::string keyUpCommands() { return "set hw port[3] 0xff\nset hw port[1] 0xff\n"; }
 
 std::chrono::milliseconds simulationTimeLimit(double seconds) {
     return kSimStartAllowance +
@@ -150,17 +186,9 @@ Result<SimulationResult> simulateController(const SimulationRequest& request) {
     for (const KeyPress& press : request.keys) {
         if (press.at < at || press.at >= request.seconds) continue;
         script += clock.advance(press.at - at);
-        switch (press.key) {
-            case ControllerKey::Program: break;
-            case ControllerKey::Slower: script += "set hw port[1] 0xfb\n"; break;  // P1.2
-            case ControllerKey::Faster: script += "set hw port[1] 0xf7\n"; break;  // P1.3
-            case ControllerKey::Pause: break;
-        }
-        // INT1 (P3.3) for pause, INT0 (P3.2) for the others.
-        script +=
-            press.key == ControllerKey::Pause ? "set hw port[3] 0xf7\n" : "set hw port[3] 0xfb\n";
+        script += keyDownCommands(press.key);
         script += clock.advance(0.005);
-        script += "set hw port[3] 0xff\nset hw port[1] 0xff\n";
+        script += keyUpCommands();
         at = press.at + 0.005;
     }
     script += clock.advance(request.seconds - at);
@@ -187,26 +215,19 @@ Result<DmxTiming> measureDmxTiming(const fs::path& imagePath, const fs::path& sc
     auto image = readHexImage(imagePath);
     if (!image) return image.error();
     const auto& memory = image->code;
-    // clr TXD (C2 B1) followed closely by setb TXD (D2 B1); then the first
-    // write of the accumulator or a register into SBUF.
-    std::optional<std::size_t> low;
-    std::optional<std::size_t> high;
-    for (std::size_t from = 0; !high; from = *low + 1) {
-        low = find(memory, {0xC2, 0xB1}, from);
-        if (!low) break;
-        high = find(memory, {0xD2, 0xB1}, *low + 2);
-        if (high && *high - *low > 32) high.reset();
-    }
+    // The break's clr and setb TXD; then the first write of the accumulator
+    // or a register into SBUF.
+    const auto txd = breakInstructions(memory);
     auto sbuf = find(memory, {0xF5, 0x99});
     if (!sbuf) sbuf = find(memory, {0x85, -1, 0x99});
-    if (!low || !high || !sbuf) {
+    if (!txd || !sbuf) {
         return Error{"ERR_SIM_IMAGE", "the image has no recognisable DMX output routine"};
     }
     if (!writeFileAtomically(scratch / kImageName, image->records)) {
         return Error{"ERR_SIM_START", "cannot write into " + scratch.string()};
     }
     std::string script = std::string("file \"") + kImageName + "\"\n";
-    for (std::size_t address : {*low, *high, *sbuf}) script += runTo(address, 1, 1.0);
+    for (std::size_t address : {txd->first, txd->second, *sbuf}) script += runTo(address, 1, 1.0);
     script += "quit\n";
     auto outcome = runS51(scratch, script, timeLimit, stopFd);
     if (!outcome) return outcome.error();

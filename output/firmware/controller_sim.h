@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/result.h"
@@ -56,6 +57,22 @@ struct SimulationRequest {
 inline constexpr std::chrono::milliseconds kSimStartAllowance{10000};
 inline constexpr double kSimWallPerSimulated = 5.0;
 std::chrono::milliseconds simulationTimeLimit(double seconds);
+
+// The simulated controller's oscillator and the period of our firmware's
+// timer-0 interrupt (1030 machine cycles from one entry to the next).
+inline constexpr double kControllerClockHz = 16e6;
+inline constexpr double kTickIsrSeconds = 1030.0 * 12.0 / kControllerClockHz;
+
+// Where our firmware's timer-0 interrupt routine starts (the LJMP at its
+// vector), and where a DMX frame begins (the clr TXD of the break); nothing
+// for images without them.
+std::optional<std::size_t> tickIsrAddress(const std::vector<std::uint8_t>& code);
+std::optional<std::size_t> frameStartAddress(const std::vector<std::uint8_t>& code);
+
+// The simulator's commands that set the key lines for a press and release
+// them again.
+std::string keyDownCommands(ControllerKey key);
+std::string keyUpCommands();
 
 struct SimulationResult {
     DmxCapture capture;

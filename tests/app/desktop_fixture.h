@@ -14,8 +14,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/ui/desktop_dialogs.h"
 #include "app/language/key_registry.h"
+#include "app/ui/desktop_dialogs.h"
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
 #include "tests/support/qt_app.h"

@@ -14,9 +14,9 @@
 #include <thread>
 #include <tuple>
 
-#include "tests/output/firmware/firmware_folders.h"
 #include "platform/folder_lock.h"
 #include "platform/process.h"
+#include "tests/output/firmware/firmware_folders.h"
 #include "tests/output/oversized_layout.h"
 #include "tests/support/processes.h"
 #include "tests/support/scoped_env.h"

@@ -35,6 +35,7 @@ public:
         }
         auto demo = std::make_shared<DemoDocument>(layout.lamps, std::move(compiled), playState_,
                                                    first, last);
+        demo->setSource(c.activeDocument());
         return c.openDemoWindow(std::move(demo)) != nullptr;
     }
 

@@ -4,6 +4,7 @@
 #include "app/ui/commands/about_command.h"
 #include "app/ui/commands/arrange_windows_command.h"
 #include "app/ui/commands/close_command.h"
+#include "app/ui/commands/controller_preview_command.h"
 #include "app/ui/commands/create_bin_file_command.h"
 #include "app/ui/commands/create_effect_data_command.h"
 #include "app/ui/commands/demo_live_output_command.h"
@@ -101,6 +102,7 @@ void registerCommands(AppCommandRegistry& r) {
     r.emplace<PlayCommand>(cmd::SequentialPlay, playstate::kSequential);
     r.emplace<PlayCommand>(cmd::ParallelPlay, playstate::kParallel);
     r.emplace<PlayCommand>(cmd::PartialPlay, playstate::kPartial);
+    r.emplace<ControllerPreviewCommand>(cmd::ControllerPreview);
 
     r.emplace<DemoScaleCommand>(cmd::DemoScale);
     r.emplace<DemoOpenPictureCommand>(cmd::DemoOpenBackImage);

@@ -4,6 +4,7 @@
 
 #include "app/settings/programmer_settings.h"
 #include "output/firmware/image_tag.h"
+#include "output/twin/twin_image.h"
 #include "platform/tool_folder.h"
 #include "programming/ui/select_program_dialog.h"
 
@@ -15,19 +16,8 @@ namespace fs = std::filesystem;
 // The newest image Create BIN File left for the active document in the
 // working folder, in any format; empty when there is none.
 fs::path newestImage(const AppCommandContext& c) {
-    fs::path newest;
-    fs::file_time_type newestTime{};
-    for (const char* format : {"1", "2", "3"}) {
-        const fs::path image =
-            c.appState().workFolder / imageFileName(c.activeDocumentName(), format);
-        std::error_code ec;
-        const auto time = fs::last_write_time(image, ec);
-        if (!ec && (newest.empty() || time > newestTime)) {
-            newest = image;
-            newestTime = time;
-        }
-    }
-    return newest;
+    return newestBuiltImage(c.appState().workFolder, c.activeDocumentName(), std::nullopt)
+        .value_or(fs::path());
 }
 
 }  // namespace

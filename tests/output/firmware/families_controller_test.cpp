@@ -21,6 +21,7 @@
 #include "layout/layout_file.h"
 #include "output/firmware/controller_sim.h"
 #include "output/firmware/firmware_build.h"
+#include "output/twin/recorded_effects.h"
 #include "platform/file_io.h"
 #include "tests/support/temp_folder.h"
 
@@ -29,23 +30,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using LampState = std::vector<Rgb>;  // by lamp number
-
-// The modes as the controller's records carry them.
-CompiledEffects asRecorded(CompiledEffects e) {
-    for (Mode& m : e.modes) {
-        if (m.playKind == 3 || m.playKind == 4) {
-            m.playKind = 2;
-        } else if (m.playKind == 6) {  // read from the end of the reversed list
-            UintList reversed;
-            const UintList& list = e.colorGroup[static_cast<std::size_t>(m.colorIndex)];
-            for (std::size_t i = list.size() / 3; i-- > 0;)
-                for (std::size_t c = 0; c < 3; ++c) reversed.push_back(list[3 * i + c]);
-            m.colorIndex = static_cast<std::int32_t>(e.colorGroup.size());
-            e.colorGroup.push_back(std::move(reversed));
-        }
-    }
-    return e;
-}
 
 // The lamp colours the preview paints, with every group fill starting from
 // black on its groups; notes the positions of the modes started.
