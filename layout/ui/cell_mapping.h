@@ -30,7 +30,7 @@ struct CellMapping {
 
     // The mapping that puts the middle of `bounds` at the middle of a
     // `width` x `height` surface, scrolled by `scroll` pels.
-    static CellMapping centred(const LayoutBounds& bounds, int width, int height, int zoom,
+    static CellMapping centred(const CellRect& bounds, int width, int height, int zoom,
                                QPoint scroll) {
         return {zoom, QPoint((width - (bounds.left + bounds.right) * zoom) / 2 - zoom / 2,
                              (height - (bounds.top + bounds.bottom) * zoom) / 2 - zoom / 2) -

@@ -103,7 +103,7 @@ private:
     bool zoomFitted_ = false;
     // The lamp bounds whose middle sits at the middle of the viewport; none:
     // cell (0, 0) at the top left.
-    std::optional<LayoutBounds> centredOn_;
+    std::optional<CellRect> centredOn_;
     bool insertMode_ = false;
     bool deleteMode_ = false;
     PortEditState portState_;
