@@ -248,7 +248,7 @@ TEST_F(DesktopPlay, TheDemoSaysHowToStartWhichModeRunsAndWhenItEnded) {
     const QImage hinted = demo->render();
     ASSERT_TRUE(demo->document().adjustMode());
     const auto text = [w](const char* key) {
-        return QString::fromStdString(w->state().language.LookUpText(key));
+        return QString::fromStdString(w->appState().language.LookUpText(key));
     };
     demo->setTexts({QString(), text("DEMO_MODE_STATUS"), text("DEMO_PLAY_ENDED")});
     EXPECT_NE(demo->render(), hinted);  // the hint is drawn on the view
@@ -261,7 +261,7 @@ TEST_F(DesktopPlay, TheDemoSaysHowToStartWhichModeRunsAndWhenItEnded) {
         demo->player().advanceTo(ms);
     }
     EXPECT_EQ(w->statusBar()->currentMessage().toStdString(),
-              w->state().language.LookUpText("DEMO_PLAY_ENDED"));
+              w->appState().language.LookUpText("DEMO_PLAY_ENDED"));
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(Windows, NewInALayoutWindowOpensANewDocumentEachTimeAndKeepsTheOthers) {
     ASSERT_TRUE(w->runCommand(cmd::TransferData));
     DocumentWindow* effect = w->activeDocumentWindow();
     ASSERT_EQ(effect->kind(), DocumentKind::Effect);
-    w->askDocumentType = [](const QStringList&) { return QStringLiteral("Edit"); };
+    dialogs_->documentType = [](const QStringList&) { return QStringLiteral("Edit"); };
     ASSERT_TRUE(w->runCommand(cmd::FileNew));
     EXPECT_EQ(w->documentWindows().size(), 5);
     EXPECT_TRUE(w->documentWindows().contains(effect));
@@ -106,7 +106,7 @@ TEST_F(Windows, OpenImageAndTheToolsPanelFollowTheActiveDocument) {
 
     ASSERT_TRUE(w->runCommand(cmd::TransferData));
     bool asked = false;
-    w->askOpenName = [&asked](const QString&) {
+    dialogs_->openName = [&asked](const QString&) {
         asked = true;
         return QString();
     };
@@ -114,10 +114,10 @@ TEST_F(Windows, OpenImageAndTheToolsPanelFollowTheActiveDocument) {
     EXPECT_FALSE(asked);
     ASSERT_EQ(messages_.size(), 1);
     EXPECT_EQ(messages_.front().toStdString(),
-              w->state().language.LookUpText("OPEN_IMAGE_NEEDS_LAYOUT"));
+              w->appState().language.LookUpText("OPEN_IMAGE_NEEDS_LAYOUT"));
     EXPECT_FALSE(panel->isEnabled());
 
-    w->askDocumentType = [](const QStringList&) { return QStringLiteral("Edit"); };
+    dialogs_->documentType = [](const QStringList&) { return QStringLiteral("Edit"); };
     ASSERT_TRUE(w->runCommand(cmd::FileNew));
     EXPECT_EQ(panel->field("total")->text(), "0");  // the new document's, not the sample's
     EXPECT_TRUE(panel->field("id")->text().isEmpty());
