@@ -84,8 +84,12 @@ TEST(TwinCli, FamiliesReportsExactlyTheDocumentedDifferences) {
         // A rule's frames are counted for the mode whose rule it is.
         for (const auto& mode : twin.report.at("byMode")) {
             const auto& frames = mode.at("frames");
-            if (frames.contains("fill-from-black")) EXPECT_EQ(mode.at("playKind"), 8);
-            if (frames.contains("reversed-colours")) EXPECT_EQ(mode.at("playKind"), 6);
+            if (frames.contains("fill-from-black")) {
+                EXPECT_EQ(mode.at("playKind"), 8);
+            }
+            if (frames.contains("reversed-colours")) {
+                EXPECT_EQ(mode.at("playKind"), 6);
+            }
         }
     }
 }
