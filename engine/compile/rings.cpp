@@ -47,8 +47,9 @@ struct RingCell {
 // linear; a centre far off the grid falls back to a stable sort.
 void sortByRing(std::vector<RingCell>& cells) {
     if (cells.empty()) return;
-    const auto [lo, hi] = std::minmax_element(
-        cells.begin(), cells.end(), [](const RingCell& a, const RingCell& b) { return a.ring < b.ring; });
+    const auto [lo, hi] =
+        std::minmax_element(cells.begin(), cells.end(),
+                            [](const RingCell& a, const RingCell& b) { return a.ring < b.ring; });
     const std::uint64_t first = lo->ring;
     const std::uint64_t span = hi->ring - first;
     if (span > 4 * cells.size() + 4096) {

@@ -77,7 +77,8 @@ public:
                 lamps.begin(), lamps.end(),
                 [](const Lamp& a, const Lamp& b) { return a.number < b.number; });
             first_ = *lo;
-            denseSize_ = static_cast<std::uint32_t>(std::clamp(hi->number, -1, kDenseLimit - 1) + 1);
+            denseSize_ =
+                static_cast<std::uint32_t>(std::clamp(hi->number, -1, kDenseLimit - 1) + 1);
             last_ = *hi;
             haveLamps_ = true;
         }

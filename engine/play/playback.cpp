@@ -161,8 +161,7 @@ void Playback::paint(std::uint32_t lamp, ColorWord color) {
     if (observer_ != nullptr) observer_->lampPainted(now_, lamp, color);
 }
 
-void Playback::paintEach(std::span<const std::uint32_t> lamps,
-                         std::span<const ColorWord> colors) {
+void Playback::paintEach(std::span<const std::uint32_t> lamps, std::span<const ColorWord> colors) {
     if (observer_ != nullptr) {
         DrawSurface::paintEach(lamps, colors);
         return;

@@ -130,7 +130,8 @@ Picture scalePicture(const Picture& source, std::int32_t width, std::int32_t hei
         std::uint8_t* out = &target.rgb[target.offset(0, y)];
         constexpr std::uint32_t half = 1u << (kOutShift - 1);
         for (std::size_t i = 0; i < rowLength; ++i) {
-            out[i] = static_cast<std::uint8_t>(std::min<std::uint32_t>((sum[i] + half) >> kOutShift, 255));
+            out[i] = static_cast<std::uint8_t>(
+                std::min<std::uint32_t>((sum[i] + half) >> kOutShift, 255));
         }
     }
     return target;
