@@ -43,6 +43,17 @@ void BM_FitPicture4000x3000(benchmark::State& state) {
 }
 BENCHMARK(BM_FitPicture4000x3000)->Unit(benchmark::kMillisecond);
 
+// A 50-megapixel camera picture (8660 x 5774) fitted to the same view.
+void BM_FitPicture50Megapixels(benchmark::State& state) {
+    Picture picture(8660, 5774);
+    for (std::size_t i = 0; i < picture.rgb.size(); ++i) {
+        picture.rgb[i] = static_cast<std::uint8_t>(i * 7 % 251);
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(fitPicture(picture, kView));
+    state.SetItemsProcessed(state.iterations() * picture.width * picture.height);
+}
+BENCHMARK(BM_FitPicture50Megapixels)->Unit(benchmark::kMillisecond);
+
 void BM_ScanPicture4000x3000(benchmark::State& state) {
     const Picture& picture = largeWall();
     const ScanSettingsRecord settings = ScanSettingsRecord::of(scanSettings());

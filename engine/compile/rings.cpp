@@ -18,6 +18,13 @@ bool inside(const CellRect& a, std::int64_t x, std::int64_t y) {
 
 // The smallest r >= 0 with r * r >= d2.
 std::uint64_t ceilSqrt(std::uint64_t d2) {
+    if (d2 < (std::uint64_t{1} << 52)) {
+        // Below 2^52 the rounded square root is at most one too high (just
+        // under a perfect square), never too low.
+        auto r = static_cast<std::uint64_t>(std::sqrt(static_cast<double>(d2)));
+        if (r * r > d2) --r;
+        return r * r == d2 ? r : r + 1;
+    }
     auto r = static_cast<std::uint64_t>(std::sqrt(static_cast<long double>(d2)));
     while (r * r < d2) ++r;
     while (r > 0 && (r - 1) * (r - 1) >= d2) --r;
@@ -34,6 +41,29 @@ struct RingCell {
     std::uint64_t ring;  // the ring that takes the cell
     std::int32_t lamp;
 };
+
+// Orders the cells by ring, keeping the order of cells within a ring. Rings
+// of cells on the grid mostly span a small range: then counting them is
+// linear; a centre far off the grid falls back to a stable sort.
+void sortByRing(std::vector<RingCell>& cells) {
+    if (cells.empty()) return;
+    const auto [lo, hi] =
+        std::minmax_element(cells.begin(), cells.end(),
+                            [](const RingCell& a, const RingCell& b) { return a.ring < b.ring; });
+    const std::uint64_t first = lo->ring;
+    const std::uint64_t span = hi->ring - first;
+    if (span > 4 * cells.size() + 4096) {
+        std::stable_sort(cells.begin(), cells.end(),
+                         [](const RingCell& a, const RingCell& b) { return a.ring < b.ring; });
+        return;
+    }
+    std::vector<std::size_t> start(static_cast<std::size_t>(span) + 2, 0);
+    for (const RingCell& c : cells) ++start[static_cast<std::size_t>(c.ring - first) + 1];
+    for (std::size_t i = 1; i < start.size(); ++i) start[i] += start[i - 1];
+    std::vector<RingCell> sorted(cells.size());
+    for (const RingCell& c : cells) sorted[start[static_cast<std::size_t>(c.ring - first)]++] = c;
+    cells.swap(sorted);
+}
 
 }  // namespace
 
@@ -71,8 +101,7 @@ Bands buildRings(const ScanInput& in) {
             cells.push_back(RingCell{ceilSqrt(squaredDistance(x - c.x, y - c.y)), v});
         }
     }
-    std::stable_sort(cells.begin(), cells.end(),
-                     [](const RingCell& a, const RingCell& b) { return a.ring < b.ring; });
+    sortByRing(cells);
 
     const std::int64_t groupCount = std::int64_t{area.right} + area.bottom - area.left + 1;
     const auto w = static_cast<std::uint64_t>(m.bandWidth < 1 ? 1 : m.bandWidth);

@@ -20,19 +20,8 @@ CellBox gridPart(const CellRect& rect) {
                    std::min<std::int64_t>(rect.bottom, kLast)};
 }
 
-std::int32_t lampAt(const LampGrid& grid, std::int64_t x, std::int64_t y) {
-    if (x < 0 || y < 0 || x > kLast || y > kLast) return -1;
-    const std::int32_t v = grid.at(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y));
-    return v < 0 ? -1 : v;
-}
-
 Inclusion::Inclusion(const Mode& mode) : area_(mode.area), extra_(mode.extraLamps) {
     std::sort(extra_.begin(), extra_.end());
-}
-
-bool Inclusion::takes(std::int64_t x, std::int64_t y, std::int32_t lamp) const {
-    if (x >= area_.left && x <= area_.right && y >= area_.top && y <= area_.bottom) return true;
-    return std::binary_search(extra_.begin(), extra_.end(), static_cast<std::uint32_t>(lamp));
 }
 
 CellBox Inclusion::reach(const CellBox& box) const {
@@ -42,17 +31,9 @@ CellBox Inclusion::reach(const CellBox& box) const {
         std::min<std::int64_t>(box.x1, area_.right), std::min<std::int64_t>(box.y1, area_.bottom)};
 }
 
-void LampCollector::add(std::int32_t lamp) {
-    if (lamp < 0) return;
-    const auto n = static_cast<std::uint32_t>(lamp);
-    if (n < kDenseLimit) {
-        if (n >= seen_.size()) seen_.resize(std::max<std::size_t>(n + 1, seen_.size() * 2));
-        if (seen_[n]) return;
-        seen_[n] = true;
-    } else if (!far_.insert(n).second) {
-        return;
-    }
-    list_.push_back(n);
+// Room for lamp numbers up to 16,383 at once, then doubling.
+void LampCollector::grow(std::size_t word) {
+    seen_.resize(std::max<std::size_t>({word + 1, seen_.size() * 2, 256}));
 }
 
 }  // namespace vx

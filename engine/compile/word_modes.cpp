@@ -42,6 +42,33 @@ const char* lineKind(const WordShape& s, bool fill) {
     return fill ? "CM_LEFTTORIGHT_CF" : "CM_LEFTTORIGHT_CC";
 }
 
+// The lamp numbers of a word's text: a bit per number up to the highest lamp
+// number (bounded), a sorted list for the rest.
+class TextLamps {
+public:
+    TextLamps() = default;
+    TextLamps(const UintList& lamps, std::uint32_t denseSize) : dense_(denseSize) {
+        for (const std::uint32_t n : lamps) {
+            if (n < denseSize) {
+                dense_[n] = true;
+            } else {
+                rest_.push_back(n);
+            }
+        }
+        std::sort(rest_.begin(), rest_.end());
+    }
+    bool holds(std::uint32_t n) const {
+        if (n < dense_.size()) return dense_[n];
+        return std::binary_search(rest_.begin(), rest_.end(), n);
+    }
+
+private:
+    std::vector<bool> dense_;
+    std::vector<std::uint32_t> rest_;
+};
+
+constexpr std::int32_t kDenseLimit = 1 << 20;
+
 class WordExpander {
 public:
     WordExpander(const ClusterTable& clusters, std::span<const Lamp> lamps, const CellRect& bounds)
@@ -52,6 +79,8 @@ public:
                 lamps.begin(), lamps.end(),
                 [](const Lamp& a, const Lamp& b) { return a.number < b.number; });
             first_ = *lo;
+            denseSize_ =
+                static_cast<std::uint32_t>(std::clamp(hi->number, -1, kDenseLimit - 1) + 1);
             last_ = *hi;
             haveLamps_ = true;
         }
@@ -63,7 +92,7 @@ public:
         const bool fill = word.wordColorMode == 1;
         const std::int32_t from = shape.vertical ? bounds_.left : bounds_.top;
         const std::int32_t to = shape.vertical ? bounds_.right : bounds_.bottom;
-        const std::vector<std::uint32_t> text = textLamps(word);
+        const TextLamps text = textLamps(word);
         const WideColor textColor = colorAt(word.colors, 0);
         const WideColor background = colorAt(word.colors, 1);
         std::uint32_t count = 0;
@@ -73,8 +102,7 @@ public:
             m.area = lineArea(shape.vertical, line);
             std::vector<WideColor> pattern;
             walkLine(shape.vertical, line, [&](std::int32_t lamp) {
-                const bool isText =
-                    std::binary_search(text.begin(), text.end(), static_cast<std::uint32_t>(lamp));
+                const bool isText = text.holds(static_cast<std::uint32_t>(lamp));
                 pattern.push_back(isText ? textColor : background);
             });
             // Reversed fills put each colour in front of the ones before it.
@@ -95,14 +123,12 @@ public:
     }
 
 private:
-    std::vector<std::uint32_t> textLamps(const Mode& word) const {
+    TextLamps textLamps(const Mode& word) const {
         if (word.clusterIndex < 0 ||
             static_cast<std::size_t>(word.clusterIndex) >= clusters_.size()) {
             return {};
         }
-        std::vector<std::uint32_t> text = clusters_[static_cast<std::size_t>(word.clusterIndex)];
-        std::sort(text.begin(), text.end());
-        return text;
+        return TextLamps(clusters_[static_cast<std::size_t>(word.clusterIndex)], denseSize_);
     }
 
     // (x, first row with a lamp, x, last such row) for a column, and the
@@ -135,6 +161,7 @@ private:
     CellRect bounds_;
     Lamp first_;
     Lamp last_;
+    std::uint32_t denseSize_ = 0;
     bool haveLamps_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "engine/play/frame_routines.h"
 
+#include <vector>
+
 #include "engine/play_kind.h"
 
 namespace vx {
@@ -38,8 +40,20 @@ namespace {
 std::size_t paintGroup(const PlayTables& tables, std::uint32_t group, ColorWord color,
                        DrawSurface& surface) {
     const auto lamps = tables.cluster(group);
-    for (const std::uint32_t lamp : lamps) surface.paint(lamp, color);
+    surface.paintAll(lamps, color);
     return lamps.size();
+}
+
+// The colours of `count` consecutive lamps, repeated so that the colours of
+// any step are one window of it: entry i is colour (i mod n) of the list,
+// counted from the start or from the end.
+std::vector<ColorWord> repeatedColors(const ColorList& colors, std::size_t count, bool fromEnd) {
+    const std::size_t n = colors.count();
+    std::vector<ColorWord> out(count + n);
+    for (std::size_t i = 0, c = 0; i < out.size(); ++i, c = c + 1 == n ? 0 : c + 1) {
+        out[i] = fromEnd ? colors.fromEnd(c) : colors.at(c);
+    }
+    return out;
 }
 
 }  // namespace
@@ -74,24 +88,28 @@ Routine playGroupChange(Mode mode, const PlayTables& tables, DrawSurface& surfac
 }
 
 // PlayKinds 5 and 6: the whole lamp list every step, the pattern moving one
-// lamp per step toward earlier lamps (5) or later lamps (6).
+// lamp per step toward earlier lamps (5) or later lamps (6). Kind 5 paints
+// lamp k with colour (k + step) mod n; kind 6 paints from the last lamp back,
+// the q-th lamp painted taking colour (step + q) mod n from the end. Either
+// way a step's colours are a window of one repeated colour row.
 Routine playLampChange(Mode mode, const PlayTables& tables, DrawSurface& surface) {
     const auto lamps = tables.cluster(mode.clusterIndex);
     const ColorList colors = tables.colors(mode.colorIndex);
     const std::size_t m = lamps.size();
     const std::size_t n = colors.count();
     const std::uint64_t wait = lampStepTime(mode.stepDelay, m);
+    const bool forward = mode.playKind == 5;
+    std::vector<ColorWord> row;
+    std::vector<std::uint32_t> backward;
+    if (colors.usable()) {
+        row = repeatedColors(colors, m, !forward);
+        if (!forward) backward.assign(lamps.rbegin(), lamps.rend());
+    }
+    const std::span<const std::uint32_t> order = forward ? lamps : std::span{backward};
     for (std::int64_t j = 0; j < mode.stepCount; ++j) {
-        const auto step = static_cast<std::size_t>(j);
         if (colors.usable()) {
-            if (mode.playKind == 5) {
-                for (std::size_t k = 0; k < m; ++k)
-                    surface.paint(lamps[k], colors.at((k + step) % n));
-            } else {
-                for (std::size_t k = m; k-- > 0;) {
-                    surface.paint(lamps[k], colors.fromEnd((step + m - 1 - k) % n));
-                }
-            }
+            const std::size_t shift = static_cast<std::size_t>(j) % n;
+            surface.paintEach(order, std::span{row}.subspan(shift, m));
         }
         co_await surface.wait(wait);
     }

@@ -161,6 +161,30 @@ void Playback::paint(std::uint32_t lamp, ColorWord color) {
     if (observer_ != nullptr) observer_->lampPainted(now_, lamp, color);
 }
 
+void Playback::paintEach(std::span<const std::uint32_t> lamps, std::span<const ColorWord> colors) {
+    if (observer_ != nullptr) {
+        DrawSurface::paintEach(lamps, colors);
+        return;
+    }
+    const std::size_t count = colors_.size();
+    ColorWord* out = colors_.data();
+    for (std::size_t i = 0; i < lamps.size(); ++i) {
+        if (lamps[i] < count) out[lamps[i]] = colors[i];
+    }
+}
+
+void Playback::paintAll(std::span<const std::uint32_t> lamps, ColorWord color) {
+    if (observer_ != nullptr) {
+        DrawSurface::paintAll(lamps, color);
+        return;
+    }
+    const std::size_t count = colors_.size();
+    ColorWord* out = colors_.data();
+    for (const std::uint32_t lamp : lamps) {
+        if (lamp < count) out[lamp] = color;
+    }
+}
+
 void Playback::text(std::int32_t x, std::int32_t y, std::string_view s) {
     if (observer_ != nullptr) observer_->textDrawn(now_, x, y, s);
 }

@@ -91,6 +91,9 @@ private:
 
     // DrawSurface
     void paint(std::uint32_t lamp, ColorWord color) override;
+    void paintEach(std::span<const std::uint32_t> lamps,
+                   std::span<const ColorWord> colors) override;
+    void paintAll(std::span<const std::uint32_t> lamps, ColorWord color) override;
     void text(std::int32_t x, std::int32_t y, std::string_view s) override;
     // PlayControl
     void stopEarlierModes(std::size_t p) override;

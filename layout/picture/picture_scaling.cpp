@@ -7,32 +7,77 @@
 namespace vx {
 namespace {
 
+// Fixed-point weights: the weights of one target pixel add up to exactly
+// kOne, so a plain picture stays plain and the arithmetic is the same on
+// every machine.
+constexpr std::uint32_t kWeightBits = 14;
+constexpr std::uint32_t kOne = 1u << kWeightBits;
+// Rows are kept with 8 fraction bits between the two passes.
+constexpr std::uint32_t kRowShift = kWeightBits - 8;
+constexpr std::uint32_t kOutShift = kWeightBits + 8;
+
 // The source pixels one target pixel covers along one axis, and how much of
-// each: weights of one target pixel add up to 1.
+// each: taps first .. first + count - 1, weights from `weight`.
 struct Footprint {
     std::int32_t first = 0;
-    std::vector<float> weights;
+    std::uint32_t count = 0;
+    std::size_t weight = 0;  // into Footprints::weights
 };
 
-std::vector<Footprint> footprints(std::int32_t sourceExtent, std::int32_t targetExtent) {
-    std::vector<Footprint> out(static_cast<std::size_t>(targetExtent));
+struct Footprints {
+    std::vector<Footprint> pixels;
+    std::vector<std::uint32_t> weights;
+    std::uint32_t widest = 0;
+};
+
+Footprints footprints(std::int32_t sourceExtent, std::int32_t targetExtent) {
+    Footprints out;
+    out.pixels.resize(static_cast<std::size_t>(targetExtent));
     const double step = static_cast<double>(sourceExtent) / targetExtent;
     for (std::int32_t t = 0; t < targetExtent; ++t) {
         const double begin = t * step;
         const double end = std::min((t + 1) * step, static_cast<double>(sourceExtent));
-        auto& fp = out[static_cast<std::size_t>(t)];
+        auto& fp = out.pixels[static_cast<std::size_t>(t)];
         fp.first = static_cast<std::int32_t>(begin);
+        fp.weight = out.weights.size();
         const auto last = std::min(static_cast<std::int32_t>(std::ceil(end)) - 1, sourceExtent - 1);
+        std::uint32_t total = 0;
+        std::size_t largest = fp.weight;
         for (std::int32_t s = fp.first; s <= last; ++s) {
             const double covered = std::min(end, s + 1.0) - std::max(begin, static_cast<double>(s));
-            fp.weights.push_back(static_cast<float>(covered / (end - begin)));
+            const auto w = static_cast<std::uint32_t>(std::lround(covered / (end - begin) * kOne));
+            if (out.weights.size() == fp.weight || w > out.weights[largest]) {
+                largest = out.weights.size();
+            }
+            out.weights.push_back(w);
+            total += w;
         }
+        fp.count = static_cast<std::uint32_t>(out.weights.size() - fp.weight);
+        // Rounding leftovers go to the largest tap.
+        if (fp.count > 0) out.weights[largest] += kOne - total;
+        out.widest = std::max(out.widest, fp.count);
     }
     return out;
 }
 
-std::uint8_t toByte(float value) {
-    return static_cast<std::uint8_t>(std::clamp(std::lround(value), 0L, 255L));
+// One source row filtered across: 3 channels per target pixel, 8 fraction bits.
+void filterRow(const std::uint8_t* in, const Footprints& across, std::uint16_t* out) {
+    const std::uint32_t* weights = across.weights.data();
+    for (const Footprint& fp : across.pixels) {
+        const std::uint8_t* p = in + static_cast<std::size_t>(fp.first) * 3;
+        const std::uint32_t* w = weights + fp.weight;
+        std::uint32_t r = 0, g = 0, b = 0;
+        for (std::uint32_t k = 0; k < fp.count; ++k, p += 3) {
+            r += w[k] * p[0];
+            g += w[k] * p[1];
+            b += w[k] * p[2];
+        }
+        constexpr std::uint32_t half = 1u << (kRowShift - 1);
+        out[0] = static_cast<std::uint16_t>((r + half) >> kRowShift);
+        out[1] = static_cast<std::uint16_t>((g + half) >> kRowShift);
+        out[2] = static_cast<std::uint16_t>((b + half) >> kRowShift);
+        out += 3;
+    }
 }
 
 }  // namespace
@@ -54,39 +99,40 @@ Picture scalePicture(const Picture& source, std::int32_t width, std::int32_t hei
     if (source.empty() || width <= 0 || height <= 0) return Picture{};
     if (width == source.width && height == source.height) return source;
 
-    // Rows first into a float buffer as wide as the target, then columns.
-    const auto across = footprints(source.width, width);
-    const auto down = footprints(source.height, height);
-    const auto w = static_cast<std::size_t>(width);
-    std::vector<float> rows(w * static_cast<std::size_t>(source.height) * 3, 0.0f);
-    for (std::int32_t y = 0; y < source.height; ++y) {
-        const std::uint8_t* in = &source.rgb[source.offset(0, y)];
-        float* out = &rows[static_cast<std::size_t>(y) * w * 3];
-        for (std::size_t x = 0; x < w; ++x) {
-            const auto& fp = across[x];
-            float r = 0, g = 0, b = 0;
-            for (std::size_t k = 0; k < fp.weights.size(); ++k) {
-                const std::uint8_t* p = in + (static_cast<std::size_t>(fp.first) + k) * 3;
-                r += fp.weights[k] * p[0];
-                g += fp.weights[k] * p[1];
-                b += fp.weights[k] * p[2];
-            }
-            out[x * 3] = r;
-            out[x * 3 + 1] = g;
-            out[x * 3 + 2] = b;
+    // Each target row mixes a few consecutive source rows, each filtered
+    // across once; consecutive target rows share at most their edge rows, so
+    // a small ring of filtered rows (slot = row mod ring size) is enough.
+    const Footprints across = footprints(source.width, width);
+    const Footprints down = footprints(source.height, height);
+    const std::size_t rowLength = static_cast<std::size_t>(width) * 3;
+    const std::size_t ring = std::max<std::uint32_t>(down.widest, 1);
+    std::vector<std::uint16_t> rows(ring * rowLength);
+    std::vector<std::int32_t> rowIn(ring, -1);  // the source row each slot holds
+    auto filtered = [&](std::int32_t y) {
+        const std::size_t slot = static_cast<std::size_t>(y) % ring;
+        std::uint16_t* row = &rows[slot * rowLength];
+        if (rowIn[slot] != y) {
+            filterRow(&source.rgb[source.offset(0, y)], across, row);
+            rowIn[slot] = y;
         }
-    }
+        return row;
+    };
     Picture target(width, height);
-    std::vector<float> sum(w * 3);
+    std::vector<std::uint32_t> sum(rowLength);
     for (std::int32_t y = 0; y < height; ++y) {
-        const auto& fp = down[static_cast<std::size_t>(y)];
-        std::fill(sum.begin(), sum.end(), 0.0f);
-        for (std::size_t k = 0; k < fp.weights.size(); ++k) {
-            const float* in = &rows[(static_cast<std::size_t>(fp.first) + k) * w * 3];
-            for (std::size_t i = 0; i < w * 3; ++i) sum[i] += fp.weights[k] * in[i];
+        const Footprint& fp = down.pixels[static_cast<std::size_t>(y)];
+        std::fill(sum.begin(), sum.end(), 0u);
+        for (std::uint32_t k = 0; k < fp.count; ++k) {
+            const std::uint16_t* in = filtered(fp.first + static_cast<std::int32_t>(k));
+            const std::uint32_t w = down.weights[fp.weight + k];
+            for (std::size_t i = 0; i < rowLength; ++i) sum[i] += w * in[i];
         }
         std::uint8_t* out = &target.rgb[target.offset(0, y)];
-        for (std::size_t i = 0; i < w * 3; ++i) out[i] = toByte(sum[i]);
+        constexpr std::uint32_t half = 1u << (kOutShift - 1);
+        for (std::size_t i = 0; i < rowLength; ++i) {
+            out[i] = static_cast<std::uint8_t>(
+                std::min<std::uint32_t>((sum[i] + half) >> kOutShift, 255));
+        }
     }
     return target;
 }

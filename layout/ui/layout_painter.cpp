@@ -1,6 +1,8 @@
 #include "layout/ui/layout_painter.h"
 
 #include <QFont>
+#include <QHash>
+#include <QImage>
 #include <QPen>
 
 #include <algorithm>
@@ -60,15 +62,35 @@ void paintLayout(QPainter& painter, const LampLayout& layout, QSize client,
     font.setPixelSize(std::max(1, z * 2 / 3));
     painter.setFont(font);
     painter.setRenderHint(QPainter::Antialiasing, false);  // exact cells, as read back
-    for (const auto& lamp : lamps) {
-        const QRect square = state.cells.cellRect(lamp.x, lamp.y);
-        // A wired lamp shows its port's colour even when a file stored another.
-        const QColor fill = toQColor(lamp.port > 0 ? portColor(lamp.port) : lamp.color);
-        painter.setPen(fill);
-        painter.setBrush(fill);
+    // A layout has few colours: each lamp square is drawn once per colour
+    // into a sprite and copied from there, and only squares that meet the
+    // part being painted are drawn at all.
+    QHash<ColorWord, QImage> sprites;
+    auto sprite = [&](ColorWord color) -> const QImage& {
+        auto it = sprites.find(color);
+        if (it != sprites.end()) return *it;
+        QImage image(z + 1, z + 1, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        const QColor fill = toQColor(color);
+        p.setPen(fill);
+        p.setBrush(fill);
         // Corner size is the ellipse's full width and height, as in the
         // rounded rectangles of the Windows drawing calls.
-        painter.drawRoundedRect(square, corner / 2.0, corner / 2.0);
+        p.drawRoundedRect(QRect(0, 0, z, z), corner / 2.0, corner / 2.0);
+        p.end();
+        return *sprites.insert(color, image);
+    };
+    const QRect painted = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
+                                                : QRect(QPoint(0, 0), client);
+    for (const auto& lamp : lamps) {
+        const QRect square = state.cells.cellRect(lamp.x, lamp.y);
+        // The outline reaches one pel past the square on the right and bottom.
+        if (!painted.intersects(square.adjusted(0, 0, 1, 1))) continue;
+        // A wired lamp shows its port's colour even when a file stored another.
+        painter.drawImage(square.topLeft(),
+                          sprite(lamp.port > 0 ? portColor(lamp.port) : lamp.color));
         if (lamp.port > 0) {
             painter.setPen(Qt::white);
             painter.drawText(square, Qt::AlignCenter, QString::number(lamp.portOrder));
