@@ -12,6 +12,7 @@
 #include "cli/command.h"
 #include "cli/option_checks.h"
 #include "cli/play_source.h"
+#include "cli/report.h"
 #include "engine/render/render_show.h"
 
 namespace vx::cli {

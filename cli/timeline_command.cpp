@@ -11,6 +11,7 @@
 #include "cli/command.h"
 #include "cli/option_checks.h"
 #include "cli/play_source.h"
+#include "cli/report.h"
 #include "engine/play/playback.h"
 
 namespace vx::cli {
