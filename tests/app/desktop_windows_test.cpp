@@ -79,7 +79,8 @@ TEST_F(Windows, EveryWindowMenuListsTheWindowsAndTilesAndCascadesThem) {
         EXPECT_TRUE(w->action(cmd::WindowTileHorizontal)->isEnabled());
         for (DocumentWindow* listed : w->documentWindows()) {
             QString title = listed->windowTitle();
-            title.remove(QStringLiteral("[*]"));
+            title.replace(QStringLiteral("[*]"),
+                          listed->isWindowModified() ? QStringLiteral("*") : QString());
             QAction* entry = entryNaming(entries, title);
             ASSERT_NE(entry, nullptr) << title.toStdString();
             EXPECT_EQ(entry->isChecked(), listed == active);
@@ -88,7 +89,11 @@ TEST_F(Windows, EveryWindowMenuListsTheWindowsAndTilesAndCascadesThem) {
     // Choosing an entry brings its window to the front.
     DocumentWindow* first = w->documentWindows().front();
     QString title = first->windowTitle();
-    entryNaming(windowMenu(*w), title.remove(QStringLiteral("[*]")))->trigger();
+    title.replace(QStringLiteral("[*]"),
+                  first->isWindowModified() ? QStringLiteral("*") : QString());
+    QAction* entry = entryNaming(windowMenu(*w), title);
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
     EXPECT_EQ(w->activeDocumentWindow(), first);
 
     ASSERT_TRUE(w->runCommand(cmd::WindowTileHorizontal));
