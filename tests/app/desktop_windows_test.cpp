@@ -28,9 +28,10 @@ protected:
         }
         return {};
     }
+    // The entry "&N title" of the Nth window.
     static QAction* entryNaming(const QList<QAction*>& entries, const QString& title) {
         for (QAction* a : entries) {
-            if (a->text().endsWith(QLatin1Char(' ') + title)) return a;
+            if (a->text() == title) return a;
         }
         return nullptr;
     }
@@ -77,8 +78,9 @@ TEST_F(Windows, EveryWindowMenuListsTheWindowsAndTilesAndCascadesThem) {
         EXPECT_TRUE(entries.contains(w->action(cmd::WindowTileHorizontal)));
         EXPECT_TRUE(w->action(cmd::WindowCascade)->isEnabled());
         EXPECT_TRUE(w->action(cmd::WindowTileHorizontal)->isEnabled());
+        int n = 0;
         for (DocumentWindow* listed : w->documentWindows()) {
-            QString title = listed->windowTitle();
+            QString title = QStringLiteral("&%1 ").arg(++n) + listed->windowTitle();
             title.replace(QStringLiteral("[*]"),
                           listed->isWindowModified() ? QStringLiteral("*") : QString());
             QAction* entry = entryNaming(entries, title);
@@ -88,7 +90,7 @@ TEST_F(Windows, EveryWindowMenuListsTheWindowsAndTilesAndCascadesThem) {
     }
     // Choosing an entry brings its window to the front.
     DocumentWindow* first = w->documentWindows().front();
-    QString title = first->windowTitle();
+    QString title = QStringLiteral("&1 ") + first->windowTitle();
     title.replace(QStringLiteral("[*]"),
                   first->isWindowModified() ? QStringLiteral("*") : QString());
     QAction* entry = entryNaming(windowMenu(*w), title);
