@@ -74,7 +74,7 @@ void fillKindList(QListWidget* list, std::span<const std::string_view> kinds,
         list->setItemDelegate(new KindNameDelegate(list));
     }
     // Wide enough for identifier and name side by side, within reason.
-    list->setMinimumWidth(std::min(list->sizeHintForColumn(0) + 32, 520));
+    list->setMinimumWidth(std::min(list->sizeHintForColumn(0) + 32, 400));
 }
 
 }  // namespace vx
