@@ -12,6 +12,7 @@
 #include "cli/exit_status.h"
 #include "cli/option_checks.h"
 #include "cli/play_source.h"
+#include "cli/report.h"
 #include "engine/play/playback.h"
 
 namespace vx::cli {

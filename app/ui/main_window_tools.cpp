@@ -62,11 +62,9 @@ void MainWindow::linkToolsPanel() {
             toolsPanel_->showReadout(readPointer(view->document().layout(), x, y, view->zoom()));
         }));
     // Edits change the lamp count under a pointer that stands still.
-    if (auto* window = activeDocumentWindow()) {
-        toolsLinks_.push_back(connect(
-            window, &DocumentWindow::documentChanged, toolsPanel_,
-            [this, view] { toolsPanel_->showTotal(view->document().layout().lamps.size()); }));
-    }
+    toolsLinks_.push_back(
+        connect(window, &DocumentWindow::documentChanged, toolsPanel_,
+                [this, view] { toolsPanel_->showTotal(view->document().layout().lamps.size()); }));
 }
 
 }  // namespace vx

@@ -28,9 +28,10 @@ protected:
         }
         return {};
     }
+    // The entry "&N title" of the Nth window.
     static QAction* entryNaming(const QList<QAction*>& entries, const QString& title) {
         for (QAction* a : entries) {
-            if (a->text().endsWith(QLatin1Char(' ') + title)) return a;
+            if (a->text() == title) return a;
         }
         return nullptr;
     }
@@ -77,9 +78,11 @@ TEST_F(Windows, EveryWindowMenuListsTheWindowsAndTilesAndCascadesThem) {
         EXPECT_TRUE(entries.contains(w->action(cmd::WindowTileHorizontal)));
         EXPECT_TRUE(w->action(cmd::WindowCascade)->isEnabled());
         EXPECT_TRUE(w->action(cmd::WindowTileHorizontal)->isEnabled());
+        int n = 0;
         for (DocumentWindow* listed : w->documentWindows()) {
-            QString title = listed->windowTitle();
-            title.remove(QStringLiteral("[*]"));
+            QString title = QStringLiteral("&%1 ").arg(++n) + listed->windowTitle();
+            title.replace(QStringLiteral("[*]"),
+                          listed->isWindowModified() ? QStringLiteral("*") : QString());
             QAction* entry = entryNaming(entries, title);
             ASSERT_NE(entry, nullptr) << title.toStdString();
             EXPECT_EQ(entry->isChecked(), listed == active);
@@ -87,8 +90,12 @@ TEST_F(Windows, EveryWindowMenuListsTheWindowsAndTilesAndCascadesThem) {
     }
     // Choosing an entry brings its window to the front.
     DocumentWindow* first = w->documentWindows().front();
-    QString title = first->windowTitle();
-    entryNaming(windowMenu(*w), title.remove(QStringLiteral("[*]")))->trigger();
+    QString title = QStringLiteral("&1 ") + first->windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  first->isWindowModified() ? QStringLiteral("*") : QString());
+    QAction* entry = entryNaming(windowMenu(*w), title);
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
     EXPECT_EQ(w->activeDocumentWindow(), first);
 
     ASSERT_TRUE(w->runCommand(cmd::WindowTileHorizontal));

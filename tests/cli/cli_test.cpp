@@ -95,7 +95,9 @@ TEST_F(CliTest, RefusalsNameTheFileAndThePlace) {
     std::ofstream(file("bad.json"), std::ios::binary) << j.dump(2);
     for (const auto& [args, message] :
          std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{"info", file("damaged.led")}, "damaged.led: the file ends in the middle of"},
+             {{"info", file("damaged.led")},
+              "damaged.led: The file is incomplete: it ends too early: the file ends in the middle "
+              "of"},
              {{"info", file("damaged.led")}, "(at byte "},
              {{"convert", file("bad.json"), file("out.led")},
               "modes[3].colors[1]: expected an integer, found string"},

@@ -1,5 +1,6 @@
 #pragma once
-// File > Open: a layout file chosen in the open dialog, or a demo's bitmap
+// File > Open: a layout file chosen in the open dialog (binary or its JSON
+// form), or a demo's bitmap
 // parameters file (".h"), which opens a demo document holding that picture
 // placement and nothing to play.
 
@@ -14,7 +15,8 @@ public:
     bool enabled(const AppCommandContext&) const override { return true; }
     bool run(AppCommandContext& c) override {
         const QString name = c.dialogs().askOpenName(QStringLiteral(
-            "Led Files (*.led *.LED);;Lam Files (*.lam *.LAM);;Text (*.h);;All Files (*)"));
+            "Led Files (*.led *.LED);;Lam Files (*.lam *.LAM);;JSON Layouts (*.json *.JSON);;"
+            "Text (*.h);;All Files (*)"));
         if (name.isEmpty()) return false;
         if (name.endsWith(QStringLiteral(".h"), Qt::CaseInsensitive)) return openDemo(c, name);
         return c.openFile(name.toStdString()) != nullptr;

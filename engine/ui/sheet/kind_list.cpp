@@ -73,6 +73,8 @@ void fillKindList(QListWidget* list, std::span<const std::string_view> kinds,
     if (dynamic_cast<KindNameDelegate*>(list->itemDelegate()) == nullptr) {
         list->setItemDelegate(new KindNameDelegate(list));
     }
+    // Wide enough for identifier and name side by side, within reason.
+    list->setMinimumWidth(std::min(list->sizeHintForColumn(0) + 32, 400));
 }
 
 }  // namespace vx

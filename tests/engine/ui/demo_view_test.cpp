@@ -82,8 +82,9 @@ TEST_F(DemoViewTest, SequentialPlayRunsOnTheClockAndReportsEachModeAndItsEnd) {
     v->render();
     EXPECT_EQ(v->document().playState(), playstate::kIdle);
     ASSERT_GE(status.count(), 1);  // the first mode begins at once, at its place in the list
-    const std::vector<Mode> list =
-        playList(v->document().effects(), PlayRequest{PlayOrder::Sequential});
+    PlayRequest sequential;
+    sequential.order = PlayOrder::Sequential;
+    const std::vector<Mode> list = playList(v->document().effects(), sequential);
     ASSERT_FALSE(list.empty());
     EXPECT_EQ(status.at(0).at(0).toString().toStdString(), "M 0 " + list.front().kind);
     // Played in steps of the clock; the window is never held.
