@@ -114,8 +114,8 @@ private:
     void createToolBar();
     void buildMenu(QMenu* menu, std::span<const MenuEntry> entries);
     void updateActions();
-    // The "*" of the title bar follows the active document.
-    void updateModifiedMark();
+    // The title bar names the active document and shows its "*".
+    void updateTitleBar();
     // A command's menu text, with the text of `detailKey` (when not empty)
     // after its name.
     QString commandText(int command, std::string_view detailKey) const;

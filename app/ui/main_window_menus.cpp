@@ -177,7 +177,7 @@ void MainWindow::updateActions() {
             }
         }
     }
-    updateModifiedMark();
+    updateTitleBar();
 }
 
 QString MainWindow::commandText(int command, std::string_view detailKey) const {
