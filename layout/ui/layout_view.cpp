@@ -97,10 +97,12 @@ void LayoutView::paintOn(QPainter& painter, QSize client) {
 }
 
 void LayoutView::fitIfDue(QSize client) {
-    if (zoomFitted_ || !document_->lampsShown()) return;
+    if (placed_ || !document_->lampsShown()) return;
+    placed_ = true;
     const auto& lamps = document_->layout().lamps;
-    zoom_ = fittedZoom(lamps, client, zoom_);
     if (!lamps.empty()) centredOn_ = allLampBounds(lamps);
+    if (zoomFitted_) return;
+    zoom_ = fittedZoom(lamps, client, zoom_);
     zoomFitted_ = true;
     Q_EMIT zoomChanged(zoom_);
 }
@@ -133,7 +135,7 @@ void LayoutView::editAt(QPoint pos, bool dragging) {
     if (!insertMode_ && !deleteMode_ && !wiring) return;
     // The first edit of a view that has drawn no lamps yet keeps the cells
     // where they are, so the lamp lands under the pointer and stays there.
-    if (!document_->lampsShown()) zoomFitted_ = true;
+    if (!document_->lampsShown()) placed_ = true;
     const QPoint at = cellMapping().cellAt(pos);
     if (at.x() < 0 || at.y() < 0) {
         if (insertMode_) {

@@ -101,6 +101,7 @@ private:
     bool showGrid_ = false;
     QPoint scroll_;
     bool zoomFitted_ = false;
+    bool placed_ = false;  // the cells have their place on the viewport
     // The lamp bounds whose middle sits at the middle of the viewport; none:
     // cell (0, 0) at the top left.
     std::optional<LayoutBounds> centredOn_;
