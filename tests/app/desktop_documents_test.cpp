@@ -142,10 +142,12 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
 
     // From cell (20, 0) right along row 0: cells 20, 21, 22 are empty.
     QWidget* port = view->viewport();
-    QTest::mousePress(port, Qt::LeftButton, {}, QPoint(405, 5));
-    QTest::mouseMove(port, QPoint(425, 5));
-    QTest::mouseMove(port, QPoint(445, 5));
-    QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(445, 5));
+    const CellMapping cells = view->cellMapping();
+    const auto at = [&](int x) { return cells.cellRect(x, 0).center(); };
+    QTest::mousePress(port, Qt::LeftButton, {}, at(20));
+    QTest::mouseMove(port, at(21));
+    QTest::mouseMove(port, at(22));
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at(22));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
     EXPECT_TRUE(document->isModified());
     EXPECT_TRUE(layoutWindow->isWindowModified());

@@ -206,7 +206,9 @@ TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
     ASSERT_TRUE(finished.wait(5000));
 
     ASSERT_TRUE(w->runCommand(cmd::Zoom16));
-    const auto cell = [](int x, int y) { return QPoint(x * 16 + 8, y * 16 + 8); };
+    const auto cell = [cells = view->cellMapping()](int x, int y) {
+        return cells.cellRect(x, y).center();
+    };
     ASSERT_TRUE(w->runCommand(cmd::EditDelete));
     QTest::mouseClick(vp, Qt::LeftButton, {}, cell(13, 0));
     auto* panel = w->findChild<LayoutToolsPanel*>();
