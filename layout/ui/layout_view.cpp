@@ -101,6 +101,7 @@ void LayoutView::fitIfDue(QSize client) {
     placed_ = true;
     const auto& lamps = document_->layout().lamps;
     if (!lamps.empty()) centredOn_ = allLampBounds(lamps);
+    placedClient_ = client;
     if (zoomFitted_) return;
     zoom_ = fittedZoom(lamps, client, zoom_);
     zoomFitted_ = true;
@@ -109,7 +110,11 @@ void LayoutView::fitIfDue(QSize client) {
 
 CellMapping LayoutView::mappingFor(QSize client) const {
     if (!centredOn_) return {zoom_, -scroll_};
-    return CellMapping::centred(*centredOn_, client.width(), client.height(), zoom_, scroll_);
+    // Centred in the client area the view had when it placed the lamps, so
+    // that resizing the window moves nothing.
+    (void)client;
+    return CellMapping::centred(*centredOn_, placedClient_.width(), placedClient_.height(), zoom_,
+                                scroll_);
 }
 
 CellMapping LayoutView::cellMapping() {

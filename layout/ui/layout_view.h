@@ -105,6 +105,7 @@ private:
     // The lamp bounds whose middle sits at the middle of the viewport; none:
     // cell (0, 0) at the top left.
     std::optional<LayoutBounds> centredOn_;
+    QSize placedClient_;  // the viewport's size when they were centred
     bool insertMode_ = false;
     bool deleteMode_ = false;
     PortEditState portState_;

@@ -166,12 +166,12 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
 
     // A click on an occupied cell changes nothing and adds no step.
-    QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(port, Qt::LeftButton, {}, cells.cellRect(0, 0).center());
     EXPECT_EQ(document->history().count(), 2u);
 
     // The delete mode takes lamps away as one step as well.
     ASSERT_TRUE(w->runCommand(cmd::EditDelete));
-    QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(405, 5));
+    QTest::mouseClick(port, Qt::LeftButton, {}, at(20));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 2);
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
