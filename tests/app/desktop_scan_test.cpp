@@ -214,7 +214,9 @@ TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
     auto* panel = w->findChild<LayoutToolsPanel*>();
     ASSERT_NE(panel, nullptr);
     ASSERT_TRUE(w->runCommand(cmd::EditInsert));
-    QTest::mouseMove(vp, cell(5, 4));
+    QMouseEvent hover(QEvent::MouseMove, cell(5, 4), vp->mapToGlobal(cell(5, 4)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(vp, &hover);
     QTest::mouseClick(vp, Qt::LeftButton, {}, cell(5, 4));
     EXPECT_EQ(panel->field("id")->text(), "49");  // the readout follows the new lamp
     QTest::mouseDClick(vp, Qt::LeftButton, {}, cell(20, 20));
