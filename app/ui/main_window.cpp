@@ -84,13 +84,16 @@ void MainWindow::onSubWindowActivated() {
     showLiveTarget();
 }
 
-void MainWindow::updateModifiedMark() {
-    // A maximised document window lends the title bar its name and "[*]";
-    // Qt hands on its mark only while the window's buttons sit in the menu
-    // bar, and the menu bar is rebuilt for every kind of window, so the
-    // mark of the active document is set here.
-    if (!windowTitle().contains(QStringLiteral("[*]"))) return;
+void MainWindow::updateTitleBar() {
+    // The title bar names the active document and shows its "*". Qt lends
+    // a maximised window's title to the frame, but passes the mark on only
+    // while the window's buttons sit in the menu bar (rebuilt here for every
+    // kind of window) and not at all for other windows, so it is set here.
     const DocumentWindow* active = activeDocumentWindow();
+    const QString title = active == nullptr
+                              ? QStringLiteral("Vexolume")
+                              : QStringLiteral("Vexolume - [%1[*]]").arg(active->documentTitle());
+    if (windowTitle() != title) setWindowTitle(title);
     setWindowModified(active != nullptr && active->document() && active->document()->isModified());
 }
 

@@ -116,8 +116,8 @@ private:
     // The Window menu's list of open windows, after the separator `start`.
     void listOpenWindows(QMenu* menu, QAction* start);
     void updateActions();
-    // The "*" of the title bar follows the active document.
-    void updateModifiedMark();
+    // The title bar names the active document and shows its "*".
+    void updateTitleBar();
     // A command's menu text, with the text of `detailKey` (when not empty)
     // after its name.
     QString commandText(int command, std::string_view detailKey) const;

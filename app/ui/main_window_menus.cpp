@@ -215,7 +215,7 @@ void MainWindow::updateActions() {
             }
         }
     }
-    updateModifiedMark();
+    updateTitleBar();
 }
 
 QString MainWindow::commandText(int command, std::string_view detailKey) const {

@@ -97,17 +97,24 @@ void LayoutView::paintOn(QPainter& painter, QSize client) {
 }
 
 void LayoutView::fitIfDue(QSize client) {
-    if (zoomFitted_ || !document_->lampsShown()) return;
+    if (placed_ || !document_->lampsShown()) return;
+    placed_ = true;
     const auto& lamps = document_->layout().lamps;
-    zoom_ = fittedZoom(lamps, client, zoom_);
     if (!lamps.empty()) centredOn_ = allLampBounds(lamps);
+    placedClient_ = client;
+    if (zoomFitted_) return;
+    zoom_ = fittedZoom(lamps, client, zoom_);
     zoomFitted_ = true;
     Q_EMIT zoomChanged(zoom_);
 }
 
 CellMapping LayoutView::mappingFor(QSize client) const {
     if (!centredOn_) return {zoom_, -scroll_};
-    return CellMapping::centred(*centredOn_, client.width(), client.height(), zoom_, scroll_);
+    // Centred in the client area the view had when it placed the lamps, so
+    // that resizing the window moves nothing.
+    (void)client;
+    return CellMapping::centred(*centredOn_, placedClient_.width(), placedClient_.height(), zoom_,
+                                scroll_);
 }
 
 CellMapping LayoutView::cellMapping() {
@@ -133,7 +140,7 @@ void LayoutView::editAt(QPoint pos, bool dragging) {
     if (!insertMode_ && !deleteMode_ && !wiring) return;
     // The first edit of a view that has drawn no lamps yet keeps the cells
     // where they are, so the lamp lands under the pointer and stays there.
-    if (!document_->lampsShown()) zoomFitted_ = true;
+    if (!document_->lampsShown()) placed_ = true;
     const QPoint at = cellMapping().cellAt(pos);
     if (at.x() < 0 || at.y() < 0) {
         if (insertMode_) {

@@ -101,9 +101,11 @@ private:
     bool showGrid_ = false;
     QPoint scroll_;
     bool zoomFitted_ = false;
+    bool placed_ = false;  // the cells have their place on the viewport
     // The lamp bounds whose middle sits at the middle of the viewport; none:
     // cell (0, 0) at the top left.
     std::optional<CellRect> centredOn_;
+    QSize placedClient_;  // the viewport's size when they were centred
     bool insertMode_ = false;
     bool deleteMode_ = false;
     PortEditState portState_;

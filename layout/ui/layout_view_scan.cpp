@@ -110,7 +110,10 @@ void LayoutView::finishScan(const ScanSettingsRecord& settings, bool fromScan) {
     document_->setLampsShown(true);
     // The lamps now stand for the picture: the view centres them.
     const auto& lamps = document_->layout().lamps;
-    if (zoomFitted_ && !lamps.empty()) centredOn_ = allLampBounds(lamps);
+    if (placed_ && !lamps.empty()) {
+        centredOn_ = allLampBounds(lamps);
+        placedClient_ = viewport()->size();
+    }
     viewport()->update();
     const LatticeSize lattice = latticeSize(settings.scanScope, settings.lampPitch);
     Q_EMIT scanFinished(count, lattice.columns, lattice.rows, settings.lampPitch);

@@ -142,10 +142,12 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
 
     // From cell (20, 0) right along row 0: cells 20, 21, 22 are empty.
     QWidget* port = view->viewport();
-    QTest::mousePress(port, Qt::LeftButton, {}, QPoint(405, 5));
-    QTest::mouseMove(port, QPoint(425, 5));
-    QTest::mouseMove(port, QPoint(445, 5));
-    QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(445, 5));
+    const CellMapping cells = view->cellMapping();
+    const auto at = [&](int x) { return cells.cellRect(x, 0).center(); };
+    QTest::mousePress(port, Qt::LeftButton, {}, at(20));
+    QTest::mouseMove(port, at(21));
+    QTest::mouseMove(port, at(22));
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at(22));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
     EXPECT_TRUE(document->isModified());
     EXPECT_TRUE(layoutWindow->isWindowModified());
@@ -164,12 +166,12 @@ TEST_F(Documents, ADragInInsertModeIsOneUndoStepSeenByEveryView) {
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);
 
     // A click on an occupied cell changes nothing and adds no step.
-    QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(port, Qt::LeftButton, {}, cells.cellRect(0, 0).center());
     EXPECT_EQ(document->history().count(), 2u);
 
     // The delete mode takes lamps away as one step as well.
     ASSERT_TRUE(w->runCommand(cmd::EditDelete));
-    QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(405, 5));
+    QTest::mouseClick(port, Qt::LeftButton, {}, at(20));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 2);
     ASSERT_TRUE(w->runCommand(cmd::EditUndo));
     EXPECT_EQ(document->layout().lamps.size(), before.size() + 3);

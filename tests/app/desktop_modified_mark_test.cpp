@@ -60,7 +60,7 @@ TEST_F(ModifiedMark, EveryKindOfEditMarksTheTitleAndUndoBackToTheSavedStateClear
          [&](const LampLayout& l) { return std::make_unique<DeleteLampEdit>(cellOf(l.lamps[0])); }},
         {"wire port",
          [&](const LampLayout& l) {
-             PortEditState state = chooseOperation(choosePort({}, 12), PortOperation::Add);
+             PortEditState state = chooseOperation(choosePort({}, 1), PortOperation::Remove);
              return std::make_unique<WirePortEdit>(cellOf(l.lamps[0]), state);
          }},
         {"scan",

@@ -206,13 +206,17 @@ TEST_F(Scan, TheScannedWallFixedWiredSavedAndReopenedThroughTheWindow) {
     ASSERT_TRUE(finished.wait(5000));
 
     ASSERT_TRUE(w->runCommand(cmd::Zoom16));
-    const auto cell = [](int x, int y) { return QPoint(x * 16 + 8, y * 16 + 8); };
+    const auto cell = [cells = view->cellMapping()](int x, int y) {
+        return cells.cellRect(x, y).center();
+    };
     ASSERT_TRUE(w->runCommand(cmd::EditDelete));
     QTest::mouseClick(vp, Qt::LeftButton, {}, cell(13, 0));
     auto* panel = w->findChild<LayoutToolsPanel*>();
     ASSERT_NE(panel, nullptr);
     ASSERT_TRUE(w->runCommand(cmd::EditInsert));
-    QTest::mouseMove(vp, cell(5, 4));
+    QMouseEvent hover(QEvent::MouseMove, cell(5, 4), vp->mapToGlobal(cell(5, 4)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(vp, &hover);
     QTest::mouseClick(vp, Qt::LeftButton, {}, cell(5, 4));
     EXPECT_EQ(panel->field("id")->text(), "49");  // the readout follows the new lamp
     QTest::mouseDClick(vp, Qt::LeftButton, {}, cell(20, 20));
