@@ -23,7 +23,8 @@ struct PopupBuilder {
                     break;
                 case MenuEntry::Type::Command: add(menu, e); break;
                 case MenuEntry::Type::RecentFiles:
-                case MenuEntry::Type::Languages: break;
+                case MenuEntry::Type::Languages:
+                case MenuEntry::Type::OpenWindows: break;
             }
         }
     }
