@@ -6,8 +6,6 @@
 // SIGHUP end the toolchain step in hand and the build, whose files go with
 // it; the command then exits with 128 + the signal's number.
 
-#include <string.h>
-
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -69,9 +67,7 @@ int runFirmware(const FirmwareOptions& options) {
     }
     std::cout << result.report;
     if (const int sig = signals.received(); result.cancelled && sig != 0) {
-        std::cerr << "vexolume-cli: ERR_FIRMWARE_STOPPED: " << text("ERR_FIRMWARE_STOPPED") << " ("
-                  << ::strsignal(sig) << ")\n";
-        return 128 + sig;
+        return stopped(sig, Error{"ERR_FIRMWARE_STOPPED", ""});
     }
     if (!result.completed) return 1;
     std::cout << "image: " << result.image.string() << '\n';

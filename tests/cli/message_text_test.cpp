@@ -54,7 +54,7 @@ protected:
         env_.set("VEXOLUME_TOOLS", file("tools").string());
         std::ofstream(file("damaged.led")) << "not a layout";
         std::ofstream(file("broken.json")) << "{\"format\": ";
-        std::ofstream(file("image.hex")) << ":00000001FF\n";
+        std::ofstream(file("image.hex")) << ":03000000020008F3\n:00000001FF\n";
         std::ofstream(file("text.hex")) << "hello\n";
         writeTooColorfulLayout(folder());
     }
