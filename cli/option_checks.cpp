@@ -1,5 +1,7 @@
 #include "cli/option_checks.h"
 
+#include "cli/report.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -15,7 +17,7 @@ std::string number(double value) {
 }
 
 std::string refusal(const std::string& wanted, const std::string& input) {
-    return std::string(kOptionKey) + ": must be " + wanted + ", not \"" + input + "\"";
+    return messageText(Error{kOptionKey, "must be " + wanted + ", not \"" + input + "\""});
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #pragma once
 // Checks of option values that CLI11's own ranges let through: "nan" and
 // "inf" pass every comparison and so every CLI::Range. A refused value stops
-// the command before it starts, with the key "ERR_CLI_OPTION" in its line and
-// a non-zero status.
+// the command before it starts, with the text of "ERR_CLI_OPTION" in its line and
+// the command-line status (cli/exit_status.h).
 
 #include <CLI/CLI.hpp>
 
