@@ -12,6 +12,7 @@
 #include "cli/exit_status.h"
 #include "cli/option_checks.h"
 #include "cli/play_source.h"
+#include "cli/report.h"
 #include "engine/play/playback.h"
 #include "output/live/dmx_output.h"
 #include "output/live/live_sampler.h"
@@ -33,8 +34,7 @@ constexpr double kMaxSeconds = 30 * 24 * 3600;
 
 int play(const PlayOptions& options, const LiveOptions& live) {
     if (const Status range = checkModeRange(options.partial); !range) {
-        std::cerr << "vexolume-cli play: " << range.error().key << ": " << range.error().describe()
-                  << '\n';
+        std::cerr << "vexolume-cli play: " << messageText(range.error()) << '\n';
         return kExitUsage;
     }
     auto source = loadPlaySource(options);
