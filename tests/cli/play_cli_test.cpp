@@ -200,7 +200,8 @@ TEST_F(PlayCliTest, MeaninglessOptionsAreRefusedWithOneLineInEveryPlayCommand) {
         SCOPED_TRACE(::testing::PrintToString(args));
         const auto r = run(args);
         EXPECT_EQ(r.status, 64);
-        EXPECT_NE(r.err.find("An option has a value that cannot be used"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("An option has a value that cannot be used"), std::string::npos)
+            << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.out, "");
         EXPECT_FALSE(std::filesystem::exists(out));
@@ -239,7 +240,9 @@ TEST_F(PlayCliTest, RenderWritesTheFormatItsNameSaysOrNothing) {
         const auto r = run({"render", kFamilies, "--parallel", "--seconds", "1", "--fps", "5", "-o",
                             file(name).string()});
         EXPECT_EQ(r.status, 64) << name;
-        EXPECT_NE(r.err.find("The output must be a .gif file or an existing folder"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("The output must be a .gif file or an existing folder"),
+                  std::string::npos)
+            << r.err;
         EXPECT_FALSE(std::filesystem::exists(file(name)));
     }
     const auto upper = file("SHOW.GIF").string();

@@ -93,7 +93,10 @@ TEST_F(CliProgram, AnImageTheSimulatorRefusesNeverReachesTheTool) {
         SCOPED_TRACE(image);
         const Outcome r = run({"program", image, "--tool", "NORA-B"});
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err.rfind("vexolume-cli: The file is not a controller image in Intel HEX form", 0), 0u) << r.err;
+        EXPECT_EQ(
+            r.err.rfind("vexolume-cli: The file is not a controller image in Intel HEX form", 0),
+            0u)
+            << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_FALSE(fs::exists(tools_ / "args.txt"));
     }

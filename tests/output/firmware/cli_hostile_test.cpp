@@ -281,7 +281,8 @@ TEST(HostileCli, AStalledImageEndsAboutAsFastAsASoundOneRunsAndSaysNoFrameCame) 
     // Without a bound on simulated time the run waited 10 s + 5 x 5 s.
     EXPECT_LT(std::chrono::steady_clock::now() - started, 30s);
     EXPECT_EQ(status, 1);
-    EXPECT_NE(err.find("sent no DMX frame: it stopped before its first: no DMX frame came in "), std::string::npos)
+    EXPECT_NE(err.find("sent no DMX frame: it stopped before its first: no DMX frame came in "),
+              std::string::npos)
         << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
@@ -306,9 +307,7 @@ TEST(HostileCli, SimulateRefusesDamagedOrForeignImagesAndMeaninglessOptions) {
         // simulator alone would run for minutes).
         EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
         EXPECT_NE(status, 0);
-        EXPECT_NE(err.find("or it is damaged: not an Intel HEX image"),
-                  std::string::npos)
-            << err;
+        EXPECT_NE(err.find("or it is damaged: not an Intel HEX image"), std::string::npos) << err;
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     }
     for (const auto& bad : std::vector<std::vector<std::string>>{{"--seconds", "nan"},

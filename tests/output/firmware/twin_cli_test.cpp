@@ -119,7 +119,8 @@ TEST(TwinCli, KindsThatAgreeReportNoneAndTheLoopIsNamed) {
     // Program group 5 has no modes: refused before anything is built.
     const Twin empty = runTwin(tools, layout.string(), "5", "3");
     EXPECT_EQ(empty.status, 1);
-    EXPECT_NE(empty.output.find("This program group has no modes"), std::string::npos) << empty.output;
+    EXPECT_NE(empty.output.find("This program group has no modes"), std::string::npos)
+        << empty.output;
 }
 
 }  // namespace
