@@ -58,9 +58,9 @@ struct ViewFixture {
         view.render();
     }
     // The middle of a cell while the view draws lamps on their cells.
-    QPointF cellCentre(std::int32_t x, std::int32_t y) const {
-        const int z = view.zoom();
-        return {x * z + z / 2.0, y * z + z / 2.0};
+    // Where the view draws the cell: the same mapping its presses go through.
+    QPointF cellCentre(std::int32_t x, std::int32_t y) {
+        return QRectF(view.cellMapping().cellRect(x, y)).center();
     }
     void send(QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
         QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), Qt::LeftButton, buttons,
