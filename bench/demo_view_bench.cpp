@@ -5,7 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+
 #include <QImage>
+#include "bench/qt_bench_app.h"
 
 #include <numeric>
 
@@ -15,15 +17,6 @@ namespace {
 
 constexpr std::int32_t kColumns = 200;
 constexpr std::int32_t kRows = 100;
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "vexolume_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
 
 std::shared_ptr<vx::DemoDocument> bigDemo() {
     std::vector<vx::Lamp> lamps;
@@ -51,7 +44,7 @@ std::shared_ptr<vx::DemoDocument> bigDemo() {
 }  // namespace
 
 void BM_DemoViewRepaint20000Lamps(benchmark::State& state) {
-    application();
+    vx::bench::qtApplication();
     vx::DemoView view(bigDemo());
     view.resize(1800, 1000);
     view.player().setWallClock(false);

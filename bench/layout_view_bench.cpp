@@ -6,8 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+
 #include <QImage>
 #include <QMouseEvent>
+#include "bench/qt_bench_app.h"
 
 #include <algorithm>
 #include <memory>
@@ -25,15 +27,6 @@ constexpr std::int32_t kRows = 200;
 constexpr vx::LatticeCell kHole{150, 100};
 constexpr std::int32_t kDragLamps = 1000;
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "vexolume_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
-
 std::shared_ptr<vx::LayoutDocument> bigLayout() {
     vx::LampLayout layout;
     std::int32_t n = 0;
@@ -50,7 +43,7 @@ std::shared_ptr<vx::LayoutDocument> bigLayout() {
 
 // A view showing the layout, fitted on its first repaint as a window is.
 struct ViewFixture {
-    QApplication& app = application();  // before any widget
+    QApplication& app = vx::bench::qtApplication();  // before any widget
     std::shared_ptr<vx::LayoutDocument> document = bigLayout();
     vx::LayoutView view{document};
     ViewFixture() {
