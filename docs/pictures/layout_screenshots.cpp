@@ -38,11 +38,14 @@
 #include "engine/ui/demo_view.h"
 #include "layout/ui/layout_tools_panel.h"
 #include "layout/ui/layout_view.h"
+#include "tests/support/mouse_drag.h"
 
 namespace fs = std::filesystem;
 namespace cmd = vx::cmd;
 
 namespace {
+
+using vx::test::drag;
 
 const fs::path kSource = VEXOLUME_SOURCE_DIR;
 
@@ -52,18 +55,6 @@ QPixmap screenShot(QRect area) {
     QTest::qWait(150);
     return QApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(),
                                                      area.height());
-}
-
-void drag(QWidget* viewport, QPoint from, QPoint to) {
-    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-    const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())) / 4;
-    for (int i = 1; i <= steps; ++i) {
-        const QPoint p = from + (to - from) * i / steps;
-        QMouseEvent move(QEvent::MouseMove, p, viewport->mapToGlobal(p), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
-    }
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
 }
 
 QPushButton* pageButton(QDialog* page, int control) {

@@ -17,25 +17,15 @@
 #include "layout/scan/scan_settings.h"
 #include "layout/scan/scan_view_state.h"
 #include "layout/ui/layout_view.h"
+#include "tests/support/mouse_drag.h"
 #include "tests/support/qt_app.h"
 
 namespace vx {
 namespace {
 
-constexpr int kZoom = 16;
+using vx::test::drag;
 
-// A press, a move over every cell in between, and a release: one drag.
-void drag(QWidget* viewport, QPoint from, QPoint to) {
-    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-    const int steps = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())) / 4;
-    for (int i = 1; i <= steps; ++i) {
-        const QPoint p = from + (to - from) * i / steps;
-        QMouseEvent move(QEvent::MouseMove, p, viewport->mapToGlobal(p), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &move);
-    }
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
-}
+constexpr int kZoom = 16;
 
 const Lamp* lampAt(const LampLayout& layout, std::int32_t x, std::int32_t y) {
     for (const auto& l : layout.lamps) {
